@@ -1,0 +1,100 @@
+#pragma once
+// Persistent objects and components: ownership, names, state and free-notification.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Object.h"
+#include "Set.h"
+#include "TypInfo.h"
+
+class TFiler;
+
+/// An object whose published state can be assigned from another and streamed.
+class TPersistent : public TObject {
+    ZK_CLASS(TPersistent, TObject)
+    /// Copies the state of source; EConvertError when the classes do not fit.
+    virtual void Assign(TPersistent* source);
+    /// Declares properties that are streamed by code rather than through type information.
+    virtual void DefineProperties(TFiler* filer) { (void)filer; }
+    /// "Owner.Name"-style path used in error messages and by streams.
+    virtual std::string GetNamePath() const;
+
+protected:
+    virtual void AssignTo(TPersistent* dest);
+};
+
+enum TComponentStateFlag {
+    csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating,
+    csFixups, csFreeNotification, csInline, csDesignInstance
+};
+using TComponentState = TSet<TComponentStateFlag>;
+enum TOperation { opInsert, opRemove };
+
+/// A named, owned object: the owner frees what it owns; holders of raw pointers to a
+/// component learn of its going through Notification(opRemove).
+class TComponent : public TPersistent {
+    ZK_CLASS(TComponent, TPersistent)
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    TComponent* Owner() const { return FOwner; }
+    int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+    TComponent* Components(int index) const;
+    /// Position among the owner's components; -1 without owner.
+    int ComponentIndex() const;
+    void SetComponentIndex(int value);
+    TComponent* FindComponent(const std::string& name) const;
+
+    const std::string& Name() const { return FName; }
+    /// Must be a valid identifier or empty, and unique among the owner's components
+    /// regardless of letter case; EComponentError otherwise.
+    virtual void SetName(const std::string& value);
+    int32_t Tag() const { return FTag; }
+    void SetTag(int32_t value) { FTag = value; }
+
+    TComponentState ComponentState() const { return FComponentState; }
+    void SetDesigning(bool value, bool setChildren = true);
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+    void DestroyComponents();
+    /// Marks this component and everything it owns as being destroyed.
+    void Destroying();
+
+    /// Asks component to tell this one, by Notification(opRemove), when it is freed.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
+
+    void BeforeDestruction() override;
+    std::string GetNamePath() const override;
+
+    /// Informs the component that another was inserted into or removed from its owner's
+    /// list, or that a component it asked for free-notification is going.
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+    /// Called once loading from a stream has finished; clears csLoading.
+    virtual void Loaded();
+
+    void SetLoading(bool value);
+    void SetReading(bool value);
+
+protected:
+    virtual void ValidateRename(TComponent* AComponent, const std::string& curName,
+                                const std::string& newName);
+    void ChangeName(const std::string& newName) { FName = newName; }
+    void IncludeState(TComponentStateFlag f) { FComponentState.Include(f); }
+    void ExcludeState(TComponentStateFlag f) { FComponentState.Exclude(f); }
+
+private:
+    void Insert(TComponent* c);
+    void Remove(TComponent* c);
+
+    TComponent* FOwner = nullptr;
+    std::string FName;
+    int32_t FTag = 0;
+    TComponentState FComponentState;
+    std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
+};
+
+using TComponentClass = TClass;
