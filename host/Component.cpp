@@ -1,0 +1,191 @@
+#include "Component.h"
+
+#include <algorithm>
+
+namespace {
+void PublishComponent(TPublisher& p) {
+    // The name travels in a component record's header, not as a property.
+    p.Prop("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
+    p.Prop("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);
+}
+} // namespace
+
+ZK_IMPLEMENT_CLASS(TPersistent, TObject, nullptr)
+ZK_IMPLEMENT_CLASS(TComponent, TPersistent, PublishComponent)
+
+// ---- TPersistent --------------------------------------------------------------------------
+
+void TPersistent::Assign(TPersistent* source) {
+    if (!source) throw EConvertError("Cannot assign a nil to a " + ClassName());
+    source->AssignTo(this);
+}
+
+void TPersistent::AssignTo(TPersistent* dest) {
+    throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
+}
+
+std::string TPersistent::GetNamePath() const { return ClassName(); }
+
+// ---- TComponent ---------------------------------------------------------------------------
+
+TComponent::TComponent(TComponent* AOwner) {
+    if (AOwner) AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+    if (!FComponentState.Contains(csDestroying)) Destroying();
+    // Tell every holder of a raw pointer that this component is going.
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        other->RemoveFreeNotification(this);
+        other->Notification(this, opRemove);
+    }
+    DestroyComponents();
+    if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::BeforeDestruction() {
+    if (!FComponentState.Contains(csDestroying)) Destroying();
+}
+
+void TComponent::Destroying() {
+    if (FComponentState.Contains(csDestroying)) return;
+    FComponentState.Include(csDestroying);
+    for (TComponent* c : FComponents) c->Destroying();
+}
+
+void TComponent::DestroyComponents() {
+    // Last first, each taken out of the list before it is freed, so that nothing that runs
+    // during its destruction sees it among this component's components.
+    while (!FComponents.empty()) {
+        TComponent* c = FComponents.back();
+        Remove(c);
+        c->Free();
+    }
+}
+
+TComponent* TComponent::Components(int index) const {
+    if (index < 0 || index >= ComponentCount())
+        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    return FComponents[static_cast<size_t>(index)];
+}
+
+int TComponent::ComponentIndex() const {
+    if (!FOwner) return -1;
+    auto& list = FOwner->FComponents;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TComponent::SetComponentIndex(int value) {
+    if (!FOwner) return;
+    auto& list = FOwner->FComponents;
+    int current = ComponentIndex();
+    if (current < 0) return;
+    value = std::clamp(value, 0, static_cast<int>(list.size()) - 1);
+    if (value == current) return;
+    list.erase(list.begin() + current);
+    list.insert(list.begin() + value, this);
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+    if (name.empty()) return nullptr;
+    for (TComponent* c : FComponents)
+        if (SameText(c->FName, name)) return c;
+    return nullptr;
+}
+
+void TComponent::SetName(const std::string& value) {
+    if (FName == value) return;
+    if (!value.empty() && !IsValidIdent(value))
+        throw EComponentError("\"" + value + "\" is not a valid component name");
+    if (FOwner)
+        FOwner->ValidateRename(this, FName, value);
+    else
+        ValidateRename(nullptr, FName, value);
+    ChangeName(value);
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const std::string& curName,
+                                const std::string& newName) {
+    if (!AComponent || newName.empty() || SameText(curName, newName)) return;
+    TComponent* other = FindComponent(newName);
+    if (other && other != AComponent)
+        throw EComponentError("Duplicate name: A component named \"" + newName +
+                              "\" already exists");
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+    if (component->FOwner == this) return;
+    ValidateRename(component, std::string(), component->FName);
+    if (component->FOwner) component->FOwner->RemoveComponent(component);
+    Insert(component);
+    if (FComponentState.Contains(csDesigning)) component->SetDesigning(true);
+    Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+    if (component->FOwner != this) return;
+    Notification(component, opRemove);
+    Remove(component);
+}
+
+void TComponent::Insert(TComponent* c) {
+    FComponents.push_back(c);
+    c->FOwner = this;
+}
+
+void TComponent::Remove(TComponent* c) {
+    auto it = std::find(FComponents.begin(), FComponents.end(), c);
+    if (it != FComponents.end()) FComponents.erase(it);
+    c->FOwner = nullptr;
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this) return;
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end()) {
+        FFreeNotifies.push_back(component);
+        component->FreeNotification(this);
+    }
+    FComponentState.Include(csFreeNotification);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    auto it = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component);
+    if (it == FFreeNotifies.end()) return;
+    FFreeNotifies.erase(it);
+    component->RemoveFreeNotification(this);
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+    // Passed down to what this component owns, as owners hear of their children's peers.
+    for (size_t i = FComponents.size(); i-- > 0;) {
+        if (i >= FComponents.size()) continue;
+        FComponents[i]->Notification(AComponent, Operation);
+    }
+}
+
+void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+
+void TComponent::SetDesigning(bool value, bool setChildren) {
+    if (value)
+        FComponentState.Include(csDesigning);
+    else
+        FComponentState.Exclude(csDesigning);
+    if (setChildren)
+        for (TComponent* c : FComponents) c->SetDesigning(value, true);
+}
+
+void TComponent::SetLoading(bool value) {
+    if (value) FComponentState.Include(csLoading);
+    else FComponentState.Exclude(csLoading);
+}
+
+void TComponent::SetReading(bool value) {
+    if (value) FComponentState.Include(csReading);
+    else FComponentState.Exclude(csReading);
+}
+
+std::string TComponent::GetNamePath() const { return FName.empty() ? ClassName() : FName; }

@@ -1,0 +1,97 @@
+#include "Object.h"
+
+#include <map>
+
+#include "SysUtils.h"
+#include "TypInfo.h"
+
+TMetaClass::TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish)
+    : FName(name), FParent(parent), FCreate(create), FPublish(publish),
+      FTypeInfo(std::make_unique<TTypeInfo>()) {
+    FTypeInfo->Kind = tkClass;
+    FTypeInfo->Name = FName;
+    FTypeInfo->Data.ClassType = this;
+}
+
+TMetaClass::~TMetaClass() = default;
+
+bool TMetaClass::InheritsFrom(TClass ancestor) const {
+    for (TClass c = this; c; c = c->FParent)
+        if (c == ancestor) return true;
+    return false;
+}
+
+TObject* TMetaClass::Create(TComponent* owner) const {
+    if (!FCreate) throw EInvalidOperation("Cannot create an instance of abstract class " + FName);
+    return FCreate(owner);
+}
+
+void TMetaClass::EnsurePublished() const {
+    // Built on first use rather than in the constructor, so that classes whose properties
+    // refer to each other's types never initialise one another recursively.
+    std::call_once(FPublished, [this] {
+        if (FPublish) {
+            TPublisher publisher(this, FOwnProps);
+            FPublish(publisher);
+        }
+        if (FParent) FAllProps = FParent->PropList();
+        for (auto& p : FOwnProps) FAllProps.push_back(&p);
+        for (size_t i = 0; i < FAllProps.size(); ++i)
+            const_cast<TPropInfo*>(FAllProps[i])->NameIndex = static_cast<int16_t>(i);
+    });
+}
+
+const std::vector<const TPropInfo*>& TMetaClass::PropList() const {
+    EnsurePublished();
+    return FAllProps;
+}
+
+const std::vector<TPropInfo>& TMetaClass::OwnProps() const {
+    EnsurePublished();
+    return FOwnProps;
+}
+
+TClass TObject::StaticClass() {
+    static const TMetaClass meta("TObject", nullptr, zk::detail::CreatorOf<TObject>(), nullptr);
+    return &meta;
+}
+
+void TObject::Free() {
+    BeforeDestruction();
+    delete this;
+}
+
+void RaiseInvalidCast(const TObject* obj, TClass target) {
+    throw EInvalidCast("Invalid class typecast: " + obj->ClassName() + " is not a " +
+                       target->ClassName());
+}
+
+namespace {
+/// Registered classes by lower-cased name.
+std::map<std::string, TClass>& Registry() {
+    static std::map<std::string, TClass> registry;
+    return registry;
+}
+} // namespace
+
+void RegisterClass(TClass cls) { Registry()[LowerCase(cls->ClassName())] = cls; }
+
+void RegisterClasses(std::initializer_list<TClass> classes) {
+    for (TClass c : classes) RegisterClass(c);
+}
+
+void UnRegisterClass(TClass cls) {
+    auto it = Registry().find(LowerCase(cls->ClassName()));
+    if (it != Registry().end() && it->second == cls) Registry().erase(it);
+}
+
+TClass GetClass(const std::string& name) {
+    auto it = Registry().find(LowerCase(name));
+    return it == Registry().end() ? nullptr : it->second;
+}
+
+TClass FindClass(const std::string& name) {
+    TClass c = GetClass(name);
+    if (!c) throw EClassNotFound("Class \"" + name + "\" not found");
+    return c;
+}
