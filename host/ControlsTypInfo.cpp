@@ -1,0 +1,91 @@
+// Class references and published properties of the controls and forms.
+
+#include "Controls.h"
+#include "Forms.h"
+
+ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
+ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
+ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble")
+ZK_SET_TYPEINFO(TShiftState, TShiftStateFlag)
+ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin")
+ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
+ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                 "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
+ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
+
+#define ZK_METHOD_TYPEINFO(T)                                                                      \
+    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
+        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
+        return info;                                                                               \
+    }
+ZK_METHOD_TYPEINFO(TMouseEvent)
+ZK_METHOD_TYPEINFO(TMouseMoveEvent)
+ZK_METHOD_TYPEINFO(TKeyEvent)
+ZK_METHOD_TYPEINFO(TKeyPressEvent)
+ZK_METHOD_TYPEINFO(TCloseEvent)
+ZK_METHOD_TYPEINFO(TCloseQueryEvent)
+#undef ZK_METHOD_TYPEINFO
+
+namespace {
+void PublishControl(TPublisher& p) {
+    p.Prop("Left", &TControl::Left, &TControl::SetLeft);
+    p.Prop("Top", &TControl::Top, &TControl::SetTop);
+    p.Prop("Width", &TControl::Width, &TControl::SetWidth);
+    p.Prop("Height", &TControl::Height, &TControl::SetHeight);
+    p.Prop("Align", &TControl::Align, &TControl::SetAlign).Default(alNone);
+    p.Prop("Color", TypeInfos::TColor(), &TControl::Color, &TControl::SetColor)
+        .Default(clWindow)
+        .Stored(&TControl::IsColorStored);
+    p.Prop("Cursor", TypeInfos::TCursor(), &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    p.Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(1);
+    p.Prop("Font", &TControl::Font, &TControl::SetFont).Stored(&TControl::IsFontStored);
+    p.Prop("Hint", &TControl::Hint, &TControl::SetHint);
+    p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(1);
+    p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(1);
+    p.Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(0);
+    p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
+    p.Prop("OnClick", &TControl::OnClick, &TControl::OnClick);
+    p.Prop("OnDblClick", &TControl::OnDblClick, &TControl::OnDblClick);
+    p.Prop("OnMouseDown", &TControl::OnMouseDown, &TControl::OnMouseDown);
+    p.Prop("OnMouseMove", &TControl::OnMouseMove, &TControl::OnMouseMove);
+    p.Prop("OnMouseUp", &TControl::OnMouseUp, &TControl::OnMouseUp);
+    p.Prop("OnResize", &TControl::OnResize, &TControl::OnResize);
+}
+
+void PublishWinControl(TPublisher& p) {
+    p.Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
+    p.Prop("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(0);
+    p.Prop("OnEnter", &TWinControl::OnEnter, &TWinControl::OnEnter);
+    p.Prop("OnExit", &TWinControl::OnExit, &TWinControl::OnExit);
+    p.Prop("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::OnKeyDown);
+    p.Prop("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::OnKeyPress);
+    p.Prop("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::OnKeyUp);
+}
+
+void PublishCustomForm(TPublisher& p) {
+    p.Prop("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+    p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
+    p.Prop("Caption", TypeInfos::TCaption(), &TCustomForm::Caption, &TCustomForm::SetCaption);
+    p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
+    p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
+    p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
+    p.Prop("OnActivate", &TCustomForm::OnActivate, &TCustomForm::OnActivate);
+    p.Prop("OnClose", &TCustomForm::OnClose, &TCustomForm::OnClose);
+    p.Prop("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::OnCloseQuery);
+    p.Prop("OnCreate", &TCustomForm::OnCreate, &TCustomForm::OnCreate);
+    p.Prop("OnDeactivate", &TCustomForm::OnDeactivate, &TCustomForm::OnDeactivate);
+    p.Prop("OnDestroy", &TCustomForm::OnDestroy, &TCustomForm::OnDestroy);
+    p.Prop("OnHide", &TCustomForm::OnHide, &TCustomForm::OnHide);
+    p.Prop("OnPaint", &TCustomForm::OnPaint, &TCustomForm::OnPaint);
+    p.Prop("OnShow", &TCustomForm::OnShow, &TCustomForm::OnShow);
+}
+} // namespace
+
+ZK_IMPLEMENT_CLASS(TControl, TComponent, PublishControl)
+ZK_IMPLEMENT_CLASS(TWinControl, TControl, PublishWinControl)
+ZK_IMPLEMENT_CLASS(TCustomControl, TWinControl, nullptr)
+ZK_IMPLEMENT_CLASS(TGraphicControl, TControl, nullptr)
+ZK_IMPLEMENT_CLASS(TCustomForm, TWinControl, PublishCustomForm)
+ZK_IMPLEMENT_CLASS(TForm, TCustomForm, nullptr)
+ZK_IMPLEMENT_CLASS(TApplication, TComponent, nullptr)
+ZK_IMPLEMENT_CLASS(TScreen, TComponent, nullptr)

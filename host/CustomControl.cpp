@@ -1,0 +1,23 @@
+// TCustomControl and TGraphicControl: controls that paint themselves on a canvas.
+
+#include "Controls.h"
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {}
+
+TCustomControl::~TCustomControl() { FCanvas->Free(); }
+
+void TCustomControl::Paint() { OnPaint(this); }
+
+void TCustomControl::PaintWindow(HDC) { Paint(); }
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(new TCanvas) {}
+
+TGraphicControl::~TGraphicControl() { FCanvas->Free(); }
+
+void TGraphicControl::Paint() { OnPaint(this); }
+
+void TGraphicControl::WMPaint(TWMPaint& Message) {
+    // The parent's window binds the canvas at this control's place before sending WM_PAINT.
+    if (FCanvas->HandleAllocated()) Paint();
+    DefaultHandler(Message);
+}

@@ -1,0 +1,202 @@
+#pragma once
+// Forms, the application object and the screen object.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Controls.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+    poMainFormCenter, poOwnerFormCenter
+};
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+
+ZK_DECLARE_TYPEINFO(TFormBorderStyle)
+ZK_DECLARE_TYPEINFO(TFormStyle)
+ZK_DECLARE_TYPEINFO(TPosition)
+ZK_DECLARE_TYPEINFO(TWindowState)
+ZK_DECLARE_TYPEINFO(TCloseEvent)
+ZK_DECLARE_TYPEINFO(TCloseQueryEvent)
+
+/// A form: a top-level window, or, once given a parent, a window inside that parent.
+class TCustomForm : public TWinControl {
+    ZK_CLASS(TCustomForm, TWinControl)
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+
+    TCanvas* Canvas() const { return FCanvas; }
+    TCanvas* WindowCanvas() override { return FCanvas; }
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState value);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+
+    /// The control that has, or gets when the form is activated, the focus.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* Control);
+    /// Called by a control of this form that received the focus.
+    virtual bool SetFocusedControl(TWinControl* Control);
+    bool Active() const;
+
+    /// Shows the form and brings it to the front.
+    void Show();
+    /// Asks OnCloseQuery, then acts on OnClose's action (hide, free later, minimise).
+    void Close();
+    virtual bool CloseQuery();
+    /// Frees the form once the messages now queued have been handled.
+    void Release();
+    /// Shows the form modally until ModalResult is set or it is closed; answers ModalResult.
+    int ShowModal();
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int value) { FModalResult = value; }
+
+    void SetFocus() override;
+    bool Showing() const override;
+    TPoint ClientOrigin() const override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnPaint;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void PaintWindow(HDC DC) override;
+    virtual void DoClose(TCloseAction& Action);
+    void SetParent(TWinControl* AParent) override;
+
+    void WMClose(TMessage& Message) override;
+    void WMDestroy(TMessage& Message) override;
+    void WMActivate(TMessage& Message) override;
+    void WMNextDlgCtl(TMessage& Message) override;
+    void WMShowWindow(TMessage& Message) override;
+    void CMDialogKey(TWMKey& Message) override;
+    void CMRelease(TMessage& Message) override;
+    void CMVisibleChanged(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void ApplyWindowStyle();
+    void PlaceOnShow();
+
+    TCanvas* FCanvas;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TFormStyle FFormStyle = fsNormal;
+    TPosition FPosition = poDesigned;
+    TWindowState FWindowState = wsNormal;
+    TWinControl* FActiveControl = nullptr;
+    bool FKeyPreview = false;
+    int FModalResult = 0;
+    bool FPlaced = false;
+};
+
+/// A form of the application, the class designers derive from.
+class TForm : public TCustomForm {
+    ZK_CLASS(TForm, TCustomForm)
+    explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};
+
+using TExceptionEvent = TEvent<void(TObject* Sender, const Exception& E)>;
+
+/// The application: runs the event loop, and reports exceptions that reach it.
+class TApplication : public TComponent {
+    ZK_CLASS(TApplication, TComponent)
+    explicit TApplication(TComponent* AOwner);
+    ~TApplication() override;
+
+    void Initialize() {}
+    /// Creates a form of the class, owned by the application; the first becomes MainForm.
+    void CreateForm(TClass FormClass, void* Reference);
+    /// Runs the event loop until Terminate, or the main form closes.
+    void Run();
+    /// Handles the events and messages that are waiting, then returns.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+
+    /// Reports the exception now being handled (call it from a catch block): OnException if
+    /// assigned, otherwise ShowException. EAbort is silent.
+    void HandleException(TObject* Sender);
+    /// The default error report: the replaceable report function, a message box by default.
+    void ShowException(const Exception& E);
+    /// Replaces the default error report (tests capture it); an empty function restores the
+    /// message box.
+    void SetErrorReport(std::function<void(const std::string& Message)> report);
+
+    TCustomForm* MainForm() const { return FMainForm; }
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& value) { FTitle = value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value) { FShowHint = value; }
+
+    TExceptionEvent OnException;
+
+private:
+    TCustomForm* FMainForm = nullptr;
+    std::string FTitle;
+    bool FTerminated = false;
+    bool FShowHint = true;
+    std::function<void(const std::string&)> FErrorReport;
+};
+
+/// The screen: its size, the cursor shown over every form, the list of forms.
+class TScreen : public TComponent {
+    ZK_CLASS(TScreen, TComponent)
+    explicit TScreen(TComponent* AOwner);
+    ~TScreen() override;
+
+    int Width() const;
+    int Height() const;
+    /// A cursor other than crDefault overrides the controls' cursors everywhere.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    HCURSOR Cursors(int Index) const;
+    TCustomForm* ActiveForm() const;
+    TWinControl* ActiveControl() const;
+    int FormCount() const { return static_cast<int>(FForms.size()); }
+    TCustomForm* Forms(int Index) const;
+
+private:
+    friend class TCustomForm;
+    void AddForm(TCustomForm* form);
+    void RemoveForm(TCustomForm* form);
+
+    TCursor FCursor = crDefault;
+    std::vector<TCustomForm*> FForms;
+};
+
+/// Gives access to a global made on first use and freed when the application ends.
+template <class T> struct TGlobalAccess {
+    T* operator->() const { return Get(); }
+    operator T*() const { return Get(); }
+    T* Get() const;
+};
+
+/// The application object and the screen object.
+inline constexpr TGlobalAccess<TApplication> Application{};
+inline constexpr TGlobalAccess<TScreen> Screen{};
+/// Whether the global exists now (without making it).
+bool ApplicationExists();
+bool ScreenExists();

@@ -1,0 +1,137 @@
+// TApplication: the event loop, the error report, and the lifetime of the global objects.
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdlib>
+
+#include "host/Forms.h"
+#include "host/qt/Window_p.h"
+#include "host/qt/WindowState_p.h"
+
+namespace {
+TApplication* g_application = nullptr;
+TScreen* g_screen = nullptr;
+bool g_cleanupRegistered = false;
+
+void FreeGlobals() {
+    FreeAndNil(g_application);
+    FreeAndNil(g_screen);
+}
+
+/// The globals go before Qt tears itself down when there is an application, at exit otherwise.
+void RegisterCleanup() {
+    if (g_cleanupRegistered) return;
+    g_cleanupRegistered = true;
+    if (qApp) qAddPostRoutine(FreeGlobals);
+    else std::atexit(FreeGlobals);
+}
+} // namespace
+
+template <> TApplication* TGlobalAccess<TApplication>::Get() const {
+    if (!g_application) {
+        RegisterCleanup();
+        g_application = new TApplication(nullptr);
+    }
+    return g_application;
+}
+
+template <> TScreen* TGlobalAccess<TScreen>::Get() const {
+    if (!g_screen) {
+        RegisterCleanup();
+        g_screen = new TScreen(nullptr);
+    }
+    return g_screen;
+}
+
+bool ApplicationExists() { return g_application != nullptr; }
+bool ScreenExists() { return g_screen != nullptr; }
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication() {
+    if (g_application == this) g_application = nullptr;
+}
+
+void TApplication::CreateForm(TClass FormClass, void* Reference) {
+    auto* form = As<TCustomForm>(FormClass->Create(this));
+    if (Reference) *static_cast<TCustomForm**>(Reference) = form;
+    if (!FMainForm) FMainForm = form;
+}
+
+void TApplication::Run() {
+    FTerminated = false;
+    if (FMainForm) FMainForm->Show();
+    if (qApp && !FTerminated) qApp->exec();
+    // Forms the application owns go while Qt is still whole.
+    FMainForm = nullptr;
+    DestroyComponents();
+}
+
+void TApplication::ProcessMessages() {
+    if (!qApp) return;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    if (qApp) QCoreApplication::exit(0);
+}
+
+void TApplication::HandleException(TObject* Sender) {
+    std::exception_ptr current = std::current_exception();
+    if (!current) return;
+    auto report = [&](const Exception& e) {
+        if (OnException) OnException(Sender, e);
+        else ShowException(e);
+    };
+    try {
+        std::rethrow_exception(current);
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        report(e);
+    } catch (const std::exception& e) {
+        report(Exception(e.what()));
+    } catch (...) {
+        report(Exception("Unknown exception"));
+    }
+}
+
+void TApplication::ShowException(const Exception& E) {
+    if (FErrorReport) {
+        FErrorReport(E.Message());
+        return;
+    }
+    if (!qApp) return;
+    QMessageBox::critical(nullptr, QString::fromStdString(FTitle), QString::fromStdString(E.Message()));
+}
+
+void TApplication::SetErrorReport(std::function<void(const std::string&)> report) {
+    FErrorReport = std::move(report);
+}
+
+// ---- Modal loops --------------------------------------------------------------------------
+
+void RunModalLoop(const std::function<bool()>& done) {
+    if (!qApp) return;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    poll.start(10);
+    if (!done()) loop.exec();
+}
+
+void SetWindowModal(HWND wnd, bool modal) {
+    QWidget* w = WidgetOf(wnd);
+    if (!w || !w->isWindow()) return;
+    bool shown = w->isVisible();
+    if (shown) w->hide();
+    w->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    if (shown) w->show();
+}
