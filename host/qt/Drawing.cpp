@@ -39,29 +39,108 @@ template <class F> BOOL PaintShape(HDC dc, F&& paint) {
 
 } // namespace
 
+namespace {
+
+// One-pixel lines are walked pixel by pixel, as the platform draws them: the start point is
+// drawn, the end point is not, the dash pattern runs on across the segments of one figure,
+// and no pixel of a closed outline is drawn twice (which an exclusive-or mode would undo).
+class TPixelWalker {
+public:
+    explicit TPixelWalker(const QPen& pen) {
+        if (pen.style() != Qt::SolidLine)
+            for (qreal d : pen.dashPattern())
+                FPattern.push_back(std::max(1, qRound(d)));
+    }
+    void Segment(QPoint a, QPoint b) {
+        int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+        const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+        int err = dx + dy;
+        QPoint at = a;
+        while (at != b) {
+            if (On()) FPoints << at;
+            Advance();
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                at.rx() += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                at.ry() += sy;
+            }
+        }
+    }
+    void Paint(QPainter& p, const QColor& color) {
+        if (FPoints.isEmpty()) return;
+        QPen dot(color);
+        dot.setWidth(1);
+        dot.setCosmetic(true);
+        p.setPen(dot);
+        p.setBrush(Qt::NoBrush);
+        p.drawPoints(FPoints);
+    }
+
+private:
+    bool On() const { return FPattern.empty() || FIndex % 2 == 0; }
+    void Advance() {
+        if (FPattern.empty()) return;
+        if (++FRun >= FPattern[FIndex]) {
+            FRun = 0;
+            FIndex = (FIndex + 1) % FPattern.size();
+        }
+    }
+    std::vector<int> FPattern;
+    size_t FIndex = 0;
+    int FRun = 0;
+    QPolygon FPoints;
+};
+
+bool OnePixel(const QPen& pen) {
+    return pen.width() <= 1;
+}
+
+} // namespace
+
+void PaintPolyline(QPainter& p, const QPolygon& points, const QPen& pen) {
+    if (pen.style() == Qt::NoPen || points.size() < 2) return;
+    if (OnePixel(pen)) {
+        TPixelWalker walker(pen);
+        for (int i = 1; i < points.size(); ++i)
+            walker.Segment(points[i - 1], points[i]);
+        walker.Paint(p, pen.color());
+        return;
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(points);
+}
+
 void PaintRectangle(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush) {
     if (r.isEmpty()) return;
     const bool hasPen = pen.style() != Qt::NoPen;
     const int w = hasPen ? std::max(pen.width(), 1) : 0;
-    // The outline lies inside the rectangle; the brush fills what the outline leaves, so
-    // that no pixel is painted twice (which an exclusive-or mode would undo).
+    // The outline lies inside the rectangle and the brush fills what it leaves.
     if (brush.style() != Qt::NoBrush) {
         const QRect inner = r.adjusted(w, w, -w, -w);
         if (!inner.isEmpty()) p.fillRect(inner, brush);
     }
     if (!hasPen) return;
-    if (w == 1 && pen.style() == Qt::SolidLine) {
-        QRegion outline = QRegion(r).subtracted(QRegion(r.adjusted(1, 1, -1, -1)));
-        for (const QRect& part : outline)
-            p.fillRect(part, pen.color());
+    if (OnePixel(pen)) {
+        const int right = r.right(), bottom = r.bottom();
+        QPolygon outline;
+        outline << r.topLeft() << QPoint(right, r.top()) << QPoint(right, bottom)
+                << QPoint(r.left(), bottom) << r.topLeft();
+        if (r.width() == 1 || r.height() == 1) {
+            // A degenerate outline is a single line, drawn with its end.
+            outline.clear();
+            outline << r.topLeft() << QPoint(right + (r.height() == 1), bottom + (r.width() == 1));
+        }
+        PaintPolyline(p, outline, pen);
         return;
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(pen);
-    if (w == 1)
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-    else
-        p.drawRect(QRectF(r).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+    p.drawRect(QRectF(r).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
 }
 
 void PaintEllipse(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush) {
@@ -72,9 +151,8 @@ void PaintEllipse(QPainter& p, const QRect& r, const QPen& pen, const QBrush& br
 }
 
 void PaintLine(QPainter& p, QPoint from, QPoint to, const QPen& pen) {
-    if (from == to || pen.style() == Qt::NoPen) return;
-    p.setPen(pen);
-    p.drawLine(from, to);
+    if (from == to) return;
+    PaintPolyline(p, QPolygon({from, to}), pen);
 }
 
 BOOL MoveToEx(HDC dc, int x, int y, TPoint* previous) {

@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QRegion>
 
@@ -129,6 +130,7 @@ QImage* ImageOfDC(HDC dc);
 void PaintRectangle(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush);
 void PaintEllipse(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush);
 void PaintLine(QPainter& p, QPoint from, QPoint to, const QPen& pen);
+void PaintPolyline(QPainter& p, const QPolygon& points, const QPen& pen);
 
 /// Binds canvas to a context on device made as CreateDeviceContext does; the canvas opens
 /// the painter on its first drawing call. Rebinding unbinds first.
@@ -152,3 +154,5 @@ void SetWindowDCProvider(TWindowDCProvider provider, TWindowDCRelease release = 
 class QWidget;
 /// The top-level widget showing the screen layer's shapes; null while none is shown.
 QWidget* ScreenLayerWidget();
+/// The pixels the screen layer shows, in screen coordinates (the widget's mask, moved).
+QRegion ScreenLayerRegion();

@@ -29,6 +29,7 @@ public:
         setFocusPolicy(Qt::NoFocus);
     }
     QImage Picture;
+    QRegion Shown; // screen coordinates
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -134,10 +135,13 @@ void SyncLayer() {
     }
     TScreenLayerWidget* w = Layer();
     w->Picture = picture;
+    w->Shown = mask.translated(box.topLeft());
     w->setGeometry(box);
-    w->setMask(mask.isEmpty() ? QRegion(0, 0, 1, 1) : mask);
+    // The offscreen platform has no window masks or stacking; tests read Shown instead.
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (!offscreen) w->setMask(mask.isEmpty() ? QRegion(0, 0, 1, 1) : mask);
     if (!w->isVisible()) w->show();
-    w->raise();
+    if (!offscreen) w->raise();
     w->update();
 }
 
@@ -210,4 +214,8 @@ void ClearScreenLayer() {
 
 QWidget* ScreenLayerWidget() {
     return Layer().data();
+}
+
+QRegion ScreenLayerRegion() {
+    return Layer() ? Layer()->Shown : QRegion();
 }
