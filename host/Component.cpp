@@ -24,7 +24,9 @@ void TPersistent::AssignTo(TPersistent* dest) {
     throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
 }
 
-std::string TPersistent::GetNamePath() const { return ClassName(); }
+std::string TPersistent::GetNamePath() const {
+    return ClassName();
+}
 
 // ---- TComponent ---------------------------------------------------------------------------
 
@@ -60,7 +62,8 @@ void TComponent::ReleaseLinks() {
 void TComponent::Destroying() {
     if (FComponentState.Contains(csDestroying)) return;
     FComponentState.Include(csDestroying);
-    for (TComponent* c : FComponents) c->Destroying();
+    for (TComponent* c : FComponents)
+        c->Destroying();
 }
 
 void TComponent::DestroyComponents() {
@@ -175,7 +178,9 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     }
 }
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+void TComponent::Loaded() {
+    FComponentState.Exclude(csLoading);
+}
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
     if (value)
@@ -183,17 +188,24 @@ void TComponent::SetDesigning(bool value, bool setChildren) {
     else
         FComponentState.Exclude(csDesigning);
     if (setChildren)
-        for (TComponent* c : FComponents) c->SetDesigning(value, true);
+        for (TComponent* c : FComponents)
+            c->SetDesigning(value, true);
 }
 
 void TComponent::SetLoading(bool value) {
-    if (value) FComponentState.Include(csLoading);
-    else FComponentState.Exclude(csLoading);
+    if (value)
+        FComponentState.Include(csLoading);
+    else
+        FComponentState.Exclude(csLoading);
 }
 
 void TComponent::SetReading(bool value) {
-    if (value) FComponentState.Include(csReading);
-    else FComponentState.Exclude(csReading);
+    if (value)
+        FComponentState.Include(csReading);
+    else
+        FComponentState.Exclude(csReading);
 }
 
-std::string TComponent::GetNamePath() const { return FName.empty() ? ClassName() : FName; }
+std::string TComponent::GetNamePath() const {
+    return FName.empty() ? ClassName() : FName;
+}

@@ -3,6 +3,7 @@
 // raster modes, and the screen layer's exclusive-or frames.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Gdi.h"
@@ -18,6 +19,39 @@ struct LOGBRUSH {
     COLORREF lbColor = 0;
     uintptr_t lbHatch = 0;
 };
+
+/// A pen description as GetObject answers it for a pen.
+struct EXTLOGPEN {
+    DWORD elpPenStyle = 0;
+    DWORD elpWidth = 0;
+    UINT elpBrushStyle = 0;
+    COLORREF elpColor = 0;
+    std::vector<DWORD> elpStyleEntry;
+};
+
+/// A font description: lfHeight in pixels (negative: character height), lfWeight 400 normal,
+/// 700 bold.
+struct LOGFONT {
+    int32_t lfHeight = 0;
+    int32_t lfWidth = 0;
+    int32_t lfEscapement = 0;
+    int32_t lfOrientation = 0;
+    int32_t lfWeight = 400;
+    uint8_t lfItalic = 0;
+    uint8_t lfUnderline = 0;
+    uint8_t lfStrikeOut = 0;
+    uint8_t lfCharSet = 1;
+    uint8_t lfOutPrecision = 0;
+    uint8_t lfClipPrecision = 0;
+    uint8_t lfQuality = 0;
+    uint8_t lfPitchAndFamily = 0;
+    std::string lfFaceName;
+};
+inline constexpr int32_t FW_NORMAL = 400;
+inline constexpr int32_t FW_BOLD = 700;
+inline constexpr uint8_t DEFAULT_PITCH = 0;
+inline constexpr uint8_t FIXED_PITCH = 1;
+inline constexpr uint8_t VARIABLE_PITCH = 2;
 
 // Region combination modes and results.
 inline constexpr int RGN_AND = 1;
@@ -115,6 +149,25 @@ inline constexpr DWORD DSTINVERT = 0x00550009;
 inline constexpr DWORD BLACKNESS = 0x00000042;
 inline constexpr DWORD WHITENESS = 0x00FF0062;
 
+inline constexpr DWORD PATCOPY = 0x00F00021;
+inline constexpr DWORD PATINVERT = 0x005A0049;
+
+// ExtTextOut options and DrawText formats.
+inline constexpr UINT ETO_OPAQUE = 0x0002;
+inline constexpr UINT ETO_CLIPPED = 0x0004;
+inline constexpr UINT DT_TOP = 0x0000;
+inline constexpr UINT DT_LEFT = 0x0000;
+inline constexpr UINT DT_CENTER = 0x0001;
+inline constexpr UINT DT_RIGHT = 0x0002;
+inline constexpr UINT DT_VCENTER = 0x0004;
+inline constexpr UINT DT_BOTTOM = 0x0008;
+inline constexpr UINT DT_WORDBREAK = 0x0010;
+inline constexpr UINT DT_SINGLELINE = 0x0020;
+inline constexpr UINT DT_NOCLIP = 0x0100;
+inline constexpr UINT DT_CALCRECT = 0x0400;
+inline constexpr UINT DT_NOPREFIX = 0x0800;
+inline constexpr UINT DT_END_ELLIPSIS = 0x8000;
+
 // Background modes.
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
@@ -151,8 +204,11 @@ HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD count,
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
-/// The user dash pattern of a pen (empty for the built-in styles), for tests.
-std::vector<DWORD> GetPenDashes(HPEN pen);
+HFONT CreateFontIndirect(const LOGFONT* font);
+/// The description of a pen, brush or font; 0 when obj is not of that kind.
+int GetObject(HGDIOBJ obj, EXTLOGPEN* pen);
+int GetObject(HGDIOBJ obj, LOGBRUSH* brush);
+int GetObject(HGDIOBJ obj, LOGFONT* font);
 
 // ---- Device contexts ----------------------------------------------------------------------
 
@@ -191,7 +247,20 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const TRect* r, HBRUSH brush);
 int FrameRect(HDC dc, const TRect* r, HBRUSH brush);
+/// Fills with the selected brush combined with the destination by rop (PATCOPY, PATINVERT,
+/// DSTINVERT, BLACKNESS, WHITENESS).
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                int srcWidth, int srcHeight, DWORD rop);
 BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
+/// Text in the text colour, its cell filled with the background colour in OPAQUE mode.
+BOOL TextOut(HDC dc, int x, int y, const std::string& text);
+/// TextOut, ETO_CLIPPED clipping it to r and ETO_OPAQUE filling r with the background colour.
+BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* r, const std::string& text);
+BOOL GetTextExtentPoint32(HDC dc, const std::string& text, TSize* size);
+/// Formatted text in r (DT_* flags); with DT_CALCRECT only measures into r. Answers the
+/// text height.
+int DrawText(HDC dc, const std::string& text, TRect* r, UINT format);
 COLORREF GetPixel(HDC dc, int x, int y);
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 /// The colour of a system colour index (COLOR_BTNFACE is 15), from the palette.

@@ -496,7 +496,6 @@ class TBitmap : public TGraphic {
     void Dormant() {}
     void FreeImage() {}
 
-    void LoadFromFile(const std::string& fileName) override;
     std::vector<uint8_t> SaveToBytes() const override;
     void LoadFromBytes(const std::vector<uint8_t>& bytes) override;
     std::string DefaultExtension() const override { return "bmp"; }
@@ -508,6 +507,8 @@ protected:
     /// Ends drawing by the bitmap's own canvas, so that its pixels are complete.
     void Flush() const;
     void NewImage(int width, int height);
+    /// The pixels in the Qt image format named by SaveFormat; quality -1 is the default.
+    std::vector<uint8_t> EncodeImage(int quality) const;
 
 private:
     friend class TBitmapCanvas;

@@ -2,11 +2,15 @@
 // What lies behind the drawing handles, and the bridge the window layer uses to give
 // canvases and device contexts to its widgets. Private to host/.
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPen>
 #include <QPixmap>
 #include <QPoint>
+#include <QPolygon>
+#include <QRect>
 #include <QRegion>
 
 #include <memory>
@@ -33,6 +37,7 @@ struct TGdiObjectRec {
     UINT BrushStyle = BS_SOLID;
     int Hatch = 0;
     // Font.
+    LOGFONT LogFont;
     QFont Font;
     // Bitmap: 32-bit pixels; a monochrome bitmap holds only black and white.
     QImage Image;
@@ -81,6 +86,19 @@ QFont ToQFont(const TFont& font);
 /// CJK sans family, otherwise the default sans family.
 QString MapFontFamily(const std::string& name);
 
+QFont LogFontToQFont(const LOGFONT& font);
+QPen ToQPen(const TGdiObjectRec* pen);
+QBrush ToQBrush(const TGdiObjectRec* brush);
+
+// ---- Objects ------------------------------------------------------------------------------
+
+/// The record behind a handle when it is a live object of that kind, else null.
+TGdiObjectRec* LiveObject(HGDIOBJ obj, TGdiKind kind);
+bool IsLiveDC(HDC dc);
+/// Replaces obj by the default object in every context that has it selected.
+void DeselectEverywhere(HGDIOBJ obj);
+HBITMAP CreateBitmapObject(const QImage& image, bool monochrome = false);
+
 // ---- Regions ------------------------------------------------------------------------------
 
 QRegion RegionOf(HRGN rgn);
@@ -98,6 +116,21 @@ void FlushDeviceContext(HDC dc);
 /// The context's painter, opened now if needed, in the context's state; null for the
 /// screen or when the device cannot be painted on now.
 QPainter* PainterOf(HDC dc);
+
+/// Draws image stretched into target (context coordinates) with a ternary raster operation.
+/// A monochrome image shows the context's background colour where it is white and its text
+/// colour where it is black; transparent, when given, is left out.
+void DrawImage(HDC dc, const QRect& target, const QImage& image, bool monochrome, DWORD rop,
+               const QColor* transparent = nullptr);
+/// The pixels a context draws on when it has any (a bitmap's, an image's), else null.
+QImage* ImageOfDC(HDC dc);
+
+/// Shape painters shared by device contexts and the screen layer: right and bottom edges
+/// exclusive, lines without their end point.
+void PaintRectangle(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush);
+void PaintEllipse(QPainter& p, const QRect& r, const QPen& pen, const QBrush& brush);
+void PaintLine(QPainter& p, QPoint from, QPoint to, const QPen& pen);
+void PaintPolyline(QPainter& p, const QPolygon& points, const QPen& pen);
 
 /// Binds canvas to a context on device made as CreateDeviceContext does; the canvas opens
 /// the painter on its first drawing call. Rebinding unbinds first.
@@ -121,3 +154,5 @@ void SetWindowDCProvider(TWindowDCProvider provider, TWindowDCRelease release = 
 class QWidget;
 /// The top-level widget showing the screen layer's shapes; null while none is shown.
 QWidget* ScreenLayerWidget();
+/// The pixels the screen layer shows, in screen coordinates (the widget's mask, moved).
+QRegion ScreenLayerRegion();
