@@ -1,8 +1,7 @@
-// Streams: short reads and writes, exact transfers, copying, memory growth and files.
+// Streams: short reads, exact transfers, copying, memory growth and files.
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
@@ -43,47 +42,27 @@ TEST(Stream, MemoryRead_PastTheEndIsShortThenEmpty) {
     EXPECT_EQ(s.Read(buf, -1), 0); // negative counts move nothing
     EXPECT_EQ(s.Write(buf, -5), 0);
     EXPECT_EQ(s.Position(), 0);
-    EXPECT_EQ(s.Size(), 5);
+    EXPECT_THROW(s.Seek(-1, soCurrent), EStreamError);
+    EXPECT_THROW(s.Seek(INT64_MAX, soEnd), EStreamError);
 }
 
 TEST(Stream, MemoryWrite_PastTheEndZeroFillsTheGap) {
-    TMemoryStream s;
-    s.WriteBuffer("ab", 2);
-    s.SetPosition(5);
-    s.WriteBuffer("z", 1);
-    EXPECT_EQ(Bytes(s), std::string("ab\0\0\0z", 6));
+    TStringStream s("ab");
+    s.Seek(3, soEnd);
+    s.WriteString("z");
     s.SetPosition(1);
-    s.WriteBuffer("XY", 2); // overwrite in the middle keeps the tail
-    EXPECT_EQ(Bytes(s), std::string("aXY\0\0z", 6));
-}
+    s.WriteString("XY"); // overwriting in the middle keeps the tail
+    EXPECT_EQ(s.DataString(), std::string("aXY\0\0z", 6));
+    s.SetSize(2); // the position follows the end back
+    EXPECT_EQ(s.Position(), 2);
+    s.SetSize(3);
+    EXPECT_EQ(s.DataString(), std::string("aX\0", 3));
 
-TEST(Stream, MemoryWrite_FromItsOwnMemoryWhileGrowing) {
-    TMemoryStream s;
-    std::string text(1000, 'q');
-    s.WriteBuffer(text.data(), int64_t(text.size()));
-    for (int i = 0; i < 4; ++i)
-        s.WriteBuffer(s.Memory(), s.Size()); // doubles each time
-    EXPECT_EQ(Bytes(s), std::string(16000, 'q'));
-}
-
-TEST(Stream, MemorySeek_FromEachOriginAndNotBeforeTheStart) {
-    TStringStream s("0123456789");
-    struct Case {
-        int64_t offset;
-        TSeekOrigin origin;
-        int64_t pos;
-    } cases[] = {{4, soBeginning, 4}, {2, soCurrent, 6}, {-1, soCurrent, 5},
-                 {-3, soEnd, 7},      {5, soEnd, 15},    {0, soBeginning, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(s.Seek(c.offset, c.origin), c.pos);
-    EXPECT_THROW(s.Seek(-1, soBeginning), EStreamError);
-    EXPECT_THROW(s.Seek(INT64_MAX, soEnd), EStreamError);
-    s.SetPosition(8);
-    s.SetSize(4); // the position follows the end back
-    EXPECT_EQ(s.Position(), 4);
-    EXPECT_EQ(s.DataString(), "0123");
-    s.SetSize(6);
-    EXPECT_EQ(s.DataString(), std::string("0123\0\0", 6));
+    TMemoryStream m; // writing from its own memory while growing
+    m.WriteBuffer("q", 1);
+    for (int i = 0; i < 12; ++i)
+        m.WriteBuffer(m.Memory(), m.Size());
+    EXPECT_EQ(Bytes(m), std::string(4096, 'q'));
 }
 
 TEST(Stream, ReadBuffer_ShortReadRaisesReadError) {
@@ -97,7 +76,6 @@ TEST(Stream, ReadBuffer_ShortReadRaisesReadError) {
         EXPECT_EQ(e.Message(), "Stream read error");
     }
     s.ReadBuffer(buf, 0); // nothing asked, nothing missing
-    s.ReadBuffer(buf, -4);
 }
 
 TEST(Stream, CopyFrom_CountOrWholeSource) {
@@ -117,32 +95,17 @@ TEST(Stream, CopyFrom_CountOrWholeSource) {
     EXPECT_EQ(bigDest.DataString(), big);
 }
 
-TEST(Stream, StringStream_ReadsAndWritesText) {
-    TStringStream s("名称");
-    EXPECT_EQ(s.ReadString(3), "名");
-    s.WriteString("字");
-    EXPECT_EQ(s.DataString(), "名字");
-    EXPECT_EQ(s.ReadString(10), "");
-    s.SetPosition(0);
-    EXPECT_EQ(s.ReadString(100), "名字");
-}
-
 TEST_F(StreamFiles, MemoryStream_SaveAndLoadRoundTripThroughFile) {
-    TMemoryStream out;
+    TMemoryStream out, in;
     std::string data;
     for (int i = 0; i < 70000; ++i)
         data += char(i * 7);
     out.WriteBuffer(data.data(), int64_t(data.size()));
     out.SaveToFile(File("data.bin"));
-    EXPECT_EQ(std::filesystem::file_size(File("data.bin")), data.size());
-
-    TMemoryStream in;
-    in.WriteBuffer("stale contents that are longer than nothing", 40);
+    in.WriteBuffer("stale contents", 14);
     in.LoadFromFile(File("data.bin"));
     EXPECT_EQ(Bytes(in), data);
-
-    TMemoryStream empty;
-    empty.SaveToFile(File("empty.bin"));
+    TMemoryStream().SaveToFile(File("empty.bin"));
     in.LoadFromFile(File("empty.bin"));
     EXPECT_EQ(in.Size(), 0);
 }
@@ -151,22 +114,18 @@ TEST_F(StreamFiles, FileStream_ReadWriteSeekAndSize) {
     {
         TFileStream f(File("f.bin"), fmCreate);
         f.WriteBuffer("hello world", 11);
-        EXPECT_EQ(f.Size(), 11);
         EXPECT_EQ(f.Seek(-5, soEnd), 6);
         char buf[8] = {};
         EXPECT_EQ(f.Read(buf, 8), 5); // short at the end
         EXPECT_EQ(std::string(buf, 5), "world");
         f.SetSize(5);
         EXPECT_EQ(f.Position(), 5);
-        EXPECT_THROW(f.Seek(-1, soBeginning), EStreamError);
     }
     TFileStream r(File("f.bin"), fmOpenRead | fmShareDenyWrite);
     EXPECT_EQ(r.Size(), 5);
-    EXPECT_EQ(r.FileName(), File("f.bin"));
     EXPECT_THROW(r.WriteBuffer("x", 1), EWriteError); // opened for reading only
     char buf[8];
     EXPECT_THROW(r.ReadBuffer(buf, 6), EReadError);
-
     TFileStream rw(File("f.bin"), fmOpenReadWrite);
     rw.Seek(0, soEnd);
     rw.WriteBuffer("!", 1);
@@ -174,14 +133,13 @@ TEST_F(StreamFiles, FileStream_ReadWriteSeekAndSize) {
 }
 
 TEST_F(StreamFiles, FileStream_FailuresNameTheFileAndTheReason) {
-    const std::string missing = File("missing.bin");
+    const std::string missing = File("missing.bin"), inMissingDir = File("nodir/new.bin");
     try {
         TFileStream f(missing, fmOpenRead);
         FAIL() << "no EFOpenError";
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + missing + "\". No such file or directory");
     }
-    const std::string inMissingDir = File("nodir/new.bin");
     try {
         TFileStream f(inMissingDir, fmCreate);
         FAIL() << "no EFCreateError";
@@ -189,10 +147,5 @@ TEST_F(StreamFiles, FileStream_FailuresNameTheFileAndTheReason) {
         EXPECT_EQ(e.Message(),
                   "Cannot create file \"" + inMissingDir + "\". No such file or directory");
     }
-    try {
-        TFileStream f(dir.string(), fmOpenRead);
-        FAIL() << "a directory opened as a file";
-    } catch (const EFOpenError& e) {
-        EXPECT_NE(e.Message().find(dir.string()), std::string::npos);
-    }
+    EXPECT_THROW(TFileStream(dir.string(), fmOpenRead), EFOpenError); // a directory is no file
 }

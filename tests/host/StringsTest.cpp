@@ -13,13 +13,13 @@
 
 namespace {
 
-std::vector<std::string> Items(const TStrings& s) {
-    std::vector<std::string> r;
+using Lines = std::vector<std::string>;
+Lines Items(const TStrings& s) {
+    Lines r;
     for (int i = 0; i < s.Count(); ++i)
         r.push_back(s.Strings(i));
     return r;
 }
-using Lines = std::vector<std::string>;
 
 /// A minimal TStrings over a vector: exercises what TStrings builds on any storage.
 class TVectorStrings : public TStrings {
@@ -64,21 +64,17 @@ TEST(Strings, Lookups_IgnoreAsciiCaseUnlessCaseSensitive) {
         EXPECT_EQ(list.IndexOf("Caption"), -1);
         EXPECT_EQ(list.Values("TOP"), "5");
         EXPECT_EQ(list.Names(list.IndexOfName("left")), "Left");
-        EXPECT_EQ(list.Values("Width"), "");
         list.SetCaseSensitive(true);
         EXPECT_EQ(list.IndexOf("caption=确定"), -1);
         EXPECT_GE(list.IndexOf("Caption=确定"), 0);
     }
-}
-
-TEST(Strings, SetValues_ReplacesAddsAndDeletes) {
     TStringList list;
     list.SetText("a=1\nb=2\n");
     list.SetValues("A", "x=y"); // the value may itself contain '='
     list.SetValues("c", "3");
-    list.SetValues("b", "");
+    list.SetValues("b", ""); // an empty value deletes
     EXPECT_EQ(Items(list), (Lines{"A=x=y", "c=3"}));
-    EXPECT_EQ(list.ValueFromIndex(0), "x=y");
+    EXPECT_EQ(list.Values("a"), "x=y");
 }
 
 TEST(Strings, Find_BinarySearchesSortedList) {
@@ -98,23 +94,15 @@ TEST(Strings, Find_BinarySearchesSortedList) {
         EXPECT_EQ(list.Find(c.text, index), c.found) << c.text;
         EXPECT_EQ(index, c.index) << c.text;
     }
+    EXPECT_EQ(list.Add("bz"), 2); // a sorted list places what it adds
+    const char* refused = "Operation not allowed on sorted list";
+    EXPECT_EQ(StringListErrorOf([&] { list.Insert(0, "z"); }), refused);
+    EXPECT_EQ(StringListErrorOf([&] { list.Move(0, 1); }), refused);
+    EXPECT_EQ(StringListErrorOf([&] { list.SetStrings(0, "z"); }), refused);
+    EXPECT_EQ(list.Count(), 5);
 }
 
-TEST(Strings, Sorted_AddPlacesAndInsertIsRefused) {
-    TStringList list;
-    list.SetText("b\nc\na\n");
-    list.SetSorted(true);
-    EXPECT_EQ(Items(list), (Lines{"a", "b", "c"}));
-    EXPECT_EQ(list.Add("bb"), 2);
-    EXPECT_EQ(StringListErrorOf([&] { list.Insert(0, "z"); }),
-              "Operation not allowed on sorted list");
-    EXPECT_EQ(StringListErrorOf([&] { list.Move(0, 1); }), "Operation not allowed on sorted list");
-    EXPECT_EQ(StringListErrorOf([&] { list.SetStrings(0, "z"); }),
-              "Operation not allowed on sorted list");
-    EXPECT_EQ(Items(list), (Lines{"a", "b", "bb", "c"}));
-}
-
-TEST(Strings, Duplicates_InSortedList) {
+TEST(Strings, Duplicates_AreCheckedInSortedLists) {
     TStringList list;
     list.SetSorted(true);
     list.Add("b");
@@ -126,14 +114,14 @@ TEST(Strings, Duplicates_InSortedList) {
     list.SetDuplicates(dupAccept);
     list.Add("B");
     list.Add("b");
-    EXPECT_EQ(list.Count(), 4);
     int index;
     EXPECT_TRUE(list.Find("b", index));
     EXPECT_EQ(index, 1); // the first of the equal items
+    EXPECT_EQ(list.Count(), 4);
     TStringList unsorted;
     unsorted.SetDuplicates(dupError);
     unsorted.Add("x");
-    unsorted.Add("x"); // only sorted lists check for duplicates, as on the platform
+    unsorted.Add("x"); // only sorted lists check, as on the platform
     EXPECT_EQ(unsorted.Count(), 2);
 }
 
@@ -165,12 +153,9 @@ TEST(Strings, Assign_CopiesStringsAndObjectsFromAnyStrings) {
     TStringList list;
     list.Add("old");
     list.Assign(&source);
-    EXPECT_EQ(Items(list), (Lines{"three", "two", "one"}));
-    EXPECT_EQ(list.Objects(0), &o2);
-    EXPECT_EQ(list.Objects(1), nullptr);
-    EXPECT_EQ(list.IndexOfObject(&o1), 2);
     EXPECT_TRUE(list.Equals(&source));
-
+    EXPECT_EQ(list.Objects(0), &o2);
+    EXPECT_EQ(list.IndexOfObject(&o1), 2);
     TVectorStrings back;
     back.Assign(&list);
     EXPECT_EQ(back.items, source.items);
@@ -179,7 +164,6 @@ TEST(Strings, Assign_CopiesStringsAndObjectsFromAnyStrings) {
 
     TComponent notStrings(nullptr);
     EXPECT_THROW(list.Assign(&notStrings), EConvertError);
-    EXPECT_THROW(list.Assign(nullptr), EConvertError);
 }
 
 TEST(Strings, Text_SplitsAtAnyLineBreakAndEndsEveryLine) {
@@ -187,36 +171,23 @@ TEST(Strings, Text_SplitsAtAnyLineBreakAndEndsEveryLine) {
         const char* text;
         Lines lines;
         const char* back;
-    } cases[] = {
-        {"", {}, ""},
-        {"a", {"a"}, "a\n"},
-        {"a\nb\n", {"a", "b"}, "a\nb\n"},
-        {"a\r\nb", {"a", "b"}, "a\nb\n"},
-        {"a\rb\r\n\nc", {"a", "b", "", "c"}, "a\nb\n\nc\n"},
-        {"\n", {""}, "\n"},
-        {"\r\n\r\n", {"", ""}, "\n\n"},
-    };
+    } cases[] = {{"", {}, ""},
+                 {"a", {"a"}, "a\n"},
+                 {"a\r\nb", {"a", "b"}, "a\nb\n"},
+                 {"a\rb\r\n\nc\n", {"a", "b", "", "c"}, "a\nb\n\nc\n"},
+                 {"\r\n\n", {"", ""}, "\n\n"}};
     for (const Case& c : cases) {
         TStringList list;
         list.SetText(c.text);
         EXPECT_EQ(Items(list), c.lines) << c.text;
         EXPECT_EQ(list.Text(), c.back);
-        TStringList again;
-        again.SetText(list.Text());
-        EXPECT_TRUE(again.Equals(&list));
     }
-}
-
-TEST(Strings, CommaText_QuotesWhatNeedsItAndReadsBack) {
-    TStringList list;
+    TStringList list, back;
     for (const char* s : {"a", "b c", "d\"e", "", "f,g", "名"})
         list.Add(s);
     EXPECT_EQ(list.CommaText(), "a,\"b c\",\"d\"\"e\",,\"f,g\",名");
-    TStringList back;
     back.SetCommaText(list.CommaText());
     EXPECT_TRUE(back.Equals(&list));
-    back.SetCommaText("x y, z,");
-    EXPECT_EQ(Items(back), (Lines{"x", "y", "z", ""}));
 }
 
 TEST(Strings, OnChange_FiresOncePerChangeOrBatch) {
@@ -227,45 +198,33 @@ TEST(Strings, OnChange_FiresOncePerChangeOrBatch) {
         ++changing;
     };
     list.OnChange = [&](TObject*) { ++changed; };
-    struct Case {
-        const char* what;
-        std::function<void()> op;
-        int count;
-    } cases[] = {
-        {"Add", [&] { list.Add("a"); }, 1},
-        {"AddObject", [&] { list.AddObject("b", nullptr); }, 1},
-        {"InsertObject", [&] { list.InsertObject(0, "c", nullptr); }, 1},
-        {"SetObjects", [&] { list.SetObjects(0, nullptr); }, 1},
-        {"Exchange", [&] { list.Exchange(0, 1); }, 1},
-        {"Delete", [&] { list.Delete(0); }, 1},
-        {"SetText", [&] { list.SetText("x\ny\nz\n"); }, 1},
-        {"Assign",
-         [&] {
-             TStringList o;
-             o.SetText("p\nq\n");
-             list.Assign(&o);
-         },
-         1},
-        {"Sort", [&] { list.Sort(); }, 1},
-        {"batch",
-         [&] {
+    TStringList other;
+    other.SetText("q\np\n");
+    std::pair<std::function<void()>, int> cases[] = {
+        {[&] { list.Add("a"); }, 1},
+        {[&] { list.InsertObject(0, "c", &other); }, 1},
+        {[&] { list.SetObjects(0, nullptr); }, 1},
+        {[&] { list.Exchange(0, 1); }, 1},
+        {[&] { list.Delete(0); }, 1},
+        {[&] { list.SetText("x\ny\nz\n"); }, 1},
+        {[&] { list.Assign(&other); }, 1},
+        {[&] { list.Sort(); }, 1},
+        {[&] {
              list.BeginUpdate();
              list.Add("1");
              list.BeginUpdate();
-             list.Add("2");
-             list.EndUpdate();
              list.Clear();
+             list.EndUpdate();
              list.EndUpdate();
          },
          1},
-        {"Clear of an empty list", [&] { list.Clear(); }, 0},
-        {"bad index", [&] { EXPECT_THROW(list.Delete(0), EStringListError); }, 0},
-    };
-    for (const Case& c : cases) {
+        {[&] { list.Clear(); }, 0}, // already empty
+        {[&] { EXPECT_THROW(list.Delete(0), EStringListError); }, 0}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
         changing = changed = 0;
-        c.op();
-        EXPECT_EQ(changing, c.count) << c.what;
-        EXPECT_EQ(changed, c.count) << c.what;
+        cases[i].first();
+        EXPECT_EQ(changing, cases[i].second) << "case " << i;
+        EXPECT_EQ(changed, cases[i].second) << "case " << i;
     }
 }
 
@@ -286,17 +245,17 @@ TEST(Strings, OwnsObjects_FreesOnDeleteClearAndDestruction) {
     {
         TStringList list;
         list.SetOwnsObjects(true);
-        for (const char* s : {"a", "b", "c", "d", "e"})
+        for (const char* s : {"a", "b", "c", "d"})
             list.AddObject(s, new TCounted(freed));
-        list.Move(0, 4); // moves the object with its string, frees nothing
+        list.Move(0, 3); // moves the object with its string, frees nothing
         EXPECT_EQ(freed, 0);
         list.Delete(0);
         EXPECT_EQ(freed, 1);
         list.Clear();
-        EXPECT_EQ(freed, 5);
-        list.AddObject("f", new TCounted(freed));
+        EXPECT_EQ(freed, 4);
+        list.AddObject("e", new TCounted(freed));
     }
-    EXPECT_EQ(freed, 6);
+    EXPECT_EQ(freed, 5);
     TCounted kept(freed);
     {
         TStringList list; // not owning: frees nothing
@@ -304,44 +263,39 @@ TEST(Strings, OwnsObjects_FreesOnDeleteClearAndDestruction) {
         list.Delete(0);
         list.AddObject("k", &kept);
     }
-    EXPECT_EQ(freed, 6);
+    EXPECT_EQ(freed, 5);
 }
 
 TEST(Strings, BadIndex_RaisesStringListError) {
     TStringList list;
     list.Add("a");
-    struct Case {
-        std::function<void()> op;
-        const char* message;
-    } cases[] = {
+    std::pair<std::function<void()>, const char*> cases[] = {
         {[&] { list.Strings(1); }, "List index out of bounds (1)"},
         {[&] { list.Objects(-1); }, "List index out of bounds (-1)"},
-        {[&] { list.SetStrings(1, ""); }, "List index out of bounds (1)"},
         {[&] { list.SetObjects(2, nullptr); }, "List index out of bounds (2)"},
         {[&] { list.Insert(2, ""); }, "List index out of bounds (2)"},
-        {[&] { list.Delete(1); }, "List index out of bounds (1)"},
         {[&] { list.Exchange(0, 1); }, "List index out of bounds (1)"},
-        {[&] { list.Names(3); }, "List index out of bounds (3)"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(StringListErrorOf(c.op), c.message);
+        {[&] { list.Names(3); }, "List index out of bounds (3)"}};
+    for (auto& [op, message] : cases)
+        EXPECT_EQ(StringListErrorOf(op), message);
 }
 
 TEST(Strings, SaveAndLoadFile_RoundTripsUtf8) {
     auto path = std::filesystem::temp_directory_path() /
                 ("zk_strings_" + std::to_string(::getpid()) + ".txt");
-    TStringList list;
+    TStringList list, back;
     list.SetText("名称=按钮\n\nCaption=OK\n");
     list.SaveToFile(path.string());
-    TStringList back;
     back.LoadFromFile(path.string());
     EXPECT_TRUE(back.Equals(&list));
+    std::filesystem::remove(path);
+    EXPECT_THROW(back.LoadFromFile(path.string()), EFOpenError);
 
     TMemoryStream stream; // a byte order mark is skipped
-    stream.WriteBuffer("\xEF\xBB\xBFx\r\ny", 7);
+    stream.WriteBuffer("\xEF\xBB\xBF"
+                       "x\r\ny",
+                       7);
     stream.SetPosition(0);
     back.LoadFromStream(&stream);
     EXPECT_EQ(Items(back), (Lines{"x", "y"}));
-    std::filesystem::remove(path);
-    EXPECT_THROW(back.LoadFromFile(path.string()), EFOpenError);
 }
