@@ -308,19 +308,24 @@ private:
 
     static bool Translate(QWidget* w, HWND wnd, QEvent* e) {
         switch (e->type()) {
+        // Input is accepted once the window procedure had it, whatever the widget did with
+        // it, so that Qt does not hand it on to the parent as well.
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
+            HandleMouse(w, static_cast<QMouseEvent*>(e));
             e->accept();
-            return HandleMouse(w, static_cast<QMouseEvent*>(e));
+            return true;
         case QEvent::Wheel:
+            HandleWheel(w, static_cast<QWheelEvent*>(e));
             e->accept();
-            return HandleWheel(w, static_cast<QWheelEvent*>(e));
+            return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            HandleKey(w, static_cast<QKeyEvent*>(e));
             e->accept();
-            return HandleKey(w, static_cast<QKeyEvent*>(e));
+            return true;
         case QEvent::FocusIn: {
             HWND previous = g_lastFocus;
             g_lastFocus = wnd;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include "host/Controls.h"
@@ -75,7 +76,9 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
     TWindowRec* rec = RecOf(wnd);
     if (!rec || !rec->Widget) return false;
     QWidget* w = rec->Widget;
-    if (!(flags & SWP_NOZORDER)) {
+    // The offscreen platform cannot restack top-level windows and says so on every try.
+    const bool stackable = !w->isWindow() || QGuiApplication::platformName() != "offscreen";
+    if (!(flags & SWP_NOZORDER) && stackable) {
         if (insertAfter == HWND_TOP) w->raise();
         else if (insertAfter == HWND_BOTTOM) w->lower();
         else if (QWidget* above = WidgetOf(insertAfter)) w->stackUnder(above);
