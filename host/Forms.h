@@ -67,6 +67,8 @@ class TCustomForm : public TWinControl {
     void SetModalResult(int value) { FModalResult = value; }
 
     void SetFocus() override;
+    /// With a parent the form lives inside it; without one it is a window of its own again.
+    void SetParent(TWinControl* AParent) override;
     bool Showing() const override;
     TPoint ClientOrigin() const override;
 
@@ -85,7 +87,6 @@ protected:
     void CreateWnd() override;
     void PaintWindow(HDC DC) override;
     virtual void DoClose(TCloseAction& Action);
-    void SetParent(TWinControl* AParent) override;
 
     void WMClose(TMessage& Message) override;
     void WMDestroy(TMessage& Message) override;
