@@ -428,13 +428,11 @@ void TControl::WMMButtonDblClk(TWMMouse& Message) {
 
 void TControl::WMCancelMode(TMessage& Message) {
     DefaultHandler(Message);
+    FControlState.Exclude(csClicked);
     if (MouseCapture()) SetMouseCapture(false);
 }
 
-void TControl::WMCaptureChanged(TMessage& Message) {
-    FControlState.Exclude(csClicked);
-    DefaultHandler(Message);
-}
+void TControl::WMCaptureChanged(TMessage& Message) { DefaultHandler(Message); }
 
 // ---- Everything else goes on to the default handling ------------------------------------------
 
