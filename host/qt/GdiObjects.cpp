@@ -73,7 +73,9 @@ TGdiObjectRec* LiveObject(HGDIOBJ obj, TGdiKind kind) {
     return obj;
 }
 
-bool IsLiveObject(HGDIOBJ obj) { return obj && LiveObjects().count(obj); }
+bool IsLiveObject(HGDIOBJ obj) {
+    return obj && LiveObjects().count(obj);
+}
 
 HBITMAP CreateBitmapObject(const QImage& image, bool monochrome) {
     TGdiObjectRec* rec = NewObject(TGdiKind::Bitmap);
