@@ -10,6 +10,7 @@
 
 #include "GdiApi.h"
 #include "Graphics.h"
+#include "Stream.h"
 #include "qt/Gdi_p.h"
 
 ZK_ENUM_TYPEINFO(TPixelFormat, "pfDevice", "pf1bit", "pf4bit", "pf8bit", "pf15bit", "pf16bit",
@@ -56,6 +57,24 @@ void TGraphic::SaveToFile(const std::string& fileName) {
     if (!out) throw EFCreateError("Cannot create file \"" + fileName + "\"");
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     if (!out) throw EFCreateError("Cannot write file \"" + fileName + "\"");
+}
+
+namespace {
+std::vector<uint8_t> ReadRest(TStream* stream) {
+    const int64_t left = std::max<int64_t>(0, stream->Size() - stream->Position());
+    std::vector<uint8_t> bytes(size_t(left), 0);
+    stream->ReadBuffer(bytes.data(), left);
+    return bytes;
+}
+} // namespace
+
+void TGraphic::LoadFromStream(TStream* stream) {
+    LoadFromBytes(ReadRest(stream));
+}
+
+void TGraphic::SaveToStream(TStream* stream) {
+    const std::vector<uint8_t> bytes = SaveToBytes();
+    stream->WriteBuffer(bytes.data(), int64_t(bytes.size()));
 }
 
 // ---- TBitmap ------------------------------------------------------------------------------

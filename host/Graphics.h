@@ -298,6 +298,7 @@ private:
 // ---- The canvas ---------------------------------------------------------------------------
 
 class TGraphic;
+class TStream;
 
 /// Raster operations of Draw and CopyRect (the platform's ternary ROP codes).
 using TCopyMode = int32_t;
@@ -429,6 +430,10 @@ class TGraphic : public TPersistent {
     /// The graphic as the bytes of its file format (what SaveToFile writes).
     virtual std::vector<uint8_t> SaveToBytes() const = 0;
     virtual void LoadFromBytes(const std::vector<uint8_t>& bytes) = 0;
+    /// Reads the graphic from the stream's position to its end.
+    virtual void LoadFromStream(TStream* stream);
+    /// Writes what SaveToBytes gives at the stream's position.
+    virtual void SaveToStream(TStream* stream);
     /// File extension of the graphic's own format, without the dot ("bmp", "png", "jpg").
     virtual std::string DefaultExtension() const = 0;
 
@@ -572,6 +577,10 @@ class TPicture : public TPersistent {
     std::vector<uint8_t> SaveToData() const;
     /// Reads what SaveToData wrote; EInvalidGraphic for an unknown class or bad bytes.
     void LoadFromData(const std::vector<uint8_t>& data);
+    /// SaveToData written at the stream's position, and LoadFromData of the rest of a stream:
+    /// the picture's binary property in a component stream.
+    void WriteData(TStream* stream) const;
+    void ReadData(TStream* stream);
 
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    TGraphicClass graphicClass);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Graphics.h"
+#include "Stream.h"
 
 ZK_IMPLEMENT_CLASS(TPicture, TPersistent, nullptr)
 
@@ -38,6 +39,13 @@ TGraphicClass GraphicClassNamed(const std::string& name) {
     for (const TFileFormat& f : FileFormats())
         if (SameText(f.GraphicClass->ClassName(), name)) return f.GraphicClass;
     return nullptr;
+}
+
+std::vector<uint8_t> ReadRest(TStream* stream) {
+    const int64_t left = std::max<int64_t>(0, stream->Size() - stream->Position());
+    std::vector<uint8_t> bytes(size_t(left), 0);
+    stream->ReadBuffer(bytes.data(), left);
+    return bytes;
 }
 
 struct TFreeGraphic {
@@ -156,6 +164,15 @@ void TPicture::LoadFromData(const std::vector<uint8_t>& data) {
         graphic->LoadFromBytes(
             std::vector<uint8_t>(data.begin() + ptrdiff_t(pos), data.begin() + ptrdiff_t(pos + n)));
     Adopt(graphic.release());
+}
+
+void TPicture::WriteData(TStream* stream) const {
+    const std::vector<uint8_t> data = SaveToData();
+    stream->WriteBuffer(data.data(), int64_t(data.size()));
+}
+
+void TPicture::ReadData(TStream* stream) {
+    LoadFromData(ReadRest(stream));
 }
 
 void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description,

@@ -233,7 +233,7 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
-    if (!IsLiveDC(dc) || !obj) return nullptr;
+    if (!IsLiveDC(dc) || !IsLiveObject(obj)) return nullptr;
     switch (obj->Kind) {
     case TGdiKind::Pen:
         if (!LiveObject(obj, TGdiKind::Pen)) return nullptr;

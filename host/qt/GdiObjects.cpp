@@ -73,6 +73,10 @@ TGdiObjectRec* LiveObject(HGDIOBJ obj, TGdiKind kind) {
     return obj;
 }
 
+bool IsLiveObject(HGDIOBJ obj) {
+    return obj && LiveObjects().count(obj);
+}
+
 HBITMAP CreateBitmapObject(const QImage& image, bool monochrome) {
     TGdiObjectRec* rec = NewObject(TGdiKind::Bitmap);
     rec->Image = image;
@@ -251,8 +255,10 @@ std::vector<TRect> GetRegionRects(HRGN rgn) {
 // ---- Pens, brushes, fonts -----------------------------------------------------------------
 
 HGDIOBJ GetStockObject(int index) {
-    static const auto stock = [] {
-        std::vector<HGDIOBJ> s(18, nullptr);
+    // Never destroyed: stock objects outlive every context that may still select them.
+    static const std::vector<HGDIOBJ>& stock = *[] {
+        auto* made = new std::vector<HGDIOBJ>(18, nullptr);
+        std::vector<HGDIOBJ>& s = *made;
         s[WHITE_BRUSH] = MakeBrush(BS_SOLID, 0xFFFFFF, 0);
         s[LTGRAY_BRUSH] = MakeBrush(BS_SOLID, 0xC0C0C0, 0);
         s[GRAY_BRUSH] = MakeBrush(BS_SOLID, 0x808080, 0);
@@ -269,7 +275,7 @@ HGDIOBJ GetStockObject(int index) {
         s[DEFAULT_GUI_FONT] = CreateFontIndirect(&lf);
         for (HGDIOBJ o : s)
             if (o) o->Stock = true;
-        return s;
+        return made;
     }();
     if (index < 0 || index >= int(stock.size())) return nullptr;
     return stock[size_t(index)];
@@ -346,7 +352,8 @@ int GetObject(HGDIOBJ obj, LOGFONT* font) {
 }
 
 BOOL DeleteObject(HGDIOBJ obj) {
-    if (!obj || obj->Stock || !LiveObjects().count(obj)) return false;
+    // A handle already deleted must not be looked into.
+    if (!obj || !LiveObjects().count(obj) || obj->Stock) return false;
     // Whatever still has it selected falls back to the defaults rather than dangling.
     DeselectEverywhere(obj);
     LiveObjects().erase(obj);

@@ -94,6 +94,7 @@ QBrush ToQBrush(const TGdiObjectRec* brush);
 
 /// The record behind a handle when it is a live object of that kind, else null.
 TGdiObjectRec* LiveObject(HGDIOBJ obj, TGdiKind kind);
+bool IsLiveObject(HGDIOBJ obj);
 bool IsLiveDC(HDC dc);
 /// Replaces obj by the default object in every context that has it selected.
 void DeselectEverywhere(HGDIOBJ obj);

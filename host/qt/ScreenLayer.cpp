@@ -26,6 +26,8 @@ public:
         setObjectName(QStringLiteral("zkScreenLayer"));
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Frames left on the screen must not keep the application from quitting.
+        setAttribute(Qt::WA_QuitOnClose, false);
         setFocusPolicy(Qt::NoFocus);
     }
     QImage Picture;

@@ -167,3 +167,35 @@ TEST(Picture_Graphic, AssignCopiesAndBitmapReplacesOtherFormats) {
 }
 
 } // namespace
+
+#include "host/Stream.h"
+
+namespace {
+
+TEST(Picture_Stream, GraphicAndPictureDataTravelThroughStreams) {
+    TBitmap b;
+    b.SetSize(5, 6);
+    b.Canvas()->SetPixels(1, 1, clRed);
+    TMemoryStream stream;
+    const char head[] = "xy";
+    stream.WriteBuffer(head, 2);
+    b.SaveToStream(&stream);
+    stream.SetPosition(2);
+    TBitmap back;
+    back.LoadFromStream(&stream);
+    EXPECT_EQ(back.Width(), 5);
+    EXPECT_EQ(back.Canvas()->Pixels(1, 1), clRed);
+
+    TPicture p;
+    p.SetGraphic(&b);
+    TMemoryStream data;
+    p.WriteData(&data);
+    EXPECT_EQ(data.Size(), int64_t(p.SaveToData().size()));
+    data.SetPosition(0);
+    TPicture q;
+    q.ReadData(&data);
+    EXPECT_EQ(q.Graphic()->ClassName(), "TBitmap");
+    EXPECT_EQ(q.Height(), 6);
+}
+
+} // namespace
