@@ -11,6 +11,8 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(new TBru
 }
 
 TWinControl::~TWinControl() {
+    // Deleted without Free, the control is past taking messages: its window goes silently.
+    if (FHandle) MarkDestroySent(FHandle);
     // A windowed control frees its children, whoever owns them; each leaves the lists first.
     while (ControlCount() > 0) {
         TControl* c = Controls(ControlCount() - 1);
@@ -108,6 +110,9 @@ void TWinControl::CreateHandle() {
 
 void TWinControl::DestroyHandle() {
     if (!FHandle) return;
+    // A window destroyed while the control lives on (it left its parent) is told so first,
+    // before its children; in destruction, BeforeDestruction already told them.
+    if (MarkDestroySent(FHandle)) SendMessage(FHandle, WM_DESTROY, 0, 0);
     for (TWinControl* c : FWinControls) c->DestroyHandle();
     HWND wnd = FHandle;
     FHandle = nullptr;

@@ -11,7 +11,17 @@ void TWinControl::KeyPress(char& Key) { OnKeyPress(this, Key); }
 
 bool TWinControl::DoKeyDown(TWMKey& Message) {
     uint16_t key = Message.CharCode;
-    KeyDown(key, KeyDataToShiftState(Message.KeyData));
+    const TShiftState shift = KeyDataToShiftState(Message.KeyData);
+    // A form with KeyPreview sees its controls' keys first, and may take them.
+    TWinControl* form = GetParentForm(this);
+    if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview()) {
+        form->KeyDown(key, shift);
+        if (key == 0) {
+            Message.CharCode = 0;
+            return true;
+        }
+    }
+    KeyDown(key, shift);
     Message.CharCode = key;
     return key == 0;
 }

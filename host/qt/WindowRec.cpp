@@ -245,7 +245,16 @@ intptr_t SetWindowLong(HWND wnd, int index, intptr_t value) {
 }
 
 intptr_t CallWindowProc(WNDPROC proc, HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {
-    if (!proc || !proc->Proc) return 0;
+    if (!proc || !proc->Proc || proc->Freed) return 0;
+    struct Running {
+        WNDPROC P;
+        explicit Running(WNDPROC p) : P(p) { ++P->Running; }
+        ~Running() {
+            if (--P->Running == 0 && P->Freed) delete P;
+        }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+    } running(proc);
     return proc->Proc(wnd, msg, wParam, lParam);
 }
 
@@ -259,7 +268,9 @@ WNDPROC MakeObjectInstance(TWndMethod method) {
 }
 
 void FreeObjectInstance(WNDPROC instance) {
-    if (instance != &DefProcRec()) delete instance;
+    if (!instance || instance == &DefProcRec()) return;
+    if (instance->Running > 0) instance->Freed = true;
+    else delete instance;
 }
 
 intptr_t SendMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {

@@ -12,9 +12,12 @@
 #include "host/WinApi.h"
 #include "host/qt/WindowState_p.h"
 
-/// A window procedure: a callable that answers the message's result.
+/// A window procedure: a callable that answers the message's result. One freed while it runs
+/// (a control freeing itself from its own message) goes when its last call returns.
 struct TWndProcRec {
     std::function<intptr_t(HWND, uint32_t, intptr_t, intptr_t)> Proc;
+    int Running = 0;
+    bool Freed = false;
 };
 
 /// How to make the widget of a window class and how the class shows its text.

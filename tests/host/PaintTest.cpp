@@ -73,3 +73,25 @@ TEST_F(PaintTest, WindowDeviceContextIsAvailableThroughGetDC) {
     ReleaseDC(panel->Handle(), dc);
 }
 } // namespace
+
+namespace {
+TEST_F(PaintTest, ScreenshotOfAFormWithChineseTextIsWrittenAsPng) {
+    Form->SetCaption("窗体设计器");
+    auto* button = new TTestButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(20, 20, 120, 30);
+    button->SetCaption("确定按钮");
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(20, 70, 200, 80);
+    panel->SetColor(clWhite);
+    panel->OnPaint = [&](TObject*) { panel->Canvas()->TextOut(10, 10, "中文文本：属性"); };
+    QImage image = WidgetOf(Form->Handle())->grab().toImage();
+    ASSERT_TRUE(image.save("form_screenshot.png"));
+    // Something darker than the white panel was drawn where the text goes.
+    bool ink = false;
+    for (int x = 30; x < 120 && !ink; ++x)
+        for (int y = 80; y < 100 && !ink; ++y) ink = image.pixelColor(x, y).lightness() < 128;
+    EXPECT_TRUE(ink);
+}
+} // namespace
