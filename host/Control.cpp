@@ -26,8 +26,10 @@ void TControl::BeforeDestruction() {
 
 intptr_t TControl::Perform(uint32_t Msg, intptr_t WParam, intptr_t LParam) {
     TMessage m{Msg, WParam, LParam, 0};
-    if (WindowProc) WindowProc(m);
-    else WndProc(m);
+    if (WindowProc)
+        WindowProc(m);
+    else
+        WndProc(m);
     return m.Result;
 }
 
@@ -64,7 +66,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     RequestAlign();
 }
 
-bool TControl::CanResize(int&, int&) { return true; }
+bool TControl::CanResize(int&, int&) {
+    return true;
+}
 
 void TControl::UpdateWindowBounds(const TRect& NewBounds) {
     if (!FParent || !FParent->HandleAllocated()) return;
@@ -106,10 +110,16 @@ void TControl::SetVisible(bool value) {
     RequestAlign();
 }
 
-void TControl::Show() { SetVisible(true); }
-void TControl::Hide() { SetVisible(false); }
+void TControl::Show() {
+    SetVisible(true);
+}
+void TControl::Hide() {
+    SetVisible(false);
+}
 
-bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
+bool TControl::Showing() const {
+    return FVisible && FParent && FParent->Showing();
+}
 
 void TControl::SetEnabled(bool value) {
     if (FEnabled == value) return;
@@ -177,7 +187,9 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
-TCaption TControl::GetText() const { return FText; }
+TCaption TControl::GetText() const {
+    return FText;
+}
 
 void TControl::SetText(const TCaption& value) {
     if (FText == value) return;
@@ -206,14 +218,18 @@ void TControl::SetZOrder(bool TopMost) {
     auto it = std::find(list.begin(), list.end(), this);
     if (it == list.end()) return;
     list.erase(it);
-    if (TopMost) list.push_back(this);
-    else list.insert(list.begin(), this);
+    if (TopMost)
+        list.push_back(this);
+    else
+        list.insert(list.begin(), this);
     Invalidate();
 }
 
 // ---- Capture ----------------------------------------------------------------------------------
 
-bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+bool TControl::MouseCapture() const {
+    return GetCaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool value) {
     if (MouseCapture() == value) return;
@@ -255,8 +271,11 @@ void TControl::WndProc(TMessage& Message) {
         switch (Message.Msg) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK: Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN; break;
-        default: break;
+        case WM_MBUTTONDBLCLK:
+            Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+            break;
+        default:
+            break;
         }
     }
     Dispatch(Message);
@@ -264,54 +283,200 @@ void TControl::WndProc(TMessage& Message) {
 
 void TControl::Dispatch(TMessage& M) {
     switch (M.Msg) {
-    case WM_WINDOWPOSCHANGED: { TWMWindowPosChanged v(M); WMWindowPosChanged(v); return; }
-    case WM_MOVE: { TWMMove v(M); WMMove(v); return; }
-    case WM_SIZE: { TWMSize v(M); WMSize(v); return; }
-    case WM_MOUSEMOVE: { TWMMouse v(M); WMMouseMove(v); return; }
-    case WM_LBUTTONDOWN: { TWMMouse v(M); WMLButtonDown(v); return; }
-    case WM_LBUTTONUP: { TWMMouse v(M); WMLButtonUp(v); return; }
-    case WM_LBUTTONDBLCLK: { TWMMouse v(M); WMLButtonDblClk(v); return; }
-    case WM_RBUTTONDOWN: { TWMMouse v(M); WMRButtonDown(v); return; }
-    case WM_RBUTTONUP: { TWMMouse v(M); WMRButtonUp(v); return; }
-    case WM_RBUTTONDBLCLK: { TWMMouse v(M); WMRButtonDblClk(v); return; }
-    case WM_MBUTTONDOWN: { TWMMouse v(M); WMMButtonDown(v); return; }
-    case WM_MBUTTONUP: { TWMMouse v(M); WMMButtonUp(v); return; }
-    case WM_MBUTTONDBLCLK: { TWMMouse v(M); WMMButtonDblClk(v); return; }
-    case WM_CANCELMODE: WMCancelMode(M); return;
-    case WM_CAPTURECHANGED: WMCaptureChanged(M); return;
-    case WM_PAINT: { TWMPaint v(M); WMPaint(v); return; }
-    case WM_ERASEBKGND: { TWMEraseBkgnd v(M); WMEraseBkgnd(v); return; }
-    case WM_SETFOCUS: { TWMSetFocus v(M); WMSetFocus(v); return; }
-    case WM_KILLFOCUS: { TWMKillFocus v(M); WMKillFocus(v); return; }
-    case WM_NCHITTEST: { TWMNCHitTest v(M); WMNCHitTest(v); return; }
-    case WM_SETCURSOR: { TWMSetCursor v(M); WMSetCursor(v); return; }
-    case WM_KEYDOWN: { TWMKey v(M); WMKeyDown(v); return; }
-    case WM_KEYUP: { TWMKey v(M); WMKeyUp(v); return; }
-    case WM_CHAR: { TWMKey v(M); WMChar(v); return; }
-    case WM_SYSKEYDOWN: { TWMKey v(M); WMSysKeyDown(v); return; }
+    case WM_WINDOWPOSCHANGED: {
+        TWMWindowPosChanged v(M);
+        WMWindowPosChanged(v);
+        return;
+    }
+    case WM_MOVE: {
+        TWMMove v(M);
+        WMMove(v);
+        return;
+    }
+    case WM_SIZE: {
+        TWMSize v(M);
+        WMSize(v);
+        return;
+    }
+    case WM_MOUSEMOVE: {
+        TWMMouse v(M);
+        WMMouseMove(v);
+        return;
+    }
+    case WM_LBUTTONDOWN: {
+        TWMMouse v(M);
+        WMLButtonDown(v);
+        return;
+    }
+    case WM_LBUTTONUP: {
+        TWMMouse v(M);
+        WMLButtonUp(v);
+        return;
+    }
+    case WM_LBUTTONDBLCLK: {
+        TWMMouse v(M);
+        WMLButtonDblClk(v);
+        return;
+    }
+    case WM_RBUTTONDOWN: {
+        TWMMouse v(M);
+        WMRButtonDown(v);
+        return;
+    }
+    case WM_RBUTTONUP: {
+        TWMMouse v(M);
+        WMRButtonUp(v);
+        return;
+    }
+    case WM_RBUTTONDBLCLK: {
+        TWMMouse v(M);
+        WMRButtonDblClk(v);
+        return;
+    }
+    case WM_MBUTTONDOWN: {
+        TWMMouse v(M);
+        WMMButtonDown(v);
+        return;
+    }
+    case WM_MBUTTONUP: {
+        TWMMouse v(M);
+        WMMButtonUp(v);
+        return;
+    }
+    case WM_MBUTTONDBLCLK: {
+        TWMMouse v(M);
+        WMMButtonDblClk(v);
+        return;
+    }
+    case WM_CANCELMODE:
+        WMCancelMode(M);
+        return;
+    case WM_CAPTURECHANGED:
+        WMCaptureChanged(M);
+        return;
+    case WM_PAINT: {
+        TWMPaint v(M);
+        WMPaint(v);
+        return;
+    }
+    case WM_ERASEBKGND: {
+        TWMEraseBkgnd v(M);
+        WMEraseBkgnd(v);
+        return;
+    }
+    case WM_SETFOCUS: {
+        TWMSetFocus v(M);
+        WMSetFocus(v);
+        return;
+    }
+    case WM_KILLFOCUS: {
+        TWMKillFocus v(M);
+        WMKillFocus(v);
+        return;
+    }
+    case WM_NCHITTEST: {
+        TWMNCHitTest v(M);
+        WMNCHitTest(v);
+        return;
+    }
+    case WM_SETCURSOR: {
+        TWMSetCursor v(M);
+        WMSetCursor(v);
+        return;
+    }
+    case WM_KEYDOWN: {
+        TWMKey v(M);
+        WMKeyDown(v);
+        return;
+    }
+    case WM_KEYUP: {
+        TWMKey v(M);
+        WMKeyUp(v);
+        return;
+    }
+    case WM_CHAR: {
+        TWMKey v(M);
+        WMChar(v);
+        return;
+    }
+    case WM_SYSKEYDOWN: {
+        TWMKey v(M);
+        WMSysKeyDown(v);
+        return;
+    }
     case CN_KEYDOWN:
-    case CN_SYSKEYDOWN: { TWMKey v(M); CNKeyDown(v); return; }
-    case CN_CHAR: { TWMKey v(M); CNChar(v); return; }
-    case WM_CLOSE: WMClose(M); return;
-    case WM_DESTROY: WMDestroy(M); return;
-    case WM_SHOWWINDOW: WMShowWindow(M); return;
-    case WM_NEXTDLGCTL: WMNextDlgCtl(M); return;
-    case WM_CONTEXTMENU: WMContextMenu(M); return;
-    case WM_ACTIVATE: WMActivate(M); return;
-    case CM_VISIBLECHANGED: CMVisibleChanged(M); return;
-    case CM_ENABLEDCHANGED: CMEnabledChanged(M); return;
-    case CM_COLORCHANGED: CMColorChanged(M); return;
-    case CM_FONTCHANGED: CMFontChanged(M); return;
-    case CM_PARENTCOLORCHANGED: CMParentColorChanged(M); return;
-    case CM_PARENTFONTCHANGED: CMParentFontChanged(M); return;
-    case CM_TEXTCHANGED: CMTextChanged(M); return;
-    case CM_CURSORCHANGED: CMCursorChanged(M); return;
-    case CM_SHOWHINTCHANGED: CMHintShowChanged(M); return;
-    case CM_MOUSEENTER: CMMouseEnter(M); return;
-    case CM_MOUSELEAVE: CMMouseLeave(M); return;
-    case CM_DIALOGKEY: { TWMKey v(M); CMDialogKey(v); return; }
-    case CM_RELEASE: CMRelease(M); return;
-    default: DefaultHandler(M); return;
+    case CN_SYSKEYDOWN: {
+        TWMKey v(M);
+        CNKeyDown(v);
+        return;
+    }
+    case CN_CHAR: {
+        TWMKey v(M);
+        CNChar(v);
+        return;
+    }
+    case WM_CLOSE:
+        WMClose(M);
+        return;
+    case WM_DESTROY:
+        WMDestroy(M);
+        return;
+    case WM_SHOWWINDOW:
+        WMShowWindow(M);
+        return;
+    case WM_NEXTDLGCTL:
+        WMNextDlgCtl(M);
+        return;
+    case WM_CONTEXTMENU:
+        WMContextMenu(M);
+        return;
+    case WM_ACTIVATE:
+        WMActivate(M);
+        return;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(M);
+        return;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(M);
+        return;
+    case CM_COLORCHANGED:
+        CMColorChanged(M);
+        return;
+    case CM_FONTCHANGED:
+        CMFontChanged(M);
+        return;
+    case CM_PARENTCOLORCHANGED:
+        CMParentColorChanged(M);
+        return;
+    case CM_PARENTFONTCHANGED:
+        CMParentFontChanged(M);
+        return;
+    case CM_TEXTCHANGED:
+        CMTextChanged(M);
+        return;
+    case CM_CURSORCHANGED:
+        CMCursorChanged(M);
+        return;
+    case CM_SHOWHINTCHANGED:
+        CMHintShowChanged(M);
+        return;
+    case CM_MOUSEENTER:
+        CMMouseEnter(M);
+        return;
+    case CM_MOUSELEAVE:
+        CMMouseLeave(M);
+        return;
+    case CM_DIALOGKEY: {
+        TWMKey v(M);
+        CMDialogKey(v);
+        return;
+    }
+    case CM_RELEASE:
+        CMRelease(M);
+        return;
+    default:
+        DefaultHandler(M);
+        return;
     }
 }
 
@@ -338,7 +503,9 @@ void TControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
     DefaultHandler(Message);
 }
 
-void TControl::WMMove(TWMMove& Message) { DefaultHandler(Message); }
+void TControl::WMMove(TWMMove& Message) {
+    DefaultHandler(Message);
+}
 
 void TControl::WMSize(TWMSize& Message) {
     FWidth = Message.Width;
@@ -347,7 +514,9 @@ void TControl::WMSize(TWMSize& Message) {
     Resize();
 }
 
-void TControl::Resize() { OnResize(this); }
+void TControl::Resize() {
+    OnResize(this);
+}
 
 // ---- Mouse ------------------------------------------------------------------------------------
 
@@ -364,12 +533,18 @@ void TControl::DoMouseUp(TWMMouse& Message, TMouseButton Button) {
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     OnMouseDown(this, Button, Shift, X, Y);
 }
-void TControl::MouseMove(TShiftState Shift, int X, int Y) { OnMouseMove(this, Shift, X, Y); }
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    OnMouseMove(this, Shift, X, Y);
+}
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     OnMouseUp(this, Button, Shift, X, Y);
 }
-void TControl::Click() { OnClick(this); }
-void TControl::DblClick() { OnDblClick(this); }
+void TControl::Click() {
+    OnClick(this);
+}
+void TControl::DblClick() {
+    OnDblClick(this);
+}
 
 void TControl::WMMouseMove(TWMMouse& Message) {
     DefaultHandler(Message);
@@ -432,28 +607,66 @@ void TControl::WMCancelMode(TMessage& Message) {
     if (MouseCapture()) SetMouseCapture(false);
 }
 
-void TControl::WMCaptureChanged(TMessage& Message) { DefaultHandler(Message); }
+void TControl::WMCaptureChanged(TMessage& Message) {
+    DefaultHandler(Message);
+}
 
 // ---- Everything else goes on to the default handling ------------------------------------------
 
-void TControl::WMPaint(TWMPaint& Message) { DefaultHandler(Message); }
-void TControl::WMEraseBkgnd(TWMEraseBkgnd& Message) { DefaultHandler(Message); }
-void TControl::WMSetFocus(TWMSetFocus& Message) { DefaultHandler(Message); }
-void TControl::WMKillFocus(TWMKillFocus& Message) { DefaultHandler(Message); }
-void TControl::WMNCHitTest(TWMNCHitTest& Message) { DefaultHandler(Message); }
-void TControl::WMSetCursor(TWMSetCursor& Message) { DefaultHandler(Message); }
-void TControl::WMKeyDown(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::WMKeyUp(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::WMChar(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::WMSysKeyDown(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::CNKeyDown(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::CNChar(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::WMClose(TMessage& Message) { DefaultHandler(Message); }
-void TControl::WMDestroy(TMessage& Message) { DefaultHandler(Message); }
-void TControl::WMShowWindow(TMessage& Message) { DefaultHandler(Message); }
-void TControl::WMNextDlgCtl(TMessage& Message) { DefaultHandler(Message); }
-void TControl::WMContextMenu(TMessage& Message) { DefaultHandler(Message); }
-void TControl::WMActivate(TMessage& Message) { DefaultHandler(Message); }
+void TControl::WMPaint(TWMPaint& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMSetFocus(TWMSetFocus& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMKillFocus(TWMKillFocus& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMNCHitTest(TWMNCHitTest& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMSetCursor(TWMSetCursor& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMKeyDown(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMKeyUp(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMChar(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMSysKeyDown(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CNKeyDown(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CNChar(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMClose(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMDestroy(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMShowWindow(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMNextDlgCtl(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMContextMenu(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::WMActivate(TMessage& Message) {
+    DefaultHandler(Message);
+}
 void TControl::CMVisibleChanged(TMessage& Message) {
     Invalidate();
     if (!FVisible && FParent && FParent->HandleAllocated()) {
@@ -492,18 +705,31 @@ void TControl::CMTextChanged(TMessage& Message) {
     Invalidate();
     DefaultHandler(Message);
 }
-void TControl::CMCursorChanged(TMessage& Message) { DefaultHandler(Message); }
-void TControl::CMHintShowChanged(TMessage& Message) { DefaultHandler(Message); }
-void TControl::CMMouseEnter(TMessage& Message) { DefaultHandler(Message); }
-void TControl::CMMouseLeave(TMessage& Message) { DefaultHandler(Message); }
-void TControl::CMDialogKey(TWMKey& Message) { DefaultHandler(Message); }
-void TControl::CMRelease(TMessage& Message) { DefaultHandler(Message); }
+void TControl::CMCursorChanged(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CMHintShowChanged(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CMMouseEnter(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CMMouseLeave(TMessage& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CMDialogKey(TWMKey& Message) {
+    DefaultHandler(Message);
+}
+void TControl::CMRelease(TMessage& Message) {
+    DefaultHandler(Message);
+}
 
 // ---- Free functions ---------------------------------------------------------------------------
 
 TCustomForm* GetParentForm(TControl* Control) {
     if (!Control) return nullptr;
-    while (Control->Parent()) Control = Control->Parent();
+    while (Control->Parent())
+        Control = Control->Parent();
     return Cast<TCustomForm>(Control);
 }
 

@@ -22,15 +22,38 @@ using TAlignSet = TSet<TAlign>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
-    csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
-    csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
-    csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents
+    csAcceptsControls,
+    csCaptureMouse,
+    csDesignInteractive,
+    csClickEvents,
+    csFramed,
+    csSetCaption,
+    csOpaque,
+    csDoubleClicks,
+    csFixedWidth,
+    csFixedHeight,
+    csNoDesignVisible,
+    csReplicatable,
+    csNoStdEvents,
+    csDisplayDragImage,
+    csReflector,
+    csActionClient,
+    csMenuEvents
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
 enum TControlStateFlag {
-    csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing,
-    csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking
+    csLButtonDown,
+    csClicked,
+    csPalette,
+    csReadingState,
+    csAlignmentNeeded,
+    csFocusing,
+    csCreating,
+    csPaintCopy,
+    csCustomPaint,
+    csDestroyingHandle,
+    csDocking
 };
 using TControlState = TSet<TControlStateFlag>;
 
@@ -62,7 +85,8 @@ inline constexpr TCursor crSize = crSizeAll;
 
 using TCaption = std::string;
 
-using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;

@@ -5,9 +5,11 @@
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
-ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble")
+ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
+                 "ssDouble")
 ZK_SET_TYPEINFO(TShiftState, TShiftStateFlag)
-ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin")
+ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
+                 "bsSizeToolWin")
 ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
@@ -36,7 +38,8 @@ void PublishControl(TPublisher& p) {
     p.Prop("Color", TypeInfos::TColor(), &TControl::Color, &TControl::SetColor)
         .Default(clWindow)
         .Stored(&TControl::IsColorStored);
-    p.Prop("Cursor", TypeInfos::TCursor(), &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    p.Prop("Cursor", TypeInfos::TCursor(), &TControl::Cursor, &TControl::SetCursor)
+        .Default(crDefault);
     p.Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(1);
     p.Prop("Font", &TControl::Font, &TControl::SetFont).Stored(&TControl::IsFontStored);
     p.Prop("Hint", &TControl::Hint, &TControl::SetHint);
@@ -64,7 +67,8 @@ void PublishWinControl(TPublisher& p) {
 
 void PublishCustomForm(TPublisher& p) {
     p.Prop("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
-    p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
+    p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
+        .Default(bsSizeable);
     p.Prop("Caption", TypeInfos::TCaption(), &TCustomForm::Caption, &TCustomForm::SetCaption);
     p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);

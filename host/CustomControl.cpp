@@ -4,17 +4,27 @@
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {}
 
-TCustomControl::~TCustomControl() { FCanvas->Free(); }
+TCustomControl::~TCustomControl() {
+    FCanvas->Free();
+}
 
-void TCustomControl::Paint() { OnPaint(this); }
+void TCustomControl::Paint() {
+    OnPaint(this);
+}
 
-void TCustomControl::PaintWindow(HDC) { Paint(); }
+void TCustomControl::PaintWindow(HDC) {
+    Paint();
+}
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(new TCanvas) {}
 
-TGraphicControl::~TGraphicControl() { FCanvas->Free(); }
+TGraphicControl::~TGraphicControl() {
+    FCanvas->Free();
+}
 
-void TGraphicControl::Paint() { OnPaint(this); }
+void TGraphicControl::Paint() {
+    OnPaint(this);
+}
 
 void TGraphicControl::WMPaint(TWMPaint& Message) {
     // The parent's window binds the canvas at this control's place before sending WM_PAINT.

@@ -4,7 +4,8 @@
 #include "qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks};
     FVisible = false;
     FWidth = 320;
     FHeight = 240;
@@ -23,8 +24,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     if (Parent()) return;
     Params.Style &= ~(WS_CHILD | WS_VISIBLE);
     switch (FBorderStyle) {
-    case bsNone: Params.Style |= WS_POPUP; break;
-    case bsSingle: Params.Style |= WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_MINIMIZEBOX; break;
+    case bsNone:
+        Params.Style |= WS_POPUP;
+        break;
+    case bsSingle:
+        Params.Style |= WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_MINIMIZEBOX;
+        break;
     case bsSizeable:
         Params.Style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
         break;
@@ -73,7 +78,9 @@ void TCustomForm::SetWindowState(TWindowState value) {
     if (FWindowState == value) return;
     FWindowState = value;
     if (HandleAllocated() && Showing())
-        ShowWindow(Handle(), value == wsMinimized ? SW_SHOWMINIMIZED : value == wsMaximized ? SW_SHOWMAXIMIZED : SW_RESTORE);
+        ShowWindow(Handle(), value == wsMinimized   ? SW_SHOWMINIMIZED
+                             : value == wsMaximized ? SW_SHOWMAXIMIZED
+                                                    : SW_RESTORE);
 }
 
 void TCustomForm::SetParent(TWinControl* AParent) {
@@ -93,7 +100,9 @@ TPoint TCustomForm::ClientOrigin() const {
     return {FLeft, FTop};
 }
 
-bool TCustomForm::Showing() const { return TWinControl::Showing(); }
+bool TCustomForm::Showing() const {
+    return TWinControl::Showing();
+}
 
 // ---- Showing and activation -------------------------------------------------------------------
 
@@ -101,7 +110,8 @@ void TCustomForm::PlaceOnShow() {
     if (FPlaced || Parent()) return;
     FPlaced = true;
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter)
-        SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth, FHeight);
+        SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth,
+                  FHeight);
 }
 
 void TCustomForm::Show() {
@@ -132,10 +142,13 @@ bool TCustomForm::Active() const {
 }
 
 void TCustomForm::SetFocus() {
-    if (!Visible() || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    if (!Visible() || !Enabled())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
     SetActiveWindow(Handle());
-    if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
-    else ::SetFocus(Handle());
+    if (FActiveControl && FActiveControl->CanFocus())
+        FActiveControl->SetFocus();
+    else
+        ::SetFocus(Handle());
 }
 
 void TCustomForm::SetActiveControl(TWinControl* Control) {
@@ -176,9 +189,13 @@ void TCustomForm::WMActivate(TMessage& Message) {
     }
 }
 
-void TCustomForm::WMShowWindow(TMessage& Message) { DefaultHandler(Message); }
+void TCustomForm::WMShowWindow(TMessage& Message) {
+    DefaultHandler(Message);
+}
 
-void TCustomForm::PaintWindow(HDC) { OnPaint(this); }
+void TCustomForm::PaintWindow(HDC) {
+    OnPaint(this);
+}
 
 // ---- Keys and navigation ----------------------------------------------------------------------
 
@@ -210,7 +227,9 @@ bool TCustomForm::CloseQuery() {
     return canClose;
 }
 
-void TCustomForm::DoClose(TCloseAction& Action) { OnClose(this, Action); }
+void TCustomForm::DoClose(TCloseAction& Action) {
+    OnClose(this, Action);
+}
 
 void TCustomForm::Close() {
     if (!CloseQuery()) return;
@@ -218,19 +237,32 @@ void TCustomForm::Close() {
     TCloseAction action = mainForm ? caFree : caHide;
     DoClose(action);
     switch (action) {
-    case caNone: return;
-    case caHide: Hide(); break;
-    case caMinimize: SetWindowState(wsMinimized); break;
-    case caFree: Release(); break;
+    case caNone:
+        return;
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Release();
+        break;
     }
     if (mainForm && action != caNone) Application->Terminate();
 }
 
-void TCustomForm::WMClose(TMessage&) { Close(); }
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
 
-void TCustomForm::Release() { PostMessage(Handle(), CM_RELEASE, 0, 0); }
+void TCustomForm::Release() {
+    PostMessage(Handle(), CM_RELEASE, 0, 0);
+}
 
-void TCustomForm::CMRelease(TMessage&) { Free(); }
+void TCustomForm::CMRelease(TMessage&) {
+    Free();
+}
 
 void TCustomForm::WMDestroy(TMessage& Message) {
     OnDestroy(this);
@@ -241,7 +273,9 @@ int TCustomForm::ShowModal() {
     FModalResult = 0;
     Show();
     SetWindowModal(Handle(), true);
-    RunModalLoop([this] { return FModalResult != 0 || !Visible() || ComponentState().Contains(csDestroying); });
+    RunModalLoop([this] {
+        return FModalResult != 0 || !Visible() || ComponentState().Contains(csDestroying);
+    });
     if (IsWindow(Handle())) SetWindowModal(Handle(), false);
     if (FModalResult == 0) FModalResult = 2; // the platform's mrCancel
     Hide();

@@ -72,7 +72,8 @@ struct TWMKey : TMessageView {
 
 /// Mouse messages: MK_* key states and the position in client coordinates.
 struct TWMMouse : TMessageView {
-    explicit TWMMouse(TMessage& m) : TMessageView(m), Keys(m.WParam), XPos(m.LParam), YPos(m.LParam) {}
+    explicit TWMMouse(TMessage& m)
+        : TMessageView(m), Keys(m.WParam), XPos(m.LParam), YPos(m.LParam) {}
     TPoint Pos() const { return PointFromLParam(Raw.LParam); }
     TMsgField<int32_t, intptr_t, 0, 32> Keys;
     TMsgField<int16_t, intptr_t, 0, 16> XPos;
@@ -91,7 +92,8 @@ struct TWMMouseWheel : TMessageView {
 
 /// WM_SIZE: the kind of sizing and the new client size.
 struct TWMSize : TMessageView {
-    explicit TWMSize(TMessage& m) : TMessageView(m), SizeType(m.WParam), Width(m.LParam), Height(m.LParam) {}
+    explicit TWMSize(TMessage& m)
+        : TMessageView(m), SizeType(m.WParam), Width(m.LParam), Height(m.LParam) {}
     TMsgField<int32_t, intptr_t> SizeType;
     TMsgField<uint16_t, intptr_t, 0, 16> Width;
     TMsgField<uint16_t, intptr_t, 16, 16> Height;
@@ -138,7 +140,8 @@ struct TWMNCHitTest : TMessageView {
 
 /// WM_NCLBUTTONDOWN and friends: the hit-test code and the screen position.
 struct TWMNCHitMessage : TMessageView {
-    explicit TWMNCHitMessage(TMessage& m) : TMessageView(m), HitTest(m.WParam), XCursor(m.LParam), YCursor(m.LParam) {}
+    explicit TWMNCHitMessage(TMessage& m)
+        : TMessageView(m), HitTest(m.WParam), XCursor(m.LParam), YCursor(m.LParam) {}
     TMsgField<int32_t, intptr_t> HitTest;
     TMsgField<int16_t, intptr_t, 0, 16> XCursor;
     TMsgField<int16_t, intptr_t, 16, 16> YCursor;
@@ -419,4 +422,6 @@ TShiftState KeyDataToShiftState(int32_t KeyData);
 TShiftState KeysToShiftState(int32_t Keys);
 
 /// Position packing for mouse messages: x in the low 16 bits, y in the high 16 bits.
-inline intptr_t PointToLParam(TPoint p) { return MakeLong(p.X, p.Y); }
+inline intptr_t PointToLParam(TPoint p) {
+    return MakeLong(p.X, p.Y);
+}

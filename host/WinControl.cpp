@@ -33,7 +33,8 @@ void TWinControl::BeforeDestruction() {
 /// WM_DESTROY goes to the window and its descendants while every control is still whole.
 void TWinControl::NotifySendDestroy() {
     if (HandleAllocated() && MarkDestroySent(FHandle)) SendMessage(FHandle, WM_DESTROY, 0, 0);
-    for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->NotifySendDestroy();
+    for (TWinControl* c : std::vector<TWinControl*>(FWinControls))
+        c->NotifySendDestroy();
 }
 
 void TWinControl::MainWndProc(TMessage& Message) {
@@ -46,10 +47,12 @@ void TWinControl::MainWndProc(TMessage& Message) {
 
 void TWinControl::DefaultHandler(TMessage& Message) {
     if (!FHandle) return;
-    Message.Result = CallWindowProc(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+    Message.Result =
+        CallWindowProc(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
 }
 
-// ---- The window ----------------------------------------------------------------------------------
+// ---- The window
+// ----------------------------------------------------------------------------------
 
 HWND TWinControl::Handle() {
     if (!FHandle) {
@@ -105,7 +108,8 @@ void TWinControl::CreateHandle() {
     }
     FControlState.Exclude(csCreating);
     // Children get their windows in z-order, so the stacking of the widgets follows the list.
-    for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->CreateHandle();
+    for (TWinControl* c : std::vector<TWinControl*>(FWinControls))
+        c->CreateHandle();
 }
 
 void TWinControl::DestroyHandle() {
@@ -113,7 +117,8 @@ void TWinControl::DestroyHandle() {
     // A window destroyed while the control lives on (it left its parent) is told so first,
     // before its children; in destruction, BeforeDestruction already told them.
     if (MarkDestroySent(FHandle)) SendMessage(FHandle, WM_DESTROY, 0, 0);
-    for (TWinControl* c : FWinControls) c->DestroyHandle();
+    for (TWinControl* c : FWinControls)
+        c->DestroyHandle();
     HWND wnd = FHandle;
     FHandle = nullptr;
     if (IsWindow(wnd)) {
@@ -228,9 +233,13 @@ TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWi
 
 // ---- State ------------------------------------------------------------------------------------
 
-bool TWinControl::Showing() const { return FHandle && IsWindowVisible(FHandle); }
+bool TWinControl::Showing() const {
+    return FHandle && IsWindowVisible(FHandle);
+}
 
-void TWinControl::SetEnabled(bool value) { TControl::SetEnabled(value); }
+void TWinControl::SetEnabled(bool value) {
+    TControl::SetEnabled(value);
+}
 
 void TWinControl::Invalidate() {
     if (FHandle) InvalidateRect(FHandle, nullptr, true);
@@ -242,16 +251,22 @@ void TWinControl::Update() {
 
 void TWinControl::SetZOrder(bool TopMost) {
     if (!Parent()) {
-        if (FHandle) SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        if (FHandle)
+            SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE);
         return;
     }
     auto& list = Parent()->FWinControls;
     auto it = std::find(list.begin(), list.end(), this);
     if (it == list.end()) return;
     list.erase(it);
-    if (TopMost) list.push_back(this);
-    else list.insert(list.begin(), this);
-    if (FHandle) SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (TopMost)
+        list.push_back(this);
+    else
+        list.insert(list.begin(), this);
+    if (FHandle)
+        SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TCaption TWinControl::GetText() const {
@@ -269,7 +284,8 @@ void TWinControl::SetText(const TCaption& value) {
 // ---- Window messages --------------------------------------------------------------------------
 
 void TWinControl::WndProc(TMessage& Message) {
-    if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL) {
+    if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST &&
+        Message.Msg != WM_MOUSEWHEEL) {
         TWMMouse mouse(Message);
         if (IsControlMouseMsg(mouse)) return;
     }
@@ -338,7 +354,9 @@ void TWinControl::WMSetFocus(TWMSetFocus& Message) {
     if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
 }
 
-void TWinControl::WMKillFocus(TWMKillFocus& Message) { DefaultHandler(Message); }
+void TWinControl::WMKillFocus(TWMKillFocus& Message) {
+    DefaultHandler(Message);
+}
 
 void TWinControl::WMSetCursor(TWMSetCursor& Message) {
     if (Message.HitTest == HTCLIENT && FHandle) {
@@ -358,7 +376,9 @@ void TWinControl::WMSetCursor(TWMSetCursor& Message) {
     DefaultHandler(Message);
 }
 
-void TWinControl::WMDestroy(TMessage& Message) { DefaultHandler(Message); }
+void TWinControl::WMDestroy(TMessage& Message) {
+    DefaultHandler(Message);
+}
 
 void TWinControl::CMVisibleChanged(TMessage& Message) {
     if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOW : SW_HIDE);
@@ -372,16 +392,20 @@ void TWinControl::CMEnabledChanged(TMessage& Message) {
 
 void TWinControl::CMColorChanged(TMessage& Message) {
     FBrush->SetColor(Color());
-    for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
-    for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    for (TControl* c : std::vector<TControl*>(FControls))
+        c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    for (TWinControl* c : std::vector<TWinControl*>(FWinControls))
+        c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     Invalidate();
     DefaultHandler(Message);
 }
 
 void TWinControl::CMFontChanged(TMessage& Message) {
     ApplyFont();
-    for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
-    for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    for (TControl* c : std::vector<TControl*>(FControls))
+        c->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    for (TWinControl* c : std::vector<TWinControl*>(FWinControls))
+        c->Perform(CM_PARENTFONTCHANGED, 0, 0);
     Invalidate();
     DefaultHandler(Message);
 }

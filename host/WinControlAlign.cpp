@@ -7,11 +7,16 @@ namespace {
 /// alignment names comes first.
 bool InsertBefore(const TControl* c, const TControl* other, TAlign align) {
     switch (align) {
-    case alTop: return c->Top() < other->Top();
-    case alBottom: return c->Top() + c->Height() >= other->Top() + other->Height();
-    case alLeft: return c->Left() < other->Left();
-    case alRight: return c->Left() + c->Width() >= other->Left() + other->Width();
-    default: return false;
+    case alTop:
+        return c->Top() < other->Top();
+    case alBottom:
+        return c->Top() + c->Height() >= other->Top() + other->Height();
+    case alLeft:
+        return c->Left() < other->Left();
+    case alRight:
+        return c->Left() + c->Width() >= other->Left() + other->Width();
+    default:
+        return false;
     }
 }
 
@@ -21,14 +26,18 @@ bool TakesPart(const TControl* c) {
 }
 } // namespace
 
-void TWinControl::DisableAlign() { ++FAlignLevel; }
+void TWinControl::DisableAlign() {
+    ++FAlignLevel;
+}
 
 void TWinControl::EnableAlign() {
     if (FAlignLevel > 0) --FAlignLevel;
     if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
 }
 
-void TWinControl::Realign() { AlignControl(nullptr); }
+void TWinControl::Realign() {
+    AlignControl(nullptr);
+}
 
 void TWinControl::AlignControl(TControl* AControl) {
     if (ComponentState().Contains(csDestroying)) return;
@@ -55,13 +64,15 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
         // The control that changed keeps its place among equals: it goes in first, and the
         // others go before it only when strictly nearer the edge.
         std::vector<TControl*> list;
-        if (AControl && AControl->Parent() == this && AControl->Align() == align && TakesPart(AControl))
+        if (AControl && AControl->Parent() == this && AControl->Align() == align &&
+            TakesPart(AControl))
             list.push_back(AControl);
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             if (c == AControl || c->Align() != align || !TakesPart(c)) continue;
             size_t j = 0;
-            while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
+            while (j < list.size() && !InsertBefore(c, list[j], align))
+                ++j;
             list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
         }
         for (TControl* c : list) {
@@ -84,8 +95,11 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
                 c->SetBounds(Rect.Right - c->Width(), Rect.Top, c->Width(), h);
                 Rect.Right -= c->Width();
                 break;
-            case alClient: c->SetBounds(Rect.Left, Rect.Top, std::max(w, 0), std::max(h, 0)); break;
-            default: break;
+            case alClient:
+                c->SetBounds(Rect.Left, Rect.Top, std::max(w, 0), std::max(h, 0));
+                break;
+            default:
+                break;
             }
         }
     }

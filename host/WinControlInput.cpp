@@ -5,9 +5,15 @@
 
 // ---- Keys -------------------------------------------------------------------------------------
 
-void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) { OnKeyDown(this, Key, Shift); }
-void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) { OnKeyUp(this, Key, Shift); }
-void TWinControl::KeyPress(char& Key) { OnKeyPress(this, Key); }
+void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) {
+    OnKeyDown(this, Key, Shift);
+}
+void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) {
+    OnKeyUp(this, Key, Shift);
+}
+void TWinControl::KeyPress(char& Key) {
+    OnKeyPress(this, Key);
+}
 
 bool TWinControl::DoKeyDown(TWMKey& Message) {
     uint16_t key = Message.CharCode;
@@ -79,7 +85,9 @@ bool TWinControl::CanFocus() const {
     return !form || form->Enabled();
 }
 
-bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+bool TWinControl::Focused() const {
+    return FHandle && GetFocus() == FHandle;
+}
 
 void TWinControl::SetFocus() {
     if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
@@ -132,7 +140,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
         i = GoForward ? (i + 1) % count : (i - 1 + count) % count;
         TWinControl* c = list[static_cast<size_t>(i)];
         if (c == CurControl) break;
-        if ((!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this) && c->CanFocus())
+        if ((!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this) &&
+            c->CanFocus())
             return c;
     }
     return nullptr;

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "host/Forms.h"
-#include "host/qt/Window_p.h"
 #include "host/qt/WindowState_p.h"
+#include "host/qt/Window_p.h"
 
 namespace {
 TApplication* g_application = nullptr;
@@ -25,8 +25,10 @@ void FreeGlobals() {
 void RegisterCleanup() {
     if (g_cleanupRegistered) return;
     g_cleanupRegistered = true;
-    if (qApp) qAddPostRoutine(FreeGlobals);
-    else std::atexit(FreeGlobals);
+    if (qApp)
+        qAddPostRoutine(FreeGlobals);
+    else
+        std::atexit(FreeGlobals);
 }
 } // namespace
 
@@ -46,8 +48,12 @@ template <> TScreen* TGlobalAccess<TScreen>::Get() const {
     return g_screen;
 }
 
-bool ApplicationExists() { return g_application != nullptr; }
-bool ScreenExists() { return g_screen != nullptr; }
+bool ApplicationExists() {
+    return g_application != nullptr;
+}
+bool ScreenExists() {
+    return g_screen != nullptr;
+}
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -86,8 +92,10 @@ void TApplication::HandleException(TObject* Sender) {
     std::exception_ptr current = std::current_exception();
     if (!current) return;
     auto report = [&](const Exception& e) {
-        if (OnException) OnException(Sender, e);
-        else ShowException(e);
+        if (OnException)
+            OnException(Sender, e);
+        else
+            ShowException(e);
     };
     try {
         std::rethrow_exception(current);
@@ -107,7 +115,8 @@ void TApplication::ShowException(const Exception& E) {
         return;
     }
     if (!qApp) return;
-    QMessageBox::critical(nullptr, QString::fromStdString(FTitle), QString::fromStdString(E.Message()));
+    QMessageBox::critical(nullptr, QString::fromStdString(FTitle),
+                          QString::fromStdString(E.Message()));
 }
 
 void TApplication::SetErrorReport(std::function<void(const std::string&)> report) {

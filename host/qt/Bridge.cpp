@@ -40,7 +40,8 @@ public:
         return kind;
     }
     TPostedMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam)
-        : QEvent(Kind()), Wnd(wnd), Widget(WidgetOf(wnd)), Msg(msg), WParam(wParam), LParam(lParam) {}
+        : QEvent(Kind()), Wnd(wnd), Widget(WidgetOf(wnd)), Msg(msg), WParam(wParam),
+          LParam(lParam) {}
     HWND Wnd;
     QPointer<QWidget> Widget;
     uint32_t Msg;
@@ -49,7 +50,8 @@ public:
 };
 
 struct TPendingScope {
-    TPendingScope(QEvent* e, QWidget* receiver, HWND target, uint32_t msg, intptr_t wp, intptr_t lp) {
+    TPendingScope(QEvent* e, QWidget* receiver, HWND target, uint32_t msg, intptr_t wp,
+                  intptr_t lp) {
         PendingStack().push_back({e, receiver, target, msg, wp, lp, false});
     }
     ~TPendingScope() { PendingStack().pop_back(); }
@@ -64,7 +66,8 @@ struct TBusyScope {
     TBusyScope& operator=(const TBusyScope&) = delete;
 };
 
-intptr_t Deliver(QEvent* e, QWidget* receiver, HWND target, uint32_t msg, intptr_t wp, intptr_t lp) {
+intptr_t Deliver(QEvent* e, QWidget* receiver, HWND target, uint32_t msg, intptr_t wp,
+                 intptr_t lp) {
     TPendingScope scope(e, receiver, target, msg, wp, lp);
     return DeliverMessage(target, msg, wp, lp);
 }
@@ -110,7 +113,8 @@ HWND HitWindow(QWidget* top, QPoint global, int& hitTest) {
         if (!w) return nullptr;
         HWND wnd = HwndAt(w);
         if (!wnd) return nullptr;
-        hitTest = static_cast<int>(DeliverMessage(wnd, WM_NCHITTEST, 0, MakeLong(global.x(), global.y())));
+        hitTest = static_cast<int>(
+            DeliverMessage(wnd, WM_NCHITTEST, 0, MakeLong(global.x(), global.y())));
         if (hitTest != HTTRANSPARENT) return wnd;
         skip.push_back(WidgetOf(wnd));
     }
@@ -119,10 +123,14 @@ HWND HitWindow(QWidget* top, QPoint global, int& hitTest) {
 uint32_t MouseMessage(QEvent::Type type, Qt::MouseButton button) {
     int offset = button == Qt::RightButton ? 3 : button == Qt::MiddleButton ? 6 : 0;
     switch (type) {
-    case QEvent::MouseButtonPress: return WM_LBUTTONDOWN + offset;
-    case QEvent::MouseButtonRelease: return WM_LBUTTONUP + offset;
-    case QEvent::MouseButtonDblClick: return WM_LBUTTONDBLCLK + offset;
-    default: return WM_MOUSEMOVE;
+    case QEvent::MouseButtonPress:
+        return WM_LBUTTONDOWN + offset;
+    case QEvent::MouseButtonRelease:
+        return WM_LBUTTONUP + offset;
+    case QEvent::MouseButtonDblClick:
+        return WM_LBUTTONDBLCLK + offset;
+    default:
+        return WM_MOUSEMOVE;
     }
 }
 
@@ -162,7 +170,8 @@ bool HandleMouse(QWidget* w, QMouseEvent* me) {
         return true;
     }
     if (msg == WM_MOUSEMOVE && !GetCapture())
-        DeliverMessage(target, WM_SETCURSOR, reinterpret_cast<intptr_t>(target), MakeLong(HTCLIENT, WM_MOUSEMOVE));
+        DeliverMessage(target, WM_SETCURSOR, reinterpret_cast<intptr_t>(target),
+                       MakeLong(HTCLIENT, WM_MOUSEMOVE));
     if (!IsWindow(target)) return true;
     g_mouseWindow = target;
     QPoint local = tw->mapFromGlobal(global);
@@ -297,12 +306,16 @@ private:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove: {
             auto* me = static_cast<QMouseEvent*>(e);
-            RecordInput(ClampToClip(me->globalPosition().toPoint()), me->buttons(), me->modifiers());
+            RecordInput(ClampToClip(me->globalPosition().toPoint()), me->buttons(),
+                        me->modifiers());
             break;
         }
         case QEvent::KeyPress:
-        case QEvent::KeyRelease: RecordModifiers(static_cast<QKeyEvent*>(e)->modifiers()); break;
-        default: break;
+        case QEvent::KeyRelease:
+            RecordModifiers(static_cast<QKeyEvent*>(e)->modifiers());
+            break;
+        default:
+            break;
         }
     }
 
@@ -329,18 +342,22 @@ private:
         case QEvent::FocusIn: {
             HWND previous = g_lastFocus;
             g_lastFocus = wnd;
-            Deliver(e, w, wnd, WM_SETFOCUS, reinterpret_cast<intptr_t>(IsWindow(previous) ? previous : nullptr), 0);
+            Deliver(e, w, wnd, WM_SETFOCUS,
+                    reinterpret_cast<intptr_t>(IsWindow(previous) ? previous : nullptr), 0);
             return true;
         }
         case QEvent::FocusOut: {
             if (g_lastFocus == wnd) g_lastFocus = nullptr;
             HWND next = GetFocus();
-            Deliver(e, w, wnd, WM_KILLFOCUS, reinterpret_cast<intptr_t>(next == wnd ? nullptr : next), 0);
+            Deliver(e, w, wnd, WM_KILLFOCUS,
+                    reinterpret_cast<intptr_t>(next == wnd ? nullptr : next), 0);
             return true;
         }
-        case QEvent::Paint: return HandlePaint(w, static_cast<QPaintEvent*>(e));
+        case QEvent::Paint:
+            return HandlePaint(w, static_cast<QPaintEvent*>(e));
         case QEvent::Move:
-        case QEvent::Resize: return HandleGeometry(w, e);
+        case QEvent::Resize:
+            return HandleGeometry(w, e);
         case QEvent::Show:
         case QEvent::Hide:
             Deliver(e, w, wnd, WM_SHOWWINDOW, e->type() == QEvent::Show ? 1 : 0, 0);
@@ -350,20 +367,27 @@ private:
             e->ignore();
             Deliver(e, w, wnd, WM_CLOSE, 0, 0);
             return true;
-        case QEvent::Enter: Deliver(e, w, wnd, CM_MOUSEENTER, 0, 0); return true;
-        case QEvent::Leave: Deliver(e, w, wnd, CM_MOUSELEAVE, 0, 0); return true;
+        case QEvent::Enter:
+            Deliver(e, w, wnd, CM_MOUSEENTER, 0, 0);
+            return true;
+        case QEvent::Leave:
+            Deliver(e, w, wnd, CM_MOUSELEAVE, 0, 0);
+            return true;
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             if (!w->isWindow()) return false;
-            Deliver(e, w, wnd, WM_ACTIVATE, e->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
+            Deliver(e, w, wnd, WM_ACTIVATE,
+                    e->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
             return true;
         case QEvent::ContextMenu: {
             auto* ce = static_cast<QContextMenuEvent*>(e);
             QPoint g = ce->globalPos();
-            Deliver(e, w, wnd, WM_CONTEXTMENU, reinterpret_cast<intptr_t>(wnd), MakeLong(g.x(), g.y()));
+            Deliver(e, w, wnd, WM_CONTEXTMENU, reinterpret_cast<intptr_t>(wnd),
+                    MakeLong(g.x(), g.y()));
             return true;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
 };
@@ -392,7 +416,9 @@ bool SendToWidget(QWidget* w, QEvent* e) {
     return static_cast<QObject*>(w)->event(e);
 }
 
-bool IsMouseMessage(uint32_t msg) { return msg >= WM_MOUSEFIRST && msg <= WM_LBUTTONDOWN + 8; }
+bool IsMouseMessage(uint32_t msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_LBUTTONDOWN + 8;
+}
 
 Qt::MouseButton ButtonOf(uint32_t msg) {
     if (msg == WM_MOUSEMOVE) return Qt::NoButton;
@@ -403,9 +429,12 @@ Qt::MouseButton ButtonOf(uint32_t msg) {
 QEvent::Type MouseTypeOf(uint32_t msg) {
     if (msg == WM_MOUSEMOVE) return QEvent::MouseMove;
     switch ((msg - WM_LBUTTONDOWN) % 3) {
-    case 0: return QEvent::MouseButtonPress;
-    case 1: return QEvent::MouseButtonRelease;
-    default: return QEvent::MouseButtonDblClick;
+    case 0:
+        return QEvent::MouseButtonPress;
+    case 1:
+        return QEvent::MouseButtonRelease;
+    default:
+        return QEvent::MouseButtonDblClick;
     }
 }
 
@@ -442,8 +471,10 @@ intptr_t DefaultMouse(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intp
     QEvent* e = &synth;
     if (pending) {
         pending->Used = true;
-        if (pending->Receiver == w) e = pending->Event;
-        else synth.setTimestamp(static_cast<QInputEvent*>(pending->Event)->timestamp());
+        if (pending->Receiver == w)
+            e = pending->Event;
+        else
+            synth.setTimestamp(static_cast<QInputEvent*>(pending->Event)->timestamp());
     }
     e->setAccepted(false);
     SendToWidget(w, e);
@@ -454,7 +485,9 @@ intptr_t DefaultMouse(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intp
         // button's own window procedure captures it.
         if (accepted && !GetCapture()) SetNativeCapture(wnd);
     } else if (type == QEvent::MouseButtonRelease) {
-        if (NativeCaptureHeld() && GetCapture() == wnd && !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+        if (NativeCaptureHeld() && GetCapture() == wnd &&
+            !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+            ReleaseCapture();
     }
     return 0;
 }
@@ -473,7 +506,8 @@ intptr_t DefaultKey(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr
         if (ke && pending->Receiver == w) {
             SendToWidget(w, ke);
         } else {
-            QKeyEvent synth(QEvent::KeyPress, QtKeyOf(static_cast<uint16_t>(wp)), CurrentModifiers());
+            QKeyEvent synth(QEvent::KeyPress, QtKeyOf(static_cast<uint16_t>(wp)),
+                            CurrentModifiers());
             SendToWidget(w, &synth);
         }
         return 0;
@@ -514,7 +548,9 @@ void FlushPaintingOn(QWidget* widget) {
     }
 }
 
-HWND LastMouseWindow() { return IsWindow(g_mouseWindow) ? g_mouseWindow : nullptr; }
+HWND LastMouseWindow() {
+    return IsWindow(g_mouseWindow) ? g_mouseWindow : nullptr;
+}
 
 HWND WindowAtPoint(QPoint global, int* hitTest) {
     int code = HTNOWHERE;
@@ -558,12 +594,16 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR:
-    case WM_SYSCHAR: return DefaultKey(rec, wnd, msg, wp, lp);
-    case WM_NCHITTEST: return HTCLIENT;
+    case WM_SYSCHAR:
+        return DefaultKey(rec, wnd, msg, wp, lp);
+    case WM_NCHITTEST:
+        return HTCLIENT;
     case WM_NCLBUTTONDOWN:
-        if (wp == HTCAPTION || (wp >= HTLEFT && wp <= HTBOTTOMRIGHT)) RunSizeMoveLoop(wnd, static_cast<int>(wp));
+        if (wp == HTCAPTION || (wp >= HTLEFT && wp <= HTBOTTOMRIGHT))
+            RunSizeMoveLoop(wnd, static_cast<int>(wp));
         return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_PAINT: {
         TPendingEvent* pending = MatchingPending(wnd, msg, wp, lp);
         if (!pending || pending->Receiver != w) return 0;
@@ -582,7 +622,8 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
         if (!rec->Control) {
             auto* pos = reinterpret_cast<TWindowPos*>(lp);
             if (!(pos->flags & SWP_NOMOVE)) SendMessage(wnd, WM_MOVE, 0, MakeLong(pos->x, pos->y));
-            if (!(pos->flags & SWP_NOSIZE)) SendMessage(wnd, WM_SIZE, SIZE_RESTORED, MakeLong(pos->cx, pos->cy));
+            if (!(pos->flags & SWP_NOSIZE))
+                SendMessage(wnd, WM_SIZE, SIZE_RESTORED, MakeLong(pos->cx, pos->cy));
         }
         return 0;
     }
@@ -599,7 +640,8 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
     case WM_SETTEXT:
         SetWindowText(wnd, lp ? reinterpret_cast<const char*>(lp) : "");
         return 1;
-    default: break;
+    default:
+        break;
     }
     if (TPendingEvent* pending = MatchingPending(wnd, msg, wp, lp)) {
         pending->Used = true;

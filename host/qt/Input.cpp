@@ -31,17 +31,17 @@ struct TKeyPair {
 };
 // Keys whose codes are not letters or digits.
 const TKeyPair KeyTable[] = {
-    {Qt::Key_Backspace, VK_BACK},  {Qt::Key_Tab, VK_TAB},         {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Clear, VK_CLEAR},     {Qt::Key_Return, VK_RETURN},   {Qt::Key_Enter, VK_RETURN},
-    {Qt::Key_Shift, VK_SHIFT},     {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU},
-    {Qt::Key_Pause, VK_PAUSE},     {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE},
-    {Qt::Key_Space, VK_SPACE},     {Qt::Key_PageUp, VK_PRIOR},    {Qt::Key_PageDown, VK_NEXT},
-    {Qt::Key_End, VK_END},         {Qt::Key_Home, VK_HOME},       {Qt::Key_Left, VK_LEFT},
-    {Qt::Key_Up, VK_UP},           {Qt::Key_Right, VK_RIGHT},     {Qt::Key_Down, VK_DOWN},
-    {Qt::Key_Select, VK_SELECT},   {Qt::Key_Print, VK_SNAPSHOT},  {Qt::Key_Execute, VK_EXECUTE},
-    {Qt::Key_Insert, VK_INSERT},   {Qt::Key_Delete, VK_DELETE},   {Qt::Key_Help, VK_HELP},
-    {Qt::Key_Meta, VK_LWIN},       {Qt::Key_Menu, VK_APPS},       {Qt::Key_Asterisk, VK_MULTIPLY},
-    {Qt::Key_Plus, VK_ADD},        {Qt::Key_Minus, VK_SUBTRACT},  {Qt::Key_Slash, VK_DIVIDE},
+    {Qt::Key_Backspace, VK_BACK},  {Qt::Key_Tab, VK_TAB},           {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Clear, VK_CLEAR},     {Qt::Key_Return, VK_RETURN},     {Qt::Key_Enter, VK_RETURN},
+    {Qt::Key_Shift, VK_SHIFT},     {Qt::Key_Control, VK_CONTROL},   {Qt::Key_Alt, VK_MENU},
+    {Qt::Key_Pause, VK_PAUSE},     {Qt::Key_CapsLock, VK_CAPITAL},  {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},     {Qt::Key_PageUp, VK_PRIOR},      {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_End, VK_END},         {Qt::Key_Home, VK_HOME},         {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},           {Qt::Key_Right, VK_RIGHT},       {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Select, VK_SELECT},   {Qt::Key_Print, VK_SNAPSHOT},    {Qt::Key_Execute, VK_EXECUTE},
+    {Qt::Key_Insert, VK_INSERT},   {Qt::Key_Delete, VK_DELETE},     {Qt::Key_Help, VK_HELP},
+    {Qt::Key_Meta, VK_LWIN},       {Qt::Key_Menu, VK_APPS},         {Qt::Key_Asterisk, VK_MULTIPLY},
+    {Qt::Key_Plus, VK_ADD},        {Qt::Key_Minus, VK_SUBTRACT},    {Qt::Key_Slash, VK_DIVIDE},
     {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
 };
 
@@ -50,13 +50,27 @@ struct TCursorPair {
     Qt::CursorShape Shape;
 };
 const TCursorPair CursorTable[] = {
-    {crDefault, Qt::ArrowCursor},      {crNone, Qt::BlankCursor},        {crArrow, Qt::ArrowCursor},
-    {crCross, Qt::CrossCursor},        {crIBeam, Qt::IBeamCursor},       {crSizeNESW, Qt::SizeBDiagCursor},
-    {crSizeNS, Qt::SizeVerCursor},     {crSizeNWSE, Qt::SizeFDiagCursor}, {crSizeWE, Qt::SizeHorCursor},
-    {crUpArrow, Qt::UpArrowCursor},    {crHourGlass, Qt::WaitCursor},    {crDrag, Qt::DragMoveCursor},
-    {crNoDrop, Qt::ForbiddenCursor},   {crHSplit, Qt::SplitHCursor},     {crVSplit, Qt::SplitVCursor},
-    {crMultiDrag, Qt::DragCopyCursor}, {crSQLWait, Qt::BusyCursor},      {crNo, Qt::ForbiddenCursor},
-    {crAppStart, Qt::BusyCursor},      {crHelp, Qt::WhatsThisCursor},    {crHandPoint, Qt::PointingHandCursor},
+    {crDefault, Qt::ArrowCursor},
+    {crNone, Qt::BlankCursor},
+    {crArrow, Qt::ArrowCursor},
+    {crCross, Qt::CrossCursor},
+    {crIBeam, Qt::IBeamCursor},
+    {crSizeNESW, Qt::SizeBDiagCursor},
+    {crSizeNS, Qt::SizeVerCursor},
+    {crSizeNWSE, Qt::SizeFDiagCursor},
+    {crSizeWE, Qt::SizeHorCursor},
+    {crUpArrow, Qt::UpArrowCursor},
+    {crHourGlass, Qt::WaitCursor},
+    {crDrag, Qt::DragMoveCursor},
+    {crNoDrop, Qt::ForbiddenCursor},
+    {crHSplit, Qt::SplitHCursor},
+    {crVSplit, Qt::SplitVCursor},
+    {crMultiDrag, Qt::DragCopyCursor},
+    {crSQLWait, Qt::BusyCursor},
+    {crNo, Qt::ForbiddenCursor},
+    {crAppStart, Qt::BusyCursor},
+    {crHelp, Qt::WhatsThisCursor},
+    {crHandPoint, Qt::PointingHandCursor},
     {crSizeAll, Qt::SizeAllCursor},
 };
 } // namespace
@@ -68,7 +82,8 @@ HWND SetCapture(HWND wnd) {
     g_nativeCapture = false;
     if (!IsWindow(wnd)) wnd = nullptr;
     g_capture = wnd;
-    if (old && old != wnd) DeliverMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(wnd));
+    if (old && old != wnd)
+        DeliverMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(wnd));
     return old;
 }
 
@@ -85,7 +100,9 @@ HWND GetCapture() {
     return g_capture;
 }
 
-bool NativeCaptureHeld() { return g_nativeCapture && GetCapture(); }
+bool NativeCaptureHeld() {
+    return g_nativeCapture && GetCapture();
+}
 
 void SetNativeCapture(HWND wnd) {
     SetCapture(wnd);
@@ -125,9 +142,15 @@ void RecordInput(QPoint globalPos, Qt::MouseButtons buttons, Qt::KeyboardModifie
     g_modifiers = modifiers;
 }
 
-void RecordModifiers(Qt::KeyboardModifiers modifiers) { g_modifiers = modifiers; }
-Qt::KeyboardModifiers CurrentModifiers() { return g_modifiers; }
-Qt::MouseButtons CurrentButtons() { return g_buttons; }
+void RecordModifiers(Qt::KeyboardModifiers modifiers) {
+    g_modifiers = modifiers;
+}
+Qt::KeyboardModifiers CurrentModifiers() {
+    return g_modifiers;
+}
+Qt::MouseButtons CurrentButtons() {
+    return g_buttons;
+}
 
 int32_t CurrentMouseKeys() {
     int32_t keys = 0;
@@ -153,13 +176,26 @@ bool SetCursorPos(int x, int y) {
 int16_t GetKeyState(int virtKey) {
     bool down = false;
     switch (virtKey) {
-    case VK_SHIFT: down = g_modifiers & Qt::ShiftModifier; break;
-    case VK_CONTROL: down = g_modifiers & Qt::ControlModifier; break;
-    case VK_MENU: down = g_modifiers & Qt::AltModifier; break;
-    case VK_LBUTTON: down = g_buttons & Qt::LeftButton; break;
-    case VK_RBUTTON: down = g_buttons & Qt::RightButton; break;
-    case VK_MBUTTON: down = g_buttons & Qt::MiddleButton; break;
-    default: break;
+    case VK_SHIFT:
+        down = g_modifiers & Qt::ShiftModifier;
+        break;
+    case VK_CONTROL:
+        down = g_modifiers & Qt::ControlModifier;
+        break;
+    case VK_MENU:
+        down = g_modifiers & Qt::AltModifier;
+        break;
+    case VK_LBUTTON:
+        down = g_buttons & Qt::LeftButton;
+        break;
+    case VK_RBUTTON:
+        down = g_buttons & Qt::RightButton;
+        break;
+    case VK_MBUTTON:
+        down = g_buttons & Qt::MiddleButton;
+        break;
+    default:
+        break;
     }
     return down ? static_cast<int16_t>(0x8000) : 0;
 }
@@ -188,7 +224,8 @@ TShiftState KeysToShiftState(int32_t Keys) {
 uint16_t VirtualKeyOf(int qtKey) {
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
         return static_cast<uint16_t>(qtKey);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return static_cast<uint16_t>(VK_F1 + (qtKey - Qt::Key_F1));
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return static_cast<uint16_t>(VK_F1 + (qtKey - Qt::Key_F1));
     for (const TKeyPair& p : KeyTable)
         if (p.Qt == qtKey) return p.Vk;
     return 0;
@@ -218,10 +255,13 @@ HCURSOR LoadStandardCursor(int cursorIndex) {
     return &cursors[slot];
 }
 
-int CursorIndexOf(HCURSOR cursor) { return cursor ? cursor->Index : crDefault; }
+int CursorIndexOf(HCURSOR cursor) {
+    return cursor ? cursor->Index : crDefault;
+}
 
 unsigned GetDoubleClickTime() {
-    if (qApp) return static_cast<unsigned>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (qApp)
+        return static_cast<unsigned>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     return 500;
 }
 
@@ -234,9 +274,12 @@ int GetSystemMetrics(int index) {
         return index == SM_CXSCREEN ? s->geometry().width() : s->geometry().height();
     }
     case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK: return 4;
+    case SM_CYDOUBLECLK:
+        return 4;
     case SM_CXDRAG:
-    case SM_CYDRAG: return qApp ? QGuiApplication::styleHints()->startDragDistance() : 4;
-    default: return 0;
+    case SM_CYDRAG:
+        return qApp ? QGuiApplication::styleHints()->startDragDistance() : 4;
+    default:
+        return 0;
     }
 }

@@ -12,8 +12,12 @@ TScreen::~TScreen() {
     if (FCursor != crDefault && qApp) QGuiApplication::restoreOverrideCursor();
 }
 
-int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+int TScreen::Width() const {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int TScreen::Height() const {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 void TScreen::SetCursor(TCursor value) {
     if (FCursor == value) return;
@@ -29,9 +33,13 @@ void TScreen::SetCursor(TCursor value) {
     }
 }
 
-HCURSOR TScreen::Cursors(int Index) const { return LoadStandardCursor(Index); }
+HCURSOR TScreen::Cursors(int Index) const {
+    return LoadStandardCursor(Index);
+}
 
-TCustomForm* TScreen::ActiveForm() const { return Cast<TCustomForm>(FindControl(GetActiveWindow())); }
+TCustomForm* TScreen::ActiveForm() const {
+    return Cast<TCustomForm>(FindControl(GetActiveWindow()));
+}
 
 TWinControl* TScreen::ActiveControl() const {
     TCustomForm* form = ActiveForm();
@@ -44,7 +52,9 @@ TCustomForm* TScreen::Forms(int Index) const {
     return FForms[static_cast<size_t>(Index)];
 }
 
-void TScreen::AddForm(TCustomForm* form) { FForms.push_back(form); }
+void TScreen::AddForm(TCustomForm* form) {
+    FForms.push_back(form);
+}
 
 void TScreen::RemoveForm(TCustomForm* form) {
     auto it = std::find(FForms.begin(), FForms.end(), form);

@@ -60,14 +60,16 @@ public:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride: return true;
+        case QEvent::ShortcutOverride:
+            return true;
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
                 Apply(FStart);
                 FLoop.quit();
             }
             return true;
-        default: return false;
+        default:
+            return false;
         }
     }
 

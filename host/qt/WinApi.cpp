@@ -10,8 +10,12 @@
 #include "host/qt/Window_p.h"
 
 namespace {
-QPoint Q(TPoint p) { return {p.X, p.Y}; }
-TPoint T(QPoint p) { return {p.x(), p.y()}; }
+QPoint Q(TPoint p) {
+    return {p.X, p.Y};
+}
+TPoint T(QPoint p) {
+    return {p.x(), p.y()};
+}
 } // namespace
 
 void ApplyWindowGeometry(HWND wnd, const QRect& rect) {
@@ -31,22 +35,34 @@ bool ShowWindow(HWND wnd, int cmdShow) {
     if (!w) return false;
     bool wasVisible = !w->isHidden();
     switch (cmdShow) {
-    case SW_HIDE: w->hide(); break;
+    case SW_HIDE:
+        w->hide();
+        break;
     case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE: w->showMinimized(); break;
-    case SW_SHOWMAXIMIZED: w->showMaximized(); break;
-    case SW_RESTORE: w->showNormal(); break;
+    case SW_MINIMIZE:
+        w->showMinimized();
+        break;
+    case SW_SHOWMAXIMIZED:
+        w->showMaximized();
+        break;
+    case SW_RESTORE:
+        w->showNormal();
+        break;
     case SW_SHOWNA:
     case SW_SHOWNOACTIVATE:
         w->setAttribute(Qt::WA_ShowWithoutActivating, true);
         w->show();
         w->setAttribute(Qt::WA_ShowWithoutActivating, false);
         break;
-    default: w->show(); break;
+    default:
+        w->show();
+        break;
     }
     if (TWindowRec* rec = RecOf(wnd)) {
-        if (w->isHidden()) rec->Style &= ~WS_VISIBLE;
-        else rec->Style |= WS_VISIBLE;
+        if (w->isHidden())
+            rec->Style &= ~WS_VISIBLE;
+        else
+            rec->Style |= WS_VISIBLE;
     }
     return wasVisible;
 }
@@ -79,9 +95,12 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
     // The offscreen platform cannot restack top-level windows and says so on every try.
     const bool stackable = !w->isWindow() || QGuiApplication::platformName() != "offscreen";
     if (!(flags & SWP_NOZORDER) && stackable) {
-        if (insertAfter == HWND_TOP) w->raise();
-        else if (insertAfter == HWND_BOTTOM) w->lower();
-        else if (QWidget* above = WidgetOf(insertAfter)) w->stackUnder(above);
+        if (insertAfter == HWND_TOP)
+            w->raise();
+        else if (insertAfter == HWND_BOTTOM)
+            w->lower();
+        else if (QWidget* above = WidgetOf(insertAfter))
+            w->stackUnder(above);
     }
     QRect old = w->geometry();
     QRect g = old;
@@ -101,7 +120,8 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
 }
 
 bool MoveWindow(HWND wnd, int x, int y, int width, int height, bool repaint) {
-    return SetWindowPos(wnd, nullptr, x, y, width, height, SWP_NOZORDER | (repaint ? 0 : SWP_NOREDRAW));
+    return SetWindowPos(wnd, nullptr, x, y, width, height,
+                        SWP_NOZORDER | (repaint ? 0 : SWP_NOREDRAW));
 }
 
 HWND SetParent(HWND child, HWND newParent) {
@@ -193,15 +213,19 @@ int MapWindowPoints(HWND from, HWND to, TPoint* points, unsigned count) {
     return MakeLong(origin.x(), origin.y());
 }
 
-HWND WindowFromPoint(TPoint point) { return WindowAtPoint(Q(point)); }
+HWND WindowFromPoint(TPoint point) {
+    return WindowAtPoint(Q(point));
+}
 
 // ---- Painting ---------------------------------------------------------------------------------
 
 bool InvalidateRect(HWND wnd, const TRect* rect, bool) {
     QWidget* w = WidgetOf(wnd);
     if (!w) return false;
-    if (rect) w->update(QRect(rect->Left, rect->Top, rect->Width(), rect->Height()));
-    else w->update();
+    if (rect)
+        w->update(QRect(rect->Left, rect->Top, rect->Width(), rect->Height()));
+    else
+        w->update();
     return true;
 }
 
@@ -214,7 +238,9 @@ bool UpdateWindow(HWND wnd) {
 
 // ---- Focus and activation ---------------------------------------------------------------------
 
-HWND GetFocus() { return HwndAt(QApplication::focusWidget()); }
+HWND GetFocus() {
+    return HwndAt(QApplication::focusWidget());
+}
 
 HWND SetFocus(HWND wnd) {
     HWND old = GetFocus();
@@ -232,7 +258,9 @@ HWND SetFocus(HWND wnd) {
     return old;
 }
 
-HWND GetActiveWindow() { return HwndAt(QApplication::activeWindow()); }
+HWND GetActiveWindow() {
+    return HwndAt(QApplication::activeWindow());
+}
 
 HWND SetActiveWindow(HWND wnd) {
     HWND old = GetActiveWindow();
@@ -254,8 +282,10 @@ HCURSOR SetCursor(HCURSOR cursor) {
     current = cursor;
     if (QWidget* w = WidgetOf(LastMouseWindow())) {
         int index = CursorIndexOf(cursor);
-        if (!cursor) w->setCursor(Qt::BlankCursor);
-        else w->setCursor(CursorShapeOf(index));
+        if (!cursor)
+            w->setCursor(Qt::BlankCursor);
+        else
+            w->setCursor(CursorShapeOf(index));
     }
     return old;
 }

@@ -31,11 +31,13 @@ TWndProcRec& DefProcRec() {
     return rec;
 }
 
-HWND H(TWindowRec* rec) { return reinterpret_cast<HWND>(rec); }
+HWND H(TWindowRec* rec) {
+    return reinterpret_cast<HWND>(rec);
+}
 
 const TWindowClass& PlainClass() {
-    static const TWindowClass plain{
-        "", [](QWidget* parent) { return new QWidget(parent); }, nullptr, nullptr};
+    static const TWindowClass plain{"", [](QWidget* parent) { return new QWidget(parent); },
+                                    nullptr, nullptr};
     return plain;
 }
 
@@ -106,7 +108,9 @@ QWidget* WidgetOf(HWND wnd) {
     return rec ? rec->Widget.data() : nullptr;
 }
 
-HWND HwndOf(const QWidget* widget) { return H(WidgetMap().value(widget)); }
+HWND HwndOf(const QWidget* widget) {
+    return H(WidgetMap().value(widget));
+}
 
 HWND HwndAt(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
@@ -114,9 +118,13 @@ HWND HwndAt(const QWidget* widget) {
     return nullptr;
 }
 
-bool IsWindow(HWND wnd) { return RecOf(wnd) != nullptr; }
+bool IsWindow(HWND wnd) {
+    return RecOf(wnd) != nullptr;
+}
 
-void RegisterWindowClass(const TWindowClass& cls) { Classes()[cls.Name] = cls; }
+void RegisterWindowClass(const TWindowClass& cls) {
+    Classes()[cls.Name] = cls;
+}
 
 const TWindowClass* FindWindowClass(const std::string& name) {
     auto it = Classes().find(name);
@@ -158,7 +166,9 @@ HWND CreateWindowEx(uint32_t exStyle, const std::string& className, const std::s
     // A child is explicitly hidden unless asked for, so that it stays hidden when its
     // parent is shown, as a window without WS_VISIBLE does.
     widget->setVisible((style & WS_VISIBLE) != 0);
-    if (child) SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_CREATE, 0), reinterpret_cast<intptr_t>(wnd));
+    if (child)
+        SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_CREATE, 0),
+                    reinterpret_cast<intptr_t>(wnd));
     return wnd;
 }
 
@@ -170,7 +180,8 @@ HWND AdoptWidget(QWidget* widget) {
     if (widget->isVisible()) rec->Style |= WS_VISIBLE;
     HWND wnd = H(rec);
     if (HWND parent = HwndAt(widget->parentWidget()))
-        SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_CREATE, 0), reinterpret_cast<intptr_t>(wnd));
+        SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_CREATE, 0),
+                    reinterpret_cast<intptr_t>(wnd));
     return wnd;
 }
 
@@ -179,8 +190,10 @@ bool DestroyWindow(HWND wnd) {
     if (!rec) return false;
     QPointer<QWidget> widget = rec->Widget;
     std::vector<TWindowRec*> tree;
-    if (widget) CollectTree(widget, tree);
-    else tree.push_back(rec);
+    if (widget)
+        CollectTree(widget, tree);
+    else
+        tree.push_back(rec);
     // The window hears of its destruction first, then its children, while all are whole.
     for (TWindowRec* r : tree) {
         if (!LiveWindows().count(r) || r->DestroySent) continue;
@@ -188,7 +201,8 @@ bool DestroyWindow(HWND wnd) {
         DeliverMessage(H(r), WM_DESTROY, 0, 0);
     }
     if (HWND parent = widget && !widget->isWindow() ? HwndAt(widget->parentWidget()) : nullptr)
-        SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_DESTROY, 0), reinterpret_cast<intptr_t>(wnd));
+        SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_DESTROY, 0),
+                    reinterpret_cast<intptr_t>(wnd));
     for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
         if (!LiveWindows().count(*it)) continue;
         (*it)->Control = nullptr;
@@ -213,13 +227,20 @@ intptr_t GetWindowLong(HWND wnd, int index) {
     TWindowRec* rec = RecOf(wnd);
     if (!rec) return 0;
     switch (index) {
-    case GWL_WNDPROC: return reinterpret_cast<intptr_t>(rec->WndProc);
-    case GWL_STYLE: return static_cast<intptr_t>(rec->Style);
-    case GWL_EXSTYLE: return static_cast<intptr_t>(rec->ExStyle);
-    case GWL_USERDATA: return rec->UserData;
-    case GWL_ID: return rec->Id;
-    case GWL_HWNDPARENT: return reinterpret_cast<intptr_t>(GetParent(wnd));
-    default: return 0;
+    case GWL_WNDPROC:
+        return reinterpret_cast<intptr_t>(rec->WndProc);
+    case GWL_STYLE:
+        return static_cast<intptr_t>(rec->Style);
+    case GWL_EXSTYLE:
+        return static_cast<intptr_t>(rec->ExStyle);
+    case GWL_USERDATA:
+        return rec->UserData;
+    case GWL_ID:
+        return rec->Id;
+    case GWL_HWNDPARENT:
+        return reinterpret_cast<intptr_t>(GetParent(wnd));
+    default:
+        return 0;
     }
 }
 
@@ -228,7 +249,9 @@ intptr_t SetWindowLong(HWND wnd, int index, intptr_t value) {
     if (!rec) return 0;
     intptr_t old = GetWindowLong(wnd, index);
     switch (index) {
-    case GWL_WNDPROC: rec->WndProc = reinterpret_cast<WNDPROC>(value); break;
+    case GWL_WNDPROC:
+        rec->WndProc = reinterpret_cast<WNDPROC>(value);
+        break;
     case GWL_STYLE:
         rec->Style = static_cast<uint32_t>(value);
         if (rec->Widget && rec->Widget->isWindow()) ApplyTopLevelFlags(rec);
@@ -237,9 +260,14 @@ intptr_t SetWindowLong(HWND wnd, int index, intptr_t value) {
         rec->ExStyle = static_cast<uint32_t>(value);
         if (rec->Widget && rec->Widget->isWindow()) ApplyTopLevelFlags(rec);
         break;
-    case GWL_USERDATA: rec->UserData = value; break;
-    case GWL_ID: rec->Id = value; break;
-    default: return 0;
+    case GWL_USERDATA:
+        rec->UserData = value;
+        break;
+    case GWL_ID:
+        rec->Id = value;
+        break;
+    default:
+        return 0;
     }
     return old;
 }
@@ -259,18 +287,20 @@ intptr_t CallWindowProc(WNDPROC proc, HWND wnd, uint32_t msg, intptr_t wParam, i
 }
 
 WNDPROC MakeObjectInstance(TWndMethod method) {
-    return new TWndProcRec{[method = std::move(method)](HWND, uint32_t msg, intptr_t wParam,
-                                                         intptr_t lParam) {
-        TMessage m{msg, wParam, lParam, 0};
-        method(m);
-        return m.Result;
-    }};
+    return new TWndProcRec{
+        [method = std::move(method)](HWND, uint32_t msg, intptr_t wParam, intptr_t lParam) {
+            TMessage m{msg, wParam, lParam, 0};
+            method(m);
+            return m.Result;
+        }};
 }
 
 void FreeObjectInstance(WNDPROC instance) {
     if (!instance || instance == &DefProcRec()) return;
-    if (instance->Running > 0) instance->Freed = true;
-    else delete instance;
+    if (instance->Running > 0)
+        instance->Freed = true;
+    else
+        delete instance;
 }
 
 intptr_t SendMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {

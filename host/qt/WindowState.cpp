@@ -3,8 +3,8 @@
 #include <QToolTip>
 
 #include "host/qt/Gdi_p.h"
-#include "host/qt/Window_p.h"
 #include "host/qt/WindowState_p.h"
+#include "host/qt/Window_p.h"
 
 void PlaceWindow(HWND wnd, const TRect& bounds) {
     ApplyWindowGeometry(wnd, QRect(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()));
@@ -24,8 +24,10 @@ void SetWindowFont(HWND wnd, const TFont& font) {
 void SetWindowCursor(HWND wnd, int cursorIndex) {
     QWidget* w = WidgetOf(wnd);
     if (!w) return;
-    if (cursorIndex == 0) w->unsetCursor();
-    else w->setCursor(CursorShapeOf(cursorIndex));
+    if (cursorIndex == 0)
+        w->unsetCursor();
+    else
+        w->setCursor(CursorShapeOf(cursorIndex));
 }
 
 void SetWindowToolTip(HWND wnd, const std::string& text) {
@@ -36,7 +38,10 @@ void BindWindowCanvas(TCanvas* canvas, HWND wnd, TPoint origin, const TRect& cli
     QWidget* w = WidgetOf(wnd);
     if (!w) return;
     FlushPaintingOn(w);
-    BindCanvas(canvas, w, QPoint(origin.X, origin.Y), QRegion(clip.Left, clip.Top, clip.Width(), clip.Height()));
+    BindCanvas(canvas, w, QPoint(origin.X, origin.Y),
+               QRegion(clip.Left, clip.Top, clip.Width(), clip.Height()));
 }
 
-void UnbindWindowCanvas(TCanvas* canvas) { UnbindCanvas(canvas); }
+void UnbindWindowCanvas(TCanvas* canvas) {
+    UnbindCanvas(canvas);
+}

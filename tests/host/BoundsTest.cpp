@@ -96,8 +96,11 @@ TEST_P(AlignTest, LaysOutTopBottomLeftRightThenClient) {
 INSTANTIATE_TEST_SUITE_P(
     Align, AlignTest,
     ::testing::Values(
-        AlignCase{"top then client", {alTop, alClient}, {Bounds(0, 0, 200, 10), Bounds(0, 10, 200, 90)}},
-        AlignCase{"client before top in creation", {alClient, alTop}, {Bounds(0, 10, 200, 90), Bounds(0, 0, 200, 10)}},
+        AlignCase{
+            "top then client", {alTop, alClient}, {Bounds(0, 0, 200, 10), Bounds(0, 10, 200, 90)}},
+        AlignCase{"client before top in creation",
+                  {alClient, alTop},
+                  {Bounds(0, 10, 200, 90), Bounds(0, 0, 200, 10)}},
         AlignCase{"bottom left right",
                   {alBottom, alLeft, alRight},
                   {Bounds(0, 90, 200, 10), Bounds(0, 0, 20, 90), Bounds(180, 0, 20, 90)}},

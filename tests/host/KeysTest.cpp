@@ -45,11 +45,14 @@ TEST_F(KeysTest, VirtualKeyCodesAreThePlatformsAndShiftStateComesWithTheMessage)
         TShiftState shift;
     };
     const Case cases[] = {
-        {Qt::Key_Escape, {}, VK_ESCAPE, {}},          {Qt::Key_Left, {}, VK_LEFT, {}},
+        {Qt::Key_Escape, {}, VK_ESCAPE, {}},
+        {Qt::Key_Left, {}, VK_LEFT, {}},
         {Qt::Key_Down, Qt::ShiftModifier, VK_DOWN, {ssShift}},
         {Qt::Key_Delete, Qt::ControlModifier, VK_DELETE, {ssCtrl}},
-        {Qt::Key_Z, Qt::AltModifier, 'Z', {ssAlt}},   {Qt::Key_5, {}, '5', {}},
-        {Qt::Key_F1, {}, VK_F1, {}},                  {Qt::Key_Return, {}, VK_RETURN, {}},
+        {Qt::Key_Z, Qt::AltModifier, 'Z', {ssAlt}},
+        {Qt::Key_5, {}, '5', {}},
+        {Qt::Key_F1, {}, VK_F1, {}},
+        {Qt::Key_Return, {}, VK_RETURN, {}},
     };
     for (const Case& c : cases) {
         uint16_t got = 0;

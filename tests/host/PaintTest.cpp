@@ -1,7 +1,7 @@
 // Painting: erase and paint messages through WindowProc with the canvas bound.
 
-#include "host/GdiApi.h"
 #include "WindowTesting.h"
+#include "host/GdiApi.h"
 
 namespace {
 class PaintTest : public WindowTest {
@@ -91,7 +91,8 @@ TEST_F(PaintTest, ScreenshotOfAFormWithChineseTextIsWrittenAsPng) {
     // Something darker than the white panel was drawn where the text goes.
     bool ink = false;
     for (int x = 30; x < 120 && !ink; ++x)
-        for (int y = 80; y < 100 && !ink; ++y) ink = image.pixelColor(x, y).lightness() < 128;
+        for (int y = 80; y < 100 && !ink; ++y)
+            ink = image.pixelColor(x, y).lightness() < 128;
     EXPECT_TRUE(ink);
 }
 } // namespace

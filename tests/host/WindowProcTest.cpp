@@ -57,8 +57,10 @@ TEST_F(WinProcTest, PerformAnswersTheResultTheHookSets) {
     auto* panel = new TTestPanel(Form);
     TWndMethod saved = panel->WindowProc;
     panel->WindowProc = [&](TMessage& m) {
-        if (m.Msg == WM_USER + 1) m.Result = m.WParam + m.LParam;
-        else saved(m);
+        if (m.Msg == WM_USER + 1)
+            m.Result = m.WParam + m.LParam;
+        else
+            saved(m);
     };
     EXPECT_EQ(panel->Perform(WM_USER + 1, 40, 2), 42);
     panel->WindowProc = saved;
@@ -75,7 +77,8 @@ TEST_F(WinProcTest, DestroyArrivesWhileTheControlAndItsChildrenAreWhole) {
     panel->WindowProc = [&](TMessage& m) {
         if (m.Msg == WM_DESTROY) {
             seen.push_back("panel:" + std::to_string(panel->ControlCount()) + ":" +
-                           panel->Controls(0)->Name() + ":" + (IsWindow(child->Handle()) ? "window" : "none"));
+                           panel->Controls(0)->Name() + ":" +
+                           (IsWindow(child->Handle()) ? "window" : "none"));
         }
         saved(m);
     };
@@ -150,7 +153,7 @@ TEST_F(WinProcTest, PostedMessageArrivesThroughTheEventLoopAndNotAfterTheWindowG
     HWND raw = CreateWindowEx(0, "", "", WS_CHILD, 0, 0, 10, 10, Form->Handle());
     PostMessage(raw, WM_USER + 8, 0, 0);
     DestroyWindow(raw);
-    Process();  // nothing to deliver to; must not crash
+    Process(); // nothing to deliver to; must not crash
 }
 
 TEST_F(WinProcTest, CloseGoesThroughWindowProcAndHidesTheForm) {

@@ -8,9 +8,10 @@ void RegisterTestButtonClass() {
     static bool done = false;
     if (done) return;
     done = true;
-    RegisterWindowClass({"ZkTestButton", [](QWidget* parent) { return new QPushButton(parent); },
-                         [](QWidget* w, const QString& t) { static_cast<QPushButton*>(w)->setText(t); },
-                         [](const QWidget* w) { return static_cast<const QPushButton*>(w)->text(); }});
+    RegisterWindowClass(
+        {"ZkTestButton", [](QWidget* parent) { return new QPushButton(parent); },
+         [](QWidget* w, const QString& t) { static_cast<QPushButton*>(w)->setText(t); },
+         [](const QWidget* w) { return static_cast<const QPushButton*>(w)->text(); }});
 }
 } // namespace
 
@@ -40,7 +41,9 @@ MessageLog::MessageLog(TControl* control) : FControl(control), FSaved(control->W
     };
 }
 
-MessageLog::~MessageLog() { FControl->WindowProc = FSaved; }
+MessageLog::~MessageLog() {
+    FControl->WindowProc = FSaved;
+}
 
 std::vector<uint32_t> MessageLog::Messages(const std::vector<uint32_t>& filter) const {
     std::vector<uint32_t> out;
@@ -51,7 +54,8 @@ std::vector<uint32_t> MessageLog::Messages(const std::vector<uint32_t>& filter) 
 }
 
 int MessageLog::Count(uint32_t msg) const {
-    return static_cast<int>(std::count_if(FEntries.begin(), FEntries.end(), [msg](const Entry& e) { return e.Msg == msg; }));
+    return static_cast<int>(std::count_if(FEntries.begin(), FEntries.end(),
+                                          [msg](const Entry& e) { return e.Msg == msg; }));
 }
 
 void WindowTest::SetUp() {
@@ -77,7 +81,9 @@ void WindowTest::TearDown() {
     EXPECT_LE(now, before) << "a top-level window was leaked";
 }
 
-QWindow* WindowTest::Window() const { return WidgetOf(Form->Handle())->windowHandle(); }
+QWindow* WindowTest::Window() const {
+    return WidgetOf(Form->Handle())->windowHandle();
+}
 
 TPoint WindowTest::At(TControl* c, int x, int y) const {
     TPoint s = c->ClientToScreen({x, y});
@@ -90,6 +96,12 @@ void WindowTest::Press(TPoint p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
 void WindowTest::Release(TPoint p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
     QTest::mouseRelease(Window(), b, m, QPoint(p.X, p.Y));
 }
-void WindowTest::Move(TPoint p) { QTest::mouseMove(Window(), QPoint(p.X, p.Y)); }
-void WindowTest::Key(Qt::Key key, Qt::KeyboardModifiers m) { QTest::keyClick(Window(), key, m); }
-void WindowTest::Process() { Application->ProcessMessages(); }
+void WindowTest::Move(TPoint p) {
+    QTest::mouseMove(Window(), QPoint(p.X, p.Y));
+}
+void WindowTest::Key(Qt::Key key, Qt::KeyboardModifiers m) {
+    QTest::keyClick(Window(), key, m);
+}
+void WindowTest::Process() {
+    Application->ProcessMessages();
+}
