@@ -21,7 +21,9 @@ TEST_F(MouseTest, ClickInTheMarginOutsideAWindowRegionReachesTheWindowBeneath) {
     EXPECT_EQ(aboveLog.Count(WM_LBUTTONDOWN), 0);
     ASSERT_EQ(belowLog.Count(WM_LBUTTONDOWN), 1);
     for (const auto& e : belowLog.Entries())
-        if (e.Msg == WM_LBUTTONDOWN) EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{55, 55}));
+        if (e.Msg == WM_LBUTTONDOWN) {
+            EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{55, 55}));
+        }
 
     belowLog.Clear();
     Click(At(above, 50, 50));
@@ -66,7 +68,9 @@ TEST_F(MouseTest, WhileCapturedEveryMouseMessageGoesToTheCapturingWindow) {
     EXPECT_GE(logA.Count(WM_MOUSEMOVE), 1);
     ASSERT_EQ(logA.Count(WM_LBUTTONDOWN), 1);
     for (const auto& e : logA.Entries())
-        if (e.Msg == WM_LBUTTONDOWN) EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{110, 10}));
+        if (e.Msg == WM_LBUTTONDOWN) {
+            EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{110, 10}));
+        }
     ReleaseCapture();
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(logA.Count(WM_CAPTURECHANGED), 1);
@@ -136,7 +140,9 @@ TEST_F(MouseTest, GraphicControlGetsItsMouseMessagesThroughItsOwnWindowProc) {
     Click({35, 45});
     ASSERT_EQ(log.Count(WM_LBUTTONDOWN), 1);
     for (const auto& e : log.Entries())
-        if (e.Msg == WM_LBUTTONDOWN) EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{5, 5}));
+        if (e.Msg == WM_LBUTTONDOWN) {
+            EXPECT_EQ(PointFromLParam(e.LParam), (TPoint{5, 5}));
+        }
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(FindDragTarget(Form->ClientToScreen({35, 45}), false), g);
