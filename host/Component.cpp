@@ -35,6 +35,19 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
+    // Normally done by BeforeDestruction through Free; a component deleted directly (or
+    // living on the stack) still releases its links and what it owns here.
+    ReleaseLinks();
+    if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::BeforeDestruction() {
+    // Owned components and holders are dealt with while this object is still whole, so
+    // that overrides of Notification in descendants still run.
+    ReleaseLinks();
+}
+
+void TComponent::ReleaseLinks() {
     if (!FComponentState.Contains(csDestroying)) Destroying();
     // Tell every holder of a raw pointer that this component is going.
     while (!FFreeNotifies.empty()) {
@@ -44,11 +57,6 @@ TComponent::~TComponent() {
         other->Notification(this, opRemove);
     }
     DestroyComponents();
-    if (FOwner) FOwner->RemoveComponent(this);
-}
-
-void TComponent::BeforeDestruction() {
-    if (!FComponentState.Contains(csDestroying)) Destroying();
 }
 
 void TComponent::Destroying() {

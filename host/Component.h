@@ -73,6 +73,8 @@ class TComponent : public TPersistent {
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
+    /// Tells free-notification holders that this component goes, then frees what it owns.
+    /// Overrides do their own work first and call the inherited method last.
     void BeforeDestruction() override;
     std::string GetNamePath() const override;
 
@@ -114,6 +116,7 @@ protected:
     void ExcludeState(TComponentStateFlag f) { FComponentState.Exclude(f); }
 
 private:
+    void ReleaseLinks();
     void Insert(TComponent* c);
     void Remove(TComponent* c);
 
