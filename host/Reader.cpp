@@ -332,7 +332,6 @@ void TReader::ReadCollection(TCollection* Collection) {
             TCollectionItem* item = Collection->Add();
             FErrorPath = savedPath + "[" + IntToStr(item->Index()) + "]";
             ReadProperties(item);
-            ReadListEnd();
         }
         ReadListEnd();
     } catch (...) {

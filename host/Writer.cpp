@@ -265,13 +265,16 @@ void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropIn
     FPropPath += PropInfo->Name + ".";
     try {
         if (auto* collection = Cast<TCollection>(persistent)) {
-            // Published properties of the collection object itself come first.
+            // Published properties of the collection object itself come first; an empty
+            // collection is its default and is not stored.
             for (const TPropInfo* p : GetPropList(collection))
                 if (IsStoredProp(collection, p) && (p->PropType->Kind == tkClass || p->IsWritable()))
                     WriteProperty(collection, p);
             FPropPath = savedPath;
-            WritePropName(PropInfo->Name);
-            WriteCollection(collection);
+            if (collection->Count() > 0) {
+                WritePropName(PropInfo->Name);
+                WriteCollection(collection);
+            }
         } else {
             WriteProperties(persistent);
         }
