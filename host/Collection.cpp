@@ -7,9 +7,13 @@ ZK_IMPLEMENT_CLASS(TCollection, TPersistent, nullptr)
 
 // ---- TCollectionItem ----------------------------------------------------------------------
 
-TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+    SetCollection(Collection);
+}
 
-TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
+TCollectionItem::~TCollectionItem() {
+    SetCollection(nullptr);
+}
 
 void TCollectionItem::SetCollection(TCollection* Value) {
     if (FCollection == Value) return;
@@ -33,7 +37,9 @@ void TCollectionItem::SetIndex(int Value) {
     Changed(true);
 }
 
-std::string TCollectionItem::DisplayName() const { return ClassName(); }
+std::string TCollectionItem::DisplayName() const {
+    return ClassName();
+}
 
 void TCollectionItem::SetDisplayName(const std::string& Value) {
     (void)Value;
@@ -100,7 +106,8 @@ void TCollection::Delete(int Index) {
 void TCollection::Clear() {
     if (FItems.empty()) return;
     BeginUpdate();
-    while (!FItems.empty()) Delete(Count() - 1);
+    while (!FItems.empty())
+        Delete(Count() - 1);
     EndUpdate();
 }
 
@@ -110,7 +117,9 @@ TCollectionItem* TCollection::FindItemID(int ID) const {
     return nullptr;
 }
 
-void TCollection::BeginUpdate() { ++FUpdateCount; }
+void TCollection::BeginUpdate() {
+    ++FUpdateCount;
+}
 
 void TCollection::EndUpdate() {
     if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
@@ -133,7 +142,8 @@ void TCollection::Assign(TPersistent* Source) {
     BeginUpdate();
     try {
         Clear();
-        for (TCollectionItem* item : other->FItems) Add()->Assign(item);
+        for (TCollectionItem* item : other->FItems)
+            Add()->Assign(item);
     } catch (...) {
         EndUpdate();
         throw;

@@ -54,11 +54,14 @@ TExtended80 FromLongDouble(long double d) {
     return TExtended80::FromBytes(bytes);
 }
 
-double SignedDouble(bool negative, double magnitude) { return negative ? -magnitude : magnitude; }
+double SignedDouble(bool negative, double magnitude) {
+    return negative ? -magnitude : magnitude;
+}
 } // namespace
 
 void TExtended80::ToBytes(unsigned char out[10]) const {
-    for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(Mantissa >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        out[i] = static_cast<unsigned char>(Mantissa >> (8 * i));
     out[8] = static_cast<unsigned char>(SignExp & 0xFF);
     out[9] = static_cast<unsigned char>(SignExp >> 8);
 }
@@ -159,7 +162,8 @@ std::string ExtendedToText(const TExtended80& value) {
     out += 'E';
     out += s[epos + 1];
     std::string digits = s.substr(epos + 2);
-    while (digits.size() < 4) digits.insert(0, "0");
+    while (digits.size() < 4)
+        digits.insert(0, "0");
     return out + digits;
 }
 
@@ -167,10 +171,12 @@ bool TextToExtended(const std::string& text, TExtended80& value) {
     size_t i = 0;
     if (i < text.size() && text[i] == '-') ++i;
     size_t digits = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i, ++digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i, ++digits;
     }
     if (!digits) return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {

@@ -78,7 +78,8 @@ TComponent* FindGlobalComponent(const std::string& Name) {
     std::vector<TFindGlobalComponent> finders;
     {
         std::lock_guard lock(RegistryMutex());
-        for (auto& entry : GlobalFinders()) finders.push_back(entry.second);
+        for (auto& entry : GlobalFinders())
+            finders.push_back(entry.second);
     }
     for (auto& find : finders)
         if (TComponent* c = find(Name)) return c;

@@ -122,14 +122,16 @@ class TWriter : public TFiler {
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;
-    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData,
-                              TStreamProc WriteData, bool HasData) override;
+    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
+                              bool HasData) override;
     void FlushBuffer() override;
 
     void Write(const void* Data, int64_t Count);
 
 private:
-    void WriteBytes(const std::string& bytes) { Write(bytes.data(), static_cast<int64_t>(bytes.size())); }
+    void WriteBytes(const std::string& bytes) {
+        Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+    }
     void WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropInfo);
     /// The name path by which the reader finds Value again, or "" when it cannot.
     std::string ComponentPath(TComponent* Value) const;
@@ -141,7 +143,8 @@ private:
 };
 
 /// Read-side error report: set Handled to continue with the next property or component.
-using TReaderError = std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
+using TReaderError =
+    std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
 
 /// Reads the binary component stream. The input is untrusted: every length is checked
 /// against what the stream still holds, nesting is bounded, and a failed load frees what
@@ -214,8 +217,8 @@ class TReader : public TFiler {
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;
-    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData,
-                              TStreamProc WriteData, bool HasData) override;
+    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
+                              bool HasData) override;
     void FlushBuffer() override;
 
     TReaderError OnError;

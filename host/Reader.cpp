@@ -13,8 +13,12 @@ ZK_IMPLEMENT_CLASS(TReader, TFiler, nullptr)
 using namespace zk::stream;
 
 namespace {
-[[noreturn]] void ReadError() { throw EReadError("Stream read error"); }
-[[noreturn]] void InvalidValue() { throw EReadError("Invalid value for property"); }
+[[noreturn]] void ReadError() {
+    throw EReadError("Stream read error");
+}
+[[noreturn]] void InvalidValue() {
+    throw EReadError("Invalid value for property");
+}
 
 bool IsIntegerCode(TValueType v) {
     return v == vaInt8 || v == vaInt16 || v == vaInt32 || v == vaInt64;
@@ -53,8 +57,7 @@ void TReader::Read(void* Buffer, int64_t Count) {
 }
 
 void TReader::FlushBuffer() {
-    if (FBufEnd > FBufPos)
-        FStream->Seek(-static_cast<int64_t>(FBufEnd - FBufPos), soCurrent);
+    if (FBufEnd > FBufPos) FStream->Seek(-static_cast<int64_t>(FBufEnd - FBufPos), soCurrent);
     FBufPos = FBufEnd = 0;
 }
 
@@ -161,10 +164,14 @@ int64_t TReader::ReadInt64() {
     Read(b, width);
     uint64_t raw = ReadLE(b, width);
     switch (width) {
-    case 1: return int8_t(raw);
-    case 2: return int16_t(raw);
-    case 4: return int32_t(raw);
-    default: return static_cast<int64_t>(raw);
+    case 1:
+        return int8_t(raw);
+    case 2:
+        return int16_t(raw);
+    case 4:
+        return int32_t(raw);
+    default:
+        return static_cast<int64_t>(raw);
     }
 }
 
@@ -186,12 +193,20 @@ double TReader::ReadFloat() {
     ReadValue();
     unsigned char b[8];
     switch (code) {
-    case vaExtended: return ExtendedToDouble(ReadRawExtended());
-    case vaSingle: Read(b, 4); return std::bit_cast<float>(static_cast<uint32_t>(ReadLE(b, 4)));
+    case vaExtended:
+        return ExtendedToDouble(ReadRawExtended());
+    case vaSingle:
+        Read(b, 4);
+        return std::bit_cast<float>(static_cast<uint32_t>(ReadLE(b, 4)));
     case vaDouble:
-    case vaDate: Read(b, 8); return std::bit_cast<double>(ReadLE(b, 8));
-    case vaCurrency: Read(b, 8); return static_cast<double>(static_cast<int64_t>(ReadLE(b, 8))) / 10000.0;
-    default: InvalidValue();
+    case vaDate:
+        Read(b, 8);
+        return std::bit_cast<double>(ReadLE(b, 8));
+    case vaCurrency:
+        Read(b, 8);
+        return static_cast<double>(static_cast<int64_t>(ReadLE(b, 8))) / 10000.0;
+    default:
+        InvalidValue();
     }
 }
 
@@ -204,12 +219,18 @@ bool TReader::ReadBoolean() {
 
 std::string TReader::ReadIdent() {
     switch (ReadValue()) {
-    case vaIdent: return ReadStr();
-    case vaFalse: return "False";
-    case vaTrue: return "True";
-    case vaNil: return "nil";
-    case vaNull: return "Null";
-    default: InvalidValue();
+    case vaIdent:
+        return ReadStr();
+    case vaFalse:
+        return "False";
+    case vaTrue:
+        return "True";
+    case vaNil:
+        return "nil";
+    case vaNull:
+        return "Null";
+    default:
+        InvalidValue();
     }
 }
 
@@ -234,7 +255,8 @@ std::u16string TReader::ReadRawWideString() {
     Read(bytes.data(), static_cast<int64_t>(bytes.size()));
     std::u16string units(n, u'\0');
     for (size_t i = 0; i < n; ++i)
-        units[i] = static_cast<char16_t>(ReadLE(reinterpret_cast<const unsigned char*>(bytes.data()) + 2 * i, 2));
+        units[i] = static_cast<char16_t>(
+            ReadLE(reinterpret_cast<const unsigned char*>(bytes.data()) + 2 * i, 2));
     return units;
 }
 
@@ -242,11 +264,15 @@ std::string TReader::ReadString() {
     TValueType code = ReadValue();
     switch (code) {
     case vaString:
-    case vaLString: return zk::text::Decode8Bit(ReadRawString(code));
-    case vaUTF8String: return zk::text::SanitizeUtf8(ReadRawString(code));
+    case vaLString:
+        return zk::text::Decode8Bit(ReadRawString(code));
+    case vaUTF8String:
+        return zk::text::SanitizeUtf8(ReadRawString(code));
     case vaWString:
-    case vaUString: return zk::text::Utf16ToUtf8(ReadRawWideString());
-    default: InvalidValue();
+    case vaUString:
+        return zk::text::Utf16ToUtf8(ReadRawWideString());
+    default:
+        InvalidValue();
     }
 }
 
@@ -265,8 +291,10 @@ uint64_t TReader::ReadSet(const TTypeInfo* SetType) {
     // The whole set is consumed before an unknown member is reported.
     for (std::string name = ReadStr(); !name.empty(); name = ReadStr()) {
         int v = GetEnumValue(SetType->Data.CompType, name);
-        if (v < 0 || v > 63) bad = true;
-        else bits |= uint64_t(1) << v;
+        if (v < 0 || v > 63)
+            bad = true;
+        else
+            bits |= uint64_t(1) << v;
     }
     if (bad) InvalidValue();
     return bits;
@@ -276,12 +304,18 @@ Variant TReader::ReadVariant() {
     TValueType code = NextValue();
     unsigned char b[8];
     switch (code) {
-    case vaNil: ReadValue(); return Variant();
-    case vaNull: ReadValue(); return Variant::Null();
+    case vaNil:
+        ReadValue();
+        return Variant();
+    case vaNull:
+        ReadValue();
+        return Variant::Null();
     case vaInt8:
     case vaInt16:
-    case vaInt32: return Variant(ReadInteger());
-    case vaInt64: return Variant(ReadInt64());
+    case vaInt32:
+        return Variant(ReadInteger());
+    case vaInt64:
+        return Variant(ReadInt64());
     case vaQWord: {
         ReadValue();
         Read(b, 8);
@@ -290,7 +324,8 @@ Variant TReader::ReadVariant() {
         return Variant(static_cast<double>(v));
     }
     case vaFalse:
-    case vaTrue: return Variant(ReadBoolean());
+    case vaTrue:
+        return Variant(ReadBoolean());
     case vaDate: {
         ReadValue();
         Read(b, 8);
@@ -299,12 +334,14 @@ Variant TReader::ReadVariant() {
     case vaExtended:
     case vaSingle:
     case vaDouble:
-    case vaCurrency: return Variant(ReadFloat());
+    case vaCurrency:
+        return Variant(ReadFloat());
     case vaString:
     case vaLString:
     case vaWString:
     case vaUTF8String:
-    case vaUString: return Variant(ReadString());
+    case vaUString:
+        return Variant(ReadString());
     default:
         throw EReadError("Unsupported property variant type " + IntToStr(static_cast<int>(code)));
     }
@@ -347,7 +384,9 @@ void TReader::ReadCollection(TCollection* Collection) {
 
 // ---- Skipping -----------------------------------------------------------------------------
 
-void TReader::SkipValue() { SkipValueAt(0); }
+void TReader::SkipValue() {
+    SkipValueAt(0);
+}
 
 void TReader::SkipValueAt(int depth) {
     if (depth > MaxValueDepth) InvalidValue();
@@ -366,21 +405,33 @@ void TReader::SkipValueAt(int depth) {
     case vaNull:
     case vaFalse:
     case vaTrue:
-    case vaNil: break;
+    case vaNil:
+        break;
     case vaList:
-        while (!EndOfList()) SkipValueAt(depth + 1);
+        while (!EndOfList())
+            SkipValueAt(depth + 1);
         ReadListEnd();
         break;
-    case vaInt8: Read(b, 1); break;
-    case vaInt16: Read(b, 2); break;
+    case vaInt8:
+        Read(b, 1);
+        break;
+    case vaInt16:
+        Read(b, 2);
+        break;
     case vaInt32:
-    case vaSingle: Read(b, 4); break;
+    case vaSingle:
+        Read(b, 4);
+        break;
     case vaInt64:
     case vaCurrency:
     case vaDate:
     case vaQWord:
-    case vaDouble: Read(b, 8); break;
-    case vaExtended: Read(b, 10); break;
+    case vaDouble:
+        Read(b, 8);
+        break;
+    case vaExtended:
+        Read(b, 10);
+        break;
     case vaString:
     case vaIdent: {
         unsigned char n;
@@ -390,9 +441,13 @@ void TReader::SkipValueAt(int depth) {
     }
     case vaBinary:
     case vaLString:
-    case vaUTF8String: skipBytes(ReadLength()); break;
+    case vaUTF8String:
+        skipBytes(ReadLength());
+        break;
     case vaWString:
-    case vaUString: skipBytes(int64_t(ReadLength()) * 2); break;
+    case vaUString:
+        skipBytes(int64_t(ReadLength()) * 2);
+        break;
     case vaSet:
         while (!ReadStr().empty()) {
         }
@@ -416,7 +471,9 @@ void TReader::SkipPropertyList(int depth) {
     ReadListEnd();
 }
 
-void TReader::SkipComponent(bool SkipHeader) { SkipComponentAt(SkipHeader, FComponentDepth); }
+void TReader::SkipComponent(bool SkipHeader) {
+    SkipComponentAt(SkipHeader, FComponentDepth);
+}
 
 void TReader::SkipComponentAt(bool skipHeader, int depth) {
     if (depth > MaxComponentDepth) throw EReadError("Invalid stream format");
@@ -428,6 +485,7 @@ void TReader::SkipComponentAt(bool skipHeader, int depth) {
         ReadStr();
     }
     SkipPropertyList(0);
-    while (!EndOfList()) SkipComponentAt(true, depth + 1);
+    while (!EndOfList())
+        SkipComponentAt(true, depth + 1);
     ReadListEnd();
 }

@@ -14,9 +14,15 @@ public:
     using EReadError::EReadError;
 };
 
-[[noreturn]] void InvalidValue() { throw EReadError("Invalid value for property"); }
-[[noreturn]] void InvalidPath() { throw EReadError("Invalid property path"); }
-[[noreturn]] void InvalidFormat() { throw EReadError("Invalid stream format"); }
+[[noreturn]] void InvalidValue() {
+    throw EReadError("Invalid value for property");
+}
+[[noreturn]] void InvalidPath() {
+    throw EReadError("Invalid property path");
+}
+[[noreturn]] void InvalidFormat() {
+    throw EReadError("Invalid stream format");
+}
 
 /// Splits a dotted property path; an empty segment makes the path invalid.
 std::vector<std::string> SplitPath(const std::string& path) {
@@ -24,7 +30,8 @@ std::vector<std::string> SplitPath(const std::string& path) {
     size_t start = 0;
     for (;;) {
         size_t dot = path.find('.', start);
-        std::string part = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        std::string part =
+            path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
         if (part.empty()) InvalidPath();
         parts.push_back(part);
         if (dot == std::string::npos) return parts;
@@ -45,7 +52,9 @@ private:
     T FSaved;
 };
 
-std::string DisplayName(const TComponent* c) { return c->Name().empty() ? c->ClassName() : c->Name(); }
+std::string DisplayName(const TComponent* c) {
+    return c->Name().empty() ? c->ClassName() : c->Name();
+}
 } // namespace
 
 // ---- The load protocol --------------------------------------------------------------------
@@ -88,7 +97,8 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
         Root->ReadState(this);
         Root->SetReading(false);
         ResolveFixups();
-        for (size_t i = 0; i < FLoaded.size(); ++i) FLoaded[i]->Loaded();
+        for (size_t i = 0; i < FLoaded.size(); ++i)
+            FLoaded[i]->Loaded();
     } catch (...) {
         FreeLoaded(created);
         throw;
@@ -109,7 +119,8 @@ void TReader::FreeLoaded(bool freeRoot) {
         FRoot->Free();
     } else {
         // Newest first: a component is never freed before what was read inside it.
-        for (size_t i = FCreated.size(); i-- > 0;) FCreated[i]->Free();
+        for (size_t i = FCreated.size(); i-- > 0;)
+            FCreated[i]->Free();
         FRoot->SetLoading(false);
         FRoot->SetReading(false);
         for (TComponent* c : FLoaded)
@@ -199,14 +210,17 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
 void TReader::ReadData(TComponent* Instance) {
     ScopedValue<TComponent*> current(FCurrent, Instance);
     ScopedValue<std::string> errorPath(FErrorPath, std::string());
-    while (!EndOfList()) ReadProperty(Instance);
+    while (!EndOfList())
+        ReadProperty(Instance);
     ReadListEnd();
     TComponent* childOwner = Instance->GetChildOwner();
     ScopedValue<TComponent*> owner(FOwner, childOwner ? childOwner : FRoot);
     ScopedValue<TComponent*> parent(FParent, Instance->GetChildParent());
     while (!EndOfList()) {
-        if (FIgnoreChildren) SkipComponent(true);
-        else ReadComponent(nullptr);
+        if (FIgnoreChildren)
+            SkipComponent(true);
+        else
+            ReadComponent(nullptr);
     }
     ReadListEnd();
 }
@@ -214,15 +228,16 @@ void TReader::ReadData(TComponent* Instance) {
 // ---- Properties ---------------------------------------------------------------------------
 
 void TReader::ReadProperties(TPersistent* Instance) {
-    while (!EndOfList()) ReadProperty(Instance);
+    while (!EndOfList())
+        ReadProperty(Instance);
     ReadListEnd();
 }
 
 void TReader::ReadProperty(TPersistent* Instance) {
     std::string name = ReadStr();
     int64_t valueStart = Position();
-    std::string where = (FCurrent ? DisplayName(FCurrent) : Instance->ClassName()) + FErrorPath +
-                        "." + name;
+    std::string where =
+        (FCurrent ? DisplayName(FCurrent) : Instance->ClassName()) + FErrorPath + "." + name;
     try {
         ScopedValue<std::string> errorPath(FErrorPath, FErrorPath + "." + name);
         std::vector<std::string> path = SplitPath(name);
@@ -265,15 +280,28 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* PropInfo) {
     case tkWChar:
     case tkEnumeration:
     case tkSet:
-    case tkInt64: ReadOrdinalValue(Instance, PropInfo); break;
-    case tkFloat: SetFloatProp(Instance, PropInfo, ReadFloat()); break;
+    case tkInt64:
+        ReadOrdinalValue(Instance, PropInfo);
+        break;
+    case tkFloat:
+        SetFloatProp(Instance, PropInfo, ReadFloat());
+        break;
     case tkString:
     case tkLString:
-    case tkWString: SetStrProp(Instance, PropInfo, ReadString()); break;
-    case tkClass: ReadObjectValue(Instance, PropInfo); break;
-    case tkMethod: ReadMethodValue(Instance, PropInfo); break;
-    case tkVariant: PropInfo->Access.SetVar(Instance, ReadVariant()); break;
-    default: throw EReadError("Unknown property type " + IntToStr(static_cast<int>(kind)));
+    case tkWString:
+        SetStrProp(Instance, PropInfo, ReadString());
+        break;
+    case tkClass:
+        ReadObjectValue(Instance, PropInfo);
+        break;
+    case tkMethod:
+        ReadMethodValue(Instance, PropInfo);
+        break;
+    case tkVariant:
+        PropInfo->Access.SetVar(Instance, ReadVariant());
+        break;
+    default:
+        throw EReadError("Unknown property type " + IntToStr(static_cast<int>(kind)));
     }
 }
 
@@ -319,8 +347,12 @@ void TReader::ReadOrdinalValue(TPersistent* Instance, const TPropInfo* PropInfo)
         value = v;
         break;
     }
-    case tkSet: value = static_cast<int64_t>(ReadSet(type)); break;
-    default: value = ReadInt64(); break;
+    case tkSet:
+        value = static_cast<int64_t>(ReadSet(type));
+        break;
+    default:
+        value = ReadInt64();
+        break;
     }
     SetOrdProp(Instance, PropInfo, value);
 }
@@ -345,7 +377,8 @@ void TReader::ReadObjectValue(TPersistent* Instance, const TPropInfo* PropInfo) 
         ReadCollection(collection);
         break;
     }
-    default: InvalidValue();
+    default:
+        InvalidValue();
     }
 }
 
@@ -363,7 +396,8 @@ void TReader::ReadMethodValue(TPersistent* Instance, const TPropInfo* PropInfo) 
         if (!PropInfo->Access.SetMethod(Instance, method->Bind(FRoot))) InvalidValue();
         break;
     }
-    default: InvalidValue();
+    default:
+        InvalidValue();
     }
 }
 
@@ -401,7 +435,8 @@ void TReader::ResolveFixups() {
         TComponent* current = FRoot;
         while (current) {
             size_t dot = f.Path.find('.', start);
-            std::string segment = f.Path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            std::string segment =
+                f.Path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
             TComponent* next = current->FindComponent(segment);
             if (!next && SameText(segment, "Owner")) next = current;
             if (!next && first) next = FindGlobalComponent(segment);

@@ -8,12 +8,14 @@ void TStrings::DefineProperties(TFiler* Filer) {
         Reader->ReadListBegin();
         TStringsUpdate update(this);
         Clear();
-        while (!Reader->EndOfList()) Add(Reader->ReadString());
+        while (!Reader->EndOfList())
+            Add(Reader->ReadString());
         Reader->ReadListEnd();
     };
     auto write = [this](TWriter* Writer) {
         Writer->WriteListBegin();
-        for (int i = 0; i < Count(); ++i) Writer->WriteString(Get(i));
+        for (int i = 0; i < Count(); ++i)
+            Writer->WriteString(Get(i));
         Writer->WriteListEnd();
     };
     Filer->DefineProperty("Strings", read, write, Count() > 0);

@@ -15,10 +15,14 @@ size_t Utf8SequenceLength(std::string_view s, size_t i) {
     if (b < 0x80) return 1;
     size_t n;
     uint32_t cp, min;
-    if ((b & 0xE0) == 0xC0) n = 2, cp = b & 0x1F, min = 0x80;
-    else if ((b & 0xF0) == 0xE0) n = 3, cp = b & 0x0F, min = 0x800;
-    else if ((b & 0xF8) == 0xF0) n = 4, cp = b & 0x07, min = 0x10000;
-    else return 0;
+    if ((b & 0xE0) == 0xC0)
+        n = 2, cp = b & 0x1F, min = 0x80;
+    else if ((b & 0xF0) == 0xE0)
+        n = 3, cp = b & 0x0F, min = 0x800;
+    else if ((b & 0xF8) == 0xF0)
+        n = 4, cp = b & 0x07, min = 0x10000;
+    else
+        return 0;
     if (i + n > s.size()) return 0;
     for (size_t k = 1; k < n; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -109,7 +113,8 @@ std::string GbkToUtf8(std::string_view bytes) {
     std::string out;
     if (!h.Valid()) {
         // Without the converter module the text is still kept, byte by byte, as Latin-1.
-        for (char c : bytes) AppendUtf8(out, static_cast<unsigned char>(c));
+        for (char c : bytes)
+            AppendUtf8(out, static_cast<unsigned char>(c));
         return out;
     }
     std::string in(bytes);

@@ -15,12 +15,14 @@ TValueType IntegerCode(int64_t v) {
 }
 
 void AppendLE(std::string& out, uint64_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 uint64_t ReadLE(const unsigned char* p, int bytes) {
     uint64_t v = 0;
-    for (int i = bytes; i-- > 0;) v = (v << 8) | p[i];
+    for (int i = bytes; i-- > 0;)
+        v = (v << 8) | p[i];
     return v;
 }
 
@@ -51,7 +53,8 @@ void AppendString8(std::string& out, std::string_view bytes) {
 void AppendWideString(std::string& out, std::u16string_view units) {
     out += static_cast<char>(vaWString);
     AppendLE(out, units.size(), 4);
-    for (char16_t u : units) AppendLE(out, u, 2);
+    for (char16_t u : units)
+        AppendLE(out, u, 2);
 }
 
 void AppendText(std::string& out, std::string_view utf8) {
@@ -67,10 +70,14 @@ void AppendText(std::string& out, std::string_view utf8) {
 void AppendIdent(std::string& out, std::string_view ident) {
     // The special words travel as their own codes, whatever their letter case.
     std::string s(ident);
-    if (SameText(s, "nil")) out += static_cast<char>(vaNil);
-    else if (SameText(s, "False")) out += static_cast<char>(vaFalse);
-    else if (SameText(s, "True")) out += static_cast<char>(vaTrue);
-    else if (SameText(s, "Null")) out += static_cast<char>(vaNull);
+    if (SameText(s, "nil"))
+        out += static_cast<char>(vaNil);
+    else if (SameText(s, "False"))
+        out += static_cast<char>(vaFalse);
+    else if (SameText(s, "True"))
+        out += static_cast<char>(vaTrue);
+    else if (SameText(s, "Null"))
+        out += static_cast<char>(vaNull);
     else {
         out += static_cast<char>(vaIdent);
         AppendShortStr(out, ident);

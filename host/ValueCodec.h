@@ -8,9 +8,30 @@
 
 /// The type code that precedes every value in a component stream; numbered as on the wire.
 enum TValueType : uint8_t {
-    vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
-    vaBinary, vaSet, vaLString, vaNil, vaCollection, vaSingle, vaCurrency, vaDate, vaWString,
-    vaInt64, vaUTF8String, vaUString, vaQWord, vaDouble
+    vaNull,
+    vaList,
+    vaInt8,
+    vaInt16,
+    vaInt32,
+    vaExtended,
+    vaString,
+    vaIdent,
+    vaFalse,
+    vaTrue,
+    vaBinary,
+    vaSet,
+    vaLString,
+    vaNil,
+    vaCollection,
+    vaSingle,
+    vaCurrency,
+    vaDate,
+    vaWString,
+    vaInt64,
+    vaUTF8String,
+    vaUString,
+    vaQWord,
+    vaDouble
 };
 constexpr TValueType vaMaxValueType = vaDouble;
 

@@ -45,11 +45,15 @@ void TWriter::FlushBuffer() {
     FFlushed += static_cast<int64_t>(n);
 }
 
-int64_t TWriter::Position() const { return FFlushed + static_cast<int64_t>(FBufPos); }
+int64_t TWriter::Position() const {
+    return FFlushed + static_cast<int64_t>(FBufPos);
+}
 
 // ---- Values -------------------------------------------------------------------------------
 
-void TWriter::WriteSignature() { Write(FilerSignature, 4); }
+void TWriter::WriteSignature() {
+    Write(FilerSignature, 4);
+}
 
 void TWriter::WriteValue(TValueType Value) {
     auto b = static_cast<unsigned char>(Value);
@@ -87,7 +91,9 @@ void TWriter::WriteDate(TDateTime Value) {
     WriteBytes(out);
 }
 
-void TWriter::WriteBoolean(bool Value) { WriteValue(Value ? vaTrue : vaFalse); }
+void TWriter::WriteBoolean(bool Value) {
+    WriteValue(Value ? vaTrue : vaFalse);
+}
 
 void TWriter::WriteIdent(const std::string& Ident) {
     std::string out;
@@ -107,9 +113,13 @@ void TWriter::WriteStr(const std::string& Value) {
     WriteBytes(out);
 }
 
-void TWriter::WriteListBegin() { WriteValue(vaList); }
+void TWriter::WriteListBegin() {
+    WriteValue(vaList);
+}
 
-void TWriter::WriteListEnd() { WriteValue(vaNull); }
+void TWriter::WriteListEnd() {
+    WriteValue(vaNull);
+}
 
 void TWriter::WriteSet(const TTypeInfo* SetType, uint64_t Value) {
     WriteValue(vaSet);
@@ -145,21 +155,38 @@ void TWriter::WriteBinary(const void* Data, int64_t Count) {
 
 void TWriter::WriteVariant(const Variant& Value) {
     switch (Value.VarType()) {
-    case varEmpty: WriteValue(vaNil); break;
-    case varNull: WriteValue(vaNull); break;
-    case varBoolean: WriteBoolean(Value.AsBoolean()); break;
+    case varEmpty:
+        WriteValue(vaNil);
+        break;
+    case varNull:
+        WriteValue(vaNull);
+        break;
+    case varBoolean:
+        WriteBoolean(Value.AsBoolean());
+        break;
     case varInteger:
-    case varInt64: WriteInteger(Value.AsInt64()); break;
-    case varDouble: WriteFloat(Value.AsDouble()); break;
-    case varDate: WriteDate(Value.AsDouble()); break;
-    case varString: WriteString(Value.AsString()); break;
-    case varObject: throw EWriteError("Unsupported property variant type");
+    case varInt64:
+        WriteInteger(Value.AsInt64());
+        break;
+    case varDouble:
+        WriteFloat(Value.AsDouble());
+        break;
+    case varDate:
+        WriteDate(Value.AsDouble());
+        break;
+    case varString:
+        WriteString(Value.AsString());
+        break;
+    case varObject:
+        throw EWriteError("Unsupported property variant type");
     }
 }
 
 // ---- Properties ---------------------------------------------------------------------------
 
-void TWriter::WritePropName(const std::string& Name) { WriteStr(FPropPath + Name); }
+void TWriter::WritePropName(const std::string& Name) {
+    WriteStr(FPropPath + Name);
+}
 
 void TWriter::WriteProperties(TPersistent* Instance) {
     for (const TPropInfo* p : GetPropList(Instance)) {
@@ -240,7 +267,8 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
         WriteVariant(v);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -268,7 +296,8 @@ void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropIn
             // Published properties of the collection object itself come first; an empty
             // collection is its default and is not stored.
             for (const TPropInfo* p : GetPropList(collection))
-                if (IsStoredProp(collection, p) && (p->PropType->Kind == tkClass || p->IsWritable()))
+                if (IsStoredProp(collection, p) &&
+                    (p->PropType->Kind == tkClass || p->IsWritable()))
                     WriteProperty(collection, p);
             FPropPath = savedPath;
             if (collection->Count() > 0) {

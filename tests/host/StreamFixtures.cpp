@@ -102,7 +102,8 @@ void TFixFont::Assign(TPersistent* Source) {
 // ---- TFixContainer ------------------------------------------------------------------------
 
 TFixContainer::~TFixContainer() {
-    for (TFixWidget* c : Controls) c->SetParentContainer(nullptr);
+    for (TFixWidget* c : Controls)
+        c->SetParentContainer(nullptr);
 }
 
 void TFixContainer::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
@@ -203,6 +204,6 @@ void TFixForm::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 }
 
 void RegisterStreamFixtures() {
-    RegisterClasses({TFixWidget::StaticClass(), TFixTimer::StaticClass(),
-                     TFixForm::StaticClass(), TFixItem::StaticClass()});
+    RegisterClasses({TFixWidget::StaticClass(), TFixTimer::StaticClass(), TFixForm::StaticClass(),
+                     TFixItem::StaticClass()});
 }

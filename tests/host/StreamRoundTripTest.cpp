@@ -73,8 +73,12 @@ TEST(StreamRoundTrip, WritesOnlyValuesThatDifferFromTheirDefaults) {
     w->SetParentContainer(form.p);
     std::string bytes = SaveToBytes(form.p);
     // Only Left (no default) and Font.Name (non-empty text) are stored for a fresh widget.
-    std::string expected = "TPF0\x08TFixForm\x01" "F\x00"s + "\x0ATFixWidget\x01W" +
-                           "\x04Left\x02\x00"s + "\x09" "Font.Name\x06\x04Sans" + "\x00\x00\x00"s;
+    std::string expected = "TPF0\x08TFixForm\x01"
+                           "F\x00"s +
+                           "\x0ATFixWidget\x01W" + "\x04Left\x02\x00"s +
+                           "\x09"
+                           "Font.Name\x06\x04Sans" +
+                           "\x00\x00\x00"s;
     EXPECT_EQ(Hex(expected), Hex(bytes));
 }
 

@@ -11,7 +11,8 @@ std::string SaveToBytes(TComponent* root) {
         writer.WriteRootComponent(root);
         writer.FlushBuffer();
     }
-    return std::string(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+    return std::string(static_cast<const char*>(stream.Memory()),
+                       static_cast<size_t>(stream.Size()));
 }
 
 TComponent* LoadFromBytes(const std::string& bytes, TComponent* root) {
@@ -38,9 +39,12 @@ void DescribeObject(TObject* obj, const std::string& prefix, std::string& out) {
         switch (p->PropType->Kind) {
         case tkClass: {
             TObject* v = GetObjectProp(obj, p);
-            if (auto* c = Cast<TComponent>(v)) out += name + "->" + c->Name() + "\n";
-            else if (v) DescribeObject(v, name + ".", out);
-            else out += name + "->nil\n";
+            if (auto* c = Cast<TComponent>(v))
+                out += name + "->" + c->Name() + "\n";
+            else if (v)
+                DescribeObject(v, name + ".", out);
+            else
+                out += name + "->nil\n";
             break;
         }
         case tkMethod: {
@@ -59,7 +63,8 @@ void DescribeObject(TObject* obj, const std::string& prefix, std::string& out) {
             out += name + "=" + buf + "\n";
             break;
         }
-        default: out += name + "=" + GetPropValue(obj, p).AsString() + "\n";
+        default:
+            out += name + "=" + GetPropValue(obj, p).AsString() + "\n";
         }
     }
 }
@@ -77,13 +82,15 @@ std::string DescribeTree(TComponent* root) {
         if (auto* widget = Cast<TFixWidget>(c)) out += "  Data=" + Hex(widget->Data) + "\n";
         if (auto* container = Cast<TFixContainer>(c)) {
             out += "  z:";
-            for (TFixWidget* w : container->Controls) out += " " + w->Name();
+            for (TFixWidget* w : container->Controls)
+                out += " " + w->Name();
             out += "\n";
         }
     }
     if (auto* container = Cast<TFixContainer>(root)) {
         out += "root z:";
-        for (TFixWidget* w : container->Controls) out += " " + w->Name();
+        for (TFixWidget* w : container->Controls)
+            out += " " + w->Name();
         out += "\n";
     }
     return out;
@@ -126,7 +133,9 @@ TFixForm* MakeSampleForm() {
     item = static_cast<TFixItem*>(panel->Items()->Add());
     item->Width = 200;
     panel->OnClick.Assign(form->ClassType()->MethodAddress("WidgetClick")->Bind(form));
-    panel->Data = std::string("\x00\x01\xFF" "abc", 6);
+    panel->Data = std::string("\x00\x01\xFF"
+                              "abc",
+                              6);
 
     auto* edit = new TFixWidget(form);
     edit->SetName("Edit1");
