@@ -168,7 +168,8 @@ class TReader : public TFiler {
     /// The record body used by TComponent::ReadState: properties, then the children.
     void ReadData(TComponent* Instance);
     void ReadSignature();
-    /// Reads an optional prefix byte: its flags, and the child position it may carry (-1).
+    /// Reads an optional prefix byte: its flags, and the child position it may carry (-1
+    /// without the child-position flag).
     void ReadPrefix(uint8_t& Flags, int& ChildPos);
 
     TValueType ReadValue();

@@ -144,7 +144,7 @@ void TReader::ReadPrefix(uint8_t& Flags, int& ChildPos) {
         Read(p, width);
         uint64_t raw = ReadLE(p, width);
         int64_t v = width == 1 ? int8_t(raw) : width == 2 ? int16_t(raw) : int32_t(raw);
-        ChildPos = v < 0 ? -1 : static_cast<int>(v);
+        ChildPos = static_cast<int>(v);
     }
 }
 

@@ -203,7 +203,7 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     ScopedValue<TComponent*> current(FCurrent, result);
     result->ReadState(this);
     result->SetReading(false);
-    if (pos >= 0 && FParent) FParent->SetChildOrder(result, pos);
+    if ((flags & ffChildPos) && pos >= 0 && FParent) FParent->SetChildOrder(result, pos);
     return result;
 }
 
