@@ -33,7 +33,9 @@ void AppendQuoted(std::string& out, const std::vector<uint32_t>& codes) {
 /// alone picks the length, continuation bytes are not checked, and missing ones count as 0.
 std::vector<uint32_t> Utf8Codes(const std::string& s) {
     std::vector<uint32_t> codes;
-    auto at = [&](size_t i) -> uint32_t { return i < s.size() ? static_cast<unsigned char>(s[i]) & 0x3F : 0; };
+    auto at = [&](size_t i) -> uint32_t {
+        return i < s.size() ? static_cast<unsigned char>(s[i]) & 0x3F : 0;
+    };
     for (size_t i = 0; i < s.size();) {
         uint32_t b = static_cast<unsigned char>(s[i]);
         if (b < 0x80) {
@@ -81,7 +83,8 @@ public:
         FComponent = name.empty() ? cls : name;
         PropertyList(indent + "  ", 0);
         FComponent = savedComponent;
-        while (!R.EndOfList()) Component(indent + "  ", depth + 1);
+        while (!R.EndOfList())
+            Component(indent + "  ", depth + 1);
         R.ReadListEnd();
         Out += indent + "end\n";
     }
@@ -99,7 +102,8 @@ private:
                 throw;
             } catch (const EReadError& e) {
                 // Damage inside a value is reported with the property it belongs to.
-                throw EValueReadError("Error reading " + FComponent + "." + name + ": " + e.Message());
+                throw EValueReadError("Error reading " + FComponent + "." + name + ": " +
+                                      e.Message());
             }
             Out += '\n';
         }
@@ -128,7 +132,9 @@ private:
         case vaInt8:
         case vaInt16:
         case vaInt32:
-        case vaInt64: Out += std::to_string(R.ReadInt64()); break;
+        case vaInt64:
+            Out += std::to_string(R.ReadInt64());
+            break;
         case vaExtended:
             R.ReadValue();
             Out += ExtendedToText(R.ReadRawExtended());
@@ -157,8 +163,10 @@ private:
         case vaLString: {
             R.ReadValue();
             std::string bytes = R.ReadRawString(code);
-            AppendQuoted(Out, std::vector<uint32_t>(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                                    reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size()));
+            AppendQuoted(Out,
+                         std::vector<uint32_t>(
+                             reinterpret_cast<const unsigned char*>(bytes.data()),
+                             reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size()));
             break;
         }
         case vaUTF8String:
@@ -179,7 +187,9 @@ private:
         case vaFalse:
         case vaTrue:
         case vaNil:
-        case vaNull: Out += R.ReadIdent(); break;
+        case vaNull:
+            Out += R.ReadIdent();
+            break;
         case vaBinary: {
             std::string data = R.ReadBinary();
             static const char* hex = "0123456789ABCDEF";

@@ -28,7 +28,9 @@ public:
     std::string Out;
 
 private:
-    bool AtObject() const { return P.IsSymbol("object") || P.IsSymbol("inherited") || P.IsSymbol("inline"); }
+    bool AtObject() const {
+        return P.IsSymbol("object") || P.IsSymbol("inherited") || P.IsSymbol("inline");
+    }
 
     void Object(int depth) {
         if (depth > MaxDepth) P.Error("Objects nested too deeply");
@@ -54,9 +56,11 @@ private:
         Out += pos;
         AppendShortStr(Out, cls);
         AppendShortStr(Out, name);
-        while (!AtObject() && !P.IsSymbol("end")) Property(depth);
+        while (!AtObject() && !P.IsSymbol("end"))
+            Property(depth);
         Out += '\0';
-        while (AtObject()) Object(depth + 1);
+        while (AtObject())
+            Object(depth + 1);
         Out += '\0';
         if (!P.IsSymbol("end")) P.Error("Wrong token type: end expected");
         P.Next();
@@ -91,7 +95,8 @@ private:
                     P.Error("\"" + text + "\" is an invalid integer");
                 v = v * 10 + digit;
             }
-            if (negative && v > (uint64_t(1) << 63)) P.Error("\"" + text + "\" is an invalid integer");
+            if (negative && v > (uint64_t(1) << 63))
+                P.Error("\"" + text + "\" is an invalid integer");
         }
         // Values above the signed range wrap, as the other converters' do.
         std::string out;
@@ -104,7 +109,8 @@ private:
         P.Next();
         while (P.IsChar('+')) {
             P.Next();
-            if (P.Token().Kind != TextTokenKind::String) P.Error("Wrong token type: String expected");
+            if (P.Token().Kind != TextTokenKind::String)
+                P.Error("Wrong token type: String expected");
             units.insert(units.end(), P.Token().Units.begin(), P.Token().Units.end());
             P.Next();
         }
@@ -115,11 +121,13 @@ private:
             if (u.Code && (u.Value & 0xFFFF) > 127) wide = true;
         if (wide) {
             std::u16string s;
-            for (const StringUnit& u : units) s += static_cast<char16_t>(u.Value & 0xFFFF);
+            for (const StringUnit& u : units)
+                s += static_cast<char16_t>(u.Value & 0xFFFF);
             AppendWideString(Out, s);
         } else {
             std::string s;
-            for (const StringUnit& u : units) s += static_cast<char>(u.Value & 0xFF);
+            for (const StringUnit& u : units)
+                s += static_cast<char>(u.Value & 0xFF);
             AppendString8(Out, s);
         }
     }
@@ -128,7 +136,9 @@ private:
         if (depth > MaxDepth) P.Error("Values nested too deeply");
         const TextToken& t = P.Token();
         switch (t.Kind) {
-        case TextTokenKind::String: StringValue(); return;
+        case TextTokenKind::String:
+            StringValue();
+            return;
         case TextTokenKind::Integer:
             Out += IntegerValue(t.Text);
             P.Next();
@@ -145,9 +155,12 @@ private:
         }
         case TextTokenKind::Symbol: {
             std::string ident = P.CheckSymbol();
-            if (SameTextAscii(ident, "True")) Out += static_cast<char>(vaTrue);
-            else if (SameTextAscii(ident, "False")) Out += static_cast<char>(vaFalse);
-            else if (SameTextAscii(ident, "nil")) Out += static_cast<char>(vaNil);
+            if (SameTextAscii(ident, "True"))
+                Out += static_cast<char>(vaTrue);
+            else if (SameTextAscii(ident, "False"))
+                Out += static_cast<char>(vaFalse);
+            else if (SameTextAscii(ident, "nil"))
+                Out += static_cast<char>(vaNil);
             else {
                 while (P.IsChar('.')) {
                     P.Next();
@@ -158,8 +171,10 @@ private:
             }
             return;
         }
-        case TextTokenKind::Char: break;
-        case TextTokenKind::Eof: P.Error("Invalid property value");
+        case TextTokenKind::Char:
+            break;
+        case TextTokenKind::Eof:
+            P.Error("Invalid property value");
         }
         if (P.IsChar('[')) {
             P.Next();
@@ -176,7 +191,8 @@ private:
         } else if (P.IsChar('(')) {
             P.Next();
             Out += static_cast<char>(vaList);
-            while (!P.IsChar(')')) Value(depth + 1);
+            while (!P.IsChar(')'))
+                Value(depth + 1);
             P.Next();
             Out += '\0';
         } else if (P.IsChar('{')) {
@@ -195,7 +211,8 @@ private:
                     P.CheckChar(']');
                 }
                 Out += static_cast<char>(vaList);
-                while (!P.IsSymbol("end")) Property(depth + 1);
+                while (!P.IsSymbol("end"))
+                    Property(depth + 1);
                 P.Next();
                 Out += '\0';
             }

@@ -7,22 +7,36 @@
 namespace zk::stream {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool IsIdentStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || IsDigit(c);
+}
 int HexValue(char c) {
     if (IsDigit(c)) return c - '0';
     return (c | 0x20) - 'a' + 10;
 }
 const char* KindName(TextTokenKind k) {
     switch (k) {
-    case TextTokenKind::Eof: return "end of text";
-    case TextTokenKind::Symbol: return "Symbol";
-    case TextTokenKind::String: return "String";
-    case TextTokenKind::Integer: return "Integer";
-    case TextTokenKind::Float: return "Float";
-    case TextTokenKind::Char: return "Char";
+    case TextTokenKind::Eof:
+        return "end of text";
+    case TextTokenKind::Symbol:
+        return "Symbol";
+    case TextTokenKind::String:
+        return "String";
+    case TextTokenKind::Integer:
+        return "Integer";
+    case TextTokenKind::Float:
+        return "Float";
+    case TextTokenKind::Char:
+        return "Char";
     }
     return "";
 }
@@ -54,7 +68,8 @@ void TextParser::Error(const std::string& message) const {
 }
 
 void TextParser::Next() {
-    while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ') Advance();
+    while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ')
+        Advance();
     TextToken t;
     t.Offset = FPos;
     t.Line = FLine;
@@ -64,7 +79,8 @@ void TextParser::Next() {
     char c = FText[FPos];
     if (IsIdentStart(c)) {
         FToken.Kind = TextTokenKind::Symbol;
-        while (FPos < FText.size() && IsIdentChar(FText[FPos])) FToken.Text += FText[FPos++];
+        while (FPos < FText.size() && IsIdentChar(FText[FPos]))
+            FToken.Text += FText[FPos++];
     } else if (IsDigit(c) || c == '$' || (c == '-' && (IsDigit(Peek(1)) || Peek(1) == '$'))) {
         ReadNumber(FToken);
     } else if (c == '\'' || c == '#') {
@@ -81,22 +97,26 @@ void TextParser::ReadNumber(TextToken& t) {
     if (Peek() == '-') t.Text += FText[FPos++];
     if (Peek() == '$') {
         t.Text += FText[FPos++];
-        while (IsHexDigit(Peek())) t.Text += FText[FPos++];
+        while (IsHexDigit(Peek()))
+            t.Text += FText[FPos++];
         if (t.Text.back() == '$' || t.Text[0] == '-') Error("Invalid integer number: " + t.Text);
         return;
     }
-    while (IsDigit(Peek())) t.Text += FText[FPos++];
+    while (IsDigit(Peek()))
+        t.Text += FText[FPos++];
     if (Peek() == '.' && Peek(1) != '.') {
         t.Kind = TextTokenKind::Float;
         t.Text += FText[FPos++];
-        while (IsDigit(Peek())) t.Text += FText[FPos++];
+        while (IsDigit(Peek()))
+            t.Text += FText[FPos++];
     }
     if (Peek() == 'e' || Peek() == 'E') {
         t.Kind = TextTokenKind::Float;
         t.Text += FText[FPos++];
         if (Peek() == '+' || Peek() == '-') t.Text += FText[FPos++];
         if (!IsDigit(Peek())) Error("Invalid floating point number: " + t.Text);
-        while (IsDigit(Peek())) t.Text += FText[FPos++];
+        while (IsDigit(Peek()))
+            t.Text += FText[FPos++];
     }
     // A float may name its intended precision; the binary form has one float type.
     if (t.Kind == TextTokenKind::Float && (Peek() == 's' || Peek() == 'c' || Peek() == 'd' ||
@@ -141,14 +161,16 @@ bool TextParser::IsSymbol(const char* word) const {
 void TextParser::CheckChar(char c) {
     if (!IsChar(c))
         Error(std::string("Wrong token type: ") + c + " expected but " +
-              (FToken.Kind == TextTokenKind::Char ? FToken.Text : KindName(FToken.Kind)) + " found");
+              (FToken.Kind == TextTokenKind::Char ? FToken.Text : KindName(FToken.Kind)) +
+              " found");
     Next();
 }
 
 std::string TextParser::CheckSymbol() {
     if (FToken.Kind != TextTokenKind::Symbol)
         Error(std::string("Wrong token type: Symbol expected but ") +
-              (FToken.Kind == TextTokenKind::Char ? FToken.Text : KindName(FToken.Kind)) + " found");
+              (FToken.Kind == TextTokenKind::Char ? FToken.Text : KindName(FToken.Kind)) +
+              " found");
     std::string s = FToken.Text;
     Next();
     return s;
@@ -158,7 +180,8 @@ std::string TextParser::ReadBinary() {
     if (!IsChar('{')) Error("Wrong token type: { expected");
     std::string data;
     for (;;) {
-        while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ') Advance();
+        while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ')
+            Advance();
         if (FPos >= FText.size()) Error("Unterminated byte value");
         if (FText[FPos] == '}') {
             ++FPos;

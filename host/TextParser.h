@@ -18,8 +18,8 @@ struct StringUnit {
 /// A token and where it starts in the text.
 struct TextToken {
     TextTokenKind Kind = TextTokenKind::Eof;
-    std::string Text;               // symbols, numbers (as written, sign included), chars
-    std::vector<StringUnit> Units;  // strings
+    std::string Text;              // symbols, numbers (as written, sign included), chars
+    std::vector<StringUnit> Units; // strings
     size_t Offset = 0;
     int Line = 1;
     int Column = 1;

@@ -24,8 +24,10 @@ int Usage() {
 int Convert(bool toText, const std::string& in, const std::string& out) {
     TFileStream input(in, fmOpenRead);
     TMemoryStream result;
-    if (toText) ObjectBinaryToText(input, result);
-    else ObjectTextToBinary(input, result);
+    if (toText)
+        ObjectBinaryToText(input, result);
+    else
+        ObjectTextToBinary(input, result);
     result.SaveToFile(out);
     return 0;
 }
