@@ -99,6 +99,15 @@ void TFixFont::Assign(TPersistent* Source) {
     TPersistent::Assign(Source);
 }
 
+void TFixItem::Assign(TPersistent* Source) {
+    if (auto* item = Cast<TFixItem>(Source)) {
+        Caption = item->Caption;
+        Width = item->Width;
+        return;
+    }
+    TCollectionItem::Assign(Source);
+}
+
 // ---- TFixContainer ------------------------------------------------------------------------
 
 TFixContainer::~TFixContainer() {

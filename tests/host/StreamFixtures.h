@@ -33,6 +33,7 @@ class TFixItem : public TCollectionItem {
     std::string Caption;
     int32_t Width = 0;
     TFixItem() = default;
+    void Assign(TPersistent* Source) override;
 };
 
 /// A collection that counts the change notifications it receives.
