@@ -110,3 +110,36 @@ TEST(StreamRoundTrip, IgnoreChildrenSkipsChildRecords) {
     EXPECT_EQ(loaded.p->ComponentCount(), 0);
     EXPECT_EQ(static_cast<TFixForm*>(loaded.p)->Caption, "主窗口 Main");
 }
+
+TEST(StreamRoundTrip, OtherLoadedRootsAreFoundByNameAndNotNamedTwice) {
+    RegisterStreamFixtures();
+    // Another loaded root, found the way the application's list of forms would find it.
+    FreeOnExit<TFixForm> other{new TFixForm};
+    other.p->SetName("Other");
+    auto* target = new TFixWidget(other.p);
+    target->SetName("Target");
+    int key = 0;
+    RegisterFindGlobalComponentProc(&key, [&](const std::string& name) -> TComponent* {
+        return SameText(name, "Other") ? other.p : nullptr;
+    });
+
+    FreeOnExit<TFixForm> form{new TFixForm};
+    auto* w = new TFixWidget(form.p);
+    w->SetName("W");
+    w->SetParentContainer(form.p);
+    w->SetBuddy(target);
+    form.p->ActiveControl = other.p;
+    form.p->SetName("Main");
+    std::string bytes = SaveToBytes(form.p);
+    EXPECT_NE(bytes.find("\x0cOther.Target"), std::string::npos);
+    EXPECT_NE(bytes.find("\x0bOther.Owner"), std::string::npos);
+
+    // Read into a given instance under a name another root already has.
+    bytes.replace(bytes.find("\x04Main"), 5, "\x05Other");
+    FreeOnExit<TFixForm> loaded{new TFixForm};
+    LoadFromBytes(bytes, loaded.p);
+    UnregisterFindGlobalComponentProc(&key);
+    EXPECT_EQ(loaded.p->Name(), "Other_1");
+    EXPECT_EQ(static_cast<TFixWidget*>(loaded.p->FindComponent("W"))->Buddy(), target);
+    EXPECT_EQ(loaded.p->ActiveControl, other.p);
+}
