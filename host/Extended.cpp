@@ -57,6 +57,35 @@ TExtended80 FromLongDouble(long double d) {
 double SignedDouble(bool negative, double magnitude) {
     return negative ? -magnitude : magnitude;
 }
+
+/// The power of ten of a decimal number's first significant digit (1.5e3 and 1500 give 3).
+long DecimalExponent(const std::string& text) {
+    size_t e = text.find_first_of("eE");
+    long exp10 = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    size_t point = text.find('.');
+    long intDigits = 0, leadingZeros = 0;
+    bool seen = false;
+    for (size_t k = 0; k < text.size() && k < e; ++k) {
+        char ch = text[k];
+        if (ch < '0' || ch > '9') continue;
+        bool inFraction = point != std::string::npos && k > point;
+        if (!seen && ch == '0') {
+            leadingZeros += inFraction;
+            continue;
+        }
+        seen = true;
+        intDigits += !inFraction;
+    }
+    return intDigits > 0 ? exp10 + intDigits - 1 : exp10 - leadingZeros - 1;
+}
+
+/// The number a decimal text stands for, divided by ten.
+long double TenthOf(const std::string& text) {
+    size_t e = text.find_first_of("eE");
+    long exp10 = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    std::string scaled = text.substr(0, e) + "e" + std::to_string(exp10 - 1);
+    return std::strtold(scaled.c_str(), nullptr);
+}
 } // namespace
 
 void TExtended80::ToBytes(unsigned char out[10]) const {
@@ -189,6 +218,14 @@ bool TextToExtended(const std::string& text, TExtended80& value) {
     }
     if (i != text.size()) return false;
     CLocaleScope c;
-    value = FromLongDouble(std::strtold(text.c_str(), nullptr));
+    long double d = std::strtold(text.c_str(), nullptr);
+    // Past the largest extended the other converters give infinity up to 2^16385, a signed
+    // zero from there to 1e4996, and infinity again above; the same values are encoded here.
+    if (std::isinf(d) && DecimalExponent(text) < 4996) {
+        long double tenth = TenthOf(text);
+        if (std::isinf(tenth) || std::fabs(tenth) >= std::ldexp(1.6L, 16381))
+            d = std::copysign(0.0L, d);
+    }
+    value = FromLongDouble(d);
     return true;
 }
