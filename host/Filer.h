@@ -230,7 +230,8 @@ private:
         TPersistent* Instance;
         const TPropInfo* PropInfo;
         std::string Path;
-        TComponent* Component; // the component whose record holds the property
+        TComponent* Component;  // the component whose record holds the property
+        TComponent* LookupRoot; // where the path starts: the root, or an embedded sub-root
     };
 
     bool FillBuffer();

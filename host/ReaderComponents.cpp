@@ -201,6 +201,8 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     result->SetReading(true);
     if (created && FParent) result->SetParentComponent(FParent);
     ScopedValue<TComponent*> current(FCurrent, result);
+    // Inside an embedded sub-root, names and handlers are looked up on the sub-root.
+    ScopedValue<TComponent*> lookup(FLookupRoot, (flags & ffInline) ? result : FLookupRoot);
     result->ReadState(this);
     result->SetReading(false);
     if ((flags & ffChildPos) && pos >= 0 && FParent) FParent->SetChildOrder(result, pos);
@@ -368,7 +370,7 @@ void TReader::ReadObjectValue(TPersistent* Instance, const TPropInfo* PropInfo) 
         ReadValue();
         std::string path = ReadStr();
         if (!PropInfo->IsWritable()) throw EReadError("Property is read-only");
-        FFixups.push_back({Instance, PropInfo, path, FCurrent});
+        FFixups.push_back({Instance, PropInfo, path, FCurrent, FLookupRoot});
         break;
     }
     case vaCollection: {
@@ -391,9 +393,10 @@ void TReader::ReadMethodValue(TPersistent* Instance, const TPropInfo* PropInfo) 
     case vaIdent: {
         ReadValue();
         std::string name = ReadStr();
-        const TMethodInfo* method = FRoot ? FRoot->ClassType()->MethodAddress(name) : nullptr;
+        TComponent* root = FLookupRoot ? FLookupRoot : FRoot;
+        const TMethodInfo* method = root ? root->ClassType()->MethodAddress(name) : nullptr;
         if (!method) InvalidValue();
-        if (!PropInfo->Access.SetMethod(Instance, method->Bind(FRoot))) InvalidValue();
+        if (!PropInfo->Access.SetMethod(Instance, method->Bind(root))) InvalidValue();
         break;
     }
     default:
@@ -432,7 +435,7 @@ void TReader::ResolveFixups() {
         TComponent* target = nullptr;
         size_t start = 0;
         bool first = true;
-        TComponent* current = FRoot;
+        TComponent* current = f.LookupRoot ? f.LookupRoot : FRoot;
         while (current) {
             size_t dot = f.Path.find('.', start);
             std::string segment =

@@ -377,7 +377,10 @@ void TWriter::WriteComponent(TComponent* Component) {
 }
 
 void TWriter::WriteData(TComponent* Instance) {
-    // Without an ancestor no record carries a prefix byte.
+    // Without an ancestor only an embedded sub-root (a frame) carries a prefix: the reader
+    // needs it to make the sub-root the owner of what its record holds.
+    bool subRoot = Instance->ComponentState().Contains(csInline) && Instance != FRoot;
+    if (subRoot) WriteValue(static_cast<TValueType>(0xF0 | ffInline));
     WriteStr(Instance->ClassName());
     WriteStr(Instance->Name());
     std::string savedPath = FPropPath;
@@ -387,9 +390,9 @@ void TWriter::WriteData(TComponent* Instance) {
     FPropPath = savedPath;
     if (!FIgnoreChildren) {
         TComponent* savedLookup = FLookupRoot;
-        if (Instance->ComponentState().Contains(csInline) && Instance != FRoot)
-            FLookupRoot = Instance;
-        Instance->GetChildren([this](TComponent* child) { WriteComponent(child); }, FRoot);
+        if (subRoot) FLookupRoot = Instance;
+        Instance->GetChildren([this](TComponent* child) { WriteComponent(child); },
+                              subRoot ? Instance : FRoot);
         FLookupRoot = savedLookup;
     }
     WriteListEnd();

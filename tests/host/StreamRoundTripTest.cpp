@@ -143,3 +143,38 @@ TEST(StreamRoundTrip, OtherLoadedRootsAreFoundByNameAndNotNamedTwice) {
     EXPECT_EQ(static_cast<TFixWidget*>(loaded.p->FindComponent("W"))->Buddy(), target);
     EXPECT_EQ(loaded.p->ActiveControl, other.p);
 }
+
+TEST(StreamRoundTrip, EmbeddedSubRootOwnsWhatItsRecordHolds) {
+    RegisterStreamFixtures();
+    FreeOnExit<TFixForm> form{new TFixForm};
+    form.p->SetName("F");
+    auto* frame = new TFixWidget(form.p);
+    frame->SetName("Frame1");
+    frame->SetParentContainer(form.p);
+    frame->SetInline(true);
+    auto* a = new TFixWidget(frame);
+    a->SetName("A");
+    a->SetParentContainer(frame);
+    auto* b = new TFixWidget(frame);
+    b->SetName("B");
+    b->SetParentContainer(frame);
+    a->SetBuddy(b);
+    std::string bytes = SaveToBytes(form.p);
+    EXPECT_NE(bytes.find("\xF4\x0ATFixWidget\x06"
+                         "Frame1"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\x05"
+                         "Buddy\x07\x01"
+                         "B"),
+              std::string::npos);
+
+    FreeOnExit<TComponent> loaded{LoadFromBytes(bytes)};
+    auto* frame2 = static_cast<TFixWidget*>(loaded.p->FindComponent("Frame1"));
+    ASSERT_NE(frame2, nullptr);
+    EXPECT_TRUE(frame2->ComponentState().Contains(csInline));
+    ASSERT_EQ(frame2->ComponentCount(), 2);
+    auto* a2 = static_cast<TFixWidget*>(frame2->FindComponent("A"));
+    EXPECT_EQ(a2->ParentContainer(), frame2);
+    EXPECT_EQ(a2->Buddy(), frame2->FindComponent("B"));
+    EXPECT_EQ(Hex(bytes), Hex(SaveToBytes(loaded.p)));
+}
