@@ -26,7 +26,9 @@ void TPersistent::AssignTo(TPersistent* dest) {
     throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
 }
 
-std::string TPersistent::GetNamePath() const { return ClassName(); }
+std::string TPersistent::GetNamePath() const {
+    return ClassName();
+}
 
 // ---- TComponent ---------------------------------------------------------------------------
 
@@ -62,7 +64,8 @@ void TComponent::ReleaseLinks() {
 void TComponent::Destroying() {
     if (FComponentState.Contains(csDestroying)) return;
     FComponentState.Include(csDestroying);
-    for (TComponent* c : FComponents) c->Destroying();
+    for (TComponent* c : FComponents)
+        c->Destroying();
 }
 
 void TComponent::DestroyComponents() {
@@ -177,7 +180,9 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     }
 }
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+void TComponent::Loaded() {
+    FComponentState.Exclude(csLoading);
+}
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
     if (value)
@@ -185,17 +190,22 @@ void TComponent::SetDesigning(bool value, bool setChildren) {
     else
         FComponentState.Exclude(csDesigning);
     if (setChildren)
-        for (TComponent* c : FComponents) c->SetDesigning(value, true);
+        for (TComponent* c : FComponents)
+            c->SetDesigning(value, true);
 }
 
 void TComponent::SetLoading(bool value) {
-    if (value) FComponentState.Include(csLoading);
-    else FComponentState.Exclude(csLoading);
+    if (value)
+        FComponentState.Include(csLoading);
+    else
+        FComponentState.Exclude(csLoading);
 }
 
 void TComponent::SetReading(bool value) {
-    if (value) FComponentState.Include(csReading);
-    else FComponentState.Exclude(csReading);
+    if (value)
+        FComponentState.Include(csReading);
+    else
+        FComponentState.Exclude(csReading);
 }
 
 void TComponent::SetWriting(bool value) {
@@ -219,4 +229,6 @@ void TComponent::ReadState(TReader* Reader) { Reader->ReadData(this); }
 
 void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 
-std::string TComponent::GetNamePath() const { return FName.empty() ? ClassName() : FName; }
+std::string TComponent::GetNamePath() const {
+    return FName.empty() ? ClassName() : FName;
+}

@@ -35,7 +35,8 @@ void TMetaClass::EnsurePublished() const {
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
-        for (auto& p : FOwnProps) FAllProps.push_back(&p);
+        for (auto& p : FOwnProps)
+            FAllProps.push_back(&p);
         for (size_t i = 0; i < FAllProps.size(); ++i)
             const_cast<TPropInfo*>(FAllProps[i])->NameIndex = static_cast<int16_t>(i);
     });
@@ -83,10 +84,13 @@ std::map<std::string, TClass>& Registry() {
 }
 } // namespace
 
-void RegisterClass(TClass cls) { Registry()[LowerCase(cls->ClassName())] = cls; }
+void RegisterClass(TClass cls) {
+    Registry()[LowerCase(cls->ClassName())] = cls;
+}
 
 void RegisterClasses(std::initializer_list<TClass> classes) {
-    for (TClass c : classes) RegisterClass(c);
+    for (TClass c : classes)
+        RegisterClass(c);
 }
 
 void UnRegisterClass(TClass cls) {

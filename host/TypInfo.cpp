@@ -72,7 +72,9 @@ bool IsOrdinalKind(TTypeKind k) {
     return k == tkInteger || k == tkChar || k == tkWChar || k == tkEnumeration || k == tkSet ||
            k == tkInt64;
 }
-bool IsStringKind(TTypeKind k) { return k == tkString || k == tkLString || k == tkWString; }
+bool IsStringKind(TTypeKind k) {
+    return k == tkString || k == tkLString || k == tkWString;
+}
 
 /// Checks an ordinal against the bounds of its type, as the platform's range checks would.
 void CheckRange(const TPropInfo* info, int64_t value) {
@@ -93,7 +95,9 @@ const TTypeInfo* TypeInfoFor(const int32_t*) {
     static auto t = OrdType(tkInteger, "Integer", otSLong, INT32_MIN, INT32_MAX);
     return t;
 }
-const TTypeInfo* TypeInfoFor(const uint32_t*) { return TypeInfos::Cardinal(); }
+const TTypeInfo* TypeInfoFor(const uint32_t*) {
+    return TypeInfos::Cardinal();
+}
 const TTypeInfo* TypeInfoFor(const int16_t*) {
     static auto t = OrdType(tkInteger, "SmallInt", otSWord, INT16_MIN, INT16_MAX);
     return t;
@@ -197,7 +201,8 @@ const TTypeInfo* TImeName() {
 
 const TTypeInfo* MakeEnumTypeInfo(const char* name, std::initializer_list<const char*> names) {
     TTypeInfo* t = NewType(tkEnumeration, name);
-    for (const char* n : names) t->Data.NameList.emplace_back(n);
+    for (const char* n : names)
+        t->Data.NameList.emplace_back(n);
     t->Data.MinValue = 0;
     t->Data.MaxValue = static_cast<int32_t>(names.size()) - 1;
     t->Data.OrdType = names.size() <= 256 ? otUByte : otUWord;
@@ -208,11 +213,15 @@ const TTypeInfo* MakeEnumTypeInfo(const char* name, std::initializer_list<const 
 const TTypeInfo* MakeSetTypeInfo(const char* name, const TTypeInfo* members) {
     TTypeInfo* t = NewType(tkSet, name);
     t->Data.CompType = members;
-    t->Data.OrdType = members->Data.MaxValue < 8 ? otUByte : members->Data.MaxValue < 16 ? otUWord : otULong;
+    t->Data.OrdType = members->Data.MaxValue < 8    ? otUByte
+                      : members->Data.MaxValue < 16 ? otUWord
+                                                    : otULong;
     return t;
 }
 
-const TTypeInfo* MakeTypeInfo(TTypeKind kind, const char* name) { return NewType(kind, name); }
+const TTypeInfo* MakeTypeInfo(TTypeKind kind, const char* name) {
+    return NewType(kind, name);
+}
 
 // ---- Property lists -----------------------------------------------------------------------
 
@@ -221,8 +230,12 @@ bool TPropInfo::IsWritable() const {
            Access.SetVar;
 }
 
-const TPropList& GetPropList(TClass cls) { return cls->PropList(); }
-const TPropList& GetPropList(const TObject* obj) { return obj->ClassType()->PropList(); }
+const TPropList& GetPropList(TClass cls) {
+    return cls->PropList();
+}
+const TPropList& GetPropList(const TObject* obj) {
+    return obj->ClassType()->PropList();
+}
 
 const TPropInfo* GetPropInfo(TClass cls, const std::string& name) {
     const TPropList& list = cls->PropList();
@@ -301,7 +314,8 @@ int64_t StringToSet(const TTypeInfo* setInfo, const std::string& value) {
     size_t start = 0;
     while (start <= s.size()) {
         size_t comma = s.find(',', start);
-        std::string item = Trim(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        std::string item =
+            Trim(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (!item.empty()) {
             int v = GetEnumValue(setInfo->Data.CompType, item);
             if (v < 0 || v > 63) throw EPropertyConvertError("Invalid property element: " + item);
@@ -327,7 +341,9 @@ void SetOrdProp(TObject* obj, const TPropInfo* info, int64_t value) {
     CheckRange(info, value);
     info->Access.SetOrd(obj, value);
 }
-int64_t GetOrdProp(TObject* obj, const std::string& name) { return GetOrdProp(obj, Require(obj, name)); }
+int64_t GetOrdProp(TObject* obj, const std::string& name) {
+    return GetOrdProp(obj, Require(obj, name));
+}
 void SetOrdProp(TObject* obj, const std::string& name, int64_t value) {
     SetOrdProp(obj, Require(obj, name), value);
 }
@@ -362,11 +378,15 @@ void SetStrProp(TObject* obj, const TPropInfo* info, const std::string& value) {
     if (!info->Access.SetStr) ReadOnly(info);
     info->Access.SetStr(obj, value);
 }
-std::string GetStrProp(TObject* obj, const std::string& name) { return GetStrProp(obj, Require(obj, name)); }
+std::string GetStrProp(TObject* obj, const std::string& name) {
+    return GetStrProp(obj, Require(obj, name));
+}
 void SetStrProp(TObject* obj, const std::string& name, const std::string& value) {
     SetStrProp(obj, Require(obj, name), value);
 }
-std::string GetWideStrProp(TObject* obj, const std::string& name) { return GetStrProp(obj, name); }
+std::string GetWideStrProp(TObject* obj, const std::string& name) {
+    return GetStrProp(obj, name);
+}
 void SetWideStrProp(TObject* obj, const std::string& name, const std::string& value) {
     SetStrProp(obj, name, value);
 }
@@ -380,13 +400,19 @@ void SetFloatProp(TObject* obj, const TPropInfo* info, double value) {
     if (!info->Access.SetFloat) ReadOnly(info);
     info->Access.SetFloat(obj, value);
 }
-double GetFloatProp(TObject* obj, const std::string& name) { return GetFloatProp(obj, Require(obj, name)); }
+double GetFloatProp(TObject* obj, const std::string& name) {
+    return GetFloatProp(obj, Require(obj, name));
+}
 void SetFloatProp(TObject* obj, const std::string& name, double value) {
     SetFloatProp(obj, Require(obj, name), value);
 }
 
-int64_t GetInt64Prop(TObject* obj, const std::string& name) { return GetOrdProp(obj, name); }
-void SetInt64Prop(TObject* obj, const std::string& name, int64_t value) { SetOrdProp(obj, name, value); }
+int64_t GetInt64Prop(TObject* obj, const std::string& name) {
+    return GetOrdProp(obj, name);
+}
+void SetInt64Prop(TObject* obj, const std::string& name, int64_t value) {
+    SetOrdProp(obj, name, value);
+}
 
 TObject* GetObjectProp(TObject* obj, const TPropInfo* info) {
     if (!info->Access.GetObj) InvalidPropertyType(info);
@@ -438,7 +464,8 @@ Variant GetPropValue(TObject* obj, const TPropInfo* info, bool preferStrings) {
     switch (t->Kind) {
     case tkInteger:
     case tkChar:
-    case tkWChar: return Variant(static_cast<int32_t>(GetOrdProp(obj, info)));
+    case tkWChar:
+        return Variant(static_cast<int32_t>(GetOrdProp(obj, info)));
     case tkEnumeration: {
         int64_t v = GetOrdProp(obj, info);
         if (preferStrings) return Variant(GetEnumName(t, static_cast<int>(v)));
@@ -450,19 +477,25 @@ Variant GetPropValue(TObject* obj, const TPropInfo* info, bool preferStrings) {
         if (preferStrings) return Variant(SetToString(t, v));
         return Variant(v);
     }
-    case tkInt64: return Variant(GetOrdProp(obj, info));
+    case tkInt64:
+        return Variant(GetOrdProp(obj, info));
     case tkFloat: {
         double d = GetFloatProp(obj, info);
-        if (SameText(t->Name, "TDateTime") || SameText(t->Name, "TDate") || SameText(t->Name, "TTime"))
+        if (SameText(t->Name, "TDateTime") || SameText(t->Name, "TDate") ||
+            SameText(t->Name, "TTime"))
             return Variant::FromDate(d);
         return Variant(d);
     }
     case tkString:
     case tkLString:
-    case tkWString: return Variant(GetStrProp(obj, info));
-    case tkClass: return Variant(GetObjectProp(obj, info));
-    case tkVariant: return info->Access.GetVar(obj);
-    default: InvalidPropertyType(info);
+    case tkWString:
+        return Variant(GetStrProp(obj, info));
+    case tkClass:
+        return Variant(GetObjectProp(obj, info));
+    case tkVariant:
+        return info->Access.GetVar(obj);
+    default:
+        InvalidPropertyType(info);
     }
 }
 
@@ -474,7 +507,9 @@ void SetPropValue(TObject* obj, const TPropInfo* info, const Variant& value) {
     const TTypeInfo* t = info->PropType;
     switch (t->Kind) {
     case tkInteger:
-    case tkInt64: SetOrdProp(obj, info, value.AsInt64()); break;
+    case tkInt64:
+        SetOrdProp(obj, info, value.AsInt64());
+        break;
     case tkChar:
     case tkWChar:
         if (value.VarType() == varString) {
@@ -494,7 +529,8 @@ void SetPropValue(TObject* obj, const TPropInfo* info, const Variant& value) {
                 if (!TryStrToInt64(s, ordinal))
                     throw EPropertyConvertError("Invalid property element: " + s);
                 v = static_cast<int>(ordinal);
-                if (v != ordinal) throw ERangeError("Value " + s + " is out of range for " + info->Name);
+                if (v != ordinal)
+                    throw ERangeError("Value " + s + " is out of range for " + info->Name);
             }
             SetOrdProp(obj, info, v);
         } else if (value.VarType() == varBoolean) {
@@ -513,20 +549,26 @@ void SetPropValue(TObject* obj, const TPropInfo* info, const Variant& value) {
         if (value.VarType() == varString &&
             (SameText(t->Name, "TDateTime") || SameText(t->Name, "TDate"))) {
             double d;
-            SetFloatProp(obj, info, TryStrToFloat(value.AsString(), d) ? d : StrToDateTime(value.AsString()));
+            SetFloatProp(obj, info,
+                         TryStrToFloat(value.AsString(), d) ? d : StrToDateTime(value.AsString()));
         } else {
             SetFloatProp(obj, info, value.AsDouble());
         }
         break;
     case tkString:
     case tkLString:
-    case tkWString: SetStrProp(obj, info, value.AsString()); break;
-    case tkClass: SetObjectProp(obj, info, value.AsObject()); break;
+    case tkWString:
+        SetStrProp(obj, info, value.AsString());
+        break;
+    case tkClass:
+        SetObjectProp(obj, info, value.AsObject());
+        break;
     case tkVariant:
         if (!info->Access.SetVar) ReadOnly(info);
         info->Access.SetVar(obj, value);
         break;
-    default: InvalidPropertyType(info);
+    default:
+        InvalidPropertyType(info);
     }
 }
 

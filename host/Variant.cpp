@@ -31,25 +31,39 @@ bool Variant::IsNumeric() const {
 std::string Variant::AsString() const {
     switch (VarType()) {
     case varEmpty:
-    case varNull: return {};
-    case varBoolean: return std::get<bool>(FValue) ? "True" : "False";
-    case varInteger: return IntToStr(std::get<int32_t>(FValue));
-    case varInt64: return IntToStr(std::get<int64_t>(FValue));
-    case varDouble: return FloatToStr(std::get<double>(FValue));
-    case varDate: return DateTimeToStr(std::get<DateTag>(FValue).Value);
-    case varString: return std::get<std::string>(FValue);
-    case varObject: return IntToStr(static_cast<int64_t>(reinterpret_cast<intptr_t>(std::get<TObject*>(FValue))));
+    case varNull:
+        return {};
+    case varBoolean:
+        return std::get<bool>(FValue) ? "True" : "False";
+    case varInteger:
+        return IntToStr(std::get<int32_t>(FValue));
+    case varInt64:
+        return IntToStr(std::get<int64_t>(FValue));
+    case varDouble:
+        return FloatToStr(std::get<double>(FValue));
+    case varDate:
+        return DateTimeToStr(std::get<DateTag>(FValue).Value);
+    case varString:
+        return std::get<std::string>(FValue);
+    case varObject:
+        return IntToStr(
+            static_cast<int64_t>(reinterpret_cast<intptr_t>(std::get<TObject*>(FValue))));
     }
     return {};
 }
 
 int64_t Variant::AsInt64() const {
     switch (VarType()) {
-    case varEmpty: return 0;
-    case varNull: throw EInvalidCast("Could not convert variant of type (Null) into type (Int64)");
-    case varBoolean: return std::get<bool>(FValue) ? -1 : 0;
-    case varInteger: return std::get<int32_t>(FValue);
-    case varInt64: return std::get<int64_t>(FValue);
+    case varEmpty:
+        return 0;
+    case varNull:
+        throw EInvalidCast("Could not convert variant of type (Null) into type (Int64)");
+    case varBoolean:
+        return std::get<bool>(FValue) ? -1 : 0;
+    case varInteger:
+        return std::get<int32_t>(FValue);
+    case varInt64:
+        return std::get<int64_t>(FValue);
     case varDouble:
     case varDate: {
         double d = AsDouble();
@@ -64,7 +78,8 @@ int64_t Variant::AsInt64() const {
         if (TryStrToFloat(std::get<std::string>(FValue), d)) return Variant(d).AsInt64();
         throw EConvertError("'" + std::get<std::string>(FValue) + "' is not a valid integer value");
     }
-    case varObject: return static_cast<int64_t>(reinterpret_cast<intptr_t>(std::get<TObject*>(FValue)));
+    case varObject:
+        return static_cast<int64_t>(reinterpret_cast<intptr_t>(std::get<TObject*>(FValue)));
     }
     return 0;
 }
@@ -78,16 +93,21 @@ int32_t Variant::AsInteger() const {
 
 double Variant::AsDouble() const {
     switch (VarType()) {
-    case varDouble: return std::get<double>(FValue);
-    case varDate: return std::get<DateTag>(FValue).Value;
-    case varString: return StrToFloat(std::get<std::string>(FValue));
-    default: return static_cast<double>(AsInt64());
+    case varDouble:
+        return std::get<double>(FValue);
+    case varDate:
+        return std::get<DateTag>(FValue).Value;
+    case varString:
+        return StrToFloat(std::get<std::string>(FValue));
+    default:
+        return static_cast<double>(AsInt64());
     }
 }
 
 bool Variant::AsBoolean() const {
     switch (VarType()) {
-    case varBoolean: return std::get<bool>(FValue);
+    case varBoolean:
+        return std::get<bool>(FValue);
     case varString: {
         const std::string& s = std::get<std::string>(FValue);
         if (SameText(s, "True")) return true;
@@ -95,8 +115,10 @@ bool Variant::AsBoolean() const {
         return AsDouble() != 0;
     }
     case varDouble:
-    case varDate: return AsDouble() != 0;
-    default: return AsInt64() != 0;
+    case varDate:
+        return AsDouble() != 0;
+    default:
+        return AsInt64() != 0;
     }
 }
 
@@ -106,9 +128,13 @@ TObject* Variant::AsObject() const {
     throw EInvalidCast("Could not convert variant into an object reference");
 }
 
-bool Variant::operator==(const Variant& other) const { return FValue == other.FValue; }
+bool Variant::operator==(const Variant& other) const {
+    return FValue == other.FValue;
+}
 
-std::string VarToStr(const Variant& v) { return v.AsString(); }
+std::string VarToStr(const Variant& v) {
+    return v.AsString();
+}
 
 TDateTime VarToDateTime(const Variant& v) {
     if (v.VarType() == varString) return StrToDateTime(v.AsString());

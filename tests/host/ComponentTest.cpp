@@ -31,7 +31,7 @@ TEST(Component, NameMustBeAnIdentifierOrEmpty) {
     struct Case {
         const char* name;
         bool valid;
-    } cases[] = {{"Button1", true}, {"_x", true}, {"", true},      {"1abc", false},
+    } cases[] = {{"Button1", true}, {"_x", true},   {"", true},      {"1abc", false},
                  {"a b", false},    {"a-b", false}, {"标题", false}, {"a.b", false}};
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
@@ -43,7 +43,8 @@ TEST(Component, NameMustBeAnIdentifierOrEmpty) {
                 c.SetName(k.name);
                 ADD_FAILURE() << "accepted";
             } catch (const EComponentError& e) {
-                EXPECT_EQ(e.Message(), "\"" + std::string(k.name) + "\" is not a valid component name");
+                EXPECT_EQ(e.Message(),
+                          "\"" + std::string(k.name) + "\" is not a valid component name");
             }
         }
     }

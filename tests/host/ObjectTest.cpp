@@ -91,8 +91,8 @@ TEST(Object, FreeRunsBeforeDestructionWhileOwnedComponentsAreWhole) {
     parent->Free();
     // The parent hears BeforeDestruction with its children alive; owned components are
     // then freed last first, each through Free, before the parent's own destructor ends.
-    std::vector<std::string> expected = {"before Parent children alive", "before B", "~B", "before A",
-                                         "~A", "~Parent"};
+    std::vector<std::string> expected = {
+        "before Parent children alive", "before B", "~B", "before A", "~A", "~Parent"};
     EXPECT_EQ(log, expected);
 }
 

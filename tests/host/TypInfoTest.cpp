@@ -65,7 +65,9 @@ class TSampleChild : public TSample {
     using TSample::TSample;
     std::string Extra;
 };
-void PublishSampleChild(TPublisher& p) { p.Prop("Extra", &TSampleChild::Extra, &TSampleChild::Extra); }
+void PublishSampleChild(TPublisher& p) {
+    p.Prop("Extra", &TSampleChild::Extra, &TSampleChild::Extra);
+}
 
 } // namespace
 
@@ -76,7 +78,8 @@ TEST(TypInfo, PropListIsInDeclarationOrderAncestorsFirst) {
     TSampleChild s(nullptr);
     const TPropList& list = GetPropList(&s);
     std::vector<std::string> names;
-    for (auto* p : list) names.push_back(p->Name);
+    for (auto* p : list)
+        names.push_back(p->Name);
     ASSERT_EQ(names.size(), 22u);
     EXPECT_EQ(names[0], "Name");
     EXPECT_EQ(names[1], "Tag");
@@ -93,15 +96,15 @@ TEST(TypInfo, KindsAndTypeNamesAreThePlatforms) {
         TTypeKind kind;
         const char* type;
     } cases[] = {
-        {"Count", tkInteger, "Integer"},        {"Big", tkInt64, "Int64"},
-        {"Small", tkInteger, "Byte"},           {"Flag", tkEnumeration, "Boolean"},
-        {"Word", tkEnumeration, "WordBool"},    {"Fruit", tkEnumeration, "TFruit"},
-        {"Basket", tkSet, "TFruits"},           {"Ratio", tkFloat, "Double"},
-        {"When", tkFloat, "TDateTime"},         {"Day", tkFloat, "TDate"},
-        {"Color", tkInteger, "TColor"},         {"Cursor", tkInteger, "TCursor"},
-        {"Caption", tkLString, "TCaption"},     {"Wide", tkWString, "WideString"},
-        {"FileName", tkLString, "TFileName"},   {"Link", tkClass, "TComponent"},
-        {"OnPing", tkMethod, "TNotifyEvent"},   {"Any", tkVariant, "Variant"},
+        {"Count", tkInteger, "Integer"},      {"Big", tkInt64, "Int64"},
+        {"Small", tkInteger, "Byte"},         {"Flag", tkEnumeration, "Boolean"},
+        {"Word", tkEnumeration, "WordBool"},  {"Fruit", tkEnumeration, "TFruit"},
+        {"Basket", tkSet, "TFruits"},         {"Ratio", tkFloat, "Double"},
+        {"When", tkFloat, "TDateTime"},       {"Day", tkFloat, "TDate"},
+        {"Color", tkInteger, "TColor"},       {"Cursor", tkInteger, "TCursor"},
+        {"Caption", tkLString, "TCaption"},   {"Wide", tkWString, "WideString"},
+        {"FileName", tkLString, "TFileName"}, {"Link", tkClass, "TComponent"},
+        {"OnPing", tkMethod, "TNotifyEvent"}, {"Any", tkVariant, "Variant"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prop);
@@ -170,15 +173,15 @@ TEST(TypInfo, BadValuesRaiseAndLeaveThePropertyAlone) {
         const char* prop;
         Variant in;
     } cases[] = {
-        {"Count", Variant("12a")},        {"Count", Variant("")},
+        {"Count", Variant("12a")},         {"Count", Variant("")},
         {"Count", Variant("99999999999")}, {"Small", Variant(int32_t(256))},
-        {"Small", Variant(int32_t(-1))},  {"Fruit", Variant("frDurian")},
-        {"Fruit", Variant(int32_t(3))},   {"Fruit", Variant(int32_t(-1))},
-        {"Basket", Variant("frApple,,")}, {"Basket", Variant("[frPear]")},
-        {"Ratio", Variant("abc")},        {"When", Variant("2023-02-29")},
-        {"Day", Variant("yesterday")},    {"ReadOnly", Variant(int32_t(1))},
-        {"NoSuch", Variant(int32_t(1))},  {"Link", Variant(&notAComponent)},
-        {"Link", Variant("Button1")},     {"OnPing", Variant("x")},
+        {"Small", Variant(int32_t(-1))},   {"Fruit", Variant("frDurian")},
+        {"Fruit", Variant(int32_t(3))},    {"Fruit", Variant(int32_t(-1))},
+        {"Basket", Variant("frApple,,")},  {"Basket", Variant("[frPear]")},
+        {"Ratio", Variant("abc")},         {"When", Variant("2023-02-29")},
+        {"Day", Variant("yesterday")},     {"ReadOnly", Variant(int32_t(1))},
+        {"NoSuch", Variant(int32_t(1))},   {"Link", Variant(&notAComponent)},
+        {"Link", Variant("Button1")},      {"OnPing", Variant("x")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.prop) + " <- " + c.in.AsString());
