@@ -16,9 +16,12 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
+/// Horizontal placement of text in its box.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -85,6 +88,20 @@ inline constexpr TCursor crSize = crSizeAll;
 
 using TCaption = std::string;
 
+/// What a modal form or dialog answers: which button closed it.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+
 using TMouseEvent =
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -92,6 +109,7 @@ using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 
 ZK_DECLARE_TYPEINFO(TAlign)
+ZK_DECLARE_TYPEINFO(TAlignment)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
 ZK_DECLARE_TYPEINFO(TShiftState)
@@ -180,9 +198,9 @@ class TControl : public TComponent {
     void SetHint(const std::string& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
-    /// The shortcut menu shown on a right click; a TPopupMenu once menus exist.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value);
+    /// The shortcut menu shown on a right click (when its AutoPopup is set).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TCaption Caption() const { return GetText(); }
     void SetCaption(const TCaption& value) { SetText(value); }
     TCaption Text() const { return GetText(); }
@@ -316,7 +334,7 @@ private:
     bool FParentFont = true;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TCaption FText;
     int32_t FHelpContext = 0;
 };
@@ -427,6 +445,7 @@ protected:
     void CMCursorChanged(TMessage& Message) override;
     void CMTextChanged(TMessage& Message) override;
     void CMHintShowChanged(TMessage& Message) override;
+    void WMContextMenu(TMessage& Message) override;
     void WndProc(TMessage& Message) override;
 
 private:

@@ -1,6 +1,7 @@
 // TCustomForm: a top-level window (or a window inside a parent), its active control, closing.
 
 #include "Forms.h"
+#include "Menus.h"
 #include "qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
@@ -51,6 +52,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FMenu) AttachMenu();
     if (FVisible) ShowWindow(Handle(), SW_SHOW);
 }
 
@@ -176,6 +178,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
+    if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
@@ -266,6 +269,7 @@ void TCustomForm::CMRelease(TMessage&) {
 
 void TCustomForm::WMDestroy(TMessage& Message) {
     OnDestroy(this);
+    if (FMenu && FMenu->WindowHandle() == Handle()) FMenu->SetWindowHandle(nullptr);
     TWinControl::WMDestroy(Message);
 }
 

@@ -420,6 +420,16 @@ void TWinControl::CMTextChanged(TMessage& Message) {
     DefaultHandler(Message);
 }
 
+void TWinControl::WMContextMenu(TMessage& Message) {
+    if (Message.Result != 0) return;
+    // A control without a window under the point has its say first.
+    TPoint pos = PointFromLParam(Message.LParam);
+    if (pos.X != -1 || pos.Y != -1)
+        if (TControl* child = ControlAtPos(ScreenToClient(pos), false))
+            Message.Result = child->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+    if (Message.Result == 0) TControl::WMContextMenu(Message);
+}
+
 void TWinControl::CMHintShowChanged(TMessage& Message) {
     if (FHandle) SetWindowToolTip(FHandle, ShowHint() ? Hint() : std::string());
     DefaultHandler(Message);
