@@ -180,12 +180,15 @@ void TWinControl::InsertControl(TControl* AControl) {
     }
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    // Containers that arrange their children (tool bars, cool bars) learn of the newcomer.
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(AControl), 1);
     if (AControl->Align() != alNone) AlignControl(AControl);
     AControl->Invalidate();
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
     if (AControl->Parent() != this) return;
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(AControl), 0);
     AControl->Invalidate();
     if (auto* win = Cast<TWinControl>(AControl)) {
         if (GetCaptureControl() == win) SetCaptureControl(nullptr);
