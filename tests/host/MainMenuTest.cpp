@@ -23,7 +23,8 @@ protected:
         return item;
     }
     QMenuBar* Bar() const {
-        return WidgetOf(Form->Handle())->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+        return WidgetOf(Form->Handle())
+            ->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
     }
     QStringList BarTexts() const {
         QStringList texts;

@@ -99,12 +99,9 @@ TEST(MenuItem_ShortCut, TextAndKeysRoundTrip) {
         const char* Text;
     };
     const Case cases[] = {
-        {'S', {ssCtrl}, "Ctrl+S"},
-        {VK_F10, {ssShift}, "Shift+F10"},
-        {VK_DELETE, {}, "Del"},
-        {'Z', {ssCtrl, ssShift}, "Shift+Ctrl+Z"},
-        {VK_F4, {ssAlt}, "Alt+F4"},
-        {'1', {ssCtrl, ssAlt}, "Ctrl+Alt+1"},
+        {'S', {ssCtrl}, "Ctrl+S"},  {VK_F10, {ssShift}, "Shift+F10"},
+        {VK_DELETE, {}, "Del"},     {'Z', {ssCtrl, ssShift}, "Shift+Ctrl+Z"},
+        {VK_F4, {ssAlt}, "Alt+F4"}, {'1', {ssCtrl, ssAlt}, "Ctrl+Alt+1"},
     };
     for (const Case& c : cases) {
         TShortCut sc = ShortCut(c.Key, c.Shift);

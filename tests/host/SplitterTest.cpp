@@ -29,9 +29,8 @@ protected:
         Process();
     }
     int Size() const {
-        return Neighbour->Align() == alLeft || Neighbour->Align() == alRight
-                   ? Neighbour->Width()
-                   : Neighbour->Height();
+        return Neighbour->Align() == alLeft || Neighbour->Align() == alRight ? Neighbour->Width()
+                                                                             : Neighbour->Height();
     }
     /// Presses in the middle of the splitter and moves the mouse by (dx, dy); answers where
     /// the mouse ended.
