@@ -436,6 +436,9 @@ class TGraphic : public TPersistent {
     virtual void SaveToStream(TStream* stream);
     /// File extension of the graphic's own format, without the dot ("bmp", "png", "jpg").
     virtual std::string DefaultExtension() const = 0;
+    /// Streams the image as the binary property "Data": a 32-bit byte count, then the bytes
+    /// of its file format (GraphicsFiler.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     TNotifyEvent OnChange;
 
@@ -581,6 +584,8 @@ class TPicture : public TPersistent {
     /// the picture's binary property in a component stream.
     void WriteData(TStream* stream) const;
     void ReadData(TStream* stream);
+    /// Streams the picture as the binary property "Data" (GraphicsFiler.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    TGraphicClass graphicClass);

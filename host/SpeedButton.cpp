@@ -256,15 +256,6 @@ void TSpeedButton::Paint() {
     const bool pressed = FState == bsDown || FState == bsExclusive;
     TRect face = ClientRect();
     DrawButtonFace(c, face, {pressed, FFlat, Enabled(), true});
-    if (FState == bsExclusive && !FFlat) {
-        // A button held down shows a lighter, dithered face.
-        c->Brush()->SetColor(clBtnHighlight);
-        c->Brush()->SetStyle(bsCross);
-        TRect inner = face;
-        InflateRect(inner, -2, -2);
-        c->FillRect(inner);
-        c->Brush()->SetStyle(bsSolid);
-    }
     TRect client = face;
     InflateRect(client, -1, -1);
     if (pressed) OffsetRect(client, 1, 1);

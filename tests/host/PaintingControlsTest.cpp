@@ -1,7 +1,9 @@
 // The painting controls: the paint box's OnPaint, the image's placement of its picture, shapes
 // and bevels as drawn on their parent's window.
 
+#include "StreamTestUtil.h"
 #include "WindowTesting.h"
+#include "host/Buttons.h"
 #include "host/ExtCtrls.h"
 
 namespace {
@@ -136,5 +138,37 @@ TEST_F(PaintingControlsTest, BevelsDrawShadowAndLightOnTheSidesTheirShapeNames) 
         EXPECT_NE(s, QColor(Qt::white)) << c.shape << "/" << c.style;
         bevel->Free();
     }
+}
+} // namespace
+
+namespace {
+TEST(PaintingControls_Stream, AnImagesPictureAndASpeedButtonsGlyphTravelInTheStream) {
+    auto* image = new TImage(nullptr);
+    image->SetName("Image1");
+    TBitmap picture;
+    picture.SetSize(6, 4);
+    picture.Canvas()->Brush()->SetColor(clAqua);
+    picture.Canvas()->FillRect(Rect(0, 0, 6, 4));
+    image->Picture()->SetGraphic(&picture);
+    const std::string bytes = SaveToBytes(image);
+    image->Free();
+    auto* loaded = As<TImage>(LoadFromBytes(bytes));
+    ASSERT_NE(loaded->Picture()->Graphic(), nullptr);
+    EXPECT_EQ(loaded->Picture()->Width(), 6);
+    EXPECT_EQ(loaded->Picture()->Bitmap()->Canvas()->Pixels(2, 2), clAqua);
+    loaded->Free();
+
+    auto* button = new TSpeedButton(nullptr);
+    button->SetName("SpeedButton1");
+    button->Glyph()->Assign(&picture);
+    auto* again = As<TSpeedButton>(LoadFromBytes(SaveToBytes(button)));
+    EXPECT_EQ(again->Glyph()->Width(), 6);
+    EXPECT_EQ(again->Glyph()->Canvas()->Pixels(5, 3), clAqua);
+    button->Free();
+    again->Free();
+
+    auto* empty = new TImage(nullptr);
+    EXPECT_EQ(SaveToBytes(empty).find("Picture.Data"), std::string::npos);
+    empty->Free();
 }
 } // namespace
