@@ -1,5 +1,6 @@
 // TMenu, TMainMenu and TPopupMenu: the root of an item tree, the form's menu bar, popup menus.
 
+#include "Forms.h"
 #include "Menus.h"
 #include "qt/Menus_p.h"
 
@@ -72,6 +73,10 @@ void TMenu::SetChildOrder(TComponent* Child, int Order) {
 TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 void TMainMenu::BeforeDestruction() {
+    // The form showing the menu forgets it, even when the form is going too (its links to
+    // what it owns are already cut then).
+    if (auto* form = Cast<TCustomForm>(FindControl(FWindowHandle)))
+        if (form->Menu() == this) form->SetMenu(nullptr);
     SetWindowHandle(nullptr);
     inherited::BeforeDestruction();
 }
