@@ -581,6 +581,8 @@ class TPicture : public TPersistent {
     /// the picture's binary property in a component stream.
     void WriteData(TStream* stream) const;
     void ReadData(TStream* stream);
+    /// Streams the graphic as the binary defined property "Data" (GraphicsStreaming.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    TGraphicClass graphicClass);
