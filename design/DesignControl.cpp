@@ -44,15 +44,22 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
         FInnerDesigner = new TZkFormDesigner(winControl, ADesigner, true);
         FInnerDesigner->BeginDesign(nullptr);
     }
-    if (AControl->Align() != alNone && !ControlKinds::IsTabSheet(AControl)) {
+    FOldAlign = AControl->Align();
+    if (FOldAlign != alNone && !ControlKinds::IsTabSheet(AControl)) {
         TRect kept = BoundsRect();
         AControl->SetAlign(alNone);
         SetBoundsRect(kept);
+        // Two size changes that end where they began: each runs the size handler, which
+        // fits the control into the inner rectangle, and the overlay keeps its size, so a
+        // session does not make aligned controls grow.
         SetHeight(Height() + 1);
         SetWidth(Width() + 1);
+        SetHeight(Height() - 1);
+        SetWidth(Width() - 1);
         ResetRgn();
     }
     if (ControlKinds::IsTabSheet(AControl)) SetAlign(alClient);
+    FAlignAtStart = Align();
     SetVisible(AControl->Visible());
     if (winControl) {
         const int show = Visible() ? SW_SHOW : SW_HIDE;
@@ -85,7 +92,9 @@ TDesignControl::~TDesignControl() {
             winControl->SetTabOrder(TabOrder());
             winControl->SetTabStop(FOldTabStop);
         }
-        control->SetAlign(Align());
+        // The overlay's alignment when something changed it during the design, otherwise
+        // the alignment the control had before.
+        control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
         if (listView && Parent()) Parent()->SetVisible(false);
         if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
         if (FDeleted) control->Free();

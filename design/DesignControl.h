@@ -88,5 +88,7 @@ private:
     WNDPROC FOldHeaderWndProc = nullptr;
     WNDPROC FHeaderWndProcInstance = nullptr;
     uint8_t FOldComboStyle = 0;
+    TAlign FOldAlign = alNone;
+    TAlign FAlignAtStart = alNone;
     bool FDeleted = false;
 };

@@ -1,0 +1,26 @@
+#pragma once
+// A shown form with a root designer on it, and helpers to build designed forms.
+
+#include "WindowTesting.h"
+#include "design/DesignCommon.h"
+
+/// A form owning a root designer; the designer's inspector is never shown.
+class DesignTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Designer = new TZkFormDesigner(Form);
+        Designer->SetShowInspector(false);
+    }
+
+    template <class T = TTestPanel> T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
+        auto* c = new T(Form);
+        if (name) c->SetName(name);
+        c->SetParent(parent);
+        c->SetBoundsRect(r);
+        return c;
+    }
+    TDesignControl* OverlayOf(TControl* c) const { return As<TDesignControl>(c->Parent()); }
+
+    TZkFormDesigner* Designer = nullptr;
+};
