@@ -22,7 +22,7 @@ Placement PlacementOf(TControl* c) {
 
 TEST_F(DesignSession, OverlayGrowsTheControlByTheHandleSizeAndGivesItBack) {
     auto* edit = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
-    Designer->BeginDesign();
+    Begin();
     TDesignControl* overlay = OverlayOf(edit);
     ASSERT_NE(overlay, nullptr);
     EXPECT_EQ(overlay->Parent(), Form);
@@ -56,7 +56,7 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
         saved(m);
     };
 
-    Designer->BeginDesign();
+    Begin();
     EXPECT_EQ(Designer->GetDesignerCount(), 2);
     EXPECT_EQ(OverlayOf(group)->Designer(), OverlayOf(panel)->InnerDesigner());
     EXPECT_EQ(OverlayOf(button)->Designer()->GetRoolDesigner(), Designer);
@@ -79,7 +79,7 @@ TEST_F(DesignSession, AlignedControlIsUnalignedDuringTheDesignAndAlignedAgainAft
     auto* left = Add<TTestButton>(Form, Bounds(0, 0, 50, 10), "Left1");
     left->SetAlign(alLeft);
     const TRect aligned = left->BoundsRect(); // as the form laid it out
-    Designer->BeginDesign();
+    Begin();
     TDesignControl* overlay = OverlayOf(left);
     EXPECT_EQ(left->Align(), alNone);
     EXPECT_EQ(overlay->Align(), alNone);
@@ -96,7 +96,7 @@ TEST_F(DesignSession, AlignedControlIsUnalignedDuringTheDesignAndAlignedAgainAft
 TEST_F(DesignSession, InvisibleControlGetsAHiddenOverlayThatFollowsIt) {
     auto* hidden = Add<TTestButton>(Form, Bounds(10, 10, 50, 20), "Hidden1");
     hidden->SetVisible(false);
-    Designer->BeginDesign();
+    Begin();
     TDesignControl* overlay = OverlayOf(hidden);
     EXPECT_FALSE(overlay->Visible());
     EXPECT_FALSE(IsWindowVisible(overlay->Handle()));
@@ -116,7 +116,7 @@ TEST_F(DesignSession, NamesInCannotDesignControlsStayLiveInAnyLetterCase) {
     TStringList names;
     names.Add("KEEPME");
     Designer->SetCannotDesignControls(&names);
-    Designer->BeginDesign();
+    Begin();
     EXPECT_EQ(keep->Parent(), Form);
     EXPECT_EQ(inner->Parent(), keep);
     EXPECT_NE(other->Parent(), Form);
@@ -138,8 +138,8 @@ TEST_F(DesignSession, BeginDesignTwiceRaisesOnBeforeDesignOnceAndEndTwiceOnEndDe
         ++before;
     };
     Designer->OnEndDesign = [&](TObject*) { ++after; };
-    Designer->BeginDesign();
-    Designer->BeginDesign();
+    Begin();
+    Begin();
     EXPECT_EQ(before, 1);
     EXPECT_NE(Designer->History(), nullptr);
     Designer->EndDesign();
@@ -149,7 +149,7 @@ TEST_F(DesignSession, BeginDesignTwiceRaisesOnBeforeDesignOnceAndEndTwiceOnEndDe
 }
 
 TEST_F(DesignSession, EmptyFormStillGetsAHistoryAndNoSelection) {
-    Designer->BeginDesign();
+    Begin();
     EXPECT_EQ(Designer->OverlayCount(), 0);
     EXPECT_NE(Designer->History(), nullptr);
     EXPECT_EQ(Designer->GetSelectCount(), 0);
@@ -163,7 +163,7 @@ TEST_F(DesignSession, BeginDesignOnAnotherContainerKeepsItForLaterSessions) {
     EXPECT_EQ(Designer->GetDesignForm(), panel);
     EXPECT_NE(b->Parent(), panel);
     Designer->EndDesign();
-    Designer->BeginDesign();
+    Begin();
     EXPECT_EQ(Designer->GetDesignForm(), panel);
     Designer->EndDesign();
     EXPECT_EQ(b->Parent(), panel);
@@ -184,7 +184,7 @@ TEST_F(DesignSession, SetIsDirtyRaisesOnDirtyOnlyWhenItBecomesTrue) {
 TEST_F(DesignSession, DesignFormSwallowsKeysWheelAndMiddleButton) {
     // Installed under the designer's hook, a recorder sees only what the designer passes on.
     MessageLog under(Form);
-    Designer->BeginDesign();
+    Begin();
     Form->SetFocus();
     Process();
     under.Clear();
@@ -205,7 +205,7 @@ TEST_F(DesignSession, DesignFormSwallowsKeysWheelAndMiddleButton) {
 TEST_F(DesignSession, ClosingTheDesignFormEndsTheSessionFirst) {
     auto* b = Add<TTestButton>(Form, Bounds(10, 10, 50, 20), "B1");
     bool designingWhenClosed = true;
-    Designer->BeginDesign();
+    Begin();
     Form->OnClose = [&](TObject*, TCloseAction& a) {
         designingWhenClosed = Designer->IsDesigning();
         a = caNone;
@@ -237,7 +237,7 @@ TEST_F(DesignSession, DestroyingTheDesignFormDuringASessionLeavesNothingDangling
 TEST_F(DesignSession, HostFreeingADesignedControlDuringASessionIsSafe) {
     auto* b = Add<TTestButton>(Form, Bounds(10, 10, 50, 20), "B1");
     Add<TTestButton>(Form, Bounds(100, 10, 50, 20), "B2");
-    Designer->BeginDesign();
+    Begin();
     OverlayOf(b)->SetSelected(true);
     b->Free();
     Designer->EndDesign();
@@ -258,7 +258,7 @@ TEST_F(DesignSession, InnerDesignerWithoutAParentIsItsOwnRoot) {
 
 TEST_F(DesignSession, ChildDesignerLookupOutsideTheListIsNull) {
     Add(Add(Form, Bounds(10, 10, 200, 100), "Panel1"), Bounds(5, 5, 100, 50), "Group1");
-    Designer->BeginDesign();
+    Begin();
     EXPECT_EQ(Designer->GetDesignerCount(), 2);
     EXPECT_EQ(Designer->GetChildDesigner(-1), nullptr);
     EXPECT_EQ(Designer->GetChildDesigner(2), nullptr);

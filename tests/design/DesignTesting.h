@@ -21,6 +21,13 @@ protected:
         return c;
     }
     TDesignControl* OverlayOf(TControl* c) const { return As<TDesignControl>(c->Parent()); }
+    /// Starts the session and waits until the form, hidden and shown again by it, is back
+    /// on the screen and takes input.
+    void Begin(TWinControl* control = nullptr) {
+        Designer->BeginDesign(control);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
+        Process();
+    }
 
     TZkFormDesigner* Designer = nullptr;
 };
