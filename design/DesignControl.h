@@ -75,6 +75,11 @@ private:
     void CallOldWindowProc(TMessage& Message);
     void FollowControlVisibility();
     void RecordBoundsChange(const TRect& before, const TRect& after);
+    /// Runs a move or resize that the user started, as one recorded change.
+    template <class F> void UserBoundsChange(F action);
+    /// Records the change a size or position handler saw, or extends the one recorded
+    /// earlier in the same user action.
+    void NoteBoundsChange(const TRect& before);
 
     TZkFormDesigner* FRootDesigner = nullptr;
     TZkFormDesigner* FInnerDesigner = nullptr;

@@ -12,6 +12,16 @@ bool CtrlHeld(const TMessage& m) { return (m.WParam & MK_CONTROL) != 0; }
 bool LeftHeld(const TMessage& m) { return (m.WParam & MK_LBUTTON) != 0; }
 } // namespace
 
+template <class F> void TDesignControl::UserBoundsChange(F action) {
+    FRootDesigner->FBoundsChanging = true;
+    FRootDesigner->FBoundsAfterItem = nullptr;
+    action();
+    // Cleared also when nothing changed, so that no later bounds change that the user did
+    // not start (an undo's, say) is taken for this action.
+    FRootDesigner->FBoundsChanging = false;
+    FRootDesigner->FBoundsAfterItem = nullptr;
+}
+
 void TDesignControl::CallOldWindowProc(TMessage& Message) {
     if (FOldWindowProc) FOldWindowProc(Message);
 }
@@ -98,11 +108,7 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
         if (LeftHeld(Message)) {
             ReleaseCapture();
             if (FDesigner->GetSelectCount() == 1) {
-                FRootDesigner->FBoundsChanging = true;
-                Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0);
-                // A drag that left the bounds as they were must not leave the flag set for
-                // the next, unrelated bounds change (an undo's, say) to be recorded.
-                FRootDesigner->FBoundsChanging = false;
+                UserBoundsChange([this] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0); });
                 FRootDesigner->SetIsDirty(true);
             } else {
                 FDesigner->PerFormMove();
@@ -139,9 +145,7 @@ void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
     SetCursor(cursor);
     if (Shift.Contains(ssLeft)) {
         ReleaseCapture();
-        FRootDesigner->FBoundsChanging = true;
-        Perform(WM_NCLBUTTONDOWN, static_cast<intptr_t>(code), 0);
-        FRootDesigner->FBoundsChanging = false;
+        UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, static_cast<intptr_t>(code), 0); });
         FRootDesigner->SetIsDirty(true);
     }
 }
@@ -152,11 +156,7 @@ void TDesignControl::WMSize(TWMSize& Message) {
     if (ControlKinds::IsTabSheet(FControl) || FLockUpdate || !FControl) return;
     FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize, Height() - 2 * HandleSize);
     ResetRgn();
-    const TRect after = BoundsRect();
-    if (FRootDesigner->FBoundsChanging && after != before) {
-        FRootDesigner->FBoundsChanging = false;
-        RecordBoundsChange(before, after);
-    }
+    NoteBoundsChange(before);
 }
 
 void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
@@ -165,10 +165,17 @@ void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
     const TAlign align = Align();
     SetAlign(alNone);
     SetAlign(align);
+    NoteBoundsChange(before);
+}
+
+void TDesignControl::NoteBoundsChange(const TRect& before) {
     const TRect after = BoundsRect();
-    if (FRootDesigner->FBoundsChanging && after != before) {
+    if (after == before) return;
+    if (FRootDesigner->FBoundsChanging) {
         FRootDesigner->FBoundsChanging = false;
         RecordBoundsChange(before, after);
+    } else if (TOperateItem* item = FRootDesigner->FBoundsAfterItem; item && item->Control == this) {
+        item->Rect = after;
     }
 }
 
@@ -179,7 +186,7 @@ void TDesignControl::RecordBoundsChange(const TRect& before, const TRect& after)
     rec->AddHistory(otBounds, before, this);
     history->BeginChange(rec);
     rec = new TOperateRec();
-    rec->AddHistory(otBounds, after, this);
+    FRootDesigner->FBoundsAfterItem = rec->AddHistory(otBounds, after, this);
     history->EndChange(rec);
 }
 
@@ -200,12 +207,7 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     const uint16_t code = key.CharCode;
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TOperateHistory* history = FRootDesigner->FHistory;
-    // A keyboard move or resize is one user action: the flag is set around it only.
-    auto boundsChange = [this](auto change) {
-        FRootDesigner->FBoundsChanging = true;
-        change();
-        FRootDesigner->FBoundsChanging = false;
-    };
+    auto boundsChange = [this](auto change) { UserBoundsChange(change); };
     if (code == 'Z') {
         if (!shift.Contains(ssCtrl) || !history) return;
         if (shift.Contains(ssShift))

@@ -12,6 +12,7 @@
 
 class TDesignControl;
 class TOperateHistory;
+struct TOperateItem;
 class TPopupMenu;
 class TSplitter;
 class TZkControlSelection;
@@ -146,6 +147,9 @@ private:
     TDesignState FDesignState = dsSelect;
     TClass FInsertClass = nullptr;
     bool FBoundsChanging = false;
+    /// The after-entry that the current user move or resize recorded: later steps of the
+    /// same drag move it along, so that one action is one change from start to end.
+    TOperateItem* FBoundsAfterItem = nullptr;
 };
 
 /// Deselects the overlays of every designer of Root's tree except KeepDesigner's.
