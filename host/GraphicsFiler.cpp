@@ -1,5 +1,5 @@
-// Graphics and pictures in the component stream: a binary "Data" property, so that an image's
-// picture or a button's glyph is saved with its form.
+// Graphics in the component stream: a binary "Data" property, so that a button's glyph is
+// saved with its form (pictures have theirs in GraphicsStreaming.cpp).
 
 #include "Filer.h"
 #include "Graphics.h"
@@ -34,10 +34,4 @@ void TGraphic::DefineProperties(TFiler* Filer) {
             stream->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
         },
         !Empty());
-}
-
-void TPicture::DefineProperties(TFiler* Filer) {
-    Filer->DefineBinaryProperty(
-        "Data", [this](TStream* stream) { ReadData(stream); },
-        [this](TStream* stream) { WriteData(stream); }, FGraphic && !FGraphic->Empty());
 }
