@@ -130,7 +130,17 @@ class TControl : public TComponent {
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
-    bool HasParent() const { return FParent != nullptr; }
+
+    // Streaming: a control is written inside its parent's record and read back into it.
+    /// Always true: a control belongs inside a parent's record, even while it has none.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    /// Makes Value the parent when it is a windowed control.
+    void SetParentComponent(TComponent* Value) override;
+    /// Takes the reader's parent before any property is read, then reads the record.
+    void ReadState(TReader* Reader) override;
+    /// Lays out again what waited for the end of loading.
+    void Loaded() override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }
@@ -208,6 +218,9 @@ class TControl : public TComponent {
     void BringToFront() { SetZOrder(true); }
     void SendToBack() { SetZOrder(false); }
     virtual void SetZOrder(bool TopMost);
+    /// Moves the control to Position (clamped) among its parent's children of its kind,
+    /// windowed or not, bottom first.
+    virtual void SetZOrderPosition(int Position);
 
     /// Asks whether the control may take the new size; may adjust it. False keeps the bounds.
     virtual bool CanResize(int& NewWidth, int& NewHeight);
@@ -366,6 +379,15 @@ class TWinControl : public TControl {
     void Realign();
     bool AlignDisabled() const { return FAlignLevel != 0; }
 
+    /// Lists the child controls that Root owns, in z-order (Controls order).
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    /// Order counts as in GetChildren: non-windowed children first, then windowed ones.
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Reads the record with alignment held back, then restores the tab order read.
+    void ReadState(TReader* Reader) override;
+    void Loaded() override;
+    void SetZOrderPosition(int Position) override;
+
     bool Showing() const override;
     void SetParent(TWinControl* AParent) override;
     void Invalidate() override;
@@ -440,6 +462,9 @@ private:
     void Remove(TControl* AControl);
     void NotifySendDestroy();
     void ApplyFont();
+    /// Puts the windowed children in the tab order their TabOrder values, read from a
+    /// stream, asked for.
+    void FixupTabList();
 
     HWND FHandle = nullptr;
     WNDPROC FObjectInstance = nullptr;
@@ -448,6 +473,8 @@ private:
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
+    /// TabOrder read from a stream, applied once every sibling has been read.
+    int FReadTabOrder = -1;
     int FAlignLevel = 0;
     TBrush* FBrush;
 };

@@ -70,6 +70,15 @@ void PublishCustomForm(TPublisher& p) {
     p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
         .Default(bsSizeable);
     p.Prop("Caption", TypeInfos::TCaption(), &TCustomForm::Caption, &TCustomForm::SetCaption);
+    // A form stores its client size rather than its outer size, is hidden until shown, and
+    // has a font of its own rather than a parent's colour and font.
+    p.Prop("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight);
+    p.Prop("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth);
+    p.Prop("Width", &TControl::Width, &TControl::SetWidth).Stored(false);
+    p.Prop("Height", &TControl::Height, &TControl::SetHeight).Stored(false);
+    p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(0);
+    p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Stored(false);
+    p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(0);
     p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
     p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);

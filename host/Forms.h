@@ -78,6 +78,13 @@ class TCustomForm : public TWinControl {
     bool Showing() const override;
     TPoint ClientOrigin() const override;
 
+    /// The controls on the form that Root owns, in z-order, then, when the form is Root,
+    /// the non-visual components it owns, in component order.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Shows the form now if the stream made it visible.
+    void Loaded() override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
