@@ -8,6 +8,46 @@
 #include "Filer.h"
 #include "Forms.h"
 
+namespace {
+struct CursorName {
+    TCursor Value;
+    const char* Name;
+};
+constexpr CursorName CursorNames[] = {
+    {crDefault, "crDefault"},     {crNone, "crNone"},           {crArrow, "crArrow"},
+    {crCross, "crCross"},         {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},     {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},       {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},     {crNo, "crNo"},
+    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},     {crSize, "crSize"},
+};
+
+bool IdentToCursor(const std::string& ident, int32_t& value) {
+    for (const CursorName& c : CursorNames)
+        if (SameText(ident, c.Name)) {
+            value = c.Value;
+            return true;
+        }
+    return false;
+}
+
+bool CursorToIdent(int32_t value, std::string& ident) {
+    // The first name of a value wins: crSizeAll rather than its alias crSize.
+    for (const CursorName& c : CursorNames)
+        if (value == c.Value) {
+            ident = c.Name;
+            return true;
+        }
+    return false;
+}
+
+// Cursors go by name in streams (Cursor = crHandPoint), as in other writers' form files.
+const bool CursorNamesRegistered =
+    (RegisterIntegerConsts(TypeInfos::TCursor(), IdentToCursor, CursorToIdent), true);
+} // namespace
+
 // ---- TControl ---------------------------------------------------------------------------------
 
 TComponent* TControl::GetParentComponent() const {

@@ -68,6 +68,12 @@ TEST(ControlStream, FormWithEveryKindOfControlLoadsBackIntoAFreshInstance) {
     EXPECT_EQ(expected, InAnyComponentOrder(DescribeTree(loaded.p)));
     EXPECT_EQ(Hex(bytes), Hex(SaveToBytes(loaded.p)));
 
+    // Well-known values go by name.
+    const std::string text = BinaryToText(bytes);
+    for (const char* line : {"    Cursor = crHandPoint\n", "  Font.Charset = GB2312_CHARSET\n",
+                             "  Color = clInfoBk\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+
     // Loaded ran; the hidden form did not show.
     EXPECT_EQ(loaded.p->Log, std::vector<std::string>{"loaded"});
     for (int i = 0; i < loaded.p->ComponentCount(); ++i)
