@@ -522,6 +522,9 @@ private:
     TPixelFormat FPixelFormat = pfDevice;
     TTransparentMode FTransparentMode = tmAuto;
     TColor FTransparentColor = clDefault;
+    /// The size asked for while one side is 0 and there are no pixels yet, so that setting
+    /// Width and then Height of an empty bitmap gives it both.
+    TSize FEmptySize;
 };
 
 /// A bitmap that loads and saves in the PNG format.
