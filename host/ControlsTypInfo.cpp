@@ -4,6 +4,7 @@
 #include "Forms.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
+ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
@@ -14,6 +15,28 @@ ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
+
+namespace TypeInfos {
+const TTypeInfo* TLeftRight() {
+    static const TTypeInfo* info = MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
+    return info;
+}
+const TTypeInfo* TBorderStyle() {
+    static const TTypeInfo* info = MakeEnumTypeInfo("TBorderStyle", {"bsNone", "bsSingle"});
+    return info;
+}
+const TTypeInfo* TModalResult() {
+    static const TTypeInfo info = [] {
+        TTypeInfo t;
+        t.Kind = tkInteger;
+        t.Name = "TModalResult";
+        t.Data.MinValue = INT32_MIN;
+        t.Data.MaxValue = INT32_MAX;
+        return t;
+    }();
+    return &info;
+}
+} // namespace TypeInfos
 
 #define ZK_METHOD_TYPEINFO(T)                                                                      \
     const TTypeInfo* TypeInfoFor(const T*) {                                                       \

@@ -1,5 +1,6 @@
 #include "Object.h"
 
+#include <algorithm>
 #include <map>
 
 #include "SysUtils.h"
@@ -35,8 +36,16 @@ void TMetaClass::EnsurePublished() const {
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
-        for (auto& p : FOwnProps)
-            FAllProps.push_back(&p);
+        for (auto& p : FOwnProps) {
+            // A redeclared property takes the place of the ancestor's.
+            auto same = std::find_if(FAllProps.begin(), FAllProps.end(), [&p](const TPropInfo* a) {
+                return SameText(a->Name, p.Name);
+            });
+            if (same != FAllProps.end())
+                *same = &p;
+            else
+                FAllProps.push_back(&p);
+        }
         for (size_t i = 0; i < FAllProps.size(); ++i)
             const_cast<TPropInfo*>(FAllProps[i])->NameIndex = static_cast<int16_t>(i);
     });
