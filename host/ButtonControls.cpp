@@ -174,7 +174,8 @@ void TRadioButton::SetChecked(bool Value) {
     if (FChecked == Value) return;
     FChecked = Value;
     SetTabStop(Value);
-    if (HandleAllocated()) SendMessage(Handle(), BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (HandleAllocated())
+        SendMessage(Handle(), BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
     if (!Value) return;
     if (TWinControl* parent = Parent()) {
         for (int i = 0; i < parent->ControlCount(); ++i) {

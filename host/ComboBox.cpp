@@ -54,10 +54,9 @@ void TComboBoxStrings::Insert(int Index, const std::string& S) {
 int TComboBoxStrings::AddObject(const std::string& S, TObject* AObject) {
     int index = Count();
     if (FCombo->Sorted()) {
-        auto it = std::upper_bound(FItems.begin(), FItems.end(), S,
-                                   [](const std::string& s, const TItem& item) {
-                                       return CompareText(s, item.Text) < 0;
-                                   });
+        auto it = std::upper_bound(
+            FItems.begin(), FItems.end(), S,
+            [](const std::string& s, const TItem& item) { return CompareText(s, item.Text) < 0; });
         index = static_cast<int>(it - FItems.begin());
     }
     FItems.insert(FItems.begin() + index, {S, AObject});
@@ -179,10 +178,26 @@ void TCustomCombo::CreateWnd() {
     SendMessage(wnd, CB_LIMITTEXT, FMaxLength, 0);
     SetWindowColors(wnd, Color(), Font()->Color());
     FillWindow();
-    if (FItemIndex >= 0)
-        SendMessage(wnd, CB_SETCURSEL, FItemIndex, 0);
-    else
-        SetWindowText(wnd, text);
+    if (FItemIndex >= 0) SendMessage(wnd, CB_SETCURSEL, FItemIndex, 0);
+    // An edit field may show text of its own beside the current item.
+    if (GetWindowText(wnd) != text) SetWindowText(wnd, text);
+    ApplyFixedHeight();
+}
+
+int TCustomCombo::FixedHeight() const {
+    if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight + 6;
+    TCanvas canvas;
+    canvas.Font()->Assign(Font());
+    return canvas.TextHeight("Wg") + 8;
+}
+
+void TCustomCombo::ApplyFixedHeight() {
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (FStyle != csSimple && HandleAllocated()) AHeight = FixedHeight();
+    TCustomListControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
 void TCustomCombo::FillWindow() {
@@ -280,8 +295,7 @@ std::string TCustomCombo::SelText() const {
     const int length = SelLength();
     if (length <= 0) return {};
     std::vector<char> buffer(static_cast<size_t>(length) * 3 + 1);
-    const intptr_t size =
-        SendToWindow(EM_GETSELTEXT, 0, reinterpret_cast<intptr_t>(buffer.data()));
+    const intptr_t size = SendToWindow(EM_GETSELTEXT, 0, reinterpret_cast<intptr_t>(buffer.data()));
     return std::string(buffer.data(), static_cast<size_t>(size));
 }
 
@@ -296,6 +310,7 @@ void TCustomCombo::SetStyle(TComboBoxStyle Value) {
     FStyle = Value;
     UpdateStyle();
     SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
 }
 
 void TCustomCombo::SetSorted(bool Value) {
@@ -330,6 +345,7 @@ void TCustomCombo::SetItemHeight(int Value) {
     if (Value <= 0 || FItemHeight == Value) return;
     FItemHeight = Value;
     SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
 }
 
 void TCustomCombo::SetMaxLength(int Value) {
@@ -355,6 +371,7 @@ void TCustomCombo::CMFontChanged(TMessage& Message) {
     FCanvas->Font()->Assign(Font());
     if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
     SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
 }
 
 // ---- Notifications and owner drawing ----------------------------------------------------------

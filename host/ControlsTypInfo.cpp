@@ -18,7 +18,8 @@ ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
 
 namespace TypeInfos {
 const TTypeInfo* TLeftRight() {
-    static const TTypeInfo* info = MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
+    static const TTypeInfo* info =
+        MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
     return info;
 }
 const TTypeInfo* TBorderStyle() {

@@ -1,5 +1,7 @@
 // TCustomLabel: a caption painted on the parent's window, sized to its text when AutoSize.
 
+#include <algorithm>
+
 #include "GdiApi.h"
 #include "StdCtrls.h"
 
@@ -67,6 +69,8 @@ void TCustomLabel::AdjustBounds() {
     if (!FWordWrap) r.Right = r.Left;
     DoDrawText(dc, r, DrawFlags() | DT_CALCRECT);
     DeleteDC(dc);
+    // Wrapped lines keep the width they were wrapped to, as the platform measures them.
+    if (FWordWrap) r.Right = std::max(r.Right, Width());
     int left = Left();
     if (FAlignment == taRightJustify) left += Width() - r.Right;
     FAdjusting = true;

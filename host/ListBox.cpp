@@ -54,10 +54,9 @@ int TListBoxStrings::AddObject(const std::string& S, TObject* AObject) {
     int index = Count();
     if (FListBox->Sorted()) {
         // After the items that sort equal, so that equal items keep the order they came in.
-        auto it = std::upper_bound(FItems.begin(), FItems.end(), S,
-                                   [](const std::string& s, const TItem& item) {
-                                       return CompareText(s, item.Text) < 0;
-                                   });
+        auto it = std::upper_bound(
+            FItems.begin(), FItems.end(), S,
+            [](const std::string& s, const TItem& item) { return CompareText(s, item.Text) < 0; });
         index = static_cast<int>(it - FItems.begin());
     }
     TCustomListBox* box = FListBox;

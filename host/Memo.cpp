@@ -21,8 +21,7 @@ int Utf16Units(std::string_view text) {
 
 // ---- TCustomMemo ------------------------------------------------------------------------------
 
-TCustomMemo::TCustomMemo(TComponent* AOwner)
-    : TCustomEdit(AOwner), FLines(new TMemoStrings(this)) {
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(new TMemoStrings(this)) {
     SetBounds(Left(), Top(), 185, 89);
     SetAutoSize(false);
 }
@@ -37,7 +36,8 @@ void TCustomMemo::CreateParams(TCreateParams& Params) {
     static const uint32_t scrollBars[] = {0, WS_HSCROLL, WS_VSCROLL, WS_HSCROLL | WS_VSCROLL};
     Params.WinClassName = "MEMO";
     Params.Style &= ~ES_AUTOHSCROLL;
-    Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | alignments[FAlignment] | scrollBars[FScrollBars];
+    Params.Style |=
+        ES_MULTILINE | ES_AUTOVSCROLL | alignments[FAlignment] | scrollBars[FScrollBars];
     // Without word wrap a line runs on to the right and scrolls.
     if (!FWordWrap) Params.Style |= ES_AUTOHSCROLL;
 }

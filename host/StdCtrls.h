@@ -583,6 +583,7 @@ class TListBoxStrings : public TStrings {
     /// In a sorted list box the item goes to its place, whatever Index says.
     void Insert(int Index, const std::string& S) override;
     void InsertObject(int Index, const std::string& S, TObject* AObject) override;
+    int Add(const std::string& S) override { return AddObject(S, nullptr); }
     int AddObject(const std::string& S, TObject* AObject) override;
     void Delete(int Index) override;
     void Clear() override;
@@ -722,8 +723,10 @@ class TComboBoxStrings : public TStrings {
     void Put(int Index, const std::string& S) override;
     void PutObject(int Index, TObject* AObject) override;
     int Count() const override { return static_cast<int>(FItems.size()); }
+    /// In a sorted combo box the item goes to its place, whatever Index says.
     void Insert(int Index, const std::string& S) override;
     void InsertObject(int Index, const std::string& S, TObject* AObject) override;
+    int Add(const std::string& S) override { return AddObject(S, nullptr); }
     int AddObject(const std::string& S, TObject* AObject) override;
     void Delete(int Index) override;
     void Clear() override;
@@ -772,7 +775,9 @@ class TCustomCombo : public TCustomListControl {
     void SetDroppedDown(bool Value);
     int ItemHeight() const;
     void SetItemHeight(int Value);
-    bool ItemHeightStored() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+    bool ItemHeightStored() const {
+        return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable;
+    }
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int Value);
     int SelStart() const;
@@ -790,6 +795,8 @@ class TCustomCombo : public TCustomListControl {
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
 
+    /// Once the window exists, the height of a closed combo box is its field's, whatever is asked.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Dispatch(TMessage& Message) override;
 
 protected:
@@ -815,6 +822,9 @@ private:
     void UpdateStyle();
     intptr_t SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const;
     void FillWindow();
+    /// The field's height: a line of the font (or an owner-drawn row) and the frame.
+    int FixedHeight() const;
+    void ApplyFixedHeight();
 
     TComboBoxStrings* FItems;
     TCanvas* FCanvas;

@@ -10,8 +10,8 @@ ZK_ENUM_TYPEINFO(TListBoxStyle, "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVa
 ZK_ENUM_TYPEINFO(TComboBoxStyle, "csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed",
                  "csOwnerDrawVariable")
 ZK_ENUM_TYPEINFO(TOwnerDrawStateFlag, "odSelected", "odGrayed", "odDisabled", "odChecked",
-                 "odFocused", "odDefault", "odHotLight", "odInactive", "odNoAccel",
-                 "odNoFocusRect", "odReserved1", "odReserved2", "odComboBoxEdit")
+                 "odFocused", "odDefault", "odHotLight", "odInactive", "odNoAccel", "odNoFocusRect",
+                 "odReserved1", "odReserved2", "odComboBoxEdit")
 ZK_SET_TYPEINFO(TOwnerDrawState, TOwnerDrawStateFlag)
 
 const TTypeInfo* TypeInfoFor(const TDrawItemEvent*) {
@@ -76,8 +76,7 @@ void PublishEditCommon(TPublisher& p) {
            &TCustomEdit::SetBorderStyle)
         .Default(bsSingle);
     p.Prop("Ctl3D", &TCustomEdit::Ctl3D, &TCustomEdit::SetCtl3D).Default(1);
-    p.Prop("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection)
-        .Default(1);
+    p.Prop("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(1);
     p.Prop("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
     p.Prop("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(0);
     p.Prop("OnChange", &TCustomEdit::OnChange, &TCustomEdit::OnChange);
@@ -168,9 +167,9 @@ ZK_IMPLEMENT_CLASS(TComboBox, TCustomComboBox, PublishComboBox)
 namespace {
 // The stream reader finds the standard controls by name.
 const bool gStdControlsRegistered = [] {
-    RegisterClasses({TButton::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TLabel::StaticClass(), TEdit::StaticClass(),
-                     TMemo::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass()});
+    RegisterClasses({TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(),
+                     TLabel::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(),
+                     TListBox::StaticClass(), TComboBox::StaticClass()});
     return true;
 }();
 } // namespace

@@ -587,8 +587,8 @@ TPropInfo& TPublisher::Add(const char* name, const TTypeInfo* type) {
 }
 
 TPublisher& TPublisher::Redeclare(const char* name) {
-    const TPropInfo* inherited = FClass->ClassParent() ? GetPropInfo(FClass->ClassParent(), name)
-                                                       : nullptr;
+    const TPropInfo* inherited =
+        FClass->ClassParent() ? GetPropInfo(FClass->ClassParent(), name) : nullptr;
     if (!inherited) UnknownProperty(name);
     TPropInfo& p = FProps.emplace_back(*inherited);
     p.DeclaringClass = FClass;

@@ -135,8 +135,8 @@ protected:
         option.currentText.clear();
         option.currentIcon = QIcon();
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        const QRect field =
-            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
         uint32_t state = ODS_COMBOBOXEDIT;
         if (hasFocus() && !Dropped()) state |= ODS_SELECTED | ODS_FOCUS;
         if (!isEnabled()) state |= ODS_DISABLED;
@@ -247,10 +247,12 @@ bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_
         return true;
     case CB_GETEDITSEL: {
         QLineEdit* edit = combo->lineEdit();
-        const int start = !edit ? 0 : edit->hasSelectedText() ? edit->selectionStart()
-                                                               : edit->cursorPosition();
-        const int end = !edit ? 0 : edit->hasSelectedText() ? edit->selectionEnd()
-                                                             : edit->cursorPosition();
+        const int start = !edit                     ? 0
+                          : edit->hasSelectedText() ? edit->selectionStart()
+                                                    : edit->cursorPosition();
+        const int end = !edit                     ? 0
+                        : edit->hasSelectedText() ? edit->selectionEnd()
+                                                  : edit->cursorPosition();
         if (wp) *reinterpret_cast<int*>(wp) = start;
         if (lp) *reinterpret_cast<int*>(lp) = end;
         result = MakeLong(start, end);
@@ -272,8 +274,8 @@ bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_
         return true;
     }
     case EM_GETSELTEXT: {
-        const QByteArray text = combo->lineEdit() ? combo->lineEdit()->selectedText().toUtf8()
-                                                  : QByteArray();
+        const QByteArray text =
+            combo->lineEdit() ? combo->lineEdit()->selectedText().toUtf8() : QByteArray();
         if (lp) {
             std::memcpy(reinterpret_cast<char*>(lp), text.constData(),
                         static_cast<size_t>(text.size()));
@@ -305,10 +307,10 @@ void SetComboText(QWidget* w, const QString& text) {
 }
 
 const bool gComboBoxClassRegistered = [] {
-    RegisterWindowClass({"COMBOBOX", [](QWidget* parent) { return new TComboBoxWidget(parent); },
-                         SetComboText,
-                         [](const QWidget* w) { return static_cast<const QComboBox*>(w)->currentText(); },
-                         ComboBoxMessage});
+    RegisterWindowClass(
+        {"COMBOBOX", [](QWidget* parent) { return new TComboBoxWidget(parent); }, SetComboText,
+         [](const QWidget* w) { return static_cast<const QComboBox*>(w)->currentText(); },
+         ComboBoxMessage});
     return true;
 }();
 } // namespace

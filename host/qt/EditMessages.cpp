@@ -21,7 +21,8 @@ bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lP
         return true;
     case EM_GETSELTEXT: {
         const QByteArray text =
-            ops.EditText().mid(ops.SelectionStart(), ops.SelectionEnd() - ops.SelectionStart())
+            ops.EditText()
+                .mid(ops.SelectionStart(), ops.SelectionEnd() - ops.SelectionStart())
                 .toUtf8();
         if (lParam) {
             std::memcpy(reinterpret_cast<char*>(lParam), text.constData(),

@@ -148,13 +148,13 @@ bool EditMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& r
 }
 
 const bool gEditClassRegistered = [] {
-    RegisterWindowClass(
-        {"EDIT", [](QWidget* parent) { return new TLineEditWidget(parent); },
-         [](QWidget* w, const QString& text) {
-             auto* edit = static_cast<TLineEditWidget*>(w);
-             edit->setText(edit->Convert(text));
-         },
-         [](const QWidget* w) { return static_cast<const QLineEdit*>(w)->text(); }, EditMessage});
+    RegisterWindowClass({"EDIT", [](QWidget* parent) { return new TLineEditWidget(parent); },
+                         [](QWidget* w, const QString& text) {
+                             auto* edit = static_cast<TLineEditWidget*>(w);
+                             edit->setText(edit->Convert(text));
+                         },
+                         [](const QWidget* w) { return static_cast<const QLineEdit*>(w)->text(); },
+                         EditMessage});
     return true;
 }();
 } // namespace

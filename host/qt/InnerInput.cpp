@@ -54,8 +54,8 @@ bool TInnerInput::Route(QEvent* event) {
         // The inner widget that took the press keeps the mouse until the last button is up,
         // as Qt's own implicit grab would.
         QWidget* target = nullptr;
-        if (!press && FGrab && (me->buttons() != Qt::NoButton ||
-                                event->type() == QEvent::MouseButtonRelease))
+        if (!press && FGrab &&
+            (me->buttons() != Qt::NoButton || event->type() == QEvent::MouseButtonRelease))
             target = FGrab;
         else
             target = InnerAt(me->position().toPoint());

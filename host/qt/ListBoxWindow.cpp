@@ -122,8 +122,7 @@ private:
         bool pressOnItem = false;
         if (e->type() == QEvent::MouseButtonPress) {
             auto* me = static_cast<QMouseEvent*>(e);
-            pressOnItem =
-                me->button() == Qt::LeftButton && RowAt(me->position().toPoint()) >= 0;
+            pressOnItem = me->button() == Qt::LeftButton && RowAt(me->position().toPoint()) >= 0;
         }
         if (e->type() == QEvent::KeyPress || !FInner.Route(e)) handled = QListWidget::event(e);
         FInInput = false;

@@ -124,7 +124,9 @@ bool MemoMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& r
 const bool gMemoClassRegistered = [] {
     RegisterWindowClass(
         {"MEMO", [](QWidget* parent) { return new TMemoWidget(parent); },
-         [](QWidget* w, const QString& text) { static_cast<QPlainTextEdit*>(w)->setPlainText(text); },
+         [](QWidget* w, const QString& text) {
+             static_cast<QPlainTextEdit*>(w)->setPlainText(text);
+         },
          [](const QWidget* w) { return static_cast<const QPlainTextEdit*>(w)->toPlainText(); },
          MemoMessage});
     return true;

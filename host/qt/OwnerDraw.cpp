@@ -24,8 +24,8 @@ void DrawOwnerItem(QWidget* owner, QPainter* painter, const QRect& target, const
     item.itemState = state;
     item.hwndItem = wnd;
     item.hDC = dc;
-    item.rcItem = Rect(rect.left(), rect.top(), rect.left() + rect.width(),
-                       rect.top() + rect.height());
+    item.rcItem =
+        Rect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
     item.itemData = data;
     DeliverMessage(wnd, CN_DRAWITEM, 0, reinterpret_cast<intptr_t>(&item));
     DestroyDeviceContext(dc);

@@ -12,8 +12,8 @@ struct TControlCase {
 
 // The platform's sizes of a control dropped on a form.
 const TControlCase Cases[] = {
-    {"TButton", 75, 25},   {"TCheckBox", 97, 17}, {"TRadioButton", 113, 17}, {"TLabel", 65, 17},
-    {"TEdit", 121, 21},    {"TMemo", 185, 89},    {"TListBox", 121, 97},     {"TComboBox", 145, 21},
+    {"TButton", 75, 25}, {"TCheckBox", 97, 17}, {"TRadioButton", 113, 17}, {"TLabel", 65, 17},
+    {"TEdit", 121, 21},  {"TMemo", 185, 89},    {"TListBox", 121, 97},     {"TComboBox", 145, 21},
 };
 
 class StdControlsTest : public StdTest {};
@@ -89,9 +89,9 @@ TEST_F(StdControlsTest, PublishedPropertiesReadAndWriteThroughTypeInformation) {
 }
 
 TEST_F(StdControlsTest, InheritedPropertiesArePublishedWithThePlatformsNames) {
-    const char* inherited[] = {"Name", "Left",    "Top",      "Width", "Height", "Color",
-                               "Font", "Visible", "Enabled",  "Align", "Cursor", "Hint",
-                               "ShowHint", "Tag", "OnClick", "OnMouseDown"};
+    const char* inherited[] = {"Name",     "Left",    "Top",     "Width",      "Height", "Color",
+                               "Font",     "Visible", "Enabled", "Align",      "Cursor", "Hint",
+                               "ShowHint", "Tag",     "OnClick", "OnMouseDown"};
     for (const TControlCase& c : Cases) {
         for (const char* name : inherited)
             EXPECT_TRUE(GetPropInfo(FindClass(c.ClassName), name)) << c.ClassName << "." << name;
@@ -122,7 +122,8 @@ TEST_F(StdControlsTest, AFreshControlStoresNoneOfItsDefaults) {
         }
         // Captions and texts are always written, as the platform writes them.
         std::erase_if(stored, [](const std::string& n) { return n == "Caption" || n == "Text"; });
-        EXPECT_TRUE(stored.empty()) << c.ClassName << " stores " << ::testing::PrintToString(stored);
+        EXPECT_TRUE(stored.empty())
+            << c.ClassName << " stores " << ::testing::PrintToString(stored);
         control->Free();
     }
 }
@@ -169,4 +170,64 @@ TEST_F(StdControlsTest, EachClassIsInertWhenAHookSwallowsItsInputAndReactsWithou
     }
 }
 
+} // namespace
+
+namespace {
+TEST_F(StdControlsTest, ScreenshotOfEachStandardControlWithChineseCaptions) {
+    Form->SetCaption("标准控件");
+    Form->SetBounds(100, 100, 420, 330);
+    auto* label = Make<TLabel>(12, 12);
+    label->SetCaption("姓名(&N)：");
+    auto* edit = Make<TEdit>(90, 8);
+    edit->SetTextProp("张三");
+    label->SetFocusControl(edit);
+    auto* button = Make<TButton>(230, 8);
+    button->SetCaption("确定");
+    button->SetDefault(true);
+    auto* cancel = Make<TButton>(315, 8);
+    cancel->SetCaption("取消");
+    auto* check = Make<TCheckBox>(12, 44);
+    check->SetCaption("自动保存");
+    check->SetChecked(true);
+    auto* gray = Make<TCheckBox>(120, 44);
+    gray->SetCaption("部分选中");
+    gray->SetAllowGrayed(true);
+    gray->SetState(cbGrayed);
+    auto* radio = Make<TRadioButton>(230, 44);
+    radio->SetCaption("单选按钮");
+    radio->SetChecked(true);
+    auto* memo = Make<TMemo>(12, 72);
+    memo->Lines()->SetText("第一行文字\n第二行文字\nThird line");
+    memo->SetScrollBars(ssVertical);
+    auto* list = Make<TListBox>(210, 72);
+    list->SetBounds(210, 72, 190, 89);
+    list->Items()->SetCommaText("北京,上海,广州,深圳");
+    list->SetItemIndex(1);
+    auto* combo = Make<TComboBox>(12, 176);
+    combo->Items()->SetCommaText("红色,绿色,蓝色");
+    combo->SetItemIndex(0);
+    auto* drawn = Make<TComboBox>(210, 176);
+    drawn->SetBounds(210, 176, 190, 22);
+    drawn->SetStyle(csOwnerDrawFixed);
+    drawn->Items()->SetCommaText("clRed,clGreen,clBlue");
+    drawn->SetItemIndex(2);
+    drawn->OnDrawItem = [drawn](TWinControl*, int index, TRect rect, TOwnerDrawState) {
+        static const TColor colors[] = {clRed, clGreen, clBlue};
+        TCanvas* canvas = drawn->Canvas();
+        canvas->FillRect(rect);
+        canvas->Brush()->SetColor(colors[index]);
+        canvas->Rectangle(rect.Left + 2, rect.Top + 2, rect.Left + 30, rect.Bottom - 2);
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->TextOut(rect.Left + 36, rect.Top + 2, drawn->Items()->Strings(index));
+    };
+    auto* wrapped = Make<TLabel>(12, 210);
+    wrapped->SetWordWrap(true);
+    wrapped->SetWidth(380);
+    wrapped->SetCaption(
+        "这是一个自动换行的标签：当文字超过宽度时，标签会按行折下来，高度随之增加。");
+    Process();
+    const QImage image = WidgetOf(Form->Handle())->grab().toImage();
+    ASSERT_TRUE(image.save("std_controls.png"));
+    EXPECT_GT(wrapped->Height(), label->Height());
+}
 } // namespace

@@ -22,7 +22,8 @@ SwallowInput::~SwallowInput() {
 TSnapshot SnapshotOf(TControl* control) {
     std::string s = "text=" + control->Caption();
     if (auto* box = Cast<TCheckBox>(control)) s += " state=" + std::to_string(box->State());
-    if (auto* radio = Cast<TRadioButton>(control)) s += " checked=" + std::to_string(radio->Checked());
+    if (auto* radio = Cast<TRadioButton>(control))
+        s += " checked=" + std::to_string(radio->Checked());
     if (auto* list = Cast<TCustomListControl>(control))
         s += " index=" + std::to_string(list->ItemIndex());
     if (auto* combo = Cast<TComboBox>(control))
