@@ -179,6 +179,23 @@ TEST_F(ListBoxTest, OwnerDrawnRowsAreDrawnByOnDrawItemOnTheCanvas) {
         EXPECT_EQ(state.Contains(odSelected), index == 2) << index;
 }
 
+TEST_F(ListBoxTest, VariableRowsTakeTheHeightsOnMeasureItemGivesAndScrollByTopIndex) {
+    auto* box = Make<TListBox>(10, 10);
+    box->SetStyle(lbOwnerDrawVariable);
+    box->OnMeasureItem = [](TWinControl*, int index, int& height) {
+        height = 10 + 10 * (index % 3);
+    };
+    for (int i = 0; i < 12; ++i)
+        box->Items()->Add(std::to_string(i));
+    Process();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(box->ItemRect(i).Height(), 10 + 10 * i) << i;
+    EXPECT_EQ(box->ItemRect(1).Top, box->ItemRect(0).Bottom);
+    box->SetTopIndex(4);
+    EXPECT_EQ(box->TopIndex(), 4);
+    EXPECT_EQ(box->ItemAtPos({10, 3}, true), 4);
+}
+
 TEST_F(ListBoxTest, ItemsAndSelectionOutliveTheWindow) {
     auto* box = new TListBox(Form);
     EXPECT_GT(box->Canvas()->TextWidth("中文"), 0);
