@@ -21,22 +21,10 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
 /// Horizontal placement of text in its box.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+/// Which scroll bars a control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 /// The side a check box shows its caption on: TAlignment without taCenter (type TLeftRight).
 using TLeftRight = TAlignment;
-
-/// What a modal form answers: the button that closed it (mrNone keeps it open).
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = 1;
-inline constexpr TModalResult mrCancel = 2;
-inline constexpr TModalResult mrAbort = 3;
-inline constexpr TModalResult mrRetry = 4;
-inline constexpr TModalResult mrIgnore = 5;
-inline constexpr TModalResult mrYes = 6;
-inline constexpr TModalResult mrNo = 7;
-inline constexpr TModalResult mrAll = 8;
-inline constexpr TModalResult mrNoToAll = 9;
-inline constexpr TModalResult mrYesToAll = 10;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -103,6 +91,20 @@ inline constexpr TCursor crSize = crSizeAll;
 
 using TCaption = std::string;
 
+/// What a modal form or dialog answers: which button closed it.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+
 using TMouseEvent =
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -111,6 +113,7 @@ using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 
 ZK_DECLARE_TYPEINFO(TAlign)
 ZK_DECLARE_TYPEINFO(TAlignment)
+ZK_DECLARE_TYPEINFO(TScrollStyle)
 namespace TypeInfos {
 /// taLeftJustify..taRightJustify, the type of a check box's Alignment.
 const TTypeInfo* TLeftRight();

@@ -5,12 +5,21 @@
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+ZK_ENUM_TYPEINFO(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
 ZK_SET_TYPEINFO(TShiftState, TShiftStateFlag)
 ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                  "bsSizeToolWin")
+const TTypeInfo* TypeInfos::TBorderStyle() {
+    static const TTypeInfo* info = [] {
+        auto* t = const_cast<TTypeInfo*>(MakeEnumTypeInfo("TBorderStyle", {"bsNone", "bsSingle"}));
+        t->Data.BaseType = TypeInfoOf<TFormBorderStyle>();
+        return t;
+    }();
+    return info;
+}
 ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
@@ -20,10 +29,6 @@ namespace TypeInfos {
 const TTypeInfo* TLeftRight() {
     static const TTypeInfo* info =
         MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
-    return info;
-}
-const TTypeInfo* TBorderStyle() {
-    static const TTypeInfo* info = MakeEnumTypeInfo("TBorderStyle", {"bsNone", "bsSingle"});
     return info;
 }
 const TTypeInfo* TModalResult() {

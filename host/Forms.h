@@ -28,7 +28,7 @@ using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 ZK_DECLARE_TYPEINFO(TFormBorderStyle)
 namespace TypeInfos {
-/// bsNone..bsSingle: the type of a control's BorderStyle (a form's is TFormBorderStyle).
+/// The border style of controls: the subrange bsNone..bsSingle of TFormBorderStyle.
 const TTypeInfo* TBorderStyle();
 } // namespace TypeInfos
 ZK_DECLARE_TYPEINFO(TFormStyle)

@@ -36,10 +36,11 @@ void TMetaClass::EnsurePublished() const {
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
+        // A property a descendant publishes again (with another default, say) takes the
+        // ancestor's place, so that lists and streams see it once.
         for (auto& p : FOwnProps) {
-            // A redeclared property takes the place of the ancestor's.
-            auto same = std::find_if(FAllProps.begin(), FAllProps.end(), [&p](const TPropInfo* a) {
-                return SameText(a->Name, p.Name);
+            auto same = std::find_if(FAllProps.begin(), FAllProps.end(), [&p](const TPropInfo* q) {
+                return SameText(q->Name, p.Name);
             });
             if (same != FAllProps.end())
                 *same = &p;

@@ -188,7 +188,6 @@ struct TMeasureItemStruct {
 
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
@@ -216,7 +215,6 @@ using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Heig
 
 ZK_DECLARE_TYPEINFO(TTextLayout)
 ZK_DECLARE_TYPEINFO(TEditCharCase)
-ZK_DECLARE_TYPEINFO(TScrollStyle)
 ZK_DECLARE_TYPEINFO(TCheckBoxState)
 ZK_DECLARE_TYPEINFO(TListBoxStyle)
 ZK_DECLARE_TYPEINFO(TComboBoxStyle)
