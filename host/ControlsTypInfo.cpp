@@ -44,11 +44,6 @@ const TTypeInfo* TModalResult() {
 }
 } // namespace TypeInfos
 
-#define ZK_METHOD_TYPEINFO(T)                                                                      \
-    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
-        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
-        return info;                                                                               \
-    }
 ZK_METHOD_TYPEINFO(TMouseEvent)
 ZK_METHOD_TYPEINFO(TMouseMoveEvent)
 ZK_METHOD_TYPEINFO(TKeyEvent)

@@ -13,14 +13,8 @@ ZK_ENUM_TYPEINFO(TOwnerDrawStateFlag, "odSelected", "odGrayed", "odDisabled", "o
                  "odReserved1", "odReserved2", "odComboBoxEdit")
 ZK_SET_TYPEINFO(TOwnerDrawState, TOwnerDrawStateFlag)
 
-const TTypeInfo* TypeInfoFor(const TDrawItemEvent*) {
-    static const TTypeInfo* info = MakeTypeInfo(tkMethod, "TDrawItemEvent");
-    return info;
-}
-const TTypeInfo* TypeInfoFor(const TMeasureItemEvent*) {
-    static const TTypeInfo* info = MakeTypeInfo(tkMethod, "TMeasureItemEvent");
-    return info;
-}
+ZK_METHOD_TYPEINFO(TDrawItemEvent)
+ZK_METHOD_TYPEINFO(TMeasureItemEvent)
 
 namespace {
 /// Controls that take the focus by Tab: the window colour, and a tab stop by default.
