@@ -4,16 +4,45 @@
 #include "Forms.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
+ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+ZK_ENUM_TYPEINFO(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
 ZK_SET_TYPEINFO(TShiftState, TShiftStateFlag)
 ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                  "bsSizeToolWin")
+const TTypeInfo* TypeInfos::TBorderStyle() {
+    static const TTypeInfo* info = [] {
+        auto* t = const_cast<TTypeInfo*>(MakeEnumTypeInfo("TBorderStyle", {"bsNone", "bsSingle"}));
+        t->Data.BaseType = TypeInfoOf<TFormBorderStyle>();
+        return t;
+    }();
+    return info;
+}
 ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
+
+namespace TypeInfos {
+const TTypeInfo* TLeftRight() {
+    static const TTypeInfo* info =
+        MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
+    return info;
+}
+const TTypeInfo* TModalResult() {
+    static const TTypeInfo info = [] {
+        TTypeInfo t;
+        t.Kind = tkInteger;
+        t.Name = "TModalResult";
+        t.Data.MinValue = INT32_MIN;
+        t.Data.MaxValue = INT32_MAX;
+        return t;
+    }();
+    return &info;
+}
+} // namespace TypeInfos
 
 ZK_METHOD_TYPEINFO(TMouseEvent)
 ZK_METHOD_TYPEINFO(TMouseMoveEvent)

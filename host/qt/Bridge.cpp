@@ -587,6 +587,10 @@ bool PostMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {
 intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr_t lp) {
     QWidget* w = rec->Widget;
     if (!w) return 0;
+    if (rec->Class && rec->Class->Message) {
+        intptr_t result = 0;
+        if (rec->Class->Message(w, msg, wp, lp, result)) return result;
+    }
     if (IsMouseMessage(msg)) return DefaultMouse(rec, wnd, msg, wp, lp);
     switch (msg) {
     case WM_KEYDOWN:
