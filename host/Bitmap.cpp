@@ -131,8 +131,10 @@ TBitmap::~TBitmap() {
 }
 
 HBITMAP TBitmap::Handle() const {
-    if (!LiveObject(FHandle, TGdiKind::Bitmap))
+    if (!LiveObject(FHandle, TGdiKind::Bitmap)) {
         FHandle = CreateBitmapObject(QImage(), Monochrome());
+        SetObjectOwner(FHandle, &FHandle);
+    }
     return FHandle;
 }
 
@@ -158,6 +160,7 @@ void TBitmap::SetHandle(HBITMAP value) {
     if (FCanvas && FCanvas->HandleAllocated()) SelectObject(FCanvas->Handle(), value);
     if (FHandle) DeleteObject(FHandle);
     FHandle = value;
+    SetObjectOwner(FHandle, &FHandle);
     FPixelFormat = value->Monochrome ? pf1bit : pfDevice;
     Changed();
 }
@@ -165,7 +168,9 @@ void TBitmap::SetHandle(HBITMAP value) {
 HBITMAP TBitmap::ReleaseHandle() {
     HBITMAP h = Handle();
     Flush();
+    SetObjectOwner(h, nullptr);
     FHandle = CreateBitmapObject(h->Image, h->Monochrome);
+    SetObjectOwner(FHandle, &FHandle);
     if (FCanvas && FCanvas->HandleAllocated()) SelectObject(FCanvas->Handle(), FHandle);
     return h;
 }

@@ -133,6 +133,7 @@ HFONT TFont::Handle() const {
     if (!FHandle) {
         const LOGFONT lf = LogFontOf(*this);
         FHandle = CreateFontIndirect(&lf);
+        SetObjectOwner(FHandle, &FHandle);
     }
     return FHandle;
 }
@@ -152,7 +153,10 @@ void TFont::SetHandle(HFONT value) {
     FPitch = (lf.lfPitchAndFamily & 3) == FIXED_PITCH      ? fpFixed
              : (lf.lfPitchAndFamily & 3) == VARIABLE_PITCH ? fpVariable
                                                            : fpDefault;
-    if (!value->Stock) FHandle = value;
+    if (!value->Stock) {
+        FHandle = value;
+        SetObjectOwner(FHandle, &FHandle);
+    }
     Changed();
 }
 

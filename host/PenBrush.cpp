@@ -90,6 +90,7 @@ HPEN TPen::Handle() const {
         static const int styles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
                                      PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
         FHandle = CreatePen(styles[FStyle], FWidth, COLORREF(ColorToRGB(FColor)));
+        SetObjectOwner(FHandle, &FHandle);
     }
     return FHandle;
 }
@@ -125,6 +126,7 @@ void TPen::SetHandle(HPEN value) {
     }
     // A stock pen is borrowed (Handle makes an equal one); any other is the pen's own now.
     FHandle = value->Stock ? nullptr : value;
+    SetObjectOwner(FHandle, &FHandle);
     Changed();
 }
 
@@ -182,6 +184,7 @@ HBRUSH TBrush::Handle() const {
             break;
         }
         FHandle = CreateBrushIndirect(&lb);
+        SetObjectOwner(FHandle, &FHandle);
     }
     return FHandle;
 }
@@ -195,5 +198,6 @@ void TBrush::SetHandle(HBRUSH value) {
              : lb.lbStyle == BS_HATCHED ? TBrushStyle(bsHorizontal + int(lb.lbHatch))
                                         : bsSolid;
     FHandle = value->Stock ? nullptr : value;
+    SetObjectOwner(FHandle, &FHandle);
     Changed();
 }

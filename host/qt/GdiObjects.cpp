@@ -77,6 +77,10 @@ bool IsLiveObject(HGDIOBJ obj) {
     return obj && LiveObjects().count(obj);
 }
 
+void SetObjectOwner(HGDIOBJ obj, HGDIOBJ* slot) {
+    if (IsLiveObject(obj) && !obj->Stock) obj->OwnerSlot = slot;
+}
+
 HBITMAP CreateBitmapObject(const QImage& image, bool monochrome) {
     TGdiObjectRec* rec = NewObject(TGdiKind::Bitmap);
     rec->Image = image;
@@ -356,6 +360,7 @@ BOOL DeleteObject(HGDIOBJ obj) {
     if (!obj || !LiveObjects().count(obj) || obj->Stock) return false;
     // Whatever still has it selected falls back to the defaults rather than dangling.
     DeselectEverywhere(obj);
+    if (obj->OwnerSlot && *obj->OwnerSlot == obj) *obj->OwnerSlot = nullptr;
     LiveObjects().erase(obj);
     delete obj;
     return true;

@@ -28,6 +28,9 @@ enum class TGdiKind { Pen, Brush, Font, Bitmap, Region };
 struct TGdiObjectRec {
     TGdiKind Kind = TGdiKind::Region;
     bool Stock = false;
+    /// The field of the pen, brush, font or bitmap that owns the object; cleared when
+    /// someone else deletes it, so that the owner is never left with a dangling handle.
+    HGDIOBJ* OwnerSlot = nullptr;
     // Pen: the style word of CreatePen/ExtCreatePen and the user dash pattern.
     DWORD PenStyle = PS_SOLID;
     int PenWidth = 1;
@@ -95,6 +98,8 @@ QBrush ToQBrush(const TGdiObjectRec* brush);
 /// The record behind a handle when it is a live object of that kind, else null.
 TGdiObjectRec* LiveObject(HGDIOBJ obj, TGdiKind kind);
 bool IsLiveObject(HGDIOBJ obj);
+/// Records slot as the owner's field holding obj (null slot: no owner any more).
+void SetObjectOwner(HGDIOBJ obj, HGDIOBJ* slot);
 bool IsLiveDC(HDC dc);
 /// Replaces obj by the default object in every context that has it selected.
 void DeselectEverywhere(HGDIOBJ obj);

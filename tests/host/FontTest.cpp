@@ -178,6 +178,14 @@ TEST(Pen_Handle, AdoptsAnExtendedPenWithItsDashPattern) {
     // The pen owns it now: a change deletes it, and deleting it again is refused.
     pen.SetColor(clRed);
     EXPECT_FALSE(DeleteObject(h));
+
+    // Code that deletes the handle it gave away leaves the pen whole.
+    HPEN given = ExtCreatePen(0x11207, 1, &lb, 2, dashes);
+    pen.SetHandle(given);
+    EXPECT_TRUE(DeleteObject(given));
+    EXTLOGPEN lp;
+    EXPECT_TRUE(GetObject(pen.Handle(), &lp)) << "a fresh pen object";
+    EXPECT_EQ(lp.elpColor, RGB(128, 128, 128));
 }
 
 } // namespace
