@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Filer.h"
+
 namespace {
 void PublishComponent(TPublisher& p) {
     // The name travels in a component record's header, not as a property.
@@ -205,6 +207,27 @@ void TComponent::SetReading(bool value) {
     else
         FComponentState.Exclude(csReading);
 }
+
+void TComponent::SetWriting(bool value) {
+    if (value) FComponentState.Include(csWriting);
+    else FComponentState.Exclude(csWriting);
+}
+
+void TComponent::SetInline(bool value) {
+    if (value) FComponentState.Include(csInline);
+    else FComponentState.Exclude(csInline);
+}
+
+void TComponent::GetChildren(const TGetChildProc& Proc, TComponent* Root) { (void)Proc, (void)Root; }
+
+TComponent* TComponent::GetChildOwner() {
+    // An embedded sub-root owns what its record holds.
+    return FComponentState.Contains(csInline) ? this : nullptr;
+}
+
+void TComponent::ReadState(TReader* Reader) { Reader->ReadData(this); }
+
+void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 
 std::string TComponent::GetNamePath() const {
     return FName.empty() ? ClassName() : FName;

@@ -2,6 +2,7 @@
 // Persistent objects and components: ownership, names, state and free-notification.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,12 @@
 #include "TypInfo.h"
 
 class TFiler;
+class TReader;
+class TWriter;
+class TComponent;
+
+/// Receives, one by one, the children a component lists for streaming.
+using TGetChildProc = std::function<void(TComponent* Child)>;
 
 /// An object whose published state can be assigned from another and streamed.
 class TPersistent : public TObject {
@@ -79,6 +86,27 @@ class TComponent : public TPersistent {
 
     void SetLoading(bool value);
     void SetReading(bool value);
+    void SetWriting(bool value);
+    void SetInline(bool value);
+
+    // Streaming hooks; controls and forms override them to stream their parent-child tree.
+    /// Lists, through Proc, the components written inside this one's record; Root is the
+    /// root being written. Nothing by default.
+    virtual void GetChildren(const TGetChildProc& Proc, TComponent* Root);
+    /// Owner of the components read inside this record; null means the root being read.
+    virtual TComponent* GetChildOwner();
+    /// Parent given to the components read inside this record.
+    virtual TComponent* GetChildParent() { return this; }
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    /// Called by the reader with the component whose record contains this one's.
+    virtual void SetParentComponent(TComponent* Value) { (void)Value; }
+    /// Moves Child to position Order among this component's streamed children.
+    virtual void SetChildOrder(TComponent* Child, int Order) { (void)Child, (void)Order; }
+    /// Reads this component's record body (properties and children).
+    virtual void ReadState(TReader* Reader);
+    /// Writes this component's record.
+    virtual void WriteState(TWriter* Writer);
 
 protected:
     virtual void ValidateRename(TComponent* AComponent, const std::string& curName,

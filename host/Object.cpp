@@ -31,7 +31,7 @@ void TMetaClass::EnsurePublished() const {
     // refer to each other's types never initialise one another recursively.
     std::call_once(FPublished, [this] {
         if (FPublish) {
-            TPublisher publisher(this, FOwnProps);
+            TPublisher publisher(this, FOwnProps, &FOwnMethods);
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
@@ -50,6 +50,15 @@ const std::vector<const TPropInfo*>& TMetaClass::PropList() const {
 const std::vector<TPropInfo>& TMetaClass::OwnProps() const {
     EnsurePublished();
     return FOwnProps;
+}
+
+const TMethodInfo* TMetaClass::MethodAddress(const std::string& name) const {
+    for (TClass c = this; c; c = c->FParent) {
+        c->EnsurePublished();
+        for (const TMethodInfo& m : c->FOwnMethods)
+            if (SameText(m.Name, name)) return &m;
+    }
+    return nullptr;
 }
 
 TClass TObject::StaticClass() {

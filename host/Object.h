@@ -16,6 +16,7 @@ class TComponent;
 class TMetaClass;
 struct TTypeInfo;
 struct TPropInfo;
+struct TMethodInfo;
 class TPublisher;
 
 /// A class reference: the framework's "class of TObject".
@@ -45,6 +46,8 @@ public:
     const std::vector<const TPropInfo*>& PropList() const;
     /// Properties declared by this class itself.
     const std::vector<TPropInfo>& OwnProps() const;
+    /// The published method of that name (any letter case) of this class or an ancestor.
+    const TMethodInfo* MethodAddress(const std::string& name) const;
 
 private:
     void EnsurePublished() const;
@@ -57,6 +60,7 @@ private:
     mutable std::once_flag FPublished;
     mutable std::vector<TPropInfo> FOwnProps;
     mutable std::vector<const TPropInfo*> FAllProps;
+    mutable std::vector<TMethodInfo> FOwnMethods;
 };
 
 /// Root of the class tree: class identity, and the Free / BeforeDestruction protocol.

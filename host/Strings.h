@@ -69,6 +69,9 @@ class TStrings : public TPersistent {
     void Assign(TPersistent* Source) override;
     /// Same count and the same strings, letter case included.
     bool Equals(const TStrings* Strings) const;
+    /// Streams the items as the defined property "Strings", a list of string values
+    /// (StringsStreaming.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     /// Batches changes: a descendant reports one change for the whole batch.
     void BeginUpdate();

@@ -80,6 +80,13 @@ struct TPropInfo {
 
 using TPropList = std::vector<const TPropInfo*>;
 
+/// A published method: handlers that streams bind to event properties by name.
+struct TMethodInfo {
+    std::string Name;
+    /// Makes the event value that calls this method on instance.
+    std::function<TMethod(TObject* instance)> Bind;
+};
+
 // ---- Type information of the built-in and framework types ---------------------------------
 
 const TTypeInfo* TypeInfoFor(const int32_t*);
@@ -237,7 +244,9 @@ template <class S> struct IsEvent<TEvent<S>> : std::true_type {};
 /// Builds a class's published property list; the chained calls set default and storage.
 class TPublisher {
 public:
-    TPublisher(TClass cls, std::vector<TPropInfo>& props) : FClass(cls), FProps(props) {}
+    TPublisher(TClass cls, std::vector<TPropInfo>& props,
+               std::vector<TMethodInfo>* methods = nullptr)
+        : FClass(cls), FProps(props), FMethods(methods) {}
 
     /// Publishes a property read by `get` and written by `set` (member functions or a data
     /// member; set may be nullptr for a read-only property), typed after the getter.
@@ -259,10 +268,27 @@ public:
         return *this;
     }
 
+    /// Publishes a method as an event handler that streams can name (`Button1Click`).
+    template <class C, class R, class... A> TPublisher& Method(const char* name, R (C::*fn)(A...)) {
+        if (!FMethods) return *this;
+        std::string n = name;
+        FMethods->push_back({n, [n, fn](TObject* o) {
+                                 TMethod m;
+                                 m.Name = n;
+                                 m.Data = o;
+                                 C* self = static_cast<C*>(o);
+                                 m.Code = std::function<R(A...)>(
+                                     [self, fn](A... args) -> R { return (self->*fn)(args...); });
+                                 return m;
+                             }});
+        return *this;
+    }
+
 private:
     TPropInfo& Add(const char* name, const TTypeInfo* type);
     TClass FClass;
     std::vector<TPropInfo>& FProps;
+    std::vector<TMethodInfo>* FMethods;
 };
 
 template <class G, class S>

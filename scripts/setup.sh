@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev
+  fp-compiler
   fonts-noto-cjk
   xvfb xauth
 )

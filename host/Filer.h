@@ -1,0 +1,266 @@
+#pragma once
+// Component streaming: TFiler and its writer and reader of the binary component stream.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Component.h"
+#include "Extended.h"
+#include "ValueCodec.h"
+
+class TStream;
+class TFiler;
+class TReader;
+class TWriter;
+class TCollection;
+
+using TReaderProc = std::function<void(TReader*)>;
+using TWriterProc = std::function<void(TWriter*)>;
+using TStreamProc = std::function<void(TStream*)>;
+
+/// Maps the names of an integer type's well-known values (colour names, say) to numbers and
+/// back; each answers false when it does not know the value.
+using TIdentToInt = std::function<bool(const std::string& Ident, int32_t& Int)>;
+using TIntToIdent = std::function<bool(int32_t Int, std::string& Ident)>;
+void RegisterIntegerConsts(const TTypeInfo* IntegerType, TIdentToInt IdentToInt,
+                           TIntToIdent IntToIdent);
+void UnregisterIntegerConsts(const TTypeInfo* IntegerType);
+TIdentToInt FindIdentToInt(const TTypeInfo* IntegerType);
+TIntToIdent FindIntToIdent(const TTypeInfo* IntegerType);
+
+/// Lets streams find loaded roots (forms, data modules) by name, for references that leave
+/// the root being read and for the unique naming of a root read into a given instance.
+using TFindGlobalComponent = std::function<TComponent*(const std::string& Name)>;
+void RegisterFindGlobalComponentProc(void* Key, TFindGlobalComponent Proc);
+void UnregisterFindGlobalComponentProc(void* Key);
+TComponent* FindGlobalComponent(const std::string& Name);
+
+/// Common ground of the reader and the writer: the stream, a transfer buffer of the size
+/// given at creation, the root being streamed, and the defined-property protocol.
+class TFiler : public TObject {
+    ZK_CLASS(TFiler, TObject)
+    TFiler(TStream* Stream, int BufSize);
+    ~TFiler() override;
+
+    TStream* Stream() const { return FStream; }
+    TComponent* Root() const { return FRoot; }
+    virtual void SetRoot(TComponent* Value) { FRoot = Value; }
+    TComponent* LookupRoot() const { return FLookupRoot; }
+    /// The object whose stored values are compared against; streams written here have none.
+    TPersistent* Ancestor() const { return FAncestor; }
+    void SetAncestor(TPersistent* Value) { FAncestor = Value; }
+    /// When set, a component's children are neither written nor read (they are skipped).
+    bool IgnoreChildren() const { return FIgnoreChildren; }
+    void SetIgnoreChildren(bool Value) { FIgnoreChildren = Value; }
+
+    /// Declares a property stored by code: ReadData consumes exactly one value, WriteData
+    /// writes one, and HasData says whether there is anything to write.
+    virtual void DefineProperty(const std::string& Name, TReaderProc ReadData,
+                                TWriterProc WriteData, bool HasData) = 0;
+    /// Same for an opaque block of bytes, stored as vaBinary.
+    virtual void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData,
+                                      TStreamProc WriteData, bool HasData) = 0;
+    /// Writer: moves buffered bytes to the stream. Reader: gives back to the stream what was
+    /// buffered but not consumed, so that the stream stands right after the last value read.
+    virtual void FlushBuffer() = 0;
+
+protected:
+    TStream* FStream;
+    std::vector<unsigned char> FBuffer;
+    TComponent* FRoot = nullptr;
+    TComponent* FLookupRoot = nullptr;
+    TPersistent* FAncestor = nullptr;
+    bool FIgnoreChildren = false;
+};
+
+/// Writes components and values in the binary component stream format.
+class TWriter : public TFiler {
+    ZK_CLASS(TWriter, TFiler)
+    TWriter(TStream* Stream, int BufSize);
+    /// Flushes what is still buffered; errors at that point are lost, so call FlushBuffer.
+    ~TWriter() override;
+
+    /// The signature, then Root's record with its properties and, recursively, the children
+    /// that each component lists through GetChildren.
+    void WriteRootComponent(TComponent* Root);
+    /// One component record (the component's WriteState writes it).
+    void WriteComponent(TComponent* Component);
+    /// The record body used by TComponent::WriteState: header, properties, children.
+    void WriteData(TComponent* Instance);
+    void WriteSignature();
+
+    void WriteValue(TValueType Value);
+    void WriteInteger(int64_t Value);
+    void WriteFloat(double Value);
+    void WriteSingle(float Value);
+    /// A currency amount, stored as amount x 10000 in 64 bits.
+    void WriteCurrency(double Value);
+    void WriteDate(TDateTime Value);
+    void WriteBoolean(bool Value);
+    /// An identifier; nil, False, True and Null (any case) become their own codes.
+    void WriteIdent(const std::string& Ident);
+    /// Text: the plain 8-bit string when it is ASCII, the UTF-8 string type otherwise.
+    void WriteString(const std::string& Value);
+    /// A raw short string (names), no value code.
+    void WriteStr(const std::string& Value);
+    void WriteListBegin();
+    void WriteListEnd();
+    /// A set of the given set type as its member names.
+    void WriteSet(const TTypeInfo* SetType, uint64_t Value);
+    void WriteCollection(TCollection* Value);
+    void WriteBinary(const void* Data, int64_t Count);
+    void WriteVariant(const Variant& Value);
+    /// A property name, prefixed with the path of the nested object being written.
+    void WritePropName(const std::string& Name);
+    /// Every published, stored, non-default property, then the defined properties.
+    void WriteProperties(TPersistent* Instance);
+    void WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo);
+    /// Bytes written so far, buffered or not.
+    int64_t Position() const;
+
+    void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
+                        bool HasData) override;
+    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
+                              bool HasData) override;
+    void FlushBuffer() override;
+
+    void Write(const void* Data, int64_t Count);
+
+private:
+    void WriteBytes(const std::string& bytes) {
+        Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+    }
+    void WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropInfo);
+    /// The name path by which the reader finds Value again, or "" when it cannot.
+    std::string ComponentPath(TComponent* Value) const;
+
+    size_t FBufPos = 0;
+    int64_t FFlushed = 0;
+    std::string FPropPath;
+    int FNesting = 0;
+};
+
+/// Read-side error report: set Handled to continue with the next property or component.
+using TReaderError =
+    std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
+
+/// Reads the binary component stream. The input is untrusted: every length is checked
+/// against what the stream still holds, nesting is bounded, and a failed load frees what
+/// it built.
+class TReader : public TFiler {
+    ZK_CLASS(TReader, TFiler)
+    TReader(TStream* Stream, int BufSize);
+    /// Gives unread buffered bytes back to the stream.
+    ~TReader() override;
+
+    /// Deepest nesting of components, and of lists and collections inside one value.
+    static constexpr int MaxComponentDepth = 64;
+    static constexpr int MaxValueDepth = 64;
+
+    /// Reads a whole stream: into Root when given (its class name is not checked), else
+    /// into a new instance of the registered class the stream names. Returns the root.
+    TComponent* ReadRootComponent(TComponent* Root = nullptr);
+    /// Reads one component record owned by Owner() and parented to Parent(); with a
+    /// non-null Component the record's properties go into it instead of a new instance.
+    TComponent* ReadComponent(TComponent* Component);
+    /// The record body used by TComponent::ReadState: properties, then the children.
+    void ReadData(TComponent* Instance);
+    void ReadSignature();
+    /// Reads an optional prefix byte: its flags, and the child position it may carry (-1
+    /// without the child-position flag).
+    void ReadPrefix(uint8_t& Flags, int& ChildPos);
+
+    TValueType ReadValue();
+    TValueType NextValue();
+    bool EndOfList();
+    void ReadListBegin();
+    void ReadListEnd();
+    int32_t ReadInteger();
+    int64_t ReadInt64();
+    double ReadFloat();
+    bool ReadBoolean();
+    std::string ReadIdent();
+    /// Any string value as UTF-8 (8-bit strings that are not UTF-8 are read as GBK).
+    std::string ReadString();
+    /// A raw short string (names).
+    std::string ReadStr();
+    /// A set's member names, checked against the set type.
+    uint64_t ReadSet(const TTypeInfo* SetType);
+    void ReadCollection(TCollection* Collection);
+    Variant ReadVariant();
+    /// The bytes of a vaBinary value.
+    std::string ReadBinary();
+    /// The payload of a value whose code was just read, as raw bytes or code units.
+    std::string ReadRawString(TValueType Code);
+    std::u16string ReadRawWideString();
+    TExtended80 ReadRawExtended();
+    /// A u32 length, checked against the bytes that remain.
+    uint32_t ReadLength();
+
+    void ReadProperties(TPersistent* Instance);
+    void ReadProperty(TPersistent* Instance);
+    void SkipValue();
+    void SkipComponent(bool SkipHeader);
+
+    /// Offset of the next byte to be read, from the start of the stream.
+    int64_t Position() const;
+    void SetPosition(int64_t Value);
+    /// Bytes left between the position and the end of the stream.
+    int64_t Remaining() const;
+    void Read(void* Buffer, int64_t Count);
+
+    TComponent* Owner() const { return FOwner; }
+    void SetOwner(TComponent* Value) { FOwner = Value; }
+    TComponent* Parent() const { return FParent; }
+    void SetParent(TComponent* Value) { FParent = Value; }
+
+    void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
+                        bool HasData) override;
+    void DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
+                              bool HasData) override;
+    void FlushBuffer() override;
+
+    TReaderError OnError;
+
+private:
+    /// A reference property to set once the whole tree is read.
+    struct TFixup {
+        TPersistent* Instance;
+        const TPropInfo* PropInfo;
+        std::string Path;
+        TComponent* Component;  // the component whose record holds the property
+        TComponent* LookupRoot; // where the path starts: the root, or an embedded sub-root
+    };
+
+    bool FillBuffer();
+    void PropertyError(const std::string& message);
+    void ReadPropValue(TPersistent* Instance, const TPropInfo* PropInfo);
+    void ReadOrdinalValue(TPersistent* Instance, const TPropInfo* PropInfo);
+    void ReadObjectValue(TPersistent* Instance, const TPropInfo* PropInfo);
+    void ReadMethodValue(TPersistent* Instance, const TPropInfo* PropInfo);
+    TComponent* CreateComponent(const std::string& ClassName, const std::string& Name,
+                                uint8_t Flags);
+    bool HandleError(const std::string& message);
+    void ResolveFixups();
+    void DiscardComponent(TComponent* Component);
+    void FreeLoaded(bool freeRoot);
+    void SkipValueAt(int depth);
+    void SkipPropertyList(int depth);
+    void SkipComponentAt(bool skipHeader, int depth);
+
+    size_t FBufPos = 0;
+    size_t FBufEnd = 0;
+    TComponent* FOwner = nullptr;
+    TComponent* FParent = nullptr;
+    TComponent* FCurrent = nullptr;
+    std::string FPropName;
+    std::string FErrorPath;
+    bool FPropFound = false;
+    int FComponentDepth = 0;
+    int FValueDepth = 0;
+    std::vector<TComponent*> FLoaded;
+    std::vector<TComponent*> FCreated;
+    std::vector<TFixup> FFixups;
+};

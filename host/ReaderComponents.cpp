@@ -1,0 +1,461 @@
+// TReader, component level: records, property paths, references and the load protocol.
+
+#include <algorithm>
+
+#include "Collection.h"
+#include "Filer.h"
+#include "Stream.h"
+#include "TextCodec.h"
+
+namespace {
+/// A property error that already names the component and property; passed on unwrapped.
+class EPropertyReadError : public EReadError {
+public:
+    using EReadError::EReadError;
+};
+
+[[noreturn]] void InvalidValue() {
+    throw EReadError("Invalid value for property");
+}
+[[noreturn]] void InvalidPath() {
+    throw EReadError("Invalid property path");
+}
+[[noreturn]] void InvalidFormat() {
+    throw EReadError("Invalid stream format");
+}
+
+/// Splits a dotted property path; an empty segment makes the path invalid.
+std::vector<std::string> SplitPath(const std::string& path) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t dot = path.find('.', start);
+        std::string part =
+            path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        if (part.empty()) InvalidPath();
+        parts.push_back(part);
+        if (dot == std::string::npos) return parts;
+        start = dot + 1;
+    }
+}
+
+/// Restores a value when the scope ends, whichever way it ends.
+template <class T> class ScopedValue {
+public:
+    ScopedValue(T& ref, T value) : FRef(ref), FSaved(ref) { ref = value; }
+    ~ScopedValue() { FRef = FSaved; }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+
+private:
+    T& FRef;
+    T FSaved;
+};
+
+std::string DisplayName(const TComponent* c) {
+    return c->Name().empty() ? c->ClassName() : c->Name();
+}
+} // namespace
+
+// ---- The load protocol --------------------------------------------------------------------
+
+TComponent* TReader::ReadRootComponent(TComponent* Root) {
+    ReadSignature();
+    uint8_t flags;
+    int pos;
+    ReadPrefix(flags, pos); // a root's flags carry nothing for a plain load
+    std::string className = ReadStr();
+    std::string name = ReadStr();
+    if (className.empty()) InvalidFormat();
+    bool created = !Root;
+    if (created) {
+        TClass cls = FindClass(className);
+        if (!cls->InheritsFrom(TComponent::StaticClass()) || cls->IsAbstract())
+            throw EClassNotFound("Class \"" + className + "\" not found");
+        Root = static_cast<TComponent*>(cls->Create(nullptr));
+    }
+    SetRoot(Root);
+    FLookupRoot = Root;
+    FOwner = Root;
+    FParent = Root;
+    try {
+        Root->SetLoading(true);
+        Root->SetReading(true);
+        if (!created && !name.empty()) {
+            // A given instance takes a name no other loaded root has.
+            std::string unique = name;
+            for (int i = 1;; ++i) {
+                TComponent* other = FindGlobalComponent(unique);
+                if (!other || other == Root) break;
+                unique = name + "_" + IntToStr(i);
+            }
+            name = unique;
+        }
+        Root->SetName(name);
+        FLoaded.push_back(Root);
+        ScopedValue<TComponent*> current(FCurrent, Root);
+        Root->ReadState(this);
+        Root->SetReading(false);
+        ResolveFixups();
+        for (size_t i = 0; i < FLoaded.size(); ++i)
+            FLoaded[i]->Loaded();
+    } catch (...) {
+        FreeLoaded(created);
+        throw;
+    }
+    for (TComponent* c : FLoaded) {
+        c->SetLoading(false);
+        c->SetReading(false);
+    }
+    FLoaded.clear();
+    FCreated.clear();
+    return Root;
+}
+
+void TReader::FreeLoaded(bool freeRoot) {
+    FFixups.clear();
+    if (freeRoot) {
+        // The root owns everything this load created.
+        FRoot->Free();
+    } else {
+        // Newest first: a component is never freed before what was read inside it.
+        for (size_t i = FCreated.size(); i-- > 0;)
+            FCreated[i]->Free();
+        FRoot->SetLoading(false);
+        FRoot->SetReading(false);
+        for (TComponent* c : FLoaded)
+            if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) {
+                c->SetLoading(false);
+                c->SetReading(false);
+            }
+    }
+    FCreated.clear();
+    FLoaded.clear();
+}
+
+void TReader::DiscardComponent(TComponent* Component) {
+    std::erase_if(FFixups, [Component](const TFixup& f) { return f.Component == Component; });
+    std::erase(FCreated, Component);
+    std::erase(FLoaded, Component);
+    Component->Free();
+}
+
+bool TReader::HandleError(const std::string& message) {
+    if (!OnError) return false;
+    bool handled = false;
+    OnError(this, message, handled);
+    return handled;
+}
+
+// ---- Component records --------------------------------------------------------------------
+
+TComponent* TReader::CreateComponent(const std::string& ClassName, const std::string& Name,
+                                     uint8_t Flags) {
+    TClass cls = GetClass(ClassName);
+    if (!cls || !cls->InheritsFrom(TComponent::StaticClass()) || cls->IsAbstract())
+        throw EClassNotFound("Class \"" + ClassName + "\" not found");
+    auto* c = static_cast<TComponent*>(cls->Create(FOwner));
+    FCreated.push_back(c);
+    FLoaded.push_back(c);
+    c->SetLoading(true);
+    c->SetReading(true);
+    if (Flags & ffInline) c->SetInline(true);
+    c->SetName(Name);
+    return c;
+}
+
+TComponent* TReader::ReadComponent(TComponent* Component) {
+    if (FComponentDepth >= MaxComponentDepth) InvalidFormat();
+    ScopedValue<int> depth(FComponentDepth, FComponentDepth + 1);
+    uint8_t flags;
+    int pos;
+    ReadPrefix(flags, pos);
+    std::string className = ReadStr();
+    std::string name = ReadStr();
+    if (className.empty()) InvalidFormat();
+    TComponent* result = Component;
+    bool created = false;
+    if (!result && (flags & ffInherited)) {
+        result = FOwner ? FOwner->FindComponent(name) : nullptr;
+        if (!result) throw EReadError("Ancestor class for \"" + name + "\" not found.");
+        if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) {
+            result->SetLoading(true);
+            FLoaded.push_back(result);
+        }
+    } else if (!result) {
+        size_t before = FCreated.size();
+        try {
+            result = CreateComponent(className, name, flags);
+            created = true;
+        } catch (const EClassNotFound& e) {
+            if (!HandleError(e.Message())) throw;
+            SkipComponent(false);
+            return nullptr;
+        } catch (const EComponentError& e) {
+            if (!HandleError(e.Message())) throw;
+            if (FCreated.size() > before) DiscardComponent(FCreated.back());
+            SkipComponent(false);
+            return nullptr;
+        }
+    }
+    result->SetReading(true);
+    if (created && FParent) result->SetParentComponent(FParent);
+    ScopedValue<TComponent*> current(FCurrent, result);
+    // Inside an embedded sub-root, names and handlers are looked up on the sub-root.
+    ScopedValue<TComponent*> lookup(FLookupRoot, (flags & ffInline) ? result : FLookupRoot);
+    result->ReadState(this);
+    result->SetReading(false);
+    if ((flags & ffChildPos) && pos >= 0 && FParent) FParent->SetChildOrder(result, pos);
+    return result;
+}
+
+void TReader::ReadData(TComponent* Instance) {
+    ScopedValue<TComponent*> current(FCurrent, Instance);
+    ScopedValue<std::string> errorPath(FErrorPath, std::string());
+    while (!EndOfList())
+        ReadProperty(Instance);
+    ReadListEnd();
+    TComponent* childOwner = Instance->GetChildOwner();
+    ScopedValue<TComponent*> owner(FOwner, childOwner ? childOwner : FRoot);
+    ScopedValue<TComponent*> parent(FParent, Instance->GetChildParent());
+    while (!EndOfList()) {
+        if (FIgnoreChildren)
+            SkipComponent(true);
+        else
+            ReadComponent(nullptr);
+    }
+    ReadListEnd();
+}
+
+// ---- Properties ---------------------------------------------------------------------------
+
+void TReader::ReadProperties(TPersistent* Instance) {
+    while (!EndOfList())
+        ReadProperty(Instance);
+    ReadListEnd();
+}
+
+void TReader::ReadProperty(TPersistent* Instance) {
+    std::string name = ReadStr();
+    int64_t valueStart = Position();
+    std::string where =
+        (FCurrent ? DisplayName(FCurrent) : Instance->ClassName()) + FErrorPath + "." + name;
+    try {
+        ScopedValue<std::string> errorPath(FErrorPath, FErrorPath + "." + name);
+        std::vector<std::string> path = SplitPath(name);
+        TPersistent* obj = Instance;
+        for (size_t i = 0; i + 1 < path.size(); ++i) {
+            const TPropInfo* info = GetPropInfo(obj, path[i]);
+            if (!info || info->PropType->Kind != tkClass) InvalidPath();
+            auto* next = Cast<TPersistent>(GetObjectProp(obj, info));
+            if (!next) InvalidPath();
+            obj = next;
+        }
+        if (const TPropInfo* info = GetPropInfo(obj, path.back())) {
+            ReadPropValue(obj, info);
+        } else {
+            ScopedValue<std::string> propName(FPropName, path.back());
+            ScopedValue<bool> found(FPropFound, false);
+            obj->DefineProperties(this);
+            if (!FPropFound) {
+                SkipValue();
+                throw EReadError("Unknown property: \"" + path.back() + "\"");
+            }
+        }
+    } catch (const EPropertyReadError&) {
+        throw;
+    } catch (const Exception& e) {
+        std::string message = "Error reading " + where + ": " + e.Message();
+        if (!HandleError(message)) throw EPropertyReadError(message);
+        // The value is skipped from its start, however much of it was read.
+        SetPosition(valueStart);
+        SkipValue();
+    }
+}
+
+void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* PropInfo) {
+    TTypeKind kind = PropInfo->PropType->Kind;
+    if (kind != tkClass && !PropInfo->IsWritable()) throw EReadError("Property is read-only");
+    switch (kind) {
+    case tkInteger:
+    case tkChar:
+    case tkWChar:
+    case tkEnumeration:
+    case tkSet:
+    case tkInt64:
+        ReadOrdinalValue(Instance, PropInfo);
+        break;
+    case tkFloat:
+        SetFloatProp(Instance, PropInfo, ReadFloat());
+        break;
+    case tkString:
+    case tkLString:
+    case tkWString:
+        SetStrProp(Instance, PropInfo, ReadString());
+        break;
+    case tkClass:
+        ReadObjectValue(Instance, PropInfo);
+        break;
+    case tkMethod:
+        ReadMethodValue(Instance, PropInfo);
+        break;
+    case tkVariant:
+        PropInfo->Access.SetVar(Instance, ReadVariant());
+        break;
+    default:
+        throw EReadError("Unknown property type " + IntToStr(static_cast<int>(kind)));
+    }
+}
+
+void TReader::ReadOrdinalValue(TPersistent* Instance, const TPropInfo* PropInfo) {
+    const TTypeInfo* type = PropInfo->PropType;
+    int64_t value = 0;
+    switch (type->Kind) {
+    case tkInteger:
+        if (NextValue() == vaIdent) {
+            std::string ident = ReadIdent();
+            TIdentToInt toInt = FindIdentToInt(type);
+            int32_t v;
+            if (!toInt || !toInt(ident, v)) InvalidValue();
+            value = v;
+        } else {
+            value = ReadInt64();
+        }
+        break;
+    case tkChar:
+    case tkWChar: {
+        std::string s = ReadString();
+        // Exactly one character, whatever its encoded length (the text is valid UTF-8).
+        size_t n = 0;
+        uint32_t cp = 0;
+        for (size_t i = 0; i < s.size(); ++n) {
+            auto b = static_cast<unsigned char>(s[i]);
+            size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+            cp = len == 1 ? b : b & (0x7F >> len);
+            for (size_t k = 1; k < len && i + k < s.size(); ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+            i += len;
+        }
+        if (n != 1) InvalidValue();
+        value = cp;
+        break;
+    }
+    case tkEnumeration: {
+        TValueType code = NextValue();
+        if (code != vaIdent && code != vaFalse && code != vaTrue && code != vaNil && code != vaNull)
+            InvalidValue();
+        int v = GetEnumValue(type, ReadIdent());
+        if (v < 0) InvalidValue();
+        value = v;
+        break;
+    }
+    case tkSet:
+        value = static_cast<int64_t>(ReadSet(type));
+        break;
+    default:
+        value = ReadInt64();
+        break;
+    }
+    SetOrdProp(Instance, PropInfo, value);
+}
+
+void TReader::ReadObjectValue(TPersistent* Instance, const TPropInfo* PropInfo) {
+    switch (NextValue()) {
+    case vaNil:
+        ReadValue();
+        if (!PropInfo->IsWritable()) throw EReadError("Property is read-only");
+        SetObjectProp(Instance, PropInfo, nullptr);
+        break;
+    case vaIdent: {
+        ReadValue();
+        std::string path = ReadStr();
+        if (!PropInfo->IsWritable()) throw EReadError("Property is read-only");
+        FFixups.push_back({Instance, PropInfo, path, FCurrent, FLookupRoot});
+        break;
+    }
+    case vaCollection: {
+        auto* collection = Cast<TCollection>(GetObjectProp(Instance, PropInfo));
+        if (!collection) InvalidValue();
+        ReadCollection(collection);
+        break;
+    }
+    default:
+        InvalidValue();
+    }
+}
+
+void TReader::ReadMethodValue(TPersistent* Instance, const TPropInfo* PropInfo) {
+    switch (NextValue()) {
+    case vaNil:
+        ReadValue();
+        PropInfo->Access.SetMethod(Instance, TMethod());
+        break;
+    case vaIdent: {
+        ReadValue();
+        std::string name = ReadStr();
+        TComponent* root = FLookupRoot ? FLookupRoot : FRoot;
+        const TMethodInfo* method = root ? root->ClassType()->MethodAddress(name) : nullptr;
+        if (!method) InvalidValue();
+        if (!PropInfo->Access.SetMethod(Instance, method->Bind(root))) InvalidValue();
+        break;
+    }
+    default:
+        InvalidValue();
+    }
+}
+
+// ---- Defined properties -------------------------------------------------------------------
+
+void TReader::DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
+                             bool HasData) {
+    (void)WriteData, (void)HasData;
+    if (FPropFound || !ReadData || !SameText(Name, FPropName)) return;
+    FPropFound = true;
+    ReadData(this);
+}
+
+void TReader::DefineBinaryProperty(const std::string& Name, TStreamProc ReadData,
+                                   TStreamProc WriteData, bool HasData) {
+    (void)WriteData, (void)HasData;
+    if (FPropFound || !ReadData || !SameText(Name, FPropName)) return;
+    FPropFound = true;
+    std::string data = ReadBinary();
+    TMemoryStream stream;
+    stream.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
+    stream.SetPosition(0);
+    ReadData(&stream);
+}
+
+// ---- References ---------------------------------------------------------------------------
+
+void TReader::ResolveFixups() {
+    std::vector<TFixup> fixups;
+    fixups.swap(FFixups);
+    for (const TFixup& f : fixups) {
+        TComponent* target = nullptr;
+        size_t start = 0;
+        bool first = true;
+        TComponent* current = f.LookupRoot ? f.LookupRoot : FRoot;
+        while (current) {
+            size_t dot = f.Path.find('.', start);
+            std::string segment =
+                f.Path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            TComponent* next = current->FindComponent(segment);
+            if (!next && SameText(segment, "Owner")) next = current;
+            if (!next && first) next = FindGlobalComponent(segment);
+            current = next;
+            first = false;
+            if (dot == std::string::npos) {
+                target = current;
+                break;
+            }
+            start = dot + 1;
+        }
+        if (!target) continue; // unresolvable references stay unset
+        try {
+            SetObjectProp(f.Instance, f.PropInfo, target);
+        } catch (const Exception&) {
+            // A reference to a component of the wrong class is left unset as well.
+        }
+    }
+}

@@ -1,0 +1,178 @@
+#include "StreamTestUtil.h"
+
+#include <cstdio>
+
+#include "host/Stream.h"
+
+std::string SaveToBytes(TComponent* root) {
+    TMemoryStream stream;
+    {
+        TWriter writer(&stream, 64);
+        writer.WriteRootComponent(root);
+        writer.FlushBuffer();
+    }
+    return std::string(static_cast<const char*>(stream.Memory()),
+                       static_cast<size_t>(stream.Size()));
+}
+
+TComponent* LoadFromBytes(const std::string& bytes, TComponent* root) {
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    TReader reader(&stream, 64);
+    return reader.ReadRootComponent(root);
+}
+
+namespace {
+void DescribeObject(TObject* obj, const std::string& prefix, std::string& out) {
+    if (auto* strings = Cast<TStrings>(obj)) {
+        out += prefix + "<strings>=" + strings->CommaText() + "\n";
+        return;
+    }
+    if (auto* coll = Cast<TCollection>(obj)) {
+        for (int i = 0; i < coll->Count(); ++i)
+            DescribeObject(coll->Items(i), prefix + "[" + IntToStr(i) + "].", out);
+        return;
+    }
+    for (const TPropInfo* p : GetPropList(obj)) {
+        std::string name = prefix + p->Name;
+        switch (p->PropType->Kind) {
+        case tkClass: {
+            TObject* v = GetObjectProp(obj, p);
+            if (auto* c = Cast<TComponent>(v))
+                out += name + "->" + c->Name() + "\n";
+            else if (v)
+                DescribeObject(v, name + ".", out);
+            else
+                out += name + "->nil\n";
+            break;
+        }
+        case tkMethod: {
+            TMethod m = p->Access.GetMethod(obj);
+            out += name + "=" + (m.Assigned() ? "@" + m.Name : "nil") + "\n";
+            break;
+        }
+        case tkVariant: {
+            Variant v = p->Access.GetVar(obj);
+            out += name + "=var" + IntToStr(v.VarType()) + ":" + v.AsString() + "\n";
+            break;
+        }
+        case tkFloat: {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.17g", GetFloatProp(obj, p));
+            out += name + "=" + buf + "\n";
+            break;
+        }
+        default:
+            out += name + "=" + GetPropValue(obj, p).AsString() + "\n";
+        }
+    }
+}
+} // namespace
+
+std::string DescribeTree(TComponent* root) {
+    std::string out = "root " + root->ClassName() + " " + root->Name() + "\n";
+    DescribeObject(root, "  ", out);
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+        TComponent* c = root->Components(i);
+        TComponent* parent = c->GetParentComponent();
+        out += c->ClassName() + " " + c->Name() + " owner=" + c->Owner()->Name() +
+               " parent=" + (parent ? parent->Name() : "-") + "\n";
+        DescribeObject(c, "  ", out);
+        if (auto* widget = Cast<TFixWidget>(c)) out += "  Data=" + Hex(widget->Data) + "\n";
+        if (auto* container = Cast<TFixContainer>(c)) {
+            out += "  z:";
+            for (TFixWidget* w : container->Controls)
+                out += " " + w->Name();
+            out += "\n";
+        }
+    }
+    if (auto* container = Cast<TFixContainer>(root)) {
+        out += "root z:";
+        for (TFixWidget* w : container->Controls)
+            out += " " + w->Name();
+        out += "\n";
+    }
+    return out;
+}
+
+TFixForm* MakeSampleForm() {
+    RegisterStreamFixtures();
+    auto* form = new TFixForm;
+    form->SetName("Form1");
+    form->Caption = "主窗口 Main";
+
+    auto* panel = new TFixWidget(form);
+    panel->SetName("Panel1");
+    panel->SetParentContainer(form);
+    panel->Left = -5;
+    panel->Count = -129;
+    panel->Big = 5000000000LL;
+    panel->Ratio = 1.5;
+    panel->Scale = 0.25f;
+    panel->When = EncodeDate(2024, 2, 29) + 0.75;
+    panel->Flag = true;
+    panel->Enabled = false;
+    panel->Kind = fkBeta;
+    panel->Kinds = {fkAlpha, fkGamma};
+    panel->SetCaption("标题 Title");
+    panel->Hint = "提示：it's \"quoted\"";
+    panel->Letter = 'Z';
+    panel->Color = 0xFF;
+    panel->Value = Variant(int64_t(123456789012));
+    panel->Font()->Name = "宋体";
+    panel->Font()->Size = 12;
+    panel->Font()->Style = {fkAlpha};
+    panel->Font()->Color = 0x123456;
+    panel->Lines()->Add("Alpha");
+    panel->Lines()->Add("第二行");
+    panel->Lines()->Add("");
+    auto* item = static_cast<TFixItem*>(panel->Items()->Add());
+    item->Caption = "列一";
+    item->Width = 50;
+    item = static_cast<TFixItem*>(panel->Items()->Add());
+    item->Width = 200;
+    panel->OnClick.Assign(form->ClassType()->MethodAddress("WidgetClick")->Bind(form));
+    panel->Data = std::string("\x00\x01\xFF"
+                              "abc",
+                              6);
+
+    auto* edit = new TFixWidget(form);
+    edit->SetName("Edit1");
+    edit->SetParentContainer(panel);
+    edit->Left = 300;
+    edit->Ratio = -2.0;
+    edit->SetCaption("x");
+    edit->Value = Variant("变体");
+    edit->SetBuddy(panel);
+
+    auto* button = new TFixWidget(form);
+    button->SetName("Button1");
+    button->SetParentContainer(form);
+    button->Left = 32768;
+    button->Big = -70000;
+    button->SetBuddy(form);
+    button->OnClick.Assign(form->ClassType()->MethodAddress("OtherClick")->Bind(form));
+
+    // A forward reference: the panel names a component written after it.
+    panel->SetBuddy(button);
+
+    auto* timer = new TFixTimer(form);
+    timer->SetName("Timer1");
+    timer->Interval = 250;
+    timer->Target = edit;
+
+    form->ActiveControl = button;
+    return form;
+}
+
+std::string Hex(const std::string& bytes) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+        out += ' ';
+    }
+    return out;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Helpers for stream tests: saving to and loading from bytes, describing a tree as text.
+
+#include <string>
+
+#include "StreamFixtures.h"
+
+/// The bytes WriteRootComponent gives for root.
+std::string SaveToBytes(TComponent* root);
+/// Reads bytes with ReadRootComponent (into root when given) and returns the root.
+TComponent* LoadFromBytes(const std::string& bytes, TComponent* root = nullptr);
+/// Every component the root owns, with owner, parent and every published property (nested
+/// objects, string lists and collections included), one line each.
+std::string DescribeTree(TComponent* root);
+/// The sample form of the round-trip tests: every property kind with non-default values.
+TFixForm* MakeSampleForm();
+/// Hex of bytes, for readable failure messages.
+std::string Hex(const std::string& bytes);
