@@ -19,6 +19,12 @@ class TCustomForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
+/// Horizontal placement of a control's text.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+/// Which scroll bars a control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+/// The cut of a three-dimensional edge.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -92,6 +98,9 @@ using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 
 ZK_DECLARE_TYPEINFO(TAlign)
+ZK_DECLARE_TYPEINFO(TAlignment)
+ZK_DECLARE_TYPEINFO(TScrollStyle)
+ZK_DECLARE_TYPEINFO(TBevelCut)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
 ZK_DECLARE_TYPEINFO(TShiftState)
@@ -396,6 +405,8 @@ protected:
     void DestroyHandle();
     /// Lays the aligned children out in Rect, in the order top, bottom, left, right, client.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
+    /// Narrows the client rectangle to where aligned children go (inside a frame or bevel).
+    virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
     void AlignControl(TControl* AControl);
     /// Drawing of the window itself after the native painting; TCustomControl calls Paint.
     virtual void PaintWindow(HDC DC);

@@ -27,6 +27,10 @@ using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 ZK_DECLARE_TYPEINFO(TFormBorderStyle)
+namespace TypeInfos {
+/// The border style of controls: the subrange bsNone..bsSingle of TFormBorderStyle.
+const TTypeInfo* TBorderStyle();
+} // namespace TypeInfos
 ZK_DECLARE_TYPEINFO(TFormStyle)
 ZK_DECLARE_TYPEINFO(TPosition)
 ZK_DECLARE_TYPEINFO(TWindowState)

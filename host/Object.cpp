@@ -1,5 +1,6 @@
 #include "Object.h"
 
+#include <algorithm>
 #include <map>
 
 #include "SysUtils.h"
@@ -35,8 +36,17 @@ void TMetaClass::EnsurePublished() const {
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
-        for (auto& p : FOwnProps)
-            FAllProps.push_back(&p);
+        for (auto& p : FOwnProps) {
+            // Publishing an inherited property again (with the class's own default, say)
+            // replaces the ancestor's entry in its place rather than listing it twice.
+            auto same = std::find_if(FAllProps.begin(), FAllProps.end(), [&p](const TPropInfo* q) {
+                return SameText(q->Name, p.Name);
+            });
+            if (same != FAllProps.end())
+                *same = &p;
+            else
+                FAllProps.push_back(&p);
+        }
         for (size_t i = 0; i < FAllProps.size(); ++i)
             const_cast<TPropInfo*>(FAllProps[i])->NameIndex = static_cast<int16_t>(i);
     });
