@@ -52,6 +52,8 @@ void TCustomGrid::WMDestroy(TMessage& Message) {
     TCustomControl::WMDestroy(Message);
     FHorzBar = nullptr;
     FVertBar = nullptr;
+    FEditor = nullptr;
+    FEditorMode = false;
 }
 
 // ---- Layout -----------------------------------------------------------------------------
@@ -308,6 +310,9 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) IndexError();
     if (!SelectCell(ACol, ARow)) return;
     const TGridRect old = Selection();
+    // An edit in progress keeps its text in the cell it was in.
+    const bool editing = FEditorMode && !(FCurrent == TGridCoord{ACol, ARow});
+    if (editing) EndEdit(true, true);
     FCurrent = {ACol, ARow};
     if (MoveAnchor || !FOptions.Contains(goRangeSelect)) {
         FAnchor = FCurrent;
@@ -316,6 +321,7 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
     if (FOptions.Contains(goRowSelect)) FCurrent.X = FFixedCols;
     if (Show) ClampInView({ACol, ARow});
     InvalidateSelection(old);
+    if (editing && FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
 }
 
 void TCustomGrid::MoveAnchor(TGridCoord NewAnchor) {
@@ -375,6 +381,7 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
     FTopLeft = {ALeft, ATop};
     UpdateScrollBars();
     Invalidate();
+    UpdateEditorPlace();
     TopLeftChanged();
 }
 
@@ -504,6 +511,15 @@ void TCustomGrid::Dispatch(TMessage& Message) {
         }
         break;
     }
+    case CN_NOTIFY: {
+        TWMNotify notify(Message);
+        const NMHDR* hdr = notify.NMHdr();
+        if (hdr && FEditor && hdr->hwndFrom == FEditor) {
+            EditorNotify(hdr);
+            return;
+        }
+        break;
+    }
     case WM_MOUSEWHEEL: {
         // The wheel moves the current row, as the platform's grid does.
         TWMMouseWheel wheel(Message);
@@ -526,6 +542,7 @@ void TCustomGrid::WMSize(TWMSize& Message) {
     TCustomControl::WMSize(Message);
     UpdateScrollBars();
     Invalidate();
+    UpdateEditorPlace();
 }
 
 // ---- Moving rows and columns ------------------------------------------------------------

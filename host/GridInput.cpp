@@ -234,6 +234,9 @@ void TCustomGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
         else
             next.X = lastCol;
         break;
+    case VK_F2:
+        if (FOptions.Contains(goEditing)) ShowEditor();
+        return;
     case VK_TAB:
         if (!FOptions.Contains(goTabs)) return;
         if (Shift.Contains(ssShift)) {

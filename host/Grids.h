@@ -151,6 +151,12 @@ class TCustomGrid : public TCustomControl {
 
     /// Normal, except while the grid itself selects, sizes or moves with the mouse.
     TGridState GridState() const { return FGridState; }
+    /// Whether the current cell is being edited in place (with goEditing).
+    bool EditorMode() const { return FEditorMode; }
+    void SetEditorMode(bool Value);
+    void ShowEditor();
+    /// Keeps the edited text in the cell and puts the editor away.
+    void HideEditor();
     /// A cell's rectangle in client coordinates; empty when the cell is not shown.
     TRect CellRect(int ACol, int ARow) const;
     /// The cell at a client point; -1 in a coordinate over no cell.
@@ -178,6 +184,11 @@ protected:
     virtual bool SelectCell(int ACol, int ARow);
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
+    /// The text an edit of the cell starts with, and where an edit's text goes.
+    virtual std::string GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+    /// Whether the in-place editor may show now.
+    virtual bool CanEditShow();
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
     virtual void SizeChanged(int OldColCount, int OldRowCount);
@@ -186,7 +197,9 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void KeyPress(char& Key) override;
     bool WantsKey(uint16_t Key) override;
+    void DblClick() override;
     void WMSize(TWMSize& Message) override;
     void WMSetCursor(TWMSetCursor& Message) override;
     void WMKillFocus(TWMKillFocus& Message) override;
@@ -214,6 +227,13 @@ private:
     void ScrollRequest(bool Vertical, int Code, int Pos);
     void InvalidateSelection(const TGridRect& Old);
     void PaintLines(const TGridAxis& Horz, const TGridAxis& Vert);
+    /// Shows the editor over the current cell, starting with Text (all selected when SelectAll).
+    void ShowEditorWith(const std::string& Text, bool SelectAll);
+    /// Puts the editor away, keeping its text in the cell when Commit, and giving the grid the
+    /// focus back when FocusGrid.
+    void EndEdit(bool Commit, bool FocusGrid);
+    void UpdateEditorPlace();
+    void EditorNotify(const NMHDR* Header);
     void PaintDragFeedback(const TGridAxis& Horz, const TGridAxis& Vert);
 
     std::vector<int> FColWidths;
@@ -241,6 +261,9 @@ private:
     bool FVertShown = false;
     HWND FHorzBar = nullptr;
     HWND FVertBar = nullptr;
+    HWND FEditor = nullptr;
+    bool FEditorMode = false;
+    bool FEnding = false;
 };
 
 /// A grid whose cells the application draws in OnDrawCell.
@@ -265,6 +288,8 @@ class TStringGrid : public TDrawGrid {
     void SetCells(int ACol, int ARow, const std::string& Value);
 
 protected:
+    std::string GetEditText(int ACol, int ARow) override { return Cells(ACol, ARow); }
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;

@@ -86,9 +86,10 @@ void TCustomListView::CreateWnd() {
 }
 
 void TCustomListView::SetParent(TWinControl* AParent) {
-    TWinControl* old = Parent();
+    const bool moved = Parent() != AParent && HandleAllocated();
     TWinControl::SetParent(AParent);
-    if (old != AParent && HandleAllocated()) PostMessage(Handle(), LVM_RECREATEHEADER, 0, 0);
+    // Only a window that lived on in the new parent; a new window announced its header itself.
+    if (moved && HandleAllocated()) PostMessage(Handle(), LVM_RECREATEHEADER, 0, 0);
 }
 
 void TCustomListView::SyncWindow() {

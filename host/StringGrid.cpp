@@ -89,6 +89,10 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
     InvalidateCell(ACol, ARow);
 }
 
+void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+    SetCells(ACol, ARow, Value);
+}
+
 void TStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
     TDrawGrid::SizeChanged(OldColCount, OldRowCount);
     FCells.resize(static_cast<size_t>(RowCount()));

@@ -178,9 +178,11 @@ TEST_F(ContainerClassesTest, StreamsLeaveDefaultsOutAndCarryChangedValuesBack) {
         SCOPED_TRACE(c.name);
         auto* control = static_cast<TWinControl*>(FindClass(c.name)->Create(nullptr));
         const std::string text = StreamText(control);
-        for (const PropCase& p : propCases)
-            if (std::string(p.cls) == c.name)
+        for (const PropCase& p : propCases) {
+            if (std::string(p.cls) == c.name) {
                 EXPECT_EQ(text.find(std::string(p.prop) + " ="), std::string::npos) << p.prop;
+            }
+        }
         EXPECT_EQ(text.find("TabStop"), std::string::npos);
         EXPECT_EQ(text.find("ParentColor"), std::string::npos);
         control->Free();
@@ -308,7 +310,9 @@ TEST_F(ContainerClassesTest, EveryClassIsInertUnderAHookThatSwallowsMouseAndKeys
         other->SetFocus();
         Click(p);
         EXPECT_GE(events, 1);
-        if (!before.empty()) EXPECT_NE(c.state(control), before);
+        if (!before.empty()) {
+            EXPECT_NE(c.state(control), before);
+        }
         control->Free();
     }
 }

@@ -1,6 +1,8 @@
 // Grids: the layout along an axis, the grid state during drags with the mouse, selection,
 // keys, moving columns and scrolling.
 
+#include <map>
+
 #include "WindowTesting.h"
 #include "host/Grids.h"
 
@@ -51,6 +53,10 @@ protected:
     }
     /// A client point of the grid, as the tests reason in cell coordinates.
     TPoint P(int x, int y) const { return At(Grid, x, y); }
+    void Type(const char* text) {
+        for (; *text; ++text)
+            QTest::keyClick(Window(), *text);
+    }
     void Drag(TPoint from, TPoint to) {
         Press(from);
         Move({(from.X + to.X) / 2, (from.Y + to.Y) / 2});
@@ -176,5 +182,65 @@ TEST_F(GridTest, FixedCountsStayBelowTheCounts) {
     EXPECT_EQ(Grid->FixedCols(), 0);
     Grid->SetFixedRows(0);
     EXPECT_EQ(Grid->Row(), 0);
+}
+} // namespace
+
+namespace {
+TEST_F(GridTest, DrawGridAsksOnDrawCellForEachCellShownWithItsState) {
+    auto* grid = new TDrawGrid(Form);
+    grid->SetParent(Form);
+    grid->SetBounds(10, 10, 360, 200);
+    grid->SetSelection({1, 1, 2, 1});
+    std::map<std::pair<int, int>, TGridDrawState> drawn;
+    std::map<std::pair<int, int>, TRect> rects;
+    grid->OnDrawCell = [&](TObject*, int c, int r, TRect rect, TGridDrawState state) {
+        drawn[{c, r}] = state;
+        rects[{c, r}] = rect;
+    };
+    Process();
+    WidgetOf(grid->Handle())->repaint();
+    EXPECT_EQ(drawn.size(), 25u);
+    EXPECT_EQ((drawn[{0, 3}]), (TGridDrawState{gdFixed}));
+    EXPECT_EQ((drawn[{3, 3}]), TGridDrawState{});
+    EXPECT_EQ((drawn[{2, 1}]), (TGridDrawState{gdSelected, gdFocused}));
+    EXPECT_EQ((drawn[{1, 1}]), (TGridDrawState{gdSelected}));
+    EXPECT_EQ((rects[{2, 1}]), grid->CellRect(2, 1));
+}
+} // namespace
+
+namespace {
+TEST_F(GridTest, TypingInAnEditableGridEditsTheCellInPlace) {
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    Grid->SetCells(2, 1, "旧");
+    Grid->SetCol(2);
+    Grid->SetFocus();
+    Process();
+    Type("ab");
+    EXPECT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(2, 1), "旧") << "the text goes into the cell when the edit ends";
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(2, 1), "ab");
+    EXPECT_TRUE(Grid->Focused());
+    // F2 edits the text there; Escape leaves it as it was; Down keeps it and moves on.
+    Key(Qt::Key_F2);
+    Type("x");
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Grid->Cells(2, 1), "ab");
+    Key(Qt::Key_F2);
+    Key(Qt::Key_End);
+    Type("c");
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Grid->Cells(2, 1), "abc");
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_FALSE(Grid->EditorMode());
+}
+
+TEST_F(GridTest, WithoutEditingTypedKeysOnlyNavigate) {
+    Grid->SetFocus();
+    Process();
+    Type("ab");
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(1, 1), "");
 }
 } // namespace
