@@ -160,6 +160,7 @@ void TBitmap::SetHandle(HBITMAP value) {
     if (FCanvas && FCanvas->HandleAllocated()) SelectObject(FCanvas->Handle(), value);
     if (FHandle) DeleteObject(FHandle);
     FHandle = value;
+    FEmptySize = {};
     SetObjectOwner(FHandle, &FHandle);
     FPixelFormat = value->Monochrome ? pf1bit : pfDevice;
     Changed();
@@ -184,6 +185,7 @@ void TBitmap::NewImage(int width, int height) {
         p.drawImage(0, 0, image);
     }
     image = fresh;
+    FEmptySize = fresh.isNull() ? TSize{width, height} : TSize{};
     Changed();
 }
 
@@ -191,10 +193,12 @@ bool TBitmap::Empty() const {
     return Width() == 0 || Height() == 0;
 }
 int TBitmap::Width() const {
-    return Handle()->Image.width();
+    const QImage& image = Handle()->Image;
+    return image.isNull() ? FEmptySize.cx : image.width();
 }
 int TBitmap::Height() const {
-    return Handle()->Image.height();
+    const QImage& image = Handle()->Image;
+    return image.isNull() ? FEmptySize.cy : image.height();
 }
 
 void TBitmap::SetWidth(int value) {
@@ -259,6 +263,7 @@ void TBitmap::Assign(TPersistent* source) {
     if (!source) {
         Flush();
         Handle()->Image = QImage();
+        FEmptySize = {};
         Changed();
         return;
     }
@@ -266,6 +271,7 @@ void TBitmap::Assign(TPersistent* source) {
         if (b == this) return;
         QImage copy = ImageOf(b);
         ImageOf(this) = copy;
+        FEmptySize = b->FEmptySize;
         Handle()->Monochrome = b->Monochrome();
         FPixelFormat = b->FPixelFormat;
         FTransparentMode = b->FTransparentMode;

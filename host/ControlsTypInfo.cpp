@@ -26,11 +26,6 @@ ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDe
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
 
-#define ZK_METHOD_TYPEINFO(T)                                                                      \
-    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
-        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
-        return info;                                                                               \
-    }
 ZK_METHOD_TYPEINFO(TMouseEvent)
 ZK_METHOD_TYPEINFO(TMouseMoveEvent)
 ZK_METHOD_TYPEINFO(TKeyEvent)

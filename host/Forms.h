@@ -137,7 +137,9 @@ class TApplication : public TComponent {
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
-    void Initialize() {}
+    /// Starts the window system for a program: call once, first, with main's arguments.
+    /// Programs embedded in an existing Qt application need not call it.
+    void Initialize(int& argc, char** argv);
     /// Creates a form of the class, owned by the application; the first becomes MainForm.
     void CreateForm(TClass FormClass, void* Reference);
     /// Runs the event loop until Terminate, or the main form closes.

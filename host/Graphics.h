@@ -522,6 +522,9 @@ private:
     TPixelFormat FPixelFormat = pfDevice;
     TTransparentMode FTransparentMode = tmAuto;
     TColor FTransparentColor = clDefault;
+    /// The size asked for while one side is 0 and there are no pixels yet, so that setting
+    /// Width and then Height of an empty bitmap gives it both.
+    TSize FEmptySize;
 };
 
 /// A bitmap that loads and saves in the PNG format.
@@ -581,6 +584,8 @@ class TPicture : public TPersistent {
     /// the picture's binary property in a component stream.
     void WriteData(TStream* stream) const;
     void ReadData(TStream* stream);
+    /// Streams the graphic as the binary defined property "Data" (GraphicsStreaming.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    TGraphicClass graphicClass);

@@ -144,6 +144,13 @@ const TTypeInfo* MakeTypeInfo(TTypeKind kind, const char* name);
         return info;                                                                               \
     }
 
+/// Defines the type information of an event type (kind tkMethod) named after it.
+#define ZK_METHOD_TYPEINFO(T)                                                                      \
+    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
+        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
+        return info;                                                                               \
+    }
+
 template <class T> const TTypeInfo* TypeInfoOf() { return TypeInfoFor(static_cast<const T*>(nullptr)); }
 
 // ---- Property lists and generic access ----------------------------------------------------

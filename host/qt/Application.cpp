@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <memory>
 
 #include "host/Forms.h"
 #include "host/qt/WindowState_p.h"
@@ -56,6 +57,15 @@ bool ScreenExists() {
 }
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TApplication::Initialize(int& argc, char** argv) {
+    if (qApp) return;
+    // Made once for the program and left to the end of the process, when Qt's post
+    // routines free the framework's globals before Qt itself goes.
+    static std::unique_ptr<QApplication> app;
+    app = std::make_unique<QApplication>(argc, argv);
+    RegisterCleanup();
+}
 
 TApplication::~TApplication() {
     if (g_application == this) g_application = nullptr;

@@ -12,28 +12,30 @@ TEST_F(BoundsTest, SetBoundsDeliversPositionThenSizeWithOldValuesBeforeTheInheri
         panel->SetVisible(visible);
         panel->SetParent(Form);
         panel->SetBounds(10, 10, 50, 50);
-        MessageLog log(panel);
-        panel->SetBounds(20, 30, 80, 90);
-        EXPECT_EQ(log.Messages({WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
-                  (std::vector<uint32_t>{WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}))
-            << "visible " << visible;
-        for (const auto& e : log.Entries()) {
-            if (e.Msg == WM_WINDOWPOSCHANGED) {
-                EXPECT_EQ(e.Before, Bounds(10, 10, 50, 50));
-                EXPECT_EQ(e.After, Bounds(20, 30, 80, 90));
+        {
+            MessageLog log(panel);
+            panel->SetBounds(20, 30, 80, 90);
+            EXPECT_EQ(log.Messages({WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
+                      (std::vector<uint32_t>{WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}))
+                << "visible " << visible;
+            for (const auto& e : log.Entries()) {
+                if (e.Msg == WM_WINDOWPOSCHANGED) {
+                    EXPECT_EQ(e.Before, Bounds(10, 10, 50, 50));
+                    EXPECT_EQ(e.After, Bounds(20, 30, 80, 90));
+                }
+                if (e.Msg == WM_SIZE) {
+                    EXPECT_EQ(e.Before.Width(), 50);
+                    EXPECT_EQ(e.After.Width(), 80);
+                    EXPECT_EQ(LoWord(e.LParam), 80);
+                    EXPECT_EQ(HiWord(e.LParam), 90);
+                }
             }
-            if (e.Msg == WM_SIZE) {
-                EXPECT_EQ(e.Before.Width(), 50);
-                EXPECT_EQ(e.After.Width(), 80);
-                EXPECT_EQ(LoWord(e.LParam), 80);
-                EXPECT_EQ(HiWord(e.LParam), 90);
-            }
+            EXPECT_EQ(WidgetOf(panel->Handle())->geometry(), QRect(20, 30, 80, 90));
+            log.Clear();
+            panel->SetBounds(25, 30, 80, 90);
+            EXPECT_EQ(log.Count(WM_WINDOWPOSCHANGED), 1);
+            EXPECT_EQ(log.Count(WM_SIZE), 0) << "a move alone sends no WM_SIZE";
         }
-        EXPECT_EQ(WidgetOf(panel->Handle())->geometry(), QRect(20, 30, 80, 90));
-        log.Clear();
-        panel->SetBounds(25, 30, 80, 90);
-        EXPECT_EQ(log.Count(WM_WINDOWPOSCHANGED), 1);
-        EXPECT_EQ(log.Count(WM_SIZE), 0) << "a move alone sends no WM_SIZE";
         panel->Free();
     }
 }

@@ -278,3 +278,19 @@ TEST(Canvas_Handle, ACanvasWithoutContextRefusesToDrawButMeasures) {
 }
 
 } // namespace
+
+TEST(BitmapSize, WidthThenHeightOfAnEmptyBitmapGivesBoth) {
+    for (bool mono : {false, true}) {
+        TBitmap b;
+        b.SetMonochrome(mono);
+        b.SetWidth(30);
+        EXPECT_EQ(b.Width(), 30);
+        EXPECT_TRUE(b.Empty());
+        b.SetHeight(20);
+        EXPECT_EQ(b.Width(), 30);
+        EXPECT_EQ(b.Height(), 20);
+        EXPECT_FALSE(b.Empty());
+        b.Canvas()->SetPixels(29, 19, clBlack);
+        EXPECT_EQ(b.Canvas()->Pixels(29, 19), clBlack);
+    }
+}

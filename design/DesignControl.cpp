@@ -1,0 +1,155 @@
+// The overlay's life: wrapping and unwrapping its control, handle geometry, window region
+// and painting.
+#include "design/DesignControl.h"
+
+#include "design/ControlKinds.h"
+#include "design/FormDesigner.h"
+#include "host/GdiApi.h"
+
+ZK_IMPLEMENT_CLASS(TDesignControl, TCustomControl, nullptr)
+
+TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
+    : TCustomControl(nullptr) {
+    FHeaderWnd = nullptr;
+    FDeleted = false;
+    FHeaderWndProcInstance = MakeObjectInstance([this](TMessage& m) { HeaderWndProc(m); });
+    FLockUpdate = false;
+    FSelected = false;
+    FDesigner = ADesigner;
+    FRootDesigner = ADesigner->GetRoolDesigner();
+    FControl = AControl;
+    FControl->FreeNotification(this);
+
+    TRect r = AControl->BoundsRect();
+    SetParent(AControl->Parent());
+    auto* winControl = Cast<TWinControl>(AControl);
+    if (winControl) {
+        FOldTabStop = winControl->TabStop();
+        winControl->SetTabStop(false);
+        SetTabOrder(winControl->TabOrder());
+        winControl->SetTabOrder(-1);
+    }
+    SetTabStop(true);
+    AControl->SetParent(this);
+    FOldWindowProc = AControl->WindowProc;
+    AControl->WindowProc = [this](TMessage& m) { WinProc(m); };
+    InflateRect(r, HandleSize, HandleSize);
+    SetBoundsRect(r);
+    AControl->SetLeft(HandleSize);
+    AControl->SetTop(HandleSize);
+    SetVisible(true);
+
+    if (winControl && !ControlKinds::IsGrid(AControl) &&
+        winControl->ControlStyle().Contains(csAcceptsControls)) {
+        FInnerDesigner = new TZkFormDesigner(winControl, ADesigner, true);
+        FInnerDesigner->BeginDesign(nullptr);
+    }
+    FOldAlign = AControl->Align();
+    if (FOldAlign != alNone && !ControlKinds::IsTabSheet(AControl)) {
+        TRect kept = BoundsRect();
+        AControl->SetAlign(alNone);
+        SetBoundsRect(kept);
+        // Two size changes that end where they began: each runs the size handler, which
+        // fits the control into the inner rectangle, and the overlay keeps its size, so a
+        // session does not make aligned controls grow.
+        SetHeight(Height() + 1);
+        SetWidth(Width() + 1);
+        SetHeight(Height() - 1);
+        SetWidth(Width() - 1);
+        ResetRgn();
+    }
+    if (ControlKinds::IsTabSheet(AControl)) SetAlign(alClient);
+    FAlignAtStart = Align();
+    SetVisible(AControl->Visible());
+    if (winControl) {
+        const int show = Visible() ? SW_SHOW : SW_HIDE;
+        ShowWindow(Handle(), show);
+        ShowWindow(winControl->Handle(), show);
+        if (ControlKinds::IsCustomListControl(AControl)) Perform(WM_SIZE, 0, 0);
+        if (ControlKinds::IsComboBox(AControl)) {
+            FOldComboStyle = ControlKinds::ComboStyle(AControl);
+            ControlKinds::SetComboStyle(AControl, ControlKinds::DropDownListStyle());
+        }
+    }
+}
+
+TDesignControl::~TDesignControl() {
+    FreeAndNil(FInnerDesigner);
+    TControl* control = FControl;
+    const bool listView = ControlKinds::IsListView(control);
+    if (listView && Parent()) Parent()->SetVisible(true);
+    if (FHeaderWnd && IsWindow(FHeaderWnd))
+        SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FOldHeaderWndProc));
+    FreeObjectInstance(FHeaderWndProcInstance);
+    if (control) {
+        control->RemoveFreeNotification(this);
+        control->WindowProc = FOldWindowProc;
+        control->SetParent(Parent());
+        TRect r = BoundsRect();
+        InflateRect(r, -HandleSize, -HandleSize);
+        control->SetBoundsRect(r);
+        if (auto* winControl = Cast<TWinControl>(control)) {
+            winControl->SetTabOrder(TabOrder());
+            winControl->SetTabStop(FOldTabStop);
+        }
+        // The overlay's alignment when something changed it during the design, otherwise
+        // the alignment the control had before.
+        control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
+        if (listView && Parent()) Parent()->SetVisible(false);
+        if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
+        if (FDeleted) control->Free();
+    }
+}
+
+void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    // A control freed by the host during the session leaves an overlay with nothing to
+    // give back at the end.
+    if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+}
+
+TRect TDesignControl::GetHitTestRect(uint32_t HitCode, bool Inflate) const {
+    if (HitCode == hcClient) return FControl ? FControl->ClientRect() : TRect{};
+    return HandleRect(HitCode, Width(), Height(), Inflate);
+}
+
+uint32_t TDesignControl::HitTest(TPoint P) const { return HitTestHandles(P, Width(), Height()); }
+
+void TDesignControl::ResetRgn() {
+    if (ControlKinds::IsTabSheet(FControl)) return;
+    HRGN rgn = CreateRectRgnIndirect(InnerRect(Width(), Height()));
+    if (FSelected) {
+        for (uint32_t code : HandleOrder) {
+            HRGN handle = CreateRectRgnIndirect(HandleRect(code, Width(), Height(), false));
+            CombineRgn(rgn, rgn, handle, RGN_OR);
+            DeleteObject(handle);
+        }
+    }
+    SetWindowRgn(Handle(), rgn, true);
+    // The handles are painted by the next paint of the overlay, which the region change
+    // asks for: a window can only be drawn on while it paints.
+    if (FSelected) Invalidate();
+}
+
+void TDesignControl::DrawHandler(TCanvas* ACanvas) {
+    ACanvas->Brush()->SetStyle(bsSolid);
+    ACanvas->Brush()->SetColor(clBlack);
+    for (uint32_t code : HandleOrder) ACanvas->FillRect(HandleRect(code, Width(), Height(), false));
+}
+
+void TDesignControl::Paint() {
+    inherited::Paint();
+    if (FSelected) DrawHandler(Canvas());
+}
+
+void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
+    if (Visible())
+        Message.Result = 1;
+    else
+        inherited::WMEraseBkgnd(Message);
+}
+
+bool TDesignControl::CanResize(int& NewWidth, int& NewHeight) {
+    if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + 20;
+    return inherited::CanResize(NewWidth, NewHeight);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The overlay that wraps one designed control: it takes the control's place in its parent,
+// grows it by the handle size on every side, shows grab handles when selected, and turns
+// the control's input into selection, moving and resizing.
+
+#include <cstdint>
+
+#include "design/DesignTypes.h"
+#include "design/HandleGeometry.h"
+#include "host/Controls.h"
+#include "host/WinApi.h"
+
+class TZkFormDesigner;
+
+/// A windowed control four pixels larger than its control on every side. Its window region
+/// is the inner rectangle plus, when selected, the eight handle squares, so the rest of the
+/// margin shows and passes clicks to what lies beneath.
+class TDesignControl : public TCustomControl {
+    ZK_CLASS(TDesignControl, TCustomControl)
+    TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner);
+    ~TDesignControl() override;
+
+    bool Selected() const { return FSelected; }
+    void SetSelected(bool Value);
+    bool GetSelected() const { return FSelected; }
+    bool LockUpdate() const { return FLockUpdate; }
+    bool GetLockUpdate() const { return FLockUpdate; }
+    void SetLockUpdate(bool Value) { FLockUpdate = Value; }
+    TControl* Control() const { return FControl; }
+    TControl* GetControl() const { return FControl; }
+    bool HasInnerDesigner() const { return FInnerDesigner != nullptr; }
+    bool GetHasInnerDesigner() const { return FInnerDesigner != nullptr; }
+    TZkFormDesigner* InnerDesigner() const { return FInnerDesigner; }
+    TZkFormDesigner* Designer() const { return FDesigner; }
+    bool Deleted() const { return FDeleted; }
+    void SetDeleted(bool value) { FDeleted = value; }
+
+    /// The rectangle of a handle (or, for hcClient, the control's client rectangle).
+    TRect GetHitTestRect(uint32_t HitCode, bool Inflate) const;
+    uint32_t HitTest(TPoint P) const;
+    void ResetRgn();
+    void DrawHandler(TCanvas* ACanvas);
+    bool CanResize(int& NewWidth, int& NewHeight) override;
+
+    virtual void SetRect(const TRect& ARect);
+    virtual void Move(int dx, int dy);
+    /// Hides the overlay and its control and records the deletion.
+    void Delete();
+    /// Clears the selected flag without touching the selection list (which the caller has
+    /// emptied already) and without an event.
+    void ForgetSelection() { FSelected = false; }
+
+    /// The covered control's window procedure while it is wrapped.
+    virtual void WinProc(TMessage& Message);
+    virtual void DoMouseMove(TMessage& Message);
+    virtual void DoLButtonDown(TMessage& Message);
+    virtual void DoLButtonUp(TMessage& Message);
+    virtual void DoRButtonDown(TMessage& Message);
+    virtual void DoRButtonUp(TMessage& Message);
+    virtual void DoLButtonDBClick(TMessage& Message);
+
+protected:
+    void Paint() override;
+    void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+    void WMSize(TWMSize& Message) override;
+    void WMWindowPosChanged(TWMWindowPosChanged& Message) override;
+    void WMSetFocus(TWMSetFocus& Message) override;
+    void CNKeyDown(TWMKey& Message) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    virtual void DoInnerKeyDown(TMessage& Message);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void HeaderWndProc(TMessage& Message);
+    void CallOldWindowProc(TMessage& Message);
+    void FollowControlVisibility();
+    void RecordBoundsChange(const TRect& before, const TRect& after);
+    /// Runs a move or resize that the user started, as one recorded change.
+    template <class F> void UserBoundsChange(F action);
+    /// Records the change a size or position handler saw, or extends the one recorded
+    /// earlier in the same user action.
+    void NoteBoundsChange(const TRect& before);
+
+    TZkFormDesigner* FRootDesigner = nullptr;
+    TZkFormDesigner* FInnerDesigner = nullptr;
+    TControl* FControl = nullptr;
+    TWndMethod FOldWindowProc;
+    TZkFormDesigner* FDesigner = nullptr;
+    bool FSelected = false;
+    bool FLockUpdate = false;
+    bool FOldTabStop = false;
+    HWND FHeaderWnd = nullptr;
+    WNDPROC FOldHeaderWndProc = nullptr;
+    WNDPROC FHeaderWndProcInstance = nullptr;
+    uint8_t FOldComboStyle = 0;
+    TAlign FOldAlign = alNone;
+    TAlign FAlignAtStart = alNone;
+    bool FDeleted = false;
+};

@@ -1,0 +1,300 @@
+// The overlay's routing of its control's messages, and its own window's handlers: selection,
+// moving and resizing through the window system's loop, recording, keys.
+#include "design/ControlKinds.h"
+#include "design/ControlSelection.h"
+#include "design/DesignControl.h"
+#include "design/FormDesigner.h"
+#include "design/OperateHistory.h"
+#include "host/Forms.h"
+
+namespace {
+bool CtrlHeld(const TMessage& m) { return (m.WParam & MK_CONTROL) != 0; }
+bool LeftHeld(const TMessage& m) { return (m.WParam & MK_LBUTTON) != 0; }
+} // namespace
+
+template <class F> void TDesignControl::UserBoundsChange(F action) {
+    FRootDesigner->FBoundsChanging = true;
+    FRootDesigner->FBoundsAfterItem = nullptr;
+    action();
+    // Cleared also when nothing changed, so that no later bounds change that the user did
+    // not start (an undo's, say) is taken for this action.
+    FRootDesigner->FBoundsChanging = false;
+    FRootDesigner->FBoundsAfterItem = nullptr;
+}
+
+void TDesignControl::CallOldWindowProc(TMessage& Message) {
+    if (FOldWindowProc) FOldWindowProc(Message);
+}
+
+void TDesignControl::WinProc(TMessage& Message) {
+    if (FLockUpdate || FDesigner->GetLockUpdate()) return;
+    const uint32_t msg = Message.Msg;
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSEWHEEL) {
+        if (ControlKinds::IsGrid(FControl)) CallOldWindowProc(Message);
+        switch (msg) {
+        case WM_MOUSEMOVE: DoMouseMove(Message); break;
+        case WM_LBUTTONDOWN: DoLButtonDown(Message); break;
+        case WM_LBUTTONUP: DoLButtonUp(Message); break;
+        case WM_LBUTTONDBLCLK: DoLButtonDBClick(Message); break;
+        case WM_RBUTTONDOWN: DoRButtonDown(Message); break;
+        case WM_RBUTTONUP: DoRButtonUp(Message); break;
+        default: break;
+        }
+        // A page control still switches pages when its tabs are clicked.
+        if (ControlKinds::IsPageControl(FControl)) CallOldWindowProc(Message);
+        return;
+    }
+    if ((msg >= WM_KEYDOWN && msg <= 0x108) || (msg >= CN_KEYDOWN && msg <= CN_KEYDOWN + 6)) {
+        if (msg == CN_KEYDOWN) DoInnerKeyDown(Message);
+        return;
+    }
+    if (msg == WM_SETFOCUS && !ControlKinds::IsGrid(FControl)) {
+        SetFocus();
+        return;
+    }
+    if (msg == WM_PARENTNOTIFY && !FHeaderWnd && ControlKinds::IsListView(FControl) &&
+        LoWord(Message.WParam) == WM_CREATE) {
+        FHeaderWnd = reinterpret_cast<HWND>(Message.LParam);
+        FOldHeaderWndProc = reinterpret_cast<WNDPROC>(GetWindowLong(FHeaderWnd, GWL_WNDPROC));
+        SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FHeaderWndProcInstance));
+    }
+    CallOldWindowProc(Message);
+    if (msg == CM_VISIBLECHANGED) FollowControlVisibility();
+}
+
+void TDesignControl::FollowControlVisibility() {
+    if (!FControl) return;
+    SetVisible(FControl->Visible());
+    if (auto* winControl = Cast<TWinControl>(FControl)) {
+        const int show = Visible() ? SW_SHOW : SW_HIDE;
+        ShowWindow(Handle(), show);
+        ShowWindow(winControl->Handle(), show);
+    }
+}
+
+void TDesignControl::HeaderWndProc(TMessage& Message) {
+    if (Message.Msg == WM_LBUTTONDOWN) DoLButtonDown(Message);
+    Message.Result = CallWindowProc(FOldHeaderWndProc, FHeaderWnd, Message.Msg, Message.WParam,
+                                    Message.LParam);
+}
+
+// ---- Mouse over the control ---------------------------------------------------------------
+
+void TDesignControl::DoLButtonDown(TMessage& Message) {
+    if (FDesigner->GetLockUpdate()) return;
+    if (ControlKinds::IsGridBusy(FControl)) return;
+    if (FSelected) {
+        if (CtrlHeld(Message)) SetSelected(false);
+        return;
+    }
+    ClearDesignerSelections(FRootDesigner, CtrlHeld(Message) ? FDesigner : nullptr);
+    SetSelected(true);
+    SetFocus();
+    if (FRootDesigner->OnObjectClicked) FRootDesigner->OnObjectClicked(this);
+}
+
+void TDesignControl::DoLButtonUp(TMessage& Message) {
+    (void)Message;
+    if (ControlKinds::IsGridBusy(FControl)) return;
+}
+
+void TDesignControl::DoRButtonUp(TMessage& Message) { (void)Message; }
+void TDesignControl::DoLButtonDBClick(TMessage& Message) { (void)Message; }
+
+void TDesignControl::DoMouseMove(TMessage& Message) {
+    if (ControlKinds::IsGridBusy(FControl) || !FControl) return;
+    if (FSelected && !CtrlHeld(Message) && !FDesigner->FMoving) {
+        FControl->SetCursor(crSizeAll);
+        if (LeftHeld(Message)) {
+            ReleaseCapture();
+            if (FDesigner->GetSelectCount() == 1) {
+                UserBoundsChange([this] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0); });
+                FRootDesigner->SetIsDirty(true);
+            } else {
+                FDesigner->PerFormMove();
+            }
+        }
+    } else {
+        FControl->SetCursor(crDefault);
+    }
+}
+
+void TDesignControl::DoRButtonDown(TMessage& Message) {
+    TPoint p = ClientToScreen(PointFromLParam(Message.LParam));
+    (void)p; // the context menu shows here once the designer has one
+}
+
+// ---- The overlay's own window -------------------------------------------------------------
+
+void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
+    inherited::MouseMove(Shift, X, Y);
+    if (!FSelected) return;
+    const uint32_t code = HitTest(Point(X, Y));
+    TCursor cursor = crDefault;
+    switch (code) {
+    case hcLeft:
+    case hcRight: cursor = crSizeWE; break;
+    case hcTop:
+    case hcBottom: cursor = crSizeNS; break;
+    case hcTopLeft:
+    case hcBottomRight: cursor = crSizeNWSE; break;
+    case hcTopRight:
+    case hcBottomLeft: cursor = crSizeNESW; break;
+    default: break;
+    }
+    SetCursor(cursor);
+    if (Shift.Contains(ssLeft)) {
+        ReleaseCapture();
+        UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, static_cast<intptr_t>(code), 0); });
+        FRootDesigner->SetIsDirty(true);
+    }
+}
+
+void TDesignControl::WMSize(TWMSize& Message) {
+    const TRect before = BoundsRect();
+    inherited::WMSize(Message);
+    if (ControlKinds::IsTabSheet(FControl) || FLockUpdate || !FControl) return;
+    FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize, Height() - 2 * HandleSize);
+    ResetRgn();
+    NoteBoundsChange(before);
+}
+
+void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
+    const TRect before = BoundsRect();
+    inherited::WMWindowPosChanged(Message);
+    const TAlign align = Align();
+    SetAlign(alNone);
+    SetAlign(align);
+    NoteBoundsChange(before);
+}
+
+void TDesignControl::NoteBoundsChange(const TRect& before) {
+    const TRect after = BoundsRect();
+    if (after == before) return;
+    if (FRootDesigner->FBoundsChanging) {
+        FRootDesigner->FBoundsChanging = false;
+        RecordBoundsChange(before, after);
+    } else if (TOperateItem* item = FRootDesigner->FBoundsAfterItem; item && item->Control == this) {
+        item->Rect = after;
+    }
+}
+
+void TDesignControl::RecordBoundsChange(const TRect& before, const TRect& after) {
+    TOperateHistory* history = FRootDesigner->FHistory;
+    if (!history) return;
+    auto* rec = new TOperateRec();
+    rec->AddHistory(otBounds, before, this);
+    history->BeginChange(rec);
+    rec = new TOperateRec();
+    FRootDesigner->FBoundsAfterItem = rec->AddHistory(otBounds, after, this);
+    history->EndChange(rec);
+}
+
+void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
+    (void)Message;
+    if (FDesigner->GetLockUpdate()) return;
+    SetSelected(true);
+}
+
+void TDesignControl::CNKeyDown(TWMKey& Message) { DoInnerKeyDown(Message); }
+
+void TDesignControl::DoInnerKeyDown(TMessage& Message) {
+    if (FDesigner->GetSelectCount() >= 2) {
+        FDesigner->InnerKeyDown(Message);
+        return;
+    }
+    TWMKey key(Message);
+    const uint16_t code = key.CharCode;
+    const TShiftState shift = KeyDataToShiftState(key.KeyData);
+    TOperateHistory* history = FRootDesigner->FHistory;
+    auto boundsChange = [this](auto change) { UserBoundsChange(change); };
+    if (code == 'Z') {
+        if (!shift.Contains(ssCtrl) || !history) return;
+        if (shift.Contains(ssShift))
+            history->Next();
+        else
+            history->Previous();
+        return;
+    }
+    if (code == VK_DELETE) {
+        FRootDesigner->DeleteSelection();
+        return;
+    }
+    const bool arrow = code >= VK_LEFT && code <= VK_DOWN;
+    if (shift.Contains(ssCtrl)) {
+        if (!arrow) return;
+        static constexpr int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
+        boundsChange([&] { Move(dx[code - VK_LEFT], dy[code - VK_LEFT]); });
+        return;
+    }
+    if (shift.Contains(ssShift)) {
+        if (code == VK_LEFT || code == VK_RIGHT)
+            boundsChange([&] { SetWidth(Width() + (code == VK_LEFT ? -1 : 1)); });
+        else if ((code == VK_UP || code == VK_DOWN) && !ControlKinds::IsCustomCombo(FControl))
+            boundsChange([&] { SetHeight(Height() + (code == VK_UP ? -1 : 1)); });
+        return;
+    }
+    TCustomForm* form = GetParentForm(this);
+    switch (code) {
+    case VK_ESCAPE: SetSelected(false); break;
+    case VK_LEFT:
+    case VK_UP:
+        SetSelected(false);
+        if (form) form->Perform(WM_NEXTDLGCTL, 1, 0);
+        break;
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_TAB:
+        SetSelected(false);
+        if (form) form->Perform(WM_NEXTDLGCTL, 0, 0);
+        break;
+    default: break;
+    }
+}
+
+// ---- Operations ---------------------------------------------------------------------------
+
+void TDesignControl::SetSelected(bool Value) {
+    if (ControlKinds::IsTabSheet(FControl)) {
+        FSelected = false;
+        return;
+    }
+    if (Value == FSelected) return;
+    FDesigner->SetLockUpdate(true);
+    TZkControlSelection* selection = FRootDesigner->Selection();
+    if (selection) {
+        if (Value)
+            selection->Add(this);
+        else
+            selection->Remove(this);
+    }
+    FDesigner->SetLockUpdate(false);
+    FSelected = Value;
+    ResetRgn();
+}
+
+void TDesignControl::SetRect(const TRect& ARect) {
+    SetBoundsRect(ARect);
+    FRootDesigner->SetIsDirty(true);
+}
+
+void TDesignControl::Move(int dx, int dy) {
+    SetLockUpdate(true);
+    SetLeft(Left() + dx);
+    SetLockUpdate(false);
+    SetTop(Top() + dy);
+    FRootDesigner->SetIsDirty(true);
+}
+
+void TDesignControl::Delete() {
+    FDeleted = true;
+    SetVisible(false);
+    TOperateHistory* history = FRootDesigner->FHistory;
+    if (!history) return;
+    auto* rec = new TOperateRec();
+    rec->AddHistory(otDeleted, this);
+    history->BeginChange(rec);
+    rec = new TOperateRec();
+    rec->AddHistory(otInsert, this);
+    history->EndChange(rec);
+}

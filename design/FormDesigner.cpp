@@ -1,0 +1,245 @@
+#include "design/FormDesigner.h"
+
+#include "design/ControlKinds.h"
+#include "design/ControlSelection.h"
+#include "design/DesignControl.h"
+#include "design/DrawingResources.h"
+#include "design/OperateHistory.h"
+#include "host/Forms.h"
+#include "host/Graphics.h"
+
+namespace {
+void PublishDesigner(TPublisher& p) {
+    p.Prop("CannotDesignControls", &TZkFormDesigner::CannotDesignControls,
+           &TZkFormDesigner::SetCannotDesignControls);
+    p.Prop("IsDirty", &TZkFormDesigner::IsDirty, &TZkFormDesigner::SetIsDirty);
+    p.Prop("ShowInspector", &TZkFormDesigner::ShowInspector, &TZkFormDesigner::SetShowInspector);
+    p.Prop("OnSelectionChange", &TZkFormDesigner::OnSelectionChange,
+           &TZkFormDesigner::OnSelectionChange);
+    p.Prop("OnBeforeDesign", &TZkFormDesigner::OnBeforeDesign, &TZkFormDesigner::OnBeforeDesign);
+    p.Prop("OnEndDesign", &TZkFormDesigner::OnEndDesign, &TZkFormDesigner::OnEndDesign);
+    p.Prop("OnDirty", &TZkFormDesigner::OnDirty, &TZkFormDesigner::OnDirty);
+    p.Prop("OnObjectClicked", &TZkFormDesigner::OnObjectClicked, &TZkFormDesigner::OnObjectClicked);
+    p.Prop("OnTransFieldName", &TZkFormDesigner::OnTransFieldName,
+           &TZkFormDesigner::OnTransFieldName);
+    p.Prop("OnEditProp", &TZkFormDesigner::OnEditProp, &TZkFormDesigner::OnEditProp);
+}
+} // namespace
+
+ZK_IMPLEMENT_CLASS(TZkFormDesigner, TComponent, PublishDesigner)
+ZK_METHOD_TYPEINFO(TZkSelectionChangeEvent)
+ZK_METHOD_TYPEINFO(TZkControlClickedEvent)
+ZK_METHOD_TYPEINFO(TTransFieldNameEvent)
+ZK_METHOD_TYPEINFO(TEditPropEvent)
+
+TZkFormDesigner::TZkFormDesigner(TComponent* AOwner) : TComponent(AOwner) {
+    FShowInspector = true;
+    FBoundsChanging = false;
+    FIsDirty = false;
+    FSelection = new TZkControlSelection(this);
+    FCannotDesignControls = new TStringList();
+    if (!ComponentState().Contains(csDesigning)) Initialize();
+}
+
+TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParentDesigner,
+                                 bool AInner)
+    : TComponent(nullptr) {
+    FBoundsChanging = false;
+    FShowInspector = true;
+    FIsDirty = false;
+    FCannotDesignControls = new TStringList();
+    FMoving = false;
+    FIsInner = AInner;
+    FRunState = rsNone;
+    FLockUpdate = false;
+    FDesignForm = AControl;
+    if (FDesignForm) FDesignForm->FreeNotification(this);
+    FControls = new TList();
+    FParentDesigner = AParentDesigner;
+    if (FParentDesigner)
+        FParentDesigner->GetRoolDesigner()->FChildDesigners->Add(this);
+    else
+        FChildDesigners = new TList();
+    FRootDesigner = GetRoolDesigner();
+    // A designer without a parent is a root: it needs a selection list of its own so that
+    // its overlays have somewhere to register, even when made through this constructor.
+    if (!FParentDesigner) FSelection = new TZkControlSelection(this);
+}
+
+void TZkFormDesigner::Initialize() {
+    FBoundsChanging = false;
+    FMoving = false;
+    FIsInner = false;
+    FLockUpdate = false;
+    FRunState = rsNone;
+    FDesignForm = As<TWinControl>(Owner());
+    if (FDesignForm) FDesignForm->FreeNotification(this);
+    FControls = new TList();
+    FParentDesigner = nullptr;
+    FChildDesigners = new TList();
+    FRootDesigner = this;
+    DesignResources::Startup();
+}
+
+TZkFormDesigner::~TZkFormDesigner() {
+    EndDesign();
+    delete FChildDesigners;
+    FChildDesigners = nullptr;
+    delete FControls;
+    FControls = nullptr;
+    if (FParentDesigner) {
+        TZkFormDesigner* root = FParentDesigner->GetRoolDesigner();
+        if (root->FChildDesigners) root->FChildDesigners->Remove(this);
+    }
+    delete FCannotDesignControls;
+    delete FSelection;
+}
+
+TDesignControl* TZkFormDesigner::Overlay(int Index) const {
+    return static_cast<TDesignControl*>(FControls->Items(Index));
+}
+
+TDesignControl* TZkFormDesigner::FindOverlay(const TControl* control) const {
+    for (int i = 0; i < OverlayCount(); ++i)
+        if (Overlay(i)->Control() == control) return Overlay(i);
+    return nullptr;
+}
+
+bool TZkFormDesigner::Excluded(TControl* child) const {
+    if (ControlKinds::IsBar(child)) return true;
+    if (child->ClassName() == "TObjectInspForm") return true;
+    if (FSplitter && child == reinterpret_cast<TControl*>(FSplitter)) return true;
+    TZkFormDesigner* root = GetRoolDesigner();
+    return !child->Name().empty() && root->FCannotDesignControls->IndexOf(child->Name()) >= 0;
+}
+
+void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
+    if (FRunState == rsDesigning) return;
+    if (AControl && AControl != FDesignForm) {
+        if (FDesignForm) FDesignForm->RemoveFreeNotification(this);
+        FDesignForm = AControl;
+        FDesignForm->FreeNotification(this);
+    }
+    if (!FDesignForm || !FControls) return;
+    if (OnBeforeDesign) OnBeforeDesign(this);
+    FDesignForm->SetVisible(false);
+
+    std::vector<TControl*> designable;
+    for (int i = 0; i < FDesignForm->ControlCount(); ++i) {
+        TControl* child = FDesignForm->Controls(i);
+        if (!Excluded(child)) designable.push_back(child);
+    }
+    for (TControl* child : designable) FControls->Add(new TDesignControl(child, this));
+
+    FOldWindowProc = FDesignForm->WindowProc;
+    FDesignForm->WindowProc = [this](TMessage& m) { WinProc(m); };
+    FRunState = rsDesigning;
+    FDesignForm->SetVisible(true);
+    if (FIsInner) return;
+
+    FHistory = new TOperateHistory();
+}
+
+void TZkFormDesigner::EndDesign() {
+    if (FRunState == rsDesigning) InnerEndDesign();
+}
+
+void TZkFormDesigner::InnerEndDesign() {
+    if (FRunState == rsNone) return;
+    if (FDesignForm) {
+        FDesignForm->SetVisible(false);
+        FDesignForm->WindowProc = FOldWindowProc;
+    }
+    FOldWindowProc = nullptr;
+    ClearSelection(nullptr);
+    for (int i = 0; i < FControls->Count(); ++i) {
+        auto* overlay = Overlay(i);
+        if (TControl* c = overlay->Control()) c->Perform(WM_MOUSEMOVE, 0, 0);
+        overlay->SetLockUpdate(true);
+        overlay->Free();
+    }
+    FControls->Clear();
+    FRunState = rsNone;
+    if (OnEndDesign) OnEndDesign(this);
+    if (FDesignForm && !FDesignForm->ComponentState().Contains(csDestroying))
+        FDesignForm->SetVisible(true);
+    delete FHistory;
+    FHistory = nullptr;
+}
+
+void TZkFormDesigner::CallOldWindowProc(TMessage& Message) {
+    if (FOldWindowProc) FOldWindowProc(Message);
+}
+
+void TZkFormDesigner::WinProc(TMessage& Message) {
+    const uint32_t msg = Message.Msg;
+    switch (msg) {
+    case WM_MOUSEMOVE: DoMouseMove(Message); return;
+    case WM_LBUTTONDOWN: DoLButtonDown(Message); return;
+    case WM_LBUTTONUP: DoLButtonUp(Message); return;
+    case WM_LBUTTONDBLCLK: DoLButtonDBClick(Message); return;
+    case WM_RBUTTONDOWN: DoRButtonDown(Message); return;
+    case WM_RBUTTONUP: DoRButtonUp(Message); return;
+    case CN_KEYDOWN: InnerKeyDown(Message); return;
+    case WM_DESTROY:
+    case WM_CLOSE: {
+        // The session ends before the form handles the message; the hook is gone by then,
+        // so the message goes to the procedure that was saved when the session began.
+        TWndMethod old = FOldWindowProc;
+        EndDesign();
+        if (old) old(Message);
+        return;
+    }
+    default: break;
+    }
+    // Right double-click, middle button and wheel; keys and the other key notifications.
+    if ((msg >= WM_RBUTTONDBLCLK && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= 0x108) ||
+        (msg > CN_KEYDOWN && msg <= CN_KEYDOWN + 6))
+        return;
+    CallOldWindowProc(Message);
+    if (msg == WM_PAINT && !FIsInner) PaintGrid();
+}
+
+void TZkFormDesigner::PaintGrid() {
+    TCanvas* canvas = nullptr;
+    if (auto* form = Cast<TCustomForm>(FDesignForm))
+        canvas = form->Canvas();
+    else if (auto* custom = Cast<TCustomControl>(FDesignForm))
+        canvas = custom->Canvas();
+    if (!canvas) return;
+    canvas->Draw(0, 0, DesignResources::GridBitmap());
+}
+
+void TZkFormDesigner::SetIsDirty(bool Value) {
+    if (Value == FIsDirty) return;
+    FIsDirty = Value;
+    if (Value && OnDirty) OnDirty(this);
+}
+
+void TZkFormDesigner::SetShowInspector(bool Value) { FShowInspector = Value; }
+
+void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDesignForm) {
+        // The design form is going: a session still running ends without touching it.
+        if (FRunState == rsDesigning) {
+            FOldWindowProc = nullptr;
+            EndDesign();
+        }
+        FDesignForm = nullptr;
+    }
+}
+
+// ---- Mouse and keys: the idle behaviour ---------------------------------------------------
+
+void TZkFormDesigner::DoMouseMove(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoLButtonDown(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoLButtonUp(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoRButtonDown(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoRButtonUp(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoLButtonDBClick(TMessage& Message) {
+    (void)Message;
+    FRubberBanding = false;
+}
+void TZkFormDesigner::InnerKeyDown(TMessage& Message) { (void)Message; }
+void TZkFormDesigner::PerFormMove() {}

@@ -1,0 +1,156 @@
+#pragma once
+// The designer component: turns a container of the running application into a design
+// surface for the length of a design session.
+
+#include <string>
+
+#include "design/DesignTypes.h"
+#include "host/Component.h"
+#include "host/Controls.h"
+#include "host/List.h"
+#include "host/Strings.h"
+
+class TDesignControl;
+class TOperateHistory;
+struct TOperateItem;
+class TPopupMenu;
+class TSplitter;
+class TZkControlSelection;
+class TObjectInspForm;
+
+/// A designer: a root one per designed form (made by the host with the form as owner) or an
+/// inner one that an overlay makes for a container inside the design. While a session runs
+/// it wraps every designable child of its design form in an overlay, hooks the form's
+/// window procedure and, as the root, owns the selection list and the history of the tree.
+class TZkFormDesigner : public TComponent {
+    ZK_CLASS(TZkFormDesigner, TComponent)
+    /// The root designer of AOwner, which must be a windowed control (or null).
+    explicit TZkFormDesigner(TComponent* AOwner);
+    /// An inner designer for AControl, registered with the root of AParentDesigner.
+    TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParentDesigner, bool AInner);
+    ~TZkFormDesigner() override;
+
+    void Initialize();
+    /// Starts a session on AControl, or on the current design form when AControl is null.
+    void BeginDesign(TWinControl* AControl = nullptr);
+    void EndDesign();
+    void InnerEndDesign();
+
+    /// The design form's window procedure while a session runs.
+    virtual void WinProc(TMessage& Message);
+
+    TWinControl* GetDesignForm() const { return FDesignForm; }
+    TZkFormDesigner* GeTZkFormDesignerClassInstance() { return this; }
+    bool GetLockUpdate() const { return FLockUpdate; }
+    void SetLockUpdate(bool value) { FLockUpdate = value; }
+    bool IsDesigning() const { return FRunState == rsDesigning; }
+    bool IsInner() const { return FIsInner; }
+
+    // Selection (of this designer's own overlays).
+    void AddControl(TDesignControl* AControl);
+    void ClearSelection(TDesignControl* ExceptControl);
+    int GetSelectCount() const;
+    TRect GetSelectionRect() const;
+    TZkControlSelection* Selection() const { return FSelection; }
+
+    // The designer tree.
+    TZkFormDesigner* GetParenTZkFormDesigner() const { return FParentDesigner; }
+    void SetParenTZkFormDesigner(TZkFormDesigner* Value) { FParentDesigner = Value; }
+    TZkFormDesigner* GetRoolDesigner() const;
+    int GetDesignerCount() const;
+    TZkFormDesigner* GetChildDesigner(int Index) const;
+
+    /// This designer's overlays, one per designed direct child, in the order of creation.
+    int OverlayCount() const { return FControls ? FControls->Count() : 0; }
+    TDesignControl* Overlay(int Index) const;
+    /// The overlay that wraps control, or null.
+    TDesignControl* FindOverlay(const TControl* control) const;
+    TOperateHistory* History() const { return FHistory; }
+
+    // Published state.
+    TStrings* CannotDesignControls() const { return FCannotDesignControls; }
+    void SetCannotDesignControls(TStrings* Value);
+    bool IsDirty() const { return FIsDirty; }
+    void SetIsDirty(bool Value);
+    bool ShowInspector() const { return FShowInspector; }
+    void SetShowInspector(bool Value);
+
+    TDesignState DesignState() const { return FDesignState; }
+    void SetDesignState(TDesignState value) { FDesignState = value; }
+    TClass InsertClass() const { return FInsertClass; }
+    void SetInsertClass(TClass value) { FInsertClass = value; }
+
+    TZkSelectionChangeEvent OnSelectionChange;
+    TZkControlClickedEvent OnObjectClicked;
+    TNotifyEvent OnBeforeDesign;
+    TNotifyEvent OnEndDesign;
+    TNotifyEvent OnDirty;
+    TTransFieldNameEvent OnTransFieldName;
+    TEditPropEvent OnEditProp;
+
+    // Mouse handlers of the design form; the base passes each message on.
+    virtual void DoMouseMove(TMessage& Message);
+    virtual void DoLButtonDown(TMessage& Message);
+    virtual void DoLButtonUp(TMessage& Message);
+    virtual void DoRButtonDown(TMessage& Message);
+    virtual void DoRButtonUp(TMessage& Message);
+    virtual void DoLButtonDBClick(TMessage& Message);
+    /// Keys of the design form and of overlays with two or more controls selected.
+    virtual void InnerKeyDown(TMessage& Message);
+    /// Starts dragging the selected controls together.
+    virtual void PerFormMove();
+
+    /// Creates a control of ControlClass at Rect (design-form client coordinates) with an
+    /// overlay, records the insertion and answers the overlay.
+    TDesignControl* AddControlToDesign(TClass ControlClass, const TRect& Rect);
+    /// Deletes (hides, undoably) every selected control of the tree.
+    void DeleteSelection();
+    void Undo();
+    void Redo();
+    void SaveOpHisToFile(const std::string& FileName);
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+protected:
+    void CallOldWindowProc(TMessage& Message);
+    void PaintGrid();
+    /// Whether child is left out of the design (bars, the designer's own splitter, the
+    /// inspector, names in CannotDesignControls).
+    bool Excluded(TControl* child) const;
+
+private:
+    friend class TDesignControl;
+
+    TList* FControls = nullptr;
+    TWinControl* FDesignForm = nullptr;
+    bool FLockUpdate = false;
+    TWndMethod FOldWindowProc;
+    bool FRubberBanding = false;
+    TPoint FMoveOrigin;
+    TPoint FDragFrom;
+    TPoint FDragTo;
+    TRunState FRunState = rsNone;
+    bool FIsInner = false;
+    bool FMoving = false;
+    TRect FMoveRect;
+    TPopupMenu* FPopupMenu = nullptr;
+    TZkFormDesigner* FParentDesigner = nullptr;
+    TList* FChildDesigners = nullptr;
+    TZkFormDesigner* FRootDesigner = nullptr;
+    TOperateHistory* FHistory = nullptr;
+    TStringList* FCannotDesignControls = nullptr;
+    TZkControlSelection* FSelection = nullptr;
+    bool FIsDirty = false;
+    TObjectInspForm* FInspector = nullptr;
+    bool FShowInspector = true;
+    TSplitter* FSplitter = nullptr;
+    TDesignState FDesignState = dsSelect;
+    TClass FInsertClass = nullptr;
+    bool FBoundsChanging = false;
+    /// The after-entry that the current user move or resize recorded: later steps of the
+    /// same drag move it along, so that one action is one change from start to end.
+    TOperateItem* FBoundsAfterItem = nullptr;
+};
+
+/// Deselects the overlays of every designer of Root's tree except KeepDesigner's.
+void ClearDesignerSelections(TZkFormDesigner* Root, TZkFormDesigner* KeepDesigner);

@@ -1,0 +1,110 @@
+#include "design/OperateHistory.h"
+
+#include "design/DesignControl.h"
+#include "design/FormDesigner.h"
+
+ZK_IMPLEMENT_CLASS(TOperateRec, TObject, nullptr)
+ZK_IMPLEMENT_CLASS(TOperateHistory, TList, nullptr)
+
+// ---- TOperateRec --------------------------------------------------------------------------
+
+TOperateRec::TOperateRec() : FItems(new TList()) {}
+
+TOperateRec::~TOperateRec() {
+    for (int i = 0; i < FItems->Count(); ++i) delete Item(i);
+    delete FItems;
+}
+
+TOperateItem* TOperateRec::AddHistory(TOpType OpType, const TRect& Rect, TDesignControl* Control) {
+    auto* item = new TOperateItem{OpType, Rect, Control};
+    FItems->Add(item);
+    return item;
+}
+
+TOperateItem* TOperateRec::AddHistory(TOpType OpType, TDesignControl* Control) {
+    return AddHistory(OpType, TRect{}, Control);
+}
+
+void TOperateRec::Restore() {
+    for (int i = 0; i < FItems->Count(); ++i) {
+        TOperateItem* item = Item(i);
+        TDesignControl* overlay = item->Control;
+        switch (item->OpType) {
+        case otBounds: overlay->SetRect(item->Rect); break;
+        case otDeleted:
+            overlay->SetVisible(true);
+            overlay->SetDeleted(false);
+            break;
+        case otInsert:
+            overlay->SetVisible(false);
+            overlay->SetDeleted(true);
+            break;
+        }
+    }
+}
+
+void TOperateRec::SaveToStream(TMemoryStream* Stream) const {
+    for (int i = 0; i < FItems->Count(); ++i) {
+        const TOperateItem* item = Item(i);
+        const TControl* control = item->Control ? item->Control->Control() : nullptr;
+        std::string line = control ? control->Name() : std::string();
+        line += ":(" + IntToStr(item->Rect.Left) + "," + IntToStr(item->Rect.Top) + "," +
+                IntToStr(item->Rect.Right) + "," + IntToStr(item->Rect.Bottom) + ",);\r\n";
+        Stream->WriteBuffer(line.data(), static_cast<int64_t>(line.size()));
+    }
+}
+
+// ---- TOperateHistory ----------------------------------------------------------------------
+
+TOperateHistory::~TOperateHistory() {
+    DiscardFrom(0);
+    Clear();
+}
+
+void TOperateHistory::DiscardFrom(int Index) {
+    for (int i = Count() - 1; i >= Index; --i) {
+        delete Record(i);
+        Delete(i);
+    }
+}
+
+void TOperateHistory::BeginChange(TOperateRec* Operate) {
+    if (FPosition < 0) FPosition = -1;
+    if ((FPosition & 1) == 0) ++FPosition;
+    DiscardFrom(FPosition + 1);
+    FPosition = Add(Operate);
+}
+
+void TOperateHistory::EndChange(TOperateRec* Operate) { FPosition = Add(Operate); }
+
+void TOperateHistory::Previous() {
+    // FPosition names the after-record of the newest change in effect (an odd index), so
+    // its before-record is the one just before it.
+    if (FPosition >= Count()) FPosition = Count() - 1;
+    if (FPosition < 1) {
+        FPosition = -1;
+        return;
+    }
+    if ((FPosition & 1) == 0) --FPosition;
+    Record(FPosition - 1)->Restore();
+    FPosition -= 2;
+}
+
+void TOperateHistory::Next() {
+    if (FPosition < -1) FPosition = -1;
+    if ((FPosition & 1) == 0) --FPosition;
+    const int next = FPosition + 2;
+    if (next >= Count()) {
+        FPosition = Count() - 1;
+        return;
+    }
+    Record(next)->Restore();
+    FPosition = next;
+}
+
+void TOperateHistory::SaveToFile(const std::string& FileName) const {
+    TMemoryStream stream;
+    for (int i = 0; i < Count(); ++i) Record(i)->SaveToStream(&stream);
+    stream.SetPosition(0);
+    stream.SaveToFile(FileName);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The operation history: before- and after-snapshots of every change made on the design
+// surface, for undo and redo, and the text dump of them.
+
+#include <string>
+
+#include "design/DesignTypes.h"
+#include "host/List.h"
+#include "host/Stream.h"
+#include "host/Types.h"
+
+/// One entry of a snapshot: what to do with which overlay when the snapshot is restored.
+struct TOperateItem {
+    TOpType OpType = otBounds;
+    TRect Rect;
+    TDesignControl* Control = nullptr;
+};
+
+/// One snapshot (a before-record or an after-record) of the overlays a change touched.
+class TOperateRec : public TObject {
+    ZK_CLASS(TOperateRec, TObject)
+    TOperateRec();
+    ~TOperateRec() override;
+
+    TOperateItem* AddHistory(TOpType OpType, const TRect& Rect, TDesignControl* Control);
+    TOperateItem* AddHistory(TOpType OpType, TDesignControl* Control);
+    /// Applies every entry, first to last.
+    void Restore();
+    /// Appends one line "Name:(l,t,r,b,);" CR LF per entry.
+    void SaveToStream(TMemoryStream* Stream) const;
+    int Count() const { return FItems->Count(); }
+    TOperateItem* Item(int Index) const { return static_cast<TOperateItem*>(FItems->Items(Index)); }
+
+private:
+    TList* FItems;
+};
+
+/// The history of one design session: pairs of records (before at an even index, after at
+/// the next odd one) and the position of the newest change in effect. It owns its records.
+class TOperateHistory : public TList {
+    ZK_CLASS(TOperateHistory, TList)
+    TOperateHistory() = default;
+    ~TOperateHistory() override;
+
+    /// Stores the before-record of a new change, discarding the changes taken back.
+    void BeginChange(TOperateRec* Operate);
+    /// Stores the after-record of the same change.
+    void EndChange(TOperateRec* Operate);
+    /// Undo: restores the before-record of the newest change in effect.
+    void Previous();
+    /// Redo: restores the after-record of the oldest change taken back.
+    void Next();
+    bool CanUndo() const { return FPosition >= 0; }
+    bool CanRedo() const { return FPosition < Count() - 1; }
+    int Position() const { return FPosition; }
+    TOperateRec* Record(int Index) const { return static_cast<TOperateRec*>(Items(Index)); }
+    void SaveToFile(const std::string& FileName) const;
+
+private:
+    void DiscardFrom(int Index);
+    /// The after-record of the newest change in effect, or -1 when none is.
+    int FPosition = -1;
+};

@@ -1,0 +1,206 @@
+// Input on designed controls: moving and resizing through the window system's loop, the
+// keyboard, undo and redo, and what one user action records.
+#include <QTimer>
+
+#include "DesignTesting.h"
+
+namespace {
+
+class DesignInput : public DesignTest {
+protected:
+    /// Presses the left button at `from` (form client coordinates) and moves the mouse one
+    /// pixel, which hands the drag to the window system's loop; the loop then follows queued
+    /// moves by (dx, dy) in `steps` steps and the release.
+    void Drag(TPoint from, int dx, int dy, int steps = 2) {
+        QWindow* window = Window();
+        const QPoint start(from.X + 1, from.Y);
+        Press(from);
+        QTimer::singleShot(0, [=] {
+            for (int i = 1; i <= steps; ++i)
+                QTest::mouseMove(window, start + QPoint(dx * i / steps, dy * i / steps));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(dx, dy));
+        });
+        QTest::mouseMove(window, start);
+        Process();
+    }
+    void KeyTo(TControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
+        ASSERT_TRUE(Cast<TWinControl>(focused)->Focused());
+        Key(key, m);
+        Process();
+    }
+    TOperateHistory* History() { return Designer->History(); }
+    /// The history as its text dump, lines joined with '|'.
+    std::string Dump() {
+        TMemoryStream s;
+        for (int i = 0; i < History()->Count(); ++i) History()->Record(i)->SaveToStream(&s);
+        std::string text(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
+        std::string out;
+        for (char c : text) out += c == '\r' ? std::string() : c == '\n' ? std::string("|") : std::string(1, c);
+        return out;
+    }
+};
+
+TEST_F(DesignInput, DraggingTheOnlySelectedControlMovesItAndRecordsOneChange) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
+    Begin();
+    TDesignControl* overlay = OverlayOf(a);
+    Click(At(a, 10, 10));
+    ASSERT_TRUE(overlay->Selected());
+    Drag(At(a, 10, 10), 30, 12, 3);
+    EXPECT_EQ(overlay->BoundsRect(), Bounds(36, 28, 108, 58));
+    EXPECT_EQ(a->BoundsRect(), Bounds(4, 4, 100, 50));
+    EXPECT_TRUE(Designer->IsDirty());
+    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(36,28,144,86,);|");
+    Designer->EndDesign();
+    EXPECT_EQ(a->BoundsRect(), Bounds(40, 32, 100, 50));
+}
+
+TEST_F(DesignInput, DraggingTheRightHandleResizesAndRecordsOnlyTheRightEdge) {
+    for (int steps : {1, 4}) {
+        SCOPED_TRACE(steps);
+        auto* a = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
+        Begin();
+        TDesignControl* overlay = OverlayOf(a);
+        overlay->SetSelected(true);
+        Process();
+        const TPoint handle{6 + 106, 16 + 29}; // the right-hand handle's middle
+        Drag(handle, 10, 0, steps);
+        EXPECT_EQ(overlay->BoundsRect(), Bounds(6, 16, 118, 58));
+        EXPECT_EQ(a->BoundsRect(), Bounds(4, 4, 110, 50));
+        EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(6,16,124,74,);|");
+        EXPECT_EQ(overlay->Cursor(), crSizeWE);
+        Designer->EndDesign();
+        EXPECT_EQ(a->BoundsRect(), Bounds(10, 20, 110, 50));
+        a->Free();
+        Designer->SetIsDirty(false);
+    }
+}
+
+TEST_F(DesignInput, CtrlArrowsMoveAndShiftArrowsResizeOnePixelEach) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
+    Begin();
+    TDesignControl* overlay = OverlayOf(a);
+    Click(At(a, 5, 5));
+    KeyTo(overlay, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Bounds(5, 16, 108, 58));
+    EXPECT_TRUE(Designer->IsDirty());
+    Designer->SetIsDirty(false);
+    KeyTo(overlay, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Bounds(5, 16, 108, 59));
+    EXPECT_EQ(a->Height(), 51);
+    EXPECT_FALSE(Designer->IsDirty()) << "a keyboard resize leaves the dirty flag alone";
+    KeyTo(overlay, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(overlay->Width(), 109);
+    KeyTo(overlay, Qt::Key_Z); // Z without Ctrl does nothing
+    EXPECT_EQ(History()->Count(), 6);
+    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(5,16,113,74,);|"
+                      "Edit1:(5,16,113,74,);|Edit1:(5,16,113,75,);|"
+                      "Edit1:(5,16,113,75,);|Edit1:(5,16,114,75,);|");
+
+    // Ctrl+Z takes back the newest change, Ctrl+Shift+Z re-applies it.
+    KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Rect(5, 16, 113, 75));
+    KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Rect(5, 16, 113, 74));
+    KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Rect(5, 16, 113, 75));
+    EXPECT_EQ(History()->Count(), 6) << "undo and redo record nothing themselves";
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInput, EscTabAndArrowsWalkTheSelectionThroughTheTabOrder) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");
+    auto* b = Add<TTestButton>(Form, Bounds(100, 10, 60, 25), "B");
+    auto* c = Add<TTestButton>(Form, Bounds(200, 10, 60, 25), "C");
+    Begin();
+    Click(At(a, 5, 5));
+    KeyTo(OverlayOf(a), Qt::Key_Tab);
+    EXPECT_FALSE(OverlayOf(a)->Selected());
+    EXPECT_TRUE(OverlayOf(b)->Selected());
+    KeyTo(OverlayOf(b), Qt::Key_Right);
+    EXPECT_TRUE(OverlayOf(c)->Selected());
+    KeyTo(OverlayOf(c), Qt::Key_Up);
+    EXPECT_TRUE(OverlayOf(b)->Selected());
+    EXPECT_EQ(Designer->GetSelectCount(), 1);
+    KeyTo(OverlayOf(b), Qt::Key_Escape);
+    EXPECT_EQ(Designer->GetSelectCount(), 0);
+    EXPECT_TRUE(OverlayOf(b)->Focused());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInput, ComboBoxKeepsItsHeightUnderShiftUpAndDown) {
+    // A combo box's overlay always asks for the combo's fixed height.
+    auto* combo = Add<TTestButton>(Form, Bounds(10, 10, 100, 20), "Combo1");
+    Begin();
+    TDesignControl* overlay = OverlayOf(combo);
+    int w = overlay->Width(), h = overlay->Height() + 5;
+    EXPECT_TRUE(overlay->CanResize(w, h));
+    EXPECT_EQ(h, overlay->Height() + 5) << "a button is no combo box";
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInput, UndoOfAMoveIsNotRecordedAfterADragThatChangedNothing) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
+    auto* b = Add<TTestButton>(Form, Bounds(200, 20, 50, 50), "Edit2");
+    Begin();
+    Click(At(b, 5, 5));
+    KeyTo(OverlayOf(b), Qt::Key_Right, Qt::ControlModifier);
+    Click(At(a, 5, 5));
+    Drag(At(a, 5, 5), 0, 0, 1); // a drag that ends where it began
+    KeyTo(OverlayOf(a), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(OverlayOf(b)->BoundsRect(), Bounds(196, 16, 58, 58));
+    EXPECT_EQ(History()->Count(), 2) << "the undo's own bounds change is no new change";
+    EXPECT_TRUE(History()->CanRedo());
+    KeyTo(OverlayOf(a), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(OverlayOf(b)->BoundsRect(), Bounds(197, 16, 58, 58));
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInput, HidingAControlHidesItsOverlay) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 20, 100, 50), "Edit1");
+    Begin();
+    a->SetVisible(false);
+    EXPECT_FALSE(OverlayOf(a)->Visible());
+    a->SetVisible(true);
+    EXPECT_TRUE(OverlayOf(a)->Visible());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInput, DeleteHidesTheSelectionUndoablyAndFocusesTheFirstVisible) {
+    auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");
+    auto* b = Add<TTestButton>(Form, Bounds(100, 10, 60, 25), "B");
+    auto* c = Add<TTestButton>(Form, Bounds(200, 10, 60, 25), "C");
+    std::vector<std::string> events;
+    Designer->OnSelectionChange = [&](TDesignControl* o, TChangeType t) {
+        events.push_back((t == ctSelected ? "+" : "-") + o->Control()->Name());
+    };
+    Begin();
+    Click(At(b, 5, 5));
+    Press(At(a, 5, 5), Qt::LeftButton, Qt::ControlModifier);
+    Release(At(a, 5, 5), Qt::LeftButton, Qt::ControlModifier);
+    events.clear();
+    Designer->DeleteSelection();
+    Process();
+    EXPECT_FALSE(OverlayOf(a)->Visible());
+    EXPECT_FALSE(OverlayOf(b)->Visible());
+    EXPECT_EQ(events, (std::vector<std::string>{"-A", "-B", "+C"}));
+    EXPECT_EQ(Designer->GetSelectCount(), 1);
+    EXPECT_EQ(History()->Count(), 4);
+    Designer->Undo();
+    EXPECT_TRUE(OverlayOf(a)->Visible()) << "the last deleted comes back first";
+    EXPECT_FALSE(OverlayOf(b)->Visible());
+    Designer->Undo();
+    EXPECT_TRUE(OverlayOf(b)->Visible());
+    Designer->Redo();
+    EXPECT_FALSE(OverlayOf(b)->Visible());
+    // The Delete key on the single selected control deletes it.
+    KeyTo(OverlayOf(c), Qt::Key_Delete);
+    EXPECT_FALSE(OverlayOf(c)->Visible());
+    EXPECT_TRUE(OverlayOf(a)->Focused());
+    Designer->EndDesign();
+    // The deletions that were not undone become final with the session.
+    EXPECT_EQ(Form->ControlCount(), 1);
+    EXPECT_EQ(a->Parent(), Form);
+}
+
+} // namespace

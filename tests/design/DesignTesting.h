@@ -1,0 +1,33 @@
+#pragma once
+// A shown form with a root designer on it, and helpers to build designed forms.
+
+#include "WindowTesting.h"
+#include "design/DesignCommon.h"
+
+/// A form owning a root designer; the designer's inspector is never shown.
+class DesignTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Designer = new TZkFormDesigner(Form);
+        Designer->SetShowInspector(false);
+    }
+
+    template <class T = TTestPanel> T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
+        auto* c = new T(Form);
+        if (name) c->SetName(name);
+        c->SetParent(parent);
+        c->SetBoundsRect(r);
+        return c;
+    }
+    TDesignControl* OverlayOf(TControl* c) const { return As<TDesignControl>(c->Parent()); }
+    /// Starts the session and waits until the form, hidden and shown again by it, is back
+    /// on the screen and takes input.
+    void Begin(TWinControl* control = nullptr) {
+        Designer->BeginDesign(control);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
+        Process();
+    }
+
+    TZkFormDesigner* Designer = nullptr;
+};
