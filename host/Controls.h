@@ -25,6 +25,8 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 /// The side a check box shows its caption on: TAlignment without taCenter (type TLeftRight).
 using TLeftRight = TAlignment;
+/// The cut of a three-dimensional edge.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -120,6 +122,7 @@ const TTypeInfo* TLeftRight();
 /// The integer type of ModalResult properties.
 const TTypeInfo* TModalResult();
 } // namespace TypeInfos
+ZK_DECLARE_TYPEINFO(TBevelCut)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
 ZK_DECLARE_TYPEINFO(TShiftState)
@@ -446,6 +449,8 @@ protected:
     void DestroyHandle();
     /// Lays the aligned children out in Rect, in the order top, bottom, left, right, client.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
+    /// Narrows the client rectangle to where aligned children go (inside a frame or bevel).
+    virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
     void AlignControl(TControl* AControl);
     /// Drawing of the window itself after the native painting; TCustomControl calls Paint.
     virtual void PaintWindow(HDC DC);

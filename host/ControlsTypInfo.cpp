@@ -6,6 +6,7 @@
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 ZK_ENUM_TYPEINFO(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+ZK_ENUM_TYPEINFO(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
@@ -69,6 +70,7 @@ void PublishControl(TPublisher& p) {
     p.Prop("Hint", &TControl::Hint, &TControl::SetHint);
     p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(1);
     p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(1);
+    p.Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     p.Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(0);
     p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
     p.Prop("OnClick", &TControl::OnClick, &TControl::OnClick);
