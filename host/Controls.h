@@ -16,6 +16,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
@@ -221,9 +222,9 @@ class TControl : public TComponent {
     void SetHint(const std::string& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
-    /// The shortcut menu shown on a right click; a TPopupMenu once menus exist.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value);
+    /// The shortcut menu shown on a right click (when its AutoPopup is set).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TCaption Caption() const { return GetText(); }
     void SetCaption(const TCaption& value) { SetText(value); }
     TCaption Text() const { return GetText(); }
@@ -360,7 +361,7 @@ private:
     bool FParentFont = true;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TCaption FText;
     int32_t FHelpContext = 0;
 };
@@ -485,6 +486,7 @@ protected:
     void CMCursorChanged(TMessage& Message) override;
     void CMTextChanged(TMessage& Message) override;
     void CMHintShowChanged(TMessage& Message) override;
+    void WMContextMenu(TMessage& Message) override;
     void WndProc(TMessage& Message) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
