@@ -11,6 +11,9 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new 
     FWidth = 320;
     FHeight = 240;
     SetColor(clBtnFace);
+    // A form's font is its own (a top-level window has no parent to follow), and streams
+    // store it.
+    SetParentFont(false);
     Screen->AddForm(this);
 }
 
@@ -126,6 +129,8 @@ void TCustomForm::CMVisibleChanged(TMessage& Message) {
         TWinControl::CMVisibleChanged(Message);
         return;
     }
+    // A form being loaded shows once it is whole, in Loaded.
+    if (ComponentState().Contains(csLoading)) return;
     if (Visible()) {
         PlaceOnShow();
         OnShow(this);

@@ -29,6 +29,10 @@ using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 ZK_DECLARE_TYPEINFO(TFormBorderStyle)
+namespace TypeInfos {
+/// The border style of controls: the subrange bsNone..bsSingle of TFormBorderStyle.
+const TTypeInfo* TBorderStyle();
+} // namespace TypeInfos
 ZK_DECLARE_TYPEINFO(TFormStyle)
 ZK_DECLARE_TYPEINFO(TPosition)
 ZK_DECLARE_TYPEINFO(TWindowState)
@@ -84,6 +88,13 @@ class TCustomForm : public TWinControl {
     void SetParent(TWinControl* AParent) override;
     bool Showing() const override;
     TPoint ClientOrigin() const override;
+
+    /// The controls on the form that Root owns, in z-order, then, when the form is Root,
+    /// the non-visual components it owns, in component order.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Shows the form now if the stream made it visible.
+    void Loaded() override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
