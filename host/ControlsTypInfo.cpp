@@ -108,6 +108,7 @@ void PublishCustomForm(TPublisher& p) {
     p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(0);
     p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
+    p.Prop("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
     p.Prop("OnActivate", &TCustomForm::OnActivate, &TCustomForm::OnActivate);
     p.Prop("OnClose", &TCustomForm::OnClose, &TCustomForm::OnClose);
