@@ -105,6 +105,24 @@ TEST_F(StdControlsTest, InheritedPropertiesArePublishedWithThePlatformsNames) {
     }
 }
 
+TEST_F(StdControlsTest, ColorAndFontColourShowInTheWidget) {
+    const char* classes[] = {"TEdit",     "TMemo",     "TListBox",
+                             "TComboBox", "TCheckBox", "TRadioButton"};
+    for (const char* name : classes) {
+        auto* control = As<TWinControl>(FindClass(name)->Create(Form));
+        control->SetParent(Form);
+        control->SetBounds(10, 10, 150, control->Height());
+        control->SetColor(clYellow);
+        const QImage image = Grab(control);
+        const int area = image.width() * image.height();
+        EXPECT_GT(CountColor(image, image.rect(), Qt::yellow), area / 3) << name;
+        control->Font()->SetColor(clRed);
+        const QPalette palette = WidgetOf(control->Handle())->palette();
+        EXPECT_EQ(palette.color(QPalette::WindowText), QColor(Qt::red)) << name;
+        control->Free();
+    }
+}
+
 TEST_F(StdControlsTest, AFreshControlStoresNoneOfItsDefaults) {
     // What a writer would store of a control just dropped on a form: only what is not a
     // default (a redeclared default such as an edit's TabStop included).
