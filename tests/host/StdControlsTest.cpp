@@ -159,11 +159,13 @@ TEST_F(StdControlsTest, EachClassIsInertWhenAHookSwallowsItsInputAndReactsWithou
         int events = 0;
         control->OnClick = [&](TObject*) { ++events; };
         control->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++events; };
+        bool focusedByClick = false;
         auto poke = [&] {
             const TPoint p = At(control, 8, control->Height() / 2);
             Click(p);
             QTest::mouseDClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
             if (auto* win = Cast<TWinControl>(control)) {
+                focusedByClick = win->Focused();
                 // The focus arrives by code; the keys after it are the user's.
                 if (!win->Focused()) win->SetFocus();
                 Key(Qt::Key_Space);
@@ -177,6 +179,7 @@ TEST_F(StdControlsTest, EachClassIsInertWhenAHookSwallowsItsInputAndReactsWithou
             SwallowInput hook(control);
             poke();
             EXPECT_GT(hook.Swallowed(), 0);
+            EXPECT_FALSE(focusedByClick);
             EXPECT_EQ(events, 0);
             EXPECT_EQ(SnapshotOf(control), before);
         }
