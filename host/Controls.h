@@ -16,6 +16,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
@@ -25,6 +26,8 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 /// The side a check box shows its caption on: TAlignment without taCenter (type TLeftRight).
 using TLeftRight = TAlignment;
+/// The cut of a three-dimensional edge.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -120,6 +123,7 @@ const TTypeInfo* TLeftRight();
 /// The integer type of ModalResult properties.
 const TTypeInfo* TModalResult();
 } // namespace TypeInfos
+ZK_DECLARE_TYPEINFO(TBevelCut)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
 ZK_DECLARE_TYPEINFO(TShiftState)
@@ -158,7 +162,17 @@ class TControl : public TComponent {
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
-    bool HasParent() const { return FParent != nullptr; }
+
+    // Streaming: a control is written inside its parent's record and read back into it.
+    /// Always true: a control belongs inside a parent's record, even while it has none.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    /// Makes Value the parent when it is a windowed control.
+    void SetParentComponent(TComponent* Value) override;
+    /// Takes the reader's parent before any property is read, then reads the record.
+    void ReadState(TReader* Reader) override;
+    /// Lays out again what waited for the end of loading.
+    void Loaded() override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }
@@ -208,9 +222,9 @@ class TControl : public TComponent {
     void SetHint(const std::string& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
-    /// The shortcut menu shown on a right click; a TPopupMenu once menus exist.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value);
+    /// The shortcut menu shown on a right click (when its AutoPopup is set).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TCaption Caption() const { return GetText(); }
     void SetCaption(const TCaption& value) { SetText(value); }
     TCaption Text() const { return GetText(); }
@@ -236,6 +250,9 @@ class TControl : public TComponent {
     void BringToFront() { SetZOrder(true); }
     void SendToBack() { SetZOrder(false); }
     virtual void SetZOrder(bool TopMost);
+    /// Moves the control to Position (clamped) among its parent's children of its kind,
+    /// windowed or not, bottom first.
+    virtual void SetZOrderPosition(int Position);
 
     /// Asks whether the control may take the new size; may adjust it. False keeps the bounds.
     virtual bool CanResize(int& NewWidth, int& NewHeight);
@@ -344,7 +361,7 @@ private:
     bool FParentFont = true;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TCaption FText;
     int32_t FHelpContext = 0;
 };
@@ -394,6 +411,15 @@ class TWinControl : public TControl {
     void Realign();
     bool AlignDisabled() const { return FAlignLevel != 0; }
 
+    /// Lists the child controls that Root owns, in z-order (Controls order).
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    /// Order counts as in GetChildren: non-windowed children first, then windowed ones.
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Reads the record with alignment held back, then restores the tab order read.
+    void ReadState(TReader* Reader) override;
+    void Loaded() override;
+    void SetZOrderPosition(int Position) override;
+
     bool Showing() const override;
     void SetParent(TWinControl* AParent) override;
     void Invalidate() override;
@@ -424,6 +450,8 @@ protected:
     void DestroyHandle();
     /// Lays the aligned children out in Rect, in the order top, bottom, left, right, client.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
+    /// Narrows the client rectangle to where aligned children go (inside a frame or bevel).
+    virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
     void AlignControl(TControl* AControl);
     /// Drawing of the window itself after the native painting; TCustomControl calls Paint.
     virtual void PaintWindow(HDC DC);
@@ -458,6 +486,7 @@ protected:
     void CMCursorChanged(TMessage& Message) override;
     void CMTextChanged(TMessage& Message) override;
     void CMHintShowChanged(TMessage& Message) override;
+    void WMContextMenu(TMessage& Message) override;
     void WndProc(TMessage& Message) override;
 
 private:
@@ -471,6 +500,9 @@ private:
     void Remove(TControl* AControl);
     void NotifySendDestroy();
     void ApplyFont();
+    /// Puts the windowed children in the tab order their TabOrder values, read from a
+    /// stream, asked for.
+    void FixupTabList();
 
     HWND FHandle = nullptr;
     WNDPROC FObjectInstance = nullptr;
@@ -479,6 +511,8 @@ private:
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
+    /// TabOrder read from a stream, applied once every sibling has been read.
+    int FReadTabOrder = -1;
     int FAlignLevel = 0;
     TBrush* FBrush;
 };

@@ -2,10 +2,12 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 ZK_ENUM_TYPEINFO(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+ZK_ENUM_TYPEINFO(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
@@ -69,6 +71,7 @@ void PublishControl(TPublisher& p) {
     p.Prop("Hint", &TControl::Hint, &TControl::SetHint);
     p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(1);
     p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(1);
+    p.Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     p.Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(0);
     p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
     p.Prop("OnClick", &TControl::OnClick, &TControl::OnClick);
@@ -94,6 +97,15 @@ void PublishCustomForm(TPublisher& p) {
     p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
         .Default(bsSizeable);
     p.Prop("Caption", TypeInfos::TCaption(), &TCustomForm::Caption, &TCustomForm::SetCaption);
+    // A form stores its client size rather than its outer size, is hidden until shown, and
+    // has a font of its own rather than a parent's colour and font.
+    p.Prop("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight);
+    p.Prop("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth);
+    p.Prop("Width", &TControl::Width, &TControl::SetWidth).Stored(false);
+    p.Prop("Height", &TControl::Height, &TControl::SetHeight).Stored(false);
+    p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(0);
+    p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Stored(false);
+    p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(0);
     p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
     p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);

@@ -36,9 +36,9 @@ void TMetaClass::EnsurePublished() const {
             FPublish(publisher);
         }
         if (FParent) FAllProps = FParent->PropList();
-        // A property a descendant publishes again (with another default, say) takes the
-        // ancestor's place, so that lists and streams see it once.
         for (auto& p : FOwnProps) {
+            // Publishing an inherited property again (with the class's own default, say)
+            // replaces the ancestor's entry in its place rather than listing it twice.
             auto same = std::find_if(FAllProps.begin(), FAllProps.end(), [&p](const TPropInfo* q) {
                 return SameText(q->Name, p.Name);
             });

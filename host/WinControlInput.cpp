@@ -118,6 +118,11 @@ int TWinControl::TabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int value) {
+    if (FControlState.Contains(csReadingState)) {
+        // Siblings later in the stream are not there yet; FixupTabList applies it.
+        FReadTabOrder = value;
+        return;
+    }
     if (!Parent()) return;
     auto& list = Parent()->FTabList;
     auto it = std::find(list.begin(), list.end(), this);
