@@ -102,11 +102,45 @@ void TComponent::SetComponentIndex(int value) {
     list.insert(list.begin() + value, this);
 }
 
+namespace {
+/// The key of a name in the name index: its ASCII letters in lower case, as SameText compares.
+std::string NameKey(const std::string& name) {
+    std::string key = name;
+    for (char& ch : key)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    return key;
+}
+} // namespace
+
 TComponent* TComponent::FindComponent(const std::string& name) const {
     if (name.empty()) return nullptr;
+    auto [first, last] = FNameIndex.equal_range(NameKey(name));
+    if (first == last) return nullptr;
+    if (std::next(first) == last) return first->second;
+    // The same name more than once: the first in component order, as a scan finds it.
     for (TComponent* c : FComponents)
         if (SameText(c->FName, name)) return c;
     return nullptr;
+}
+
+void TComponent::IndexName(TComponent* c) {
+    if (!c->FName.empty()) FNameIndex.emplace(NameKey(c->FName), c);
+}
+
+void TComponent::UnindexName(TComponent* c) {
+    if (c->FName.empty()) return;
+    auto [first, last] = FNameIndex.equal_range(NameKey(c->FName));
+    for (auto it = first; it != last; ++it)
+        if (it->second == c) {
+            FNameIndex.erase(it);
+            return;
+        }
+}
+
+void TComponent::ChangeName(const std::string& newName) {
+    if (FOwner) FOwner->UnindexName(this);
+    FName = newName;
+    if (FOwner) FOwner->IndexName(this);
 }
 
 void TComponent::SetName(const std::string& value) {
@@ -147,11 +181,17 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* c) {
     FComponents.push_back(c);
     c->FOwner = this;
+    IndexName(c);
 }
 
 void TComponent::Remove(TComponent* c) {
-    auto it = std::find(FComponents.begin(), FComponents.end(), c);
-    if (it != FComponents.end()) FComponents.erase(it);
+    // Searched from the end: components usually go newest first (DestroyComponents, a
+    // failed load), which makes freeing an owner linear rather than quadratic.
+    auto it = std::find(FComponents.rbegin(), FComponents.rend(), c);
+    if (it != FComponents.rend()) {
+        FComponents.erase(std::next(it).base());
+        UnindexName(c);
+    }
     c->FOwner = nullptr;
 }
 
@@ -226,6 +266,24 @@ TComponent* TComponent::GetChildOwner() {
 }
 
 void TComponent::ReadState(TReader* Reader) { Reader->ReadData(this); }
+
+void TComponent::DefineProperties(TFiler* Filer) {
+    TPersistent::DefineProperties(Filer);
+    // The design position of a component without bounds of its own; controls publish
+    // Left and Top, which the reader finds before these.
+    auto left = [this] { return static_cast<int16_t>(FDesignInfo & 0xFFFF); };
+    auto top = [this] { return static_cast<int16_t>(static_cast<uint32_t>(FDesignInfo) >> 16); };
+    auto pack = [](int l, int t) {
+        return static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(t)) << 16) |
+                                    static_cast<uint16_t>(l));
+    };
+    Filer->DefineProperty(
+        "Left", [this, top, pack](TReader* r) { FDesignInfo = pack(r->ReadInteger(), top()); },
+        [left](TWriter* w) { w->WriteInteger(left()); }, left() != 0);
+    Filer->DefineProperty(
+        "Top", [this, left, pack](TReader* r) { FDesignInfo = pack(left(), r->ReadInteger()); },
+        [top](TWriter* w) { w->WriteInteger(top()); }, top() != 0);
+}
 
 void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Object.h"
@@ -60,6 +61,11 @@ class TComponent : public TPersistent {
     virtual void SetName(const std::string& value);
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value) { FTag = value; }
+    /// Where a designer shows a non-visual component: left in the low 16 bits, top in the
+    /// high 16 bits. Streamed as the defined properties Left and Top when not zero.
+    int32_t DesignInfo() const { return FDesignInfo; }
+    void SetDesignInfo(int32_t value) { FDesignInfo = value; }
+    void DefineProperties(TFiler* Filer) override;
 
     TComponentState ComponentState() const { return FComponentState; }
     void SetDesigning(bool value, bool setChildren = true);
@@ -111,7 +117,8 @@ class TComponent : public TPersistent {
 protected:
     virtual void ValidateRename(TComponent* AComponent, const std::string& curName,
                                 const std::string& newName);
-    void ChangeName(const std::string& newName) { FName = newName; }
+    /// Sets the name without validating it (keeps the owner's name index current).
+    void ChangeName(const std::string& newName);
     void IncludeState(TComponentStateFlag f) { FComponentState.Include(f); }
     void ExcludeState(TComponentStateFlag f) { FComponentState.Exclude(f); }
 
@@ -119,12 +126,19 @@ private:
     void ReleaseLinks();
     void Insert(TComponent* c);
     void Remove(TComponent* c);
+    void IndexName(TComponent* c);
+    void UnindexName(TComponent* c);
 
     TComponent* FOwner = nullptr;
     std::string FName;
     int32_t FTag = 0;
+    int32_t FDesignInfo = 0;
     TComponentState FComponentState;
     std::vector<TComponent*> FComponents;
+    /// The named components of FComponents by lower-case name, so that finding and
+    /// validating a name does not scan the list (a stream may hold very many components).
+    /// A multimap only because an overridden ValidateRename may let names repeat.
+    std::unordered_multimap<std::string, TComponent*> FNameIndex;
     std::vector<TComponent*> FFreeNotifies;
 };
 

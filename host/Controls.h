@@ -16,13 +16,16 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
-/// Horizontal placement of a control's text.
+/// Horizontal placement of text in its box.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 /// Which scroll bars a control shows.
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+/// The side a check box shows its caption on: TAlignment without taCenter (type TLeftRight).
+using TLeftRight = TAlignment;
 /// The cut of a three-dimensional edge.
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -91,6 +94,20 @@ inline constexpr TCursor crSize = crSizeAll;
 
 using TCaption = std::string;
 
+/// What a modal form or dialog answers: which button closed it.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+
 using TMouseEvent =
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -100,6 +117,12 @@ using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 ZK_DECLARE_TYPEINFO(TAlign)
 ZK_DECLARE_TYPEINFO(TAlignment)
 ZK_DECLARE_TYPEINFO(TScrollStyle)
+namespace TypeInfos {
+/// taLeftJustify..taRightJustify, the type of a check box's Alignment.
+const TTypeInfo* TLeftRight();
+/// The integer type of ModalResult properties.
+const TTypeInfo* TModalResult();
+} // namespace TypeInfos
 ZK_DECLARE_TYPEINFO(TBevelCut)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
@@ -139,7 +162,17 @@ class TControl : public TComponent {
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
-    bool HasParent() const { return FParent != nullptr; }
+
+    // Streaming: a control is written inside its parent's record and read back into it.
+    /// Always true: a control belongs inside a parent's record, even while it has none.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    /// Makes Value the parent when it is a windowed control.
+    void SetParentComponent(TComponent* Value) override;
+    /// Takes the reader's parent before any property is read, then reads the record.
+    void ReadState(TReader* Reader) override;
+    /// Lays out again what waited for the end of loading.
+    void Loaded() override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }
@@ -189,9 +222,9 @@ class TControl : public TComponent {
     void SetHint(const std::string& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
-    /// The shortcut menu shown on a right click; a TPopupMenu once menus exist.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value);
+    /// The shortcut menu shown on a right click (when its AutoPopup is set).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TCaption Caption() const { return GetText(); }
     void SetCaption(const TCaption& value) { SetText(value); }
     TCaption Text() const { return GetText(); }
@@ -217,6 +250,9 @@ class TControl : public TComponent {
     void BringToFront() { SetZOrder(true); }
     void SendToBack() { SetZOrder(false); }
     virtual void SetZOrder(bool TopMost);
+    /// Moves the control to Position (clamped) among its parent's children of its kind,
+    /// windowed or not, bottom first.
+    virtual void SetZOrderPosition(int Position);
 
     /// Asks whether the control may take the new size; may adjust it. False keeps the bounds.
     virtual bool CanResize(int& NewWidth, int& NewHeight);
@@ -325,7 +361,7 @@ private:
     bool FParentFont = true;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TCaption FText;
     int32_t FHelpContext = 0;
 };
@@ -374,6 +410,15 @@ class TWinControl : public TControl {
     void EnableAlign();
     void Realign();
     bool AlignDisabled() const { return FAlignLevel != 0; }
+
+    /// Lists the child controls that Root owns, in z-order (Controls order).
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    /// Order counts as in GetChildren: non-windowed children first, then windowed ones.
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Reads the record with alignment held back, then restores the tab order read.
+    void ReadState(TReader* Reader) override;
+    void Loaded() override;
+    void SetZOrderPosition(int Position) override;
 
     bool Showing() const override;
     void SetParent(TWinControl* AParent) override;
@@ -430,6 +475,9 @@ protected:
     void WMChar(TWMKey& Message) override;
     void WMSysKeyDown(TWMKey& Message) override;
     void CNKeyDown(TWMKey& Message) override;
+    /// Offers the dialog key to each child in turn (the default and cancel buttons take Enter
+    /// and Esc this way) until one answers it.
+    void CMDialogKey(TWMKey& Message) override;
     void WMDestroy(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
@@ -438,6 +486,7 @@ protected:
     void CMCursorChanged(TMessage& Message) override;
     void CMTextChanged(TMessage& Message) override;
     void CMHintShowChanged(TMessage& Message) override;
+    void WMContextMenu(TMessage& Message) override;
     void WndProc(TMessage& Message) override;
 
 private:
@@ -451,6 +500,9 @@ private:
     void Remove(TControl* AControl);
     void NotifySendDestroy();
     void ApplyFont();
+    /// Puts the windowed children in the tab order their TabOrder values, read from a
+    /// stream, asked for.
+    void FixupTabList();
 
     HWND FHandle = nullptr;
     WNDPROC FObjectInstance = nullptr;
@@ -459,6 +511,8 @@ private:
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;
+    /// TabOrder read from a stream, applied once every sibling has been read.
+    int FReadTabOrder = -1;
     int FAlignLevel = 0;
     TBrush* FBrush;
 };

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
@@ -25,6 +26,25 @@ ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
+
+namespace TypeInfos {
+const TTypeInfo* TLeftRight() {
+    static const TTypeInfo* info =
+        MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
+    return info;
+}
+const TTypeInfo* TModalResult() {
+    static const TTypeInfo info = [] {
+        TTypeInfo t;
+        t.Kind = tkInteger;
+        t.Name = "TModalResult";
+        t.Data.MinValue = INT32_MIN;
+        t.Data.MaxValue = INT32_MAX;
+        return t;
+    }();
+    return &info;
+}
+} // namespace TypeInfos
 
 ZK_METHOD_TYPEINFO(TMouseEvent)
 ZK_METHOD_TYPEINFO(TMouseMoveEvent)
@@ -77,6 +97,15 @@ void PublishCustomForm(TPublisher& p) {
     p.Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
         .Default(bsSizeable);
     p.Prop("Caption", TypeInfos::TCaption(), &TCustomForm::Caption, &TCustomForm::SetCaption);
+    // A form stores its client size rather than its outer size, is hidden until shown, and
+    // has a font of its own rather than a parent's colour and font.
+    p.Prop("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight);
+    p.Prop("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth);
+    p.Prop("Width", &TControl::Width, &TControl::SetWidth).Stored(false);
+    p.Prop("Height", &TControl::Height, &TControl::SetHeight).Stored(false);
+    p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(0);
+    p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Stored(false);
+    p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(0);
     p.Prop("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     p.Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
     p.Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);

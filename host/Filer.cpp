@@ -33,8 +33,10 @@ std::map<const TTypeInfo*, IntConsts>& IntConstRegistry() {
     return r;
 }
 std::vector<std::pair<void*, TFindGlobalComponent>>& GlobalFinders() {
-    static std::vector<std::pair<void*, TFindGlobalComponent>> r;
-    return r;
+    // Never destroyed: finders are unregistered by globals that may go at exit, after
+    // function-local statics made later than their cleanup was registered.
+    static auto* r = new std::vector<std::pair<void*, TFindGlobalComponent>>;
+    return *r;
 }
 } // namespace
 

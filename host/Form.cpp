@@ -1,6 +1,7 @@
 // TCustomForm: a top-level window (or a window inside a parent), its active control, closing.
 
 #include "Forms.h"
+#include "Menus.h"
 #include "qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
@@ -10,6 +11,9 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new 
     FWidth = 320;
     FHeight = 240;
     SetColor(clBtnFace);
+    // A form's font is its own (a top-level window has no parent to follow), and streams
+    // store it.
+    SetParentFont(false);
     Screen->AddForm(this);
 }
 
@@ -51,6 +55,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FMenu) AttachMenu();
     if (FVisible) ShowWindow(Handle(), SW_SHOW);
 }
 
@@ -124,6 +129,8 @@ void TCustomForm::CMVisibleChanged(TMessage& Message) {
         TWinControl::CMVisibleChanged(Message);
         return;
     }
+    // A form being loaded shows once it is whole, in Loaded.
+    if (ComponentState().Contains(csLoading)) return;
     if (Visible()) {
         PlaceOnShow();
         OnShow(this);
@@ -176,6 +183,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
+    if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
@@ -266,6 +274,7 @@ void TCustomForm::CMRelease(TMessage&) {
 
 void TCustomForm::WMDestroy(TMessage& Message) {
     OnDestroy(this);
+    if (FMenu && FMenu->WindowHandle() == Handle()) FMenu->SetWindowHandle(nullptr);
     TWinControl::WMDestroy(Message);
 }
 

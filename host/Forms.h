@@ -7,6 +7,8 @@
 
 #include "Controls.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -75,12 +77,22 @@ class TCustomForm : public TWinControl {
     int ShowModal();
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
+    /// The main menu shown as the form's menu bar, across the top of its client area.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
 
     void SetFocus() override;
     /// With a parent the form lives inside it; without one it is a window of its own again.
     void SetParent(TWinControl* AParent) override;
     bool Showing() const override;
     TPoint ClientOrigin() const override;
+
+    /// The controls on the form that Root owns, in z-order, then, when the form is Root,
+    /// the non-visual components it owns, in component order.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
+    /// Shows the form now if the stream made it visible.
+    void Loaded() override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -96,6 +108,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void PaintWindow(HDC DC) override;
+    /// Aligned controls go below the menu bar.
+    void AlignControls(TControl* AControl, TRect& Rect) override;
     virtual void DoClose(TCloseAction& Action);
 
     void WMClose(TMessage& Message) override;
@@ -111,6 +125,7 @@ protected:
 private:
     void ApplyWindowStyle();
     void PlaceOnShow();
+    void AttachMenu();
 
     TCanvas* FCanvas;
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -121,6 +136,7 @@ private:
     bool FKeyPreview = false;
     int FModalResult = 0;
     bool FPlaced = false;
+    TMainMenu* FMenu = nullptr;
 };
 
 /// A form of the application, the class designers derive from.
@@ -157,6 +173,9 @@ class TApplication : public TComponent {
     /// Replaces the default error report (tests capture it); an empty function restores the
     /// message box.
     void SetErrorReport(std::function<void(const std::string& Message)> report);
+    /// A message box with the application's title when Caption is empty; Flags and the
+    /// answer as for ::MessageBox (MB_OKCANCEL ..., IDOK ...).
+    int MessageBox(const std::string& Text, const std::string& Caption = {}, uint32_t Flags = 0);
 
     TCustomForm* MainForm() const { return FMainForm; }
     const std::string& Title() const { return FTitle; }

@@ -1,6 +1,7 @@
 // TReader, component level: records, property paths, references and the load protocol.
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "Collection.h"
 #include "Filer.h"
@@ -123,8 +124,10 @@ void TReader::FreeLoaded(bool freeRoot) {
             FCreated[i]->Free();
         FRoot->SetLoading(false);
         FRoot->SetReading(false);
+        // A set, not a search per component: a failed load may have read very many.
+        std::unordered_set<TComponent*> created(FCreated.begin(), FCreated.end());
         for (TComponent* c : FLoaded)
-            if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) {
+            if (!created.contains(c)) {
                 c->SetLoading(false);
                 c->SetReading(false);
             }
@@ -178,7 +181,8 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     if (!result && (flags & ffInherited)) {
         result = FOwner ? FOwner->FindComponent(name) : nullptr;
         if (!result) throw EReadError("Ancestor class for \"" + name + "\" not found.");
-        if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end()) {
+        // Everything in FLoaded is loading: the state tells without searching the list.
+        if (!result->ComponentState().Contains(csLoading)) {
             result->SetLoading(true);
             FLoaded.push_back(result);
         }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
   fp-compiler
   fonts-noto-cjk
   xvfb xauth

@@ -590,6 +590,10 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
     // A notification for a control (CN_KEYDOWN reaching a raw window's default procedure) is
     // not input of its own: the key reaches the widget with WM_KEYDOWN and WM_CHAR.
     if (msg >= CN_BASE && msg < CN_BASE + 0x400) return 0;
+    if (rec->Class && rec->Class->Message) {
+        intptr_t result = 0;
+        if (rec->Class->Message(w, msg, wp, lp, result)) return result;
+    }
     if (IsMouseMessage(msg)) return DefaultMouse(rec, wnd, msg, wp, lp);
     switch (msg) {
     case WM_KEYDOWN:

@@ -3,12 +3,23 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "host/Filer.h"
 #include "host/Forms.h"
 #include "host/qt/Window_p.h"
 
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
+    // Streams find loaded forms by name: references into another form, and the unique name
+    // a form read into a given instance takes.
+    RegisterFindGlobalComponentProc(this, [this](const std::string& name) -> TComponent* {
+        if (name.empty()) return nullptr;
+        for (TCustomForm* form : FForms)
+            if (SameText(form->Name(), name)) return form;
+        return nullptr;
+    });
+}
 
 TScreen::~TScreen() {
+    UnregisterFindGlobalComponentProc(this);
     if (FCursor != crDefault && qApp) QGuiApplication::restoreOverrideCursor();
 }
 

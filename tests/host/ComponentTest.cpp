@@ -22,9 +22,19 @@ class THolder : public TComponent {
     std::vector<std::string> Events;
 };
 
+/// An owner that lets names repeat, as a descendant's ValidateRename may.
+class TLenientOwner : public TComponent {
+    ZK_CLASS(TLenientOwner, TComponent)
+    using TComponent::TComponent;
+
+protected:
+    void ValidateRename(TComponent*, const std::string&, const std::string&) override {}
+};
+
 } // namespace
 
 ZK_IMPLEMENT_CLASS(THolder, TComponent, nullptr)
+ZK_IMPLEMENT_CLASS(TLenientOwner, TComponent, nullptr)
 
 TEST(Component, NameMustBeAnIdentifierOrEmpty) {
     TComponent c(nullptr);
@@ -76,6 +86,44 @@ TEST(Component, NameIsUniqueAmongTheOwnersComponentsRegardlessOfCase) {
     d->SetName("Edit1");
     EXPECT_THROW(owner.InsertComponent(d), EComponentError);
     EXPECT_EQ(d->Owner(), &other);
+}
+
+TEST(Component, NamesAreFoundThroughRenamesMovesAndFrees) {
+    TComponent owner(nullptr), other(nullptr);
+    auto* a = new TComponent(&owner);
+    a->SetName("Alpha");
+    a->SetName("Beta");
+    EXPECT_EQ(owner.FindComponent("alpha"), nullptr);
+    EXPECT_EQ(owner.FindComponent("BETA"), a);
+    // Named before it has an owner, then moved between owners.
+    auto* loose = new TComponent(nullptr);
+    loose->SetName("Loose");
+    owner.InsertComponent(loose);
+    EXPECT_EQ(owner.FindComponent("loose"), loose);
+    other.InsertComponent(loose);
+    EXPECT_EQ(owner.FindComponent("Loose"), nullptr);
+    EXPECT_EQ(other.FindComponent("Loose"), loose);
+    // Gone, its name is free again.
+    a->Free();
+    EXPECT_EQ(owner.FindComponent("Beta"), nullptr);
+    auto* b = new TComponent(&owner);
+    b->SetName("Beta");
+    EXPECT_EQ(owner.FindComponent("beta"), b);
+    b->SetName("");
+    EXPECT_EQ(owner.FindComponent("Beta"), nullptr);
+}
+
+TEST(Component, RepeatedNamesFindTheFirstInComponentOrder) {
+    TLenientOwner owner(nullptr);
+    auto* a = new TComponent(&owner);
+    auto* b = new TComponent(&owner);
+    a->SetName("Same");
+    b->SetName("SAME");
+    EXPECT_EQ(owner.FindComponent("same"), a);
+    b->SetComponentIndex(0);
+    EXPECT_EQ(owner.FindComponent("same"), b);
+    b->Free();
+    EXPECT_EQ(owner.FindComponent("same"), a);
 }
 
 TEST(Component, OwnerListsComponentsAndMovesThem) {

@@ -3,52 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "StreamTestUtil.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
 
 using namespace std::string_literals;
 
 namespace {
-const std::string FpConv = ZK_FPCONV;
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-/// Runs the oracle on input; false when it rejects it.
 bool Oracle(const char* mode, const std::string& input, std::string& output) {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("zk-oracle-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + std::to_string(reinterpret_cast<uintptr_t>(&input)));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "in", std::ios::binary) << input;
-    std::string cmd = "'" + FpConv + "' " + mode + " '" + (dir / "in").string() + "' '" +
-                      (dir / "out").string() + "' >/dev/null 2>&1";
-    bool ok = std::system(cmd.c_str()) == 0;
-    if (ok) output = ReadFile(dir / "out");
-    std::filesystem::remove_all(dir);
-    return ok;
+    return RunOracle(mode, input, output);
 }
-
 std::string OurText(const std::string& binary) {
-    TStringStream in(binary), out;
-    ObjectBinaryToText(in, out);
-    return out.DataString();
+    return BinaryToText(binary);
 }
-
 std::string OurBinary(const std::string& text) {
-    TStringStream in(text), out;
-    ObjectTextToBinary(in, out);
-    return out.DataString();
+    return TextToBinary(text);
 }
 
 std::string S(const std::string& s) {
@@ -68,7 +35,7 @@ std::string Ext(uint64_t mantissa, uint16_t signExp) {
 }
 
 #define REQUIRE_ORACLE()                                                                           \
-    if (FpConv.empty()) GTEST_SKIP() << "fpc was not found when the build was configured";
+    if (!OracleAvailable()) GTEST_SKIP() << "fpc was not found when the build was configured";
 } // namespace
 
 TEST(StreamOracle, OurStreamsPrintAsTheOracleDoes) {

@@ -1,7 +1,16 @@
 #include "StreamTestUtil.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "host/Controls.h"
+#include "host/ObjectText.h"
 #include "host/Stream.h"
 
 std::string SaveToBytes(TComponent* root) {
@@ -25,6 +34,11 @@ TComponent* LoadFromBytes(const std::string& bytes, TComponent* root) {
 
 namespace {
 void DescribeObject(TObject* obj, const std::string& prefix, std::string& out) {
+    if (auto* picture = Cast<TPicture>(obj)) {
+        std::vector<uint8_t> data = picture->SaveToData();
+        out += prefix + "<picture>=" + Hex(std::string(data.begin(), data.end())) + "\n";
+        return;
+    }
     if (auto* strings = Cast<TStrings>(obj)) {
         out += prefix + "<strings>=" + strings->CommaText() + "\n";
         return;
@@ -68,6 +82,23 @@ void DescribeObject(TObject* obj, const std::string& prefix, std::string& out) {
         }
     }
 }
+/// Z-order (Controls order) and tab order of a windowed control's children.
+void DescribeChildren(TComponent* c, const std::string& prefix, std::string& out) {
+    auto* win = Cast<TWinControl>(c);
+    if (!win) return;
+    std::vector<TWinControl*> tabs;
+    out += prefix + "z:";
+    for (int i = 0; i < win->ControlCount(); ++i) {
+        out += " " + win->Controls(i)->Name();
+        if (auto* w = Cast<TWinControl>(win->Controls(i))) tabs.push_back(w);
+    }
+    std::sort(tabs.begin(), tabs.end(),
+              [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    out += "\n" + prefix + "tab:";
+    for (TWinControl* w : tabs)
+        out += " " + w->Name();
+    out += "\n";
+}
 } // namespace
 
 std::string DescribeTree(TComponent* root) {
@@ -80,6 +111,8 @@ std::string DescribeTree(TComponent* root) {
                " parent=" + (parent ? parent->Name() : "-") + "\n";
         DescribeObject(c, "  ", out);
         if (auto* widget = Cast<TFixWidget>(c)) out += "  Data=" + Hex(widget->Data) + "\n";
+        if (c->DesignInfo() != 0) out += "  DesignInfo=" + IntToStr(c->DesignInfo()) + "\n";
+        DescribeChildren(c, "  ", out);
         if (auto* container = Cast<TFixContainer>(c)) {
             out += "  z:";
             for (TFixWidget* w : container->Controls)
@@ -87,6 +120,7 @@ std::string DescribeTree(TComponent* root) {
             out += "\n";
         }
     }
+    DescribeChildren(root, "root ", out);
     if (auto* container = Cast<TFixContainer>(root)) {
         out += "root z:";
         for (TFixWidget* w : container->Controls)
@@ -175,4 +209,39 @@ std::string Hex(const std::string& bytes) {
         out += ' ';
     }
     return out;
+}
+
+std::string BinaryToText(const std::string& binary) {
+    TStringStream in(binary), out;
+    ObjectBinaryToText(in, out);
+    return out.DataString();
+}
+
+std::string TextToBinary(const std::string& text) {
+    TStringStream in(text), out;
+    ObjectTextToBinary(in, out);
+    return out.DataString();
+}
+
+bool OracleAvailable() {
+    return std::string(ZK_FPCONV).size() > 0;
+}
+
+bool RunOracle(const char* mode, const std::string& input, std::string& output) {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("zk-oracle-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + std::to_string(reinterpret_cast<uintptr_t>(&input)));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "in", std::ios::binary) << input;
+    std::string cmd = "'" + std::string(ZK_FPCONV) + "' " + mode + " '" + (dir / "in").string() +
+                      "' '" + (dir / "out").string() + "' >/dev/null 2>&1";
+    bool ok = std::system(cmd.c_str()) == 0;
+    if (ok) {
+        std::ifstream in(dir / "out", std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        output = s.str();
+    }
+    std::filesystem::remove_all(dir);
+    return ok;
 }

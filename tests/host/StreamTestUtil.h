@@ -16,3 +16,10 @@ std::string DescribeTree(TComponent* root);
 TFixForm* MakeSampleForm();
 /// Hex of bytes, for readable failure messages.
 std::string Hex(const std::string& bytes);
+/// Our converters between the binary and the text form.
+std::string BinaryToText(const std::string& binary);
+std::string TextToBinary(const std::string& text);
+/// Whether the Free Pascal converter (the oracle) was built for this test run.
+bool OracleAvailable();
+/// Runs the oracle ("totext" or "tobinary") on input; false when it rejects it.
+bool RunOracle(const char* mode, const std::string& input, std::string& output);
