@@ -213,3 +213,18 @@ TEST_F(ContainersTest, DraggingTheThumbMovesTheChildrenAlongOnlyWithTracking) {
     }
 }
 } // namespace
+
+namespace {
+TEST_F(ContainersTest, ChildrenComingAndGoingChangeTheRange) {
+    auto* box = Make<TScrollBox>(200, 100);
+    auto* child = new TTestPanel(Form);
+    child->SetBounds(10, 150, 50, 50);
+    child->SetParent(box);
+    EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
+    box->VertScrollBar()->SetPosition(50);
+    child->SetParent(Form);
+    EXPECT_FALSE(box->VertScrollBar()->IsScrollBarVisible());
+    EXPECT_EQ(box->VertScrollBar()->Position(), 0);
+    EXPECT_EQ(child->Top(), 100) << "a child that leaves keeps its place";
+}
+} // namespace
