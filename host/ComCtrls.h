@@ -122,6 +122,7 @@ ZK_DECLARE_TYPEINFO(TToolButtonStyle)
 
 class TToolBar;
 class TCustomImageList;
+class TPopupMenu;
 
 /// A button of a tool bar: a command, a check button (alone or in a group of adjacent grouped
 /// ones), or a gap (separator) or etched line (divider) between them.
@@ -146,6 +147,11 @@ class TToolButton : public TGraphicControl {
     /// The next button starts a new row.
     bool Wrap() const { return FWrap; }
     void SetWrap(bool Value);
+    /// The menu a drop-down button shows below itself when its arrow is clicked.
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* Value);
+    /// The arrow part of a drop-down button, in client coordinates; empty for other styles.
+    TRect DropDownRect() const;
     /// The tool bar the button is on, or null.
     TToolBar* ToolBar() const;
     /// Position among the tool bar's buttons; -1 off a tool bar.
@@ -162,6 +168,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CMTextChanged(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TToolBar;
@@ -176,6 +183,7 @@ private:
     bool FWrap = false;
     TToolButtonStyle FStyle = tbsButton;
     int FImageIndex = -1;
+    TPopupMenu* FDropdownMenu = nullptr;
 };
 
 /// One item a tool bar lays out: its size, whether it is a gap, and whether a row ends after it.

@@ -2,6 +2,7 @@
 
 #include "ComCtrls.h"
 #include "ImgList.h"
+#include "Menus.h"
 
 ZK_ENUM_TYPEINFO(TStatusPanelStyle, "psText", "psOwnerDraw")
 ZK_ENUM_TYPEINFO(TStatusPanelBevel, "pbNone", "pbLowered", "pbRaised")
@@ -46,6 +47,7 @@ void PublishToolButton(TPublisher& p) {
     p.Prop("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp).Default(0);
     p.Prop("Caption", TypeInfos::TCaption(), &TToolButton::Caption, &TToolButton::SetCaption);
     p.Prop("Down", &TToolButton::Down, &TToolButton::SetDown).Default(0);
+    p.Prop("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu);
     p.Prop("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped).Default(0);
     p.Prop("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex).Default(-1);
     p.Prop("Style", &TToolButton::Style, &TToolButton::SetStyle).Default(tbsButton);

@@ -27,6 +27,12 @@ void TCustomForm::AttachMenu() {
     FMenu->SetWindowHandle(Handle());
 }
 
+bool TCustomForm::IsShortCut(TWMKey& Message) {
+    if (!FMenu || !HandleAllocated() || FMenu->WindowHandle() != Handle()) return false;
+    const TShortCut key = ShortCut(Message.CharCode, KeyDataToShiftState(Message.KeyData));
+    return key != scNone && FMenu->IsShortCut(key);
+}
+
 void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
     if (FMenu && HandleAllocated() && FMenu->WindowHandle() == Handle())
         Rect.Top += PlaceMenuBar(Handle());

@@ -80,6 +80,8 @@ class TCustomForm : public TWinControl {
     /// The main menu shown as the form's menu bar, across the top of its client area.
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* value);
+    /// Runs the item of the form's menu whose shortcut the key is; true when one ran.
+    virtual bool IsShortCut(TWMKey& Message);
 
     void SetFocus() override;
     /// With a parent the form lives inside it; without one it is a window of its own again.

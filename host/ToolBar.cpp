@@ -5,6 +5,11 @@
 #include "Menus.h"
 #include "qt/StyledPaint_p.h"
 
+namespace {
+/// The arrow part a drop-down button adds to the button's width.
+constexpr int DropDownArrowWidth = 13;
+} // namespace
+
 std::vector<TPoint> LayoutToolBarItems(const std::vector<TToolBarItem>& Items, int ClientWidth,
                                        int Indent, int RowHeight, bool Wrapable) {
     std::vector<TPoint> positions;
@@ -128,6 +133,23 @@ void TToolButton::Click() {
     TGraphicControl::Click();
 }
 
+void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
+    if (FDropdownMenu == Value) return;
+    if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+    FDropdownMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TToolButton::Notification(TComponent* AComponent, TOperation Operation) {
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDropdownMenu) FDropdownMenu = nullptr;
+}
+
+TRect TToolButton::DropDownRect() const {
+    if (FStyle != tbsDropDown) return {};
+    return Rect(std::max(Width() - DropDownArrowWidth, 0), 0, Width(), Height());
+}
+
 void TToolButton::CMTextChanged(TMessage& Message) {
     TGraphicControl::CMTextChanged(Message);
     if (TToolBar* bar = ToolBar())
@@ -156,7 +178,15 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (Button != mbLeft || !FPressed) return;
     FPressed = false;
     Repaint();
-    if (PtInRect(ClientRect(), {X, Y})) Click();
+    if (!PtInRect(ClientRect(), {X, Y})) return;
+    // The arrow of a drop-down button shows its menu below the button; the rest clicks.
+    if (PtInRect(DropDownRect(), {X, Y}) && FDropdownMenu) {
+        const TPoint below = ClientToScreen({0, Height()});
+        FDropdownMenu->SetPopupComponent(this);
+        FDropdownMenu->Popup(below.X, below.Y);
+        return;
+    }
+    Click();
 }
 
 void TToolButton::Paint() {
@@ -179,6 +209,11 @@ void TToolButton::Paint() {
     }
     const bool flat = bar && bar->Flat();
     DrawButtonFace(c, client, {Pressed(), flat, Enabled(), true});
+    if (FStyle == tbsDropDown) {
+        const TRect arrow = DropDownRect();
+        DrawEtchedLine(c, Rect(arrow.Left - 1, 3, arrow.Left + 1, client.Bottom - 3), true);
+        DrawArrowGlyph(c, arrow, TArrow::Down, Enabled());
+    }
     const int shift = Pressed() ? 1 : 0;
     TCustomImageList* images = bar ? bar->Images() : nullptr;
     const bool hasImage = images && FImageIndex >= 0 && FImageIndex < images->Count();
@@ -368,7 +403,9 @@ void TToolBar::LayoutButtons() {
         std::vector<TToolBarItem> layout;
         for (TControl* c : items) {
             auto* b = Cast<TToolButton>(c);
-            if (b && !b->IsSeparator())
+            if (b && b->Style() == tbsDropDown)
+                layout.push_back({button.cx + DropDownArrowWidth, button.cy, b->Wrap()});
+            else if (b && !b->IsSeparator())
                 layout.push_back({button.cx, button.cy, b->Wrap()});
             else if (b)
                 layout.push_back({b->Width(), button.cy, b->Wrap()});

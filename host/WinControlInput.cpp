@@ -70,8 +70,13 @@ void TWinControl::CNKeyDown(TWMKey& Message) {
     // acts on one answers 1, and the key goes no further.
     Message.Result = 0;
     const uint16_t key = Message.CharCode;
-    if (WantsKey(key) || Perform(CM_WANTSPECIALKEY, key, Message.KeyData) != 0) return;
     TCustomForm* form = GetParentForm(this);
+    // A shortcut of the form's menu runs its item, and the control never sees the key.
+    if (form && form->IsShortCut(Message)) {
+        Message.Result = 1;
+        return;
+    }
+    if (WantsKey(key) || Perform(CM_WANTSPECIALKEY, key, Message.KeyData) != 0) return;
     if (form && form->Perform(CM_DIALOGKEY, key, Message.KeyData) != 0) Message.Result = 1;
 }
 

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fp-compiler
   fonts-noto-cjk
+  qt6-translations-l10n
   xvfb xauth
 )
 

@@ -40,18 +40,23 @@ void DrawButtonFace(TCanvas* canvas, const TRect& r, const TButtonFace& face) {
                            &opt, p);
 }
 
-void DrawArrowButton(TCanvas* canvas, const TRect& r, TArrow arrow, bool down, bool enabled) {
-    DrawButtonFace(canvas, r, {down, false, enabled, true});
+void DrawArrowGlyph(TCanvas* canvas, const TRect& r, TArrow arrow, bool enabled) {
     QPainter* p = PainterFor(canvas);
     if (!p) return;
     QStyleOption opt;
     InitOption(opt, r, enabled);
     opt.rect = opt.rect.adjusted(2, 2, -2, -2);
-    if (down) opt.rect.translate(1, 1);
     static const QStyle::PrimitiveElement elements[] = {
         QStyle::PE_IndicatorArrowLeft, QStyle::PE_IndicatorArrowRight, QStyle::PE_IndicatorArrowUp,
         QStyle::PE_IndicatorArrowDown};
     Style()->drawPrimitive(elements[static_cast<int>(arrow)], &opt, p);
+}
+
+void DrawArrowButton(TCanvas* canvas, const TRect& r, TArrow arrow, bool down, bool enabled) {
+    DrawButtonFace(canvas, r, {down, false, enabled, true});
+    TRect glyph = r;
+    if (down) OffsetRect(glyph, 1, 1);
+    DrawArrowGlyph(canvas, glyph, arrow, enabled);
 }
 
 void DrawEtchedLine(TCanvas* canvas, const TRect& r, bool vertical) {

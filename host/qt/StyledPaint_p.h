@@ -19,6 +19,8 @@ void DrawButtonFace(TCanvas* canvas, const TRect& r, const TButtonFace& face);
 enum class TArrow { Left, Right, Up, Down };
 /// Draws a small button with an arrow in r.
 void DrawArrowButton(TCanvas* canvas, const TRect& r, TArrow arrow, bool down, bool enabled);
+/// Draws an arrow alone, centred in r.
+void DrawArrowGlyph(TCanvas* canvas, const TRect& r, TArrow arrow, bool enabled);
 /// Draws an etched line down the middle of r (vertical) or across it.
 void DrawEtchedLine(TCanvas* canvas, const TRect& r, bool vertical);
 /// Draws the grip of a movable band or bar in r.

@@ -252,6 +252,21 @@ TEST_F(FileDialogTest, SaveDialogAddsTheDefaultExtension) {
     EXPECT_EQ(dialog.FileName(), Path("新表单.dfm"));
 }
 
+TEST_F(FileDialogTest, CancelledSaveKeepsTheNameAndConfirmedPictureDialogTakesThePicture) {
+    TSaveDialog save(nullptr);
+    save.SetFileName(Path("data.bin"));
+    WhenShown([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_FALSE(save.Execute());
+    EXPECT_EQ(save.FileName(), Path("data.bin"));
+
+    TOpenPictureDialog picture(nullptr);
+    picture.SetInitialDir(Dir.path().toStdString());
+    WhenShown([](QWidget* w) { EnterName(w, QStringLiteral("red.png")); });
+    EXPECT_TRUE(picture.Execute());
+    EXPECT_EQ(picture.FileName(), Path("red.png"));
+    EXPECT_EQ(picture.FilterIndex(), 1) << "the first filter lists every picture format";
+}
+
 TEST_F(FileDialogTest, PictureDialogPreviewsTheSelectedPicture) {
     TOpenPictureDialog dialog(nullptr);
     EXPECT_NE(dialog.Filter().find("*.png"), std::string::npos) << "the picture formats";

@@ -121,3 +121,32 @@ TEST_F(MainMenuTest, AMenuShowsOnOneFormAtATime) {
     EXPECT_EQ(Menu->WindowHandle(), nullptr);
 }
 } // namespace
+
+namespace {
+TEST_F(MainMenuTest, AShortCutRunsItsItemBeforeTheFocusedControlSeesTheKey) {
+    Form->SetMenu(Menu);
+    Open->SetShortCut(ShortCut('O', {ssCtrl}));
+    int opened = 0;
+    Open->OnClick = [&](TObject*) { ++opened; };
+    auto* button = new TTestButton(Form);
+    button->SetParent(Form);
+    button->SetTop(60);
+    button->SetFocus();
+    Process();
+    MessageLog log(button);
+    // The modifier keys themselves reach the control; the letters are what count.
+    auto keyDowns = [&](uint16_t vk) {
+        return std::count_if(log.Entries().begin(), log.Entries().end(),
+                             [vk](const auto& e) { return e.Msg == WM_KEYDOWN && e.WParam == vk; });
+    };
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(keyDowns('O'), 0);
+    Key(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(keyDowns('P'), 1) << "other keys go on to the control";
+    Open->SetEnabled(false);
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(opened, 1);
+}
+} // namespace

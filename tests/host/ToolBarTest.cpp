@@ -4,6 +4,7 @@
 #include "WindowTesting.h"
 #include "host/ComCtrls.h"
 #include "host/ImgList.h"
+#include "host/Menus.h"
 
 namespace {
 class ToolBarTest : public WindowTest {
@@ -132,5 +133,32 @@ TEST_F(ToolBarTest, ButtonsShowTheirImagesFromTheBarsImageList) {
     EXPECT_EQ(shot.pixelColor(b->Left() + 11, b->Top() + 11), QColor(Qt::red));
     images->Free();
     EXPECT_EQ(Bar->Images(), nullptr);
+}
+} // namespace
+
+namespace {
+TEST_F(ToolBarTest, ADropDownButtonsArrowShowsItsMenuBelowAndTheRestClicks) {
+    TToolButton* b = AddButton(tbsDropDown);
+    auto* menu = new TPopupMenu(Form);
+    b->SetDropdownMenu(menu);
+    EXPECT_EQ(b->Width(), 23 + 13) << "the arrow widens the button";
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    std::vector<TPoint> shownAt;
+    TPopupMenuRunner saved = SetPopupMenuRunner([&](TPopupMenu* m, TPoint at) -> TMenuItem* {
+        EXPECT_EQ(m, menu);
+        shownAt.push_back(at);
+        return nullptr;
+    });
+    Click(At(b, b->Width() - 4, 10));
+    ASSERT_EQ(shownAt.size(), 1u);
+    EXPECT_EQ(shownAt[0], b->ClientToScreen({0, b->Height()}));
+    EXPECT_EQ(clicks, 0);
+    Click(At(b, 5, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(shownAt.size(), 1u);
+    SetPopupMenuRunner(saved);
+    menu->Free();
+    EXPECT_EQ(b->DropdownMenu(), nullptr);
 }
 } // namespace
