@@ -133,10 +133,9 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
-    // Drawn square-cornered: nothing in the framework depends on the corner radius.
-    (void)X3;
-    (void)Y3;
-    Rectangle(X1, Y1, X2, Y2);
+    Changing();
+    ::RoundRect(RequireState(true, true, false), X1, Y1, X2, Y2, X3, Y3);
+    Changed();
 }
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 namespace {
 TControl* g_captureControl = nullptr;
@@ -175,7 +176,7 @@ void TControl::SetShowHint(bool value) {
     Perform(CM_SHOWHINTCHANGED, 0, 0);
 }
 
-void TControl::SetPopupMenu(TComponent* value) {
+void TControl::SetPopupMenu(TPopupMenu* value) {
     if (FPopupMenu == value) return;
     if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
     FPopupMenu = value;
@@ -662,6 +663,17 @@ void TControl::WMNextDlgCtl(TMessage& Message) {
     DefaultHandler(Message);
 }
 void TControl::WMContextMenu(TMessage& Message) {
+    if (Message.Result != 0) return;
+    // A right click shows the control's own menu; without one, the default handling lets
+    // the message go on to the parent window, as the window system does.
+    if (!ComponentState().Contains(csDesigning) && FPopupMenu && FPopupMenu->AutoPopup()) {
+        TPoint pos = PointFromLParam(Message.LParam);
+        if (pos.X == -1 && pos.Y == -1) pos = ClientToScreen({0, 0});
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(pos.X, pos.Y);
+        Message.Result = 1;
+        return;
+    }
     DefaultHandler(Message);
 }
 void TControl::WMActivate(TMessage& Message) {

@@ -16,9 +16,18 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using TAlignSet = TSet<TAlign>;
+/// Horizontal placement of text in its box.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+/// Which scroll bars a control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+/// The side a check box shows its caption on: TAlignment without taCenter (type TLeftRight).
+using TLeftRight = TAlignment;
+/// The cut of a three-dimensional edge.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TControlStyleFlag {
@@ -85,6 +94,20 @@ inline constexpr TCursor crSize = crSizeAll;
 
 using TCaption = std::string;
 
+/// What a modal form or dialog answers: which button closed it.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+
 using TMouseEvent =
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -92,6 +115,15 @@ using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
 
 ZK_DECLARE_TYPEINFO(TAlign)
+ZK_DECLARE_TYPEINFO(TAlignment)
+ZK_DECLARE_TYPEINFO(TScrollStyle)
+namespace TypeInfos {
+/// taLeftJustify..taRightJustify, the type of a check box's Alignment.
+const TTypeInfo* TLeftRight();
+/// The integer type of ModalResult properties.
+const TTypeInfo* TModalResult();
+} // namespace TypeInfos
+ZK_DECLARE_TYPEINFO(TBevelCut)
 ZK_DECLARE_TYPEINFO(TMouseButton)
 ZK_DECLARE_TYPEINFO(TShiftStateFlag)
 ZK_DECLARE_TYPEINFO(TShiftState)
@@ -190,9 +222,9 @@ class TControl : public TComponent {
     void SetHint(const std::string& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
-    /// The shortcut menu shown on a right click; a TPopupMenu once menus exist.
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* value);
+    /// The shortcut menu shown on a right click (when its AutoPopup is set).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
     TCaption Caption() const { return GetText(); }
     void SetCaption(const TCaption& value) { SetText(value); }
     TCaption Text() const { return GetText(); }
@@ -329,7 +361,7 @@ private:
     bool FParentFont = true;
     std::string FHint;
     bool FShowHint = false;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
     TCaption FText;
     int32_t FHelpContext = 0;
 };
@@ -418,6 +450,8 @@ protected:
     void DestroyHandle();
     /// Lays the aligned children out in Rect, in the order top, bottom, left, right, client.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
+    /// Narrows the client rectangle to where aligned children go (inside a frame or bevel).
+    virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
     void AlignControl(TControl* AControl);
     /// Drawing of the window itself after the native painting; TCustomControl calls Paint.
     virtual void PaintWindow(HDC DC);
@@ -441,6 +475,9 @@ protected:
     void WMChar(TWMKey& Message) override;
     void WMSysKeyDown(TWMKey& Message) override;
     void CNKeyDown(TWMKey& Message) override;
+    /// Offers the dialog key to each child in turn (the default and cancel buttons take Enter
+    /// and Esc this way) until one answers it.
+    void CMDialogKey(TWMKey& Message) override;
     void WMDestroy(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
@@ -449,6 +486,7 @@ protected:
     void CMCursorChanged(TMessage& Message) override;
     void CMTextChanged(TMessage& Message) override;
     void CMHintShowChanged(TMessage& Message) override;
+    void WMContextMenu(TMessage& Message) override;
     void WndProc(TMessage& Message) override;
 
 private:

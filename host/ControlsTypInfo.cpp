@@ -2,18 +2,49 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
+ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+ZK_ENUM_TYPEINFO(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+ZK_ENUM_TYPEINFO(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
 ZK_ENUM_TYPEINFO(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
 ZK_ENUM_TYPEINFO(TShiftStateFlag, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
                  "ssDouble")
 ZK_SET_TYPEINFO(TShiftState, TShiftStateFlag)
 ZK_ENUM_TYPEINFO(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                  "bsSizeToolWin")
+const TTypeInfo* TypeInfos::TBorderStyle() {
+    static const TTypeInfo* info = [] {
+        auto* t = const_cast<TTypeInfo*>(MakeEnumTypeInfo("TBorderStyle", {"bsNone", "bsSingle"}));
+        t->Data.BaseType = TypeInfoOf<TFormBorderStyle>();
+        return t;
+    }();
+    return info;
+}
 ZK_ENUM_TYPEINFO(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop")
 ZK_ENUM_TYPEINFO(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                  "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
 ZK_ENUM_TYPEINFO(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
+
+namespace TypeInfos {
+const TTypeInfo* TLeftRight() {
+    static const TTypeInfo* info =
+        MakeEnumTypeInfo("TLeftRight", {"taLeftJustify", "taRightJustify"});
+    return info;
+}
+const TTypeInfo* TModalResult() {
+    static const TTypeInfo info = [] {
+        TTypeInfo t;
+        t.Kind = tkInteger;
+        t.Name = "TModalResult";
+        t.Data.MinValue = INT32_MIN;
+        t.Data.MaxValue = INT32_MAX;
+        return t;
+    }();
+    return &info;
+}
+} // namespace TypeInfos
 
 ZK_METHOD_TYPEINFO(TMouseEvent)
 ZK_METHOD_TYPEINFO(TMouseMoveEvent)
@@ -40,6 +71,7 @@ void PublishControl(TPublisher& p) {
     p.Prop("Hint", &TControl::Hint, &TControl::SetHint);
     p.Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(1);
     p.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(1);
+    p.Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     p.Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(0);
     p.Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
     p.Prop("OnClick", &TControl::OnClick, &TControl::OnClick);

@@ -1,6 +1,7 @@
 // TCustomForm: a top-level window (or a window inside a parent), its active control, closing.
 
 #include "Forms.h"
+#include "Menus.h"
 #include "qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
@@ -54,6 +55,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FMenu) AttachMenu();
     if (FVisible) ShowWindow(Handle(), SW_SHOW);
 }
 
@@ -181,6 +183,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
+    if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 void TCustomForm::WMActivate(TMessage& Message) {
@@ -271,6 +274,7 @@ void TCustomForm::CMRelease(TMessage&) {
 
 void TCustomForm::WMDestroy(TMessage& Message) {
     OnDestroy(this);
+    if (FMenu && FMenu->WindowHandle() == Handle()) FMenu->SetWindowHandle(nullptr);
     TWinControl::WMDestroy(Message);
 }
 

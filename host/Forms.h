@@ -7,6 +7,8 @@
 
 #include "Controls.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -27,6 +29,10 @@ using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 ZK_DECLARE_TYPEINFO(TFormBorderStyle)
+namespace TypeInfos {
+/// The border style of controls: the subrange bsNone..bsSingle of TFormBorderStyle.
+const TTypeInfo* TBorderStyle();
+} // namespace TypeInfos
 ZK_DECLARE_TYPEINFO(TFormStyle)
 ZK_DECLARE_TYPEINFO(TPosition)
 ZK_DECLARE_TYPEINFO(TWindowState)
@@ -71,6 +77,9 @@ class TCustomForm : public TWinControl {
     int ShowModal();
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
+    /// The main menu shown as the form's menu bar, across the top of its client area.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
 
     void SetFocus() override;
     /// With a parent the form lives inside it; without one it is a window of its own again.
@@ -99,6 +108,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void PaintWindow(HDC DC) override;
+    /// Aligned controls go below the menu bar.
+    void AlignControls(TControl* AControl, TRect& Rect) override;
     virtual void DoClose(TCloseAction& Action);
 
     void WMClose(TMessage& Message) override;
@@ -114,6 +125,7 @@ protected:
 private:
     void ApplyWindowStyle();
     void PlaceOnShow();
+    void AttachMenu();
 
     TCanvas* FCanvas;
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -124,6 +136,7 @@ private:
     bool FKeyPreview = false;
     int FModalResult = 0;
     bool FPlaced = false;
+    TMainMenu* FMenu = nullptr;
 };
 
 /// A form of the application, the class designers derive from.
@@ -160,6 +173,9 @@ class TApplication : public TComponent {
     /// Replaces the default error report (tests capture it); an empty function restores the
     /// message box.
     void SetErrorReport(std::function<void(const std::string& Message)> report);
+    /// A message box with the application's title when Caption is empty; Flags and the
+    /// answer as for ::MessageBox (MB_OKCANCEL ..., IDOK ...).
+    int MessageBox(const std::string& Text, const std::string& Caption = {}, uint32_t Flags = 0);
 
     TCustomForm* MainForm() const { return FMainForm; }
     const std::string& Title() const { return FTitle; }

@@ -245,6 +245,8 @@ BOOL Polygon(HDC dc, const TPoint* points, int count);
 /// Outline with the selected pen, inside with the selected brush; right, bottom exclusive.
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+/// A rectangle with corners rounded by ellipses of width x height.
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int width, int height);
 int FillRect(HDC dc, const TRect* r, HBRUSH brush);
 int FrameRect(HDC dc, const TRect* r, HBRUSH brush);
 /// Fills with the selected brush combined with the destination by rop (PATCOPY, PATINVERT,

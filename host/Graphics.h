@@ -436,6 +436,9 @@ class TGraphic : public TPersistent {
     virtual void SaveToStream(TStream* stream);
     /// File extension of the graphic's own format, without the dot ("bmp", "png", "jpg").
     virtual std::string DefaultExtension() const = 0;
+    /// Streams the image as the binary property "Data": a 32-bit byte count, then the bytes
+    /// of its file format (GraphicsFiler.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
     TNotifyEvent OnChange;
 

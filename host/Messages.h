@@ -170,6 +170,27 @@ struct TWMParentNotify : TMessageView {
     HWND ChildWnd() const { return reinterpret_cast<HWND>(Raw.LParam); }
 };
 
+/// WM_HSCROLL / WM_VSCROLL: the request, the thumb position and the scroll bar window.
+struct TWMScroll : TMessageView {
+    explicit TWMScroll(TMessage& m) : TMessageView(m), ScrollCode(m.WParam), Pos(m.WParam) {}
+    TMsgField<int16_t, intptr_t, 0, 16> ScrollCode;
+    TMsgField<int16_t, intptr_t, 16, 16> Pos;
+    HWND ScrollBar() const { return reinterpret_cast<HWND>(Raw.LParam); }
+};
+
+/// The header every WM_NOTIFY record starts with: the sender, its id and the notification code.
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    uintptr_t idFrom = 0;
+    int code = 0;
+};
+
+/// WM_NOTIFY (and CN_NOTIFY, its copy reflected to the sender's control): the record.
+struct TWMNotify : TMessageView {
+    explicit TWMNotify(TMessage& m) : TMessageView(m) {}
+    NMHDR* NMHdr() const { return reinterpret_cast<NMHDR*>(Raw.LParam); }
+};
+
 // ---- Window messages ---------------------------------------------------------------------------
 
 inline constexpr uint32_t WM_NULL = 0x0000;
@@ -196,6 +217,7 @@ inline constexpr uint32_t WM_MOUSEACTIVATE = 0x0021;
 inline constexpr uint32_t WM_NEXTDLGCTL = 0x0028;
 inline constexpr uint32_t WM_WINDOWPOSCHANGING = 0x0046;
 inline constexpr uint32_t WM_WINDOWPOSCHANGED = 0x0047;
+inline constexpr uint32_t WM_NOTIFY = 0x004E;
 inline constexpr uint32_t WM_CONTEXTMENU = 0x007B;
 inline constexpr uint32_t WM_NCHITTEST = 0x0084;
 inline constexpr uint32_t WM_NCPAINT = 0x0085;
@@ -216,6 +238,8 @@ inline constexpr uint32_t WM_KEYLAST = 0x0108;
 inline constexpr uint32_t WM_COMMAND = 0x0111;
 inline constexpr uint32_t WM_SYSCOMMAND = 0x0112;
 inline constexpr uint32_t WM_TIMER = 0x0113;
+inline constexpr uint32_t WM_HSCROLL = 0x0114;
+inline constexpr uint32_t WM_VSCROLL = 0x0115;
 inline constexpr uint32_t WM_MOUSEFIRST = 0x0200;
 inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
 inline constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
@@ -297,7 +321,10 @@ inline constexpr uint32_t CM_CONTROLCHANGE = CM_BASE + 54;
 inline constexpr uint32_t CM_CHANGED = CM_BASE + 55;
 
 inline constexpr uint32_t CN_BASE = 0xBC00;
+inline constexpr uint32_t CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr uint32_t CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr uint32_t CN_VSCROLL = CN_BASE + WM_VSCROLL;
 inline constexpr uint32_t CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 inline constexpr uint32_t CN_KEYUP = CN_BASE + WM_KEYUP;
 inline constexpr uint32_t CN_CHAR = CN_BASE + WM_CHAR;
@@ -336,6 +363,24 @@ inline constexpr int HTBOTTOM = 15;
 inline constexpr int HTBOTTOMLEFT = 16;
 inline constexpr int HTBOTTOMRIGHT = 17;
 inline constexpr int HTBORDER = 18;
+
+// Scroll requests in the low word of WM_HSCROLL / WM_VSCROLL's WParam; the high word holds the
+// thumb position for SB_THUMBPOSITION and SB_THUMBTRACK.
+inline constexpr int SB_LINEUP = 0;
+inline constexpr int SB_LINELEFT = 0;
+inline constexpr int SB_LINEDOWN = 1;
+inline constexpr int SB_LINERIGHT = 1;
+inline constexpr int SB_PAGEUP = 2;
+inline constexpr int SB_PAGELEFT = 2;
+inline constexpr int SB_PAGEDOWN = 3;
+inline constexpr int SB_PAGERIGHT = 3;
+inline constexpr int SB_THUMBPOSITION = 4;
+inline constexpr int SB_THUMBTRACK = 5;
+inline constexpr int SB_TOP = 6;
+inline constexpr int SB_LEFT = 6;
+inline constexpr int SB_BOTTOM = 7;
+inline constexpr int SB_RIGHT = 7;
+inline constexpr int SB_ENDSCROLL = 8;
 
 // WM_SIZE kinds.
 inline constexpr int SIZE_RESTORED = 0;

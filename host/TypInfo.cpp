@@ -586,6 +586,15 @@ TPropInfo& TPublisher::Add(const char* name, const TTypeInfo* type) {
     return p;
 }
 
+TPublisher& TPublisher::Redeclare(const char* name) {
+    const TPropInfo* inherited =
+        FClass->ClassParent() ? GetPropInfo(FClass->ClassParent(), name) : nullptr;
+    if (!inherited) UnknownProperty(name);
+    TPropInfo& p = FProps.emplace_back(*inherited);
+    p.DeclaringClass = FClass;
+    return *this;
+}
+
 TPublisher& TPublisher::Default(int64_t value) {
     FProps.back().Default = static_cast<int32_t>(value);
     return *this;

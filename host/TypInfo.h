@@ -265,6 +265,11 @@ public:
     template <class G, class S>
     TPublisher& Prop(const char* name, const TTypeInfo* type, G get, S set);
 
+    /// Redeclares an inherited property, as a descendant does to give it its own default or
+    /// storage: the chained calls that follow change the copy, which keeps the ancestor's place
+    /// in the property list. EPropertyError when no ancestor publishes the name.
+    TPublisher& Redeclare(const char* name);
+
     TPublisher& Default(int64_t value);
     TPublisher& NoDefault();
     TPublisher& Stored(bool stored);

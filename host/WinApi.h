@@ -184,3 +184,38 @@ HCURSOR SetCursor(HCURSOR cursor);
 
 unsigned GetDoubleClickTime();
 int GetSystemMetrics(int index);
+
+// ---- Message boxes ---------------------------------------------------------------------------
+
+// MessageBox buttons (the low nibble), icons and default button; its answers.
+inline constexpr uint32_t MB_OK = 0x00000000;
+inline constexpr uint32_t MB_OKCANCEL = 0x00000001;
+inline constexpr uint32_t MB_ABORTRETRYIGNORE = 0x00000002;
+inline constexpr uint32_t MB_YESNOCANCEL = 0x00000003;
+inline constexpr uint32_t MB_YESNO = 0x00000004;
+inline constexpr uint32_t MB_RETRYCANCEL = 0x00000005;
+inline constexpr uint32_t MB_TYPEMASK = 0x0000000F;
+inline constexpr uint32_t MB_ICONHAND = 0x00000010;
+inline constexpr uint32_t MB_ICONERROR = MB_ICONHAND;
+inline constexpr uint32_t MB_ICONQUESTION = 0x00000020;
+inline constexpr uint32_t MB_ICONEXCLAMATION = 0x00000030;
+inline constexpr uint32_t MB_ICONWARNING = MB_ICONEXCLAMATION;
+inline constexpr uint32_t MB_ICONASTERISK = 0x00000040;
+inline constexpr uint32_t MB_ICONINFORMATION = MB_ICONASTERISK;
+inline constexpr uint32_t MB_ICONMASK = 0x000000F0;
+inline constexpr uint32_t MB_DEFBUTTON1 = 0x00000000;
+inline constexpr uint32_t MB_DEFBUTTON2 = 0x00000100;
+inline constexpr uint32_t MB_DEFBUTTON3 = 0x00000200;
+inline constexpr uint32_t MB_DEFMASK = 0x00000F00;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+/// A modal message box over wnd's window: text, caption, MB_* buttons and icon; answers the
+/// ID* of the button chosen (IDCANCEL when closed). Shown through the message box runner of
+/// Dialogs.h, which tests replace.
+int MessageBox(HWND wnd, const std::string& text, const std::string& caption, uint32_t type);

@@ -181,12 +181,15 @@ void TWinControl::InsertControl(TControl* AControl) {
     }
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    // Containers that arrange their children (tool bars, cool bars) learn of the newcomer.
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(AControl), 1);
     if (AControl->Align() != alNone) AlignControl(AControl);
     AControl->Invalidate();
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
     if (AControl->Parent() != this) return;
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<intptr_t>(AControl), 0);
     AControl->Invalidate();
     if (auto* win = Cast<TWinControl>(AControl)) {
         if (GetCaptureControl() == win) SetCaptureControl(nullptr);
@@ -419,6 +422,16 @@ void TWinControl::CMCursorChanged(TMessage& Message) {
 void TWinControl::CMTextChanged(TMessage& Message) {
     Invalidate();
     DefaultHandler(Message);
+}
+
+void TWinControl::WMContextMenu(TMessage& Message) {
+    if (Message.Result != 0) return;
+    // A control without a window under the point has its say first.
+    TPoint pos = PointFromLParam(Message.LParam);
+    if (pos.X != -1 || pos.Y != -1)
+        if (TControl* child = ControlAtPos(ScreenToClient(pos), false))
+            Message.Result = child->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+    if (Message.Result == 0) TControl::WMContextMenu(Message);
 }
 
 void TWinControl::CMHintShowChanged(TMessage& Message) {

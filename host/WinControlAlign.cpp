@@ -48,6 +48,7 @@ void TWinControl::AlignControl(TControl* AControl) {
     DisableAlign();
     try {
         TRect r = ClientRect();
+        AdjustClientRect(r);
         AlignControls(AControl, r);
     } catch (...) {
         FControlState.Exclude(csAlignmentNeeded);

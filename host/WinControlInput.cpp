@@ -75,6 +75,19 @@ void TWinControl::CNKeyDown(TWMKey& Message) {
     if (form && form->Perform(CM_DIALOGKEY, key, Message.KeyData) != 0) Message.Result = 1;
 }
 
+void TWinControl::CMDialogKey(TWMKey& Message) {
+    std::vector<TControl*> children;
+    for (int i = 0; i < ControlCount(); ++i)
+        children.push_back(Controls(i));
+    for (TControl* c : children) {
+        if (c->Perform(CM_DIALOGKEY, Message.CharCode, Message.KeyData) != 0) {
+            Message.Result = 1;
+            return;
+        }
+    }
+    TControl::CMDialogKey(Message);
+}
+
 // ---- Focus ------------------------------------------------------------------------------------
 
 bool TWinControl::CanFocus() const {

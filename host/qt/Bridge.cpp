@@ -587,6 +587,13 @@ bool PostMessage(HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {
 intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr_t lp) {
     QWidget* w = rec->Widget;
     if (!w) return 0;
+    // A notification for a control (CN_KEYDOWN reaching a raw window's default procedure) is
+    // not input of its own: the key reaches the widget with WM_KEYDOWN and WM_CHAR.
+    if (msg >= CN_BASE && msg < CN_BASE + 0x400) return 0;
+    if (rec->Class && rec->Class->Message) {
+        intptr_t result = 0;
+        if (rec->Class->Message(w, msg, wp, lp, result)) return result;
+    }
     if (IsMouseMessage(msg)) return DefaultMouse(rec, wnd, msg, wp, lp);
     switch (msg) {
     case WM_KEYDOWN:

@@ -221,6 +221,19 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     });
 }
 
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int width, int height) {
+    if (!IsLiveDC(dc)) return false;
+    if (dc->Kind == TDCKind::Screen) return true;
+    const QRect r = QRectOf(left, top, right, bottom);
+    return PaintShape(dc, [&](QPainter& p, const QPen& pen, const QBrush& brush) {
+        if (r.isEmpty()) return;
+        p.setPen(pen);
+        p.setBrush(brush);
+        // The corner ellipse is width x height; Qt takes its radii.
+        p.drawRoundedRect(QRectF(r.adjusted(0, 0, -1, -1)), width / 2.0, height / 2.0);
+    });
+}
+
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     if (!IsLiveDC(dc)) return false;
     if (dc->Kind == TDCKind::Screen) return true;

@@ -26,6 +26,11 @@ struct TWindowClass {
     std::function<QWidget*(QWidget* parent)> Create;
     std::function<void(QWidget*, const QString&)> SetText;
     std::function<QString(const QWidget*)> GetText;
+    /// The class's own messages (EM_*, LB_*, CB_*, BM_* ...), answered as the platform's
+    /// control answers them when they reach DefWindowProc: true when the message was the
+    /// class's, with its result in result.
+    std::function<bool(QWidget*, uint32_t msg, intptr_t wParam, intptr_t lParam, intptr_t& result)>
+        Message = nullptr;
 };
 
 /// The window behind an HWND: its widget, procedure, styles, region and control.

@@ -1,0 +1,441 @@
+// TCustomCombo and its items: the items and their objects are the control's, mirrored into the
+// combo box's window; the text and the current item are the window's while it exists.
+
+#include <algorithm>
+
+#include "StdCtrls.h"
+#include "qt/StdWindows_p.h"
+
+namespace {
+[[noreturn]] void OutOfBounds(int Index) {
+    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+}
+
+bool Editable(TComboBoxStyle Style) {
+    return Style == csDropDown || Style == csSimple;
+}
+} // namespace
+
+// ---- TComboBoxStrings -------------------------------------------------------------------------
+
+void TComboBoxStrings::CheckIndex(int Index) const {
+    if (Index < 0 || Index >= Count()) OutOfBounds(Index);
+}
+
+std::string TComboBoxStrings::Get(int Index) const {
+    CheckIndex(Index);
+    return FItems[static_cast<size_t>(Index)].Text;
+}
+
+TObject* TComboBoxStrings::GetObject(int Index) const {
+    CheckIndex(Index);
+    return FItems[static_cast<size_t>(Index)].Object;
+}
+
+void TComboBoxStrings::Put(int Index, const std::string& S) {
+    CheckIndex(Index);
+    TObject* object = FItems[static_cast<size_t>(Index)].Object;
+    const int itemIndex = FCombo->ItemIndex();
+    Delete(Index);
+    InsertObject(Index, S, object);
+    FCombo->SetItemIndex(itemIndex);
+}
+
+void TComboBoxStrings::PutObject(int Index, TObject* AObject) {
+    CheckIndex(Index);
+    FItems[static_cast<size_t>(Index)].Object = AObject;
+    FCombo->SendToWindow(CB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
+}
+
+void TComboBoxStrings::Insert(int Index, const std::string& S) {
+    InsertObject(Index, S, nullptr);
+}
+
+int TComboBoxStrings::AddObject(const std::string& S, TObject* AObject) {
+    int index = Count();
+    if (FCombo->Sorted()) {
+        auto it = std::upper_bound(
+            FItems.begin(), FItems.end(), S,
+            [](const std::string& s, const TItem& item) { return CompareText(s, item.Text) < 0; });
+        index = static_cast<int>(it - FItems.begin());
+    }
+    FItems.insert(FItems.begin() + index, {S, AObject});
+    if (FCombo->HandleAllocated()) {
+        FCombo->SendToWindow(CB_INSERTSTRING, index, reinterpret_cast<intptr_t>(S.c_str()));
+        FCombo->SendToWindow(CB_SETITEMDATA, index, reinterpret_cast<intptr_t>(AObject));
+    } else if (FCombo->FItemIndex >= index) {
+        ++FCombo->FItemIndex;
+    }
+    return index;
+}
+
+void TComboBoxStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
+    if (Index < 0 || Index > Count()) OutOfBounds(Index);
+    if (FCombo->Sorted()) {
+        AddObject(S, AObject);
+        return;
+    }
+    FItems.insert(FItems.begin() + Index, {S, AObject});
+    if (FCombo->HandleAllocated()) {
+        FCombo->SendToWindow(CB_INSERTSTRING, Index, reinterpret_cast<intptr_t>(S.c_str()));
+        FCombo->SendToWindow(CB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
+    } else if (FCombo->FItemIndex >= Index) {
+        ++FCombo->FItemIndex;
+    }
+}
+
+void TComboBoxStrings::Delete(int Index) {
+    CheckIndex(Index);
+    FItems.erase(FItems.begin() + Index);
+    if (FCombo->HandleAllocated()) {
+        FCombo->SendToWindow(CB_DELETESTRING, Index, 0);
+    } else if (FCombo->FItemIndex == Index) {
+        FCombo->FItemIndex = -1;
+    } else if (FCombo->FItemIndex > Index) {
+        --FCombo->FItemIndex;
+    }
+}
+
+void TComboBoxStrings::Clear() {
+    FItems.clear();
+    FCombo->FItemIndex = -1;
+    FCombo->SendToWindow(CB_RESETCONTENT, 0, 0);
+}
+
+void TComboBoxStrings::Sort() {
+    const int index = FCombo->ItemIndex();
+    const TItem current = index >= 0 ? FItems[static_cast<size_t>(index)] : TItem{};
+    const std::string text = FCombo->Text();
+    std::stable_sort(FItems.begin(), FItems.end(), [](const TItem& a, const TItem& b) {
+        return CompareText(a.Text, b.Text) < 0;
+    });
+    FCombo->FillWindow();
+    int found = -1;
+    for (size_t i = 0; index >= 0 && i < FItems.size(); ++i) {
+        if (FItems[i].Object == current.Object && FItems[i].Text == current.Text) {
+            found = static_cast<int>(i);
+            break;
+        }
+    }
+    FCombo->SetItemIndex(found);
+    if (found < 0 && Editable(FCombo->Style())) FCombo->SetTextProp(text);
+}
+
+// ---- TCustomCombo -----------------------------------------------------------------------------
+
+TCustomCombo::TCustomCombo(TComponent* AOwner)
+    : TCustomListControl(AOwner), FItems(new TComboBoxStrings(this)), FCanvas(new TCanvas) {
+    FControlStyle = {csSetCaption, csDoubleClicks, csFixedHeight};
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    FCanvas->Font()->Assign(Font());
+}
+
+TCustomCombo::~TCustomCombo() {
+    FItems->Free();
+    FCanvas->Free();
+}
+
+void TCustomCombo::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case CN_COMMAND:
+        CNCommand(Message);
+        return;
+    case CN_DRAWITEM:
+        PaintOwnerDrawItem(Message, FCanvas);
+        return;
+    case CN_MEASUREITEM:
+        CNMeasureItem(Message);
+        return;
+    default:
+        TCustomListControl::Dispatch(Message);
+    }
+}
+
+intptr_t TCustomCombo::SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const {
+    if (!HandleAllocated()) return 0;
+    return SendMessage(const_cast<TCustomCombo*>(this)->Handle(), Msg, WParam, LParam);
+}
+
+void TCustomCombo::CreateParams(TCreateParams& Params) {
+    TCustomListControl::CreateParams(Params);
+    static const uint32_t styles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST,
+                                      CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                                      CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
+    Params.WinClassName = "COMBOBOX";
+    Params.Style |= WS_VSCROLL | CBS_HASSTRINGS | CBS_AUTOHSCROLL | styles[FStyle];
+}
+
+void TCustomCombo::CreateWnd() {
+    // The text is put in once the items are there, so that a closed list box finds its item.
+    const std::string text = TControl::GetText();
+    TCustomListControl::CreateWnd();
+    HWND wnd = Handle();
+    SendMessage(wnd, WM_STYLECHANGED, GWL_STYLE, 0);
+    SendMessage(wnd, CB_SETITEMHEIGHT, 0, ItemHeight());
+    SendMessage(wnd, CB_SETMINVISIBLE, FDropDownCount, 0);
+    SendMessage(wnd, CB_LIMITTEXT, FMaxLength, 0);
+    SetWindowColors(wnd, Color(), Font()->Color());
+    FillWindow();
+    if (FItemIndex >= 0) SendMessage(wnd, CB_SETCURSEL, FItemIndex, 0);
+    // An edit field may show text of its own beside the current item.
+    if (GetWindowText(wnd) != text) SetWindowText(wnd, text);
+    ApplyFixedHeight();
+}
+
+int TCustomCombo::FixedHeight() const {
+    if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight + 6;
+    TCanvas canvas;
+    canvas.Font()->Assign(Font());
+    return canvas.TextHeight("Wg") + 8;
+}
+
+void TCustomCombo::ApplyFixedHeight() {
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (FStyle != csSimple && HandleAllocated()) AHeight = FixedHeight();
+    TCustomListControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TCustomCombo::FillWindow() {
+    if (!HandleAllocated()) return;
+    SendToWindow(CB_RESETCONTENT, 0, 0);
+    for (size_t i = 0; i < FItems->FItems.size(); ++i) {
+        const auto& item = FItems->FItems[i];
+        SendToWindow(CB_INSERTSTRING, static_cast<intptr_t>(i),
+                     reinterpret_cast<intptr_t>(item.Text.c_str()));
+        SendToWindow(CB_SETITEMDATA, static_cast<intptr_t>(i),
+                     reinterpret_cast<intptr_t>(item.Object));
+    }
+}
+
+void TCustomCombo::WMDestroy(TMessage& Message) {
+    if (!ComponentState().Contains(csDestroying) && HandleAllocated()) {
+        const int index = ItemIndex();
+        TControl::SetText(GetWindowText(Handle()));
+        FItemIndex = index;
+    }
+    TCustomListControl::WMDestroy(Message);
+}
+
+void TCustomCombo::UpdateStyle() {
+    if (!HandleAllocated()) return;
+    TCreateParams params;
+    CreateParams(params);
+    RestyleWindow(Handle(), params.Style, params.ExStyle);
+}
+
+// ---- Items, current item and text -------------------------------------------------------------
+
+int TCustomCombo::ItemIndex() const {
+    if (!HandleAllocated()) return FItemIndex;
+    return static_cast<int>(SendToWindow(CB_GETCURSEL, 0, 0));
+}
+
+void TCustomCombo::SetItemIndex(int Value) {
+    if (Value < -1 || Value >= Count()) Value = -1;
+    if (!HandleAllocated()) {
+        FItemIndex = Value;
+        TControl::SetText(Value >= 0 ? FItems->Get(Value) : std::string());
+        return;
+    }
+    if (ItemIndex() == Value) return;
+    SendToWindow(CB_SETCURSEL, Value, 0);
+}
+
+void TCustomCombo::AddItem(const std::string& Item, TObject* AObject) {
+    FItems->AddObject(Item, AObject);
+}
+
+void TCustomCombo::Clear() {
+    SetTextProp("");
+    FItems->Clear();
+}
+
+void TCustomCombo::DeleteSelected() {
+    if (ItemIndex() >= 0) FItems->Delete(ItemIndex());
+}
+
+void TCustomCombo::SelectAll() {
+    SendToWindow(CB_SETEDITSEL, 0, MakeLong(0, -1));
+}
+
+void TCustomCombo::CopySelection(TCustomListControl* Destination) {
+    if (Destination && ItemIndex() >= 0)
+        Destination->AddItem(FItems->Get(ItemIndex()), FItems->GetObject(ItemIndex()));
+}
+
+int TCustomCombo::SelStart() const {
+    int start = 0;
+    SendToWindow(CB_GETEDITSEL, reinterpret_cast<intptr_t>(&start), 0);
+    return start;
+}
+
+void TCustomCombo::SetSelStart(int Value) {
+    SendToWindow(CB_SETEDITSEL, 0, MakeLong(Value, Value));
+}
+
+int TCustomCombo::SelLength() const {
+    int start = 0;
+    int end = 0;
+    SendToWindow(CB_GETEDITSEL, reinterpret_cast<intptr_t>(&start),
+                 reinterpret_cast<intptr_t>(&end));
+    return end - start;
+}
+
+void TCustomCombo::SetSelLength(int Value) {
+    const int start = SelStart();
+    SendToWindow(CB_SETEDITSEL, 0, MakeLong(start, start + Value));
+}
+
+std::string TCustomCombo::SelText() const {
+    const int length = SelLength();
+    if (length <= 0) return {};
+    std::vector<char> buffer(static_cast<size_t>(length) * 3 + 1);
+    const intptr_t size = SendToWindow(EM_GETSELTEXT, 0, reinterpret_cast<intptr_t>(buffer.data()));
+    return std::string(buffer.data(), static_cast<size_t>(size));
+}
+
+void TCustomCombo::SetSelText(const std::string& Value) {
+    SendToWindow(EM_REPLACESEL, 1, reinterpret_cast<intptr_t>(Value.c_str()));
+}
+
+// ---- Style and list ---------------------------------------------------------------------------
+
+void TCustomCombo::SetStyle(TComboBoxStyle Value) {
+    if (FStyle == Value) return;
+    FStyle = Value;
+    UpdateStyle();
+    SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
+}
+
+void TCustomCombo::SetSorted(bool Value) {
+    if (FSorted == Value) return;
+    FSorted = Value;
+    if (Value) FItems->Sort();
+}
+
+void TCustomCombo::SetDropDownCount(int Value) {
+    if (FDropDownCount == Value) return;
+    FDropDownCount = Value;
+    SendToWindow(CB_SETMINVISIBLE, Value, 0);
+}
+
+bool TCustomCombo::DroppedDown() const {
+    return SendToWindow(CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomCombo::SetDroppedDown(bool Value) {
+    SendMessage(Handle(), CB_SHOWDROPDOWN, Value, 0);
+}
+
+int TCustomCombo::ItemHeight() const {
+    if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight;
+    // Rows of a list the window draws are a line of the font high.
+    TCanvas canvas;
+    canvas.Font()->Assign(Font());
+    return canvas.TextHeight("Wg");
+}
+
+void TCustomCombo::SetItemHeight(int Value) {
+    if (Value <= 0 || FItemHeight == Value) return;
+    FItemHeight = Value;
+    SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
+}
+
+void TCustomCombo::SetMaxLength(int Value) {
+    if (FMaxLength == Value) return;
+    FMaxLength = Value;
+    SendToWindow(CB_LIMITTEXT, Value, 0);
+}
+
+bool TCustomCombo::WantsKey(uint16_t Key) {
+    if (Key == VK_TAB) return false;
+    // Enter and Esc close an open list; otherwise they are the form's.
+    if (Key == VK_RETURN || Key == VK_ESCAPE) return DroppedDown();
+    return true;
+}
+
+void TCustomCombo::CMColorChanged(TMessage& Message) {
+    TCustomListControl::CMColorChanged(Message);
+    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
+}
+
+void TCustomCombo::CMFontChanged(TMessage& Message) {
+    TCustomListControl::CMFontChanged(Message);
+    FCanvas->Font()->Assign(Font());
+    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
+    SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
+    ApplyFixedHeight();
+}
+
+// ---- Notifications and owner drawing ----------------------------------------------------------
+
+void TCustomCombo::Change() {
+    OnChange(this);
+}
+
+void TCustomCombo::Select() {
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TCustomCombo::DropDown() {
+    OnDropDown(this);
+}
+
+void TCustomCombo::CloseUp() {
+    OnCloseUp(this);
+}
+
+void TCustomCombo::CNCommand(TMessage& Message) {
+    switch ((Message.WParam >> 16) & 0xFFFF) {
+    case CBN_SELCHANGE:
+        Click();
+        Select();
+        break;
+    case CBN_EDITCHANGE:
+        Change();
+        break;
+    case CBN_DROPDOWN:
+        DropDown();
+        break;
+    case CBN_CLOSEUP:
+        CloseUp();
+        break;
+    case CBN_DBLCLK:
+        DblClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TCustomCombo::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
+    if (OnDrawItem) {
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    FCanvas->FillRect(Rect);
+    if (Index < Count()) FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Get(Index));
+}
+
+void TCustomCombo::MeasureItem(int Index, int& Height) {
+    OnMeasureItem(this, Index, Height);
+}
+
+void TCustomCombo::CNMeasureItem(TMessage& Message) {
+    auto* item = reinterpret_cast<TMeasureItemStruct*>(Message.LParam);
+    if (!item) return;
+    int height = FItemHeight;
+    MeasureItem(item->itemID, height);
+    item->itemHeight = static_cast<uint32_t>(std::max(height, 0));
+    Message.Result = 1;
+}

@@ -1,0 +1,158 @@
+// TCustomLabel: a caption painted on the parent's window, sized to its text when AutoSize.
+
+#include <algorithm>
+
+#include "GdiApi.h"
+#include "StdCtrls.h"
+
+TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    FControlStyle.Include(csOpaque);
+    FControlStyle.Include(csReplicatable);
+    SetBounds(0, 0, 65, 17);
+}
+
+uint32_t TCustomLabel::DrawFlags() const {
+    static const uint32_t alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    uint32_t flags = alignments[FAlignment];
+    if (FWordWrap) flags |= DT_WORDBREAK;
+    if (!FShowAccelChar) flags |= DT_NOPREFIX;
+    return flags;
+}
+
+void TCustomLabel::DoDrawText(HDC DC, TRect& Rect, uint32_t Flags) {
+    std::string text = Caption();
+    // An empty caption still measures one line high, so that an empty label does not vanish.
+    if ((Flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text == "&"))) text += " ";
+    Canvas()->Font()->Assign(Font());
+    SelectObject(DC, Canvas()->Font()->Handle());
+    SetBkMode(DC, TRANSPARENT);
+    if (!Enabled() && !(Flags & DT_CALCRECT)) {
+        // Disabled text is embossed: a highlight one pixel down and right, the shadow over it.
+        OffsetRect(Rect, 1, 1);
+        SetTextColor(DC, COLORREF(ColorToRGB(clBtnHighlight)));
+        DrawText(DC, text, &Rect, Flags);
+        OffsetRect(Rect, -1, -1);
+        SetTextColor(DC, COLORREF(ColorToRGB(clBtnShadow)));
+        DrawText(DC, text, &Rect, Flags);
+        return;
+    }
+    SetTextColor(DC, COLORREF(ColorToRGB(Font()->Color())));
+    DrawText(DC, text, &Rect, Flags);
+}
+
+void TCustomLabel::Paint() {
+    TCanvas* canvas = Canvas();
+    const TRect client = ClientRect();
+    if (!FTransparent) {
+        canvas->Brush()->SetColor(Color());
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->FillRect(client);
+    }
+    canvas->Brush()->SetStyle(bsClear);
+    HDC dc = canvas->Handle();
+    TRect r = client;
+    const uint32_t flags = DrawFlags();
+    if (FLayout != tlTop) {
+        TRect calc = client;
+        DoDrawText(dc, calc, flags | DT_CALCRECT);
+        const int spare = client.Height() - calc.Height();
+        OffsetRect(r, 0, FLayout == tlBottom ? spare : spare / 2);
+    }
+    DoDrawText(dc, r, flags);
+}
+
+void TCustomLabel::AdjustBounds() {
+    if (FAdjusting || !FAutoSize || ComponentState().Contains(csLoading)) return;
+    HDC dc = CreateCompatibleDC(nullptr);
+    TRect r = ClientRect();
+    // Without word wrap the text decides the width too; with it, the width stays.
+    if (!FWordWrap) r.Right = r.Left;
+    DoDrawText(dc, r, DrawFlags() | DT_CALCRECT);
+    DeleteDC(dc);
+    // Wrapped lines keep the width they were wrapped to, as the platform measures them.
+    if (FWordWrap) r.Right = std::max(r.Right, Width());
+    int left = Left();
+    if (FAlignment == taRightJustify) left += Width() - r.Right;
+    FAdjusting = true;
+    try {
+        SetBounds(left, Top(), r.Right, r.Bottom);
+    } catch (...) {
+        FAdjusting = false;
+        throw;
+    }
+    FAdjusting = false;
+}
+
+void TCustomLabel::Loaded() {
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
+void TCustomLabel::SetAlignment(TAlignment Value) {
+    if (FAlignment == Value) return;
+    FAlignment = Value;
+    Invalidate();
+}
+
+void TCustomLabel::SetAutoSize(bool Value) {
+    if (FAutoSize == Value) return;
+    FAutoSize = Value;
+    AdjustBounds();
+}
+
+void TCustomLabel::SetLayout(TTextLayout Value) {
+    if (FLayout == Value) return;
+    FLayout = Value;
+    Invalidate();
+}
+
+void TCustomLabel::SetWordWrap(bool Value) {
+    if (FWordWrap == Value) return;
+    FWordWrap = Value;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TCustomLabel::SetTransparent(bool Value) {
+    if (FTransparent == Value) return;
+    FTransparent = Value;
+    if (Value)
+        FControlStyle.Exclude(csOpaque);
+    else
+        FControlStyle.Include(csOpaque);
+    Invalidate();
+}
+
+void TCustomLabel::SetShowAccelChar(bool Value) {
+    if (FShowAccelChar == Value) return;
+    FShowAccelChar = Value;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TCustomLabel::SetFocusControl(TWinControl* Value) {
+    if (FFocusControl == Value) return;
+    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+void TCustomLabel::CMTextChanged(TMessage& Message) {
+    TGraphicControl::CMTextChanged(Message);
+    AdjustBounds();
+}
+
+void TCustomLabel::CMFontChanged(TMessage& Message) {
+    TGraphicControl::CMFontChanged(Message);
+    AdjustBounds();
+}
+
+void TCustomLabel::CMEnabledChanged(TMessage& Message) {
+    TGraphicControl::CMEnabledChanged(Message);
+    Invalidate();
+}

@@ -1,0 +1,316 @@
+// The COMBOBOX window class: a QComboBox that answers the combo box messages, switches between
+// an edit field and a closed list box without losing its items, reports what the user does
+// (CBN_*) and, when owner-drawn, has its control draw the rows of the list and the closed box.
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+#include <cstring>
+
+#include "host/qt/StdWidgets_p.h"
+#include "host/qt/Window_p.h"
+
+namespace {
+class TComboBoxWidget : public QComboBox {
+public:
+    explicit TComboBoxWidget(QWidget* parent)
+        : QComboBox(parent), FInner(this, [](QWidget* inner, QEvent* e) {
+              static_cast<QObject*>(inner)->event(e);
+              return e->isAccepted();
+          }) {
+        // Enter in the field is the form's, and never adds the text as an item.
+        setInsertPolicy(NoInsert);
+        setItemDelegate(new TItemDelegate(this, [this] { return Rows(); }));
+        connect(this, &QComboBox::activated, this, [this] { NotifyControl(this, CBN_SELCHANGE); });
+    }
+
+    TItemDelegate::TRows Rows() const {
+        TItemDelegate::TRows rows;
+        rows.Owner = const_cast<TComboBoxWidget*>(this);
+        rows.CtlType = ODT_COMBOBOX;
+        rows.OwnerDraw = OwnerDraw();
+        rows.Variable = WindowStyleOf(this) & CBS_OWNERDRAWVARIABLE;
+        rows.Height = FRowHeight;
+        return rows;
+    }
+
+    bool OwnerDraw() const {
+        return WindowStyleOf(this) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
+    }
+
+    /// Applies the style: an edit field for CBS_DROPDOWN and CBS_SIMPLE, a closed list box for
+    /// CBS_DROPDOWNLIST. The items and the current item stay.
+    void ApplyStyle() {
+        const uint32_t kind = WindowStyleOf(this) & 0x3;
+        const bool editable = kind == CBS_DROPDOWN || kind == CBS_SIMPLE;
+        if (editable != isEditable()) {
+            const TSilence silence(this);
+            const int index = currentIndex();
+            const QString text = currentText();
+            setEditable(editable);
+            if (editable) {
+                lineEdit()->setMaxLength(FLimit > 0 ? FLimit : 32767);
+                connect(lineEdit(), &QLineEdit::textEdited, this,
+                        [this] { NotifyControl(this, CBN_EDITCHANGE); });
+                if (index < 0) setEditText(text);
+            }
+            setCurrentIndex(index);
+        }
+        FInner.Seal();
+        update();
+    }
+
+    void SetRowHeight(int height) {
+        if (height <= 0 || height == FRowHeight) return;
+        FRowHeight = height;
+        view()->doItemsLayout();
+    }
+    int RowHeight() const { return FRowHeight; }
+    void SetLimit(int limit) {
+        FLimit = limit;
+        if (lineEdit()) lineEdit()->setMaxLength(limit > 0 ? limit : 32767);
+    }
+    bool Dropped() const {
+        const QWidget* popup = view()->window();
+        return popup != window() && popup->isVisible();
+    }
+
+    /// Inserts or removes items without the side effects a QComboBox has and a combo box of
+    /// the window system has not: the current item and the text of the field stay.
+    template <class F> void KeepingSelection(F change, int removed = -1) {
+        const TSilence silence(this);
+        const int index = currentIndex();
+        const QString text = currentText();
+        change();
+        if (index < 0 || index == removed) {
+            setCurrentIndex(-1);
+            if (isEditable()) setEditText(text);
+        } else {
+            setCurrentIndex(removed >= 0 && removed < index ? index - 1 : index);
+        }
+    }
+
+    void showPopup() override {
+        // Before the list opens, so that OnDropDown may still fill it.
+        if (HWND wnd = HwndOf(this)) {
+            DeliverMessage(wnd, CN_COMMAND, MakeLong(0, CBN_DROPDOWN),
+                           reinterpret_cast<intptr_t>(wnd));
+            // The list takes the mouse now, as the window system's drop-down list does.
+            if (GetCapture() == wnd) ReleaseCapture();
+        }
+        QComboBox::showPopup();
+        QWidget* popup = view()->window();
+        if (popup != window() && !FWatching) {
+            popup->installEventFilter(this);
+            FWatching = true;
+        }
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        if (FInner.Route(e)) return true;
+        if (e->type() == QEvent::ChildPolished) FInner.Seal();
+        return QComboBox::event(e);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        // However the list closes (a pick, Esc, a click elsewhere), the control hears of it.
+        if (e->type() == QEvent::Hide && watched == view()->window())
+            NotifyControl(this, CBN_CLOSEUP);
+        return QComboBox::eventFilter(watched, e);
+    }
+
+    void paintEvent(QPaintEvent* e) override {
+        if (!OwnerDraw() || isEditable()) {
+            QComboBox::paintEvent(e);
+            return;
+        }
+        // The frame and the button as usual; the field is the control's to draw.
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        option.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        uint32_t state = ODS_COMBOBOXEDIT;
+        if (hasFocus() && !Dropped()) state |= ODS_SELECTED | ODS_FOCUS;
+        if (!isEnabled()) state |= ODS_DISABLED;
+        const int index = currentIndex();
+        const intptr_t data = index >= 0 ? itemData(index).value<qintptr>() : 0;
+        DrawOwnerItem(this, &painter, field, field, ODT_COMBOBOX, index, state, data);
+    }
+
+private:
+    TInnerInput FInner;
+    int FRowHeight = 16;
+    int FLimit = 0;
+    bool FWatching = false;
+};
+
+QString TextOf(intptr_t text) {
+    return text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
+}
+
+bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& result) {
+    auto* combo = static_cast<TComboBoxWidget*>(w);
+    const int count = combo->count();
+    const auto index = static_cast<int>(wp);
+    const bool valid = index >= 0 && index < count;
+    switch (msg) {
+    case WM_STYLECHANGED:
+        combo->ApplyStyle();
+        return true;
+    case CB_RESETCONTENT:
+        combo->KeepingSelection([combo] { combo->clear(); });
+        return true;
+    case CB_ADDSTRING:
+    case CB_INSERTSTRING: {
+        const int at = msg == CB_ADDSTRING || index < 0 || index > count ? count : index;
+        combo->KeepingSelection([&] { combo->insertItem(at, TextOf(lp)); });
+        result = at;
+        return true;
+    }
+    case CB_DELETESTRING:
+        if (!valid) {
+            result = CB_ERR;
+            return true;
+        }
+        combo->KeepingSelection([&] { combo->removeItem(index); }, index);
+        result = combo->count();
+        return true;
+    case CB_GETCOUNT:
+        result = count;
+        return true;
+    case CB_GETLBTEXTLEN:
+    case CB_GETLBTEXT: {
+        if (!valid) {
+            result = CB_ERR;
+            return true;
+        }
+        const QByteArray text = combo->itemText(index).toUtf8();
+        if (msg == CB_GETLBTEXT && lp) {
+            std::memcpy(reinterpret_cast<char*>(lp), text.constData(),
+                        static_cast<size_t>(text.size()));
+            reinterpret_cast<char*>(lp)[text.size()] = 0;
+        }
+        result = text.size();
+        return true;
+    }
+    case CB_SETITEMDATA:
+        if (valid) combo->setItemData(index, QVariant::fromValue<qintptr>(lp), Qt::UserRole);
+        result = valid ? 0 : CB_ERR;
+        return true;
+    case CB_GETITEMDATA:
+        result = valid ? combo->itemData(index, Qt::UserRole).value<qintptr>() : CB_ERR;
+        return true;
+    case CB_SETCURSEL: {
+        const TSilence silence(combo);
+        combo->setCurrentIndex(valid ? index : -1);
+        result = valid ? index : CB_ERR;
+        return true;
+    }
+    case CB_GETCURSEL:
+        result = combo->currentIndex();
+        return true;
+    case CB_SHOWDROPDOWN:
+        if (wp && !combo->Dropped())
+            combo->showPopup();
+        else if (!wp && combo->Dropped())
+            combo->hidePopup();
+        result = 1;
+        return true;
+    case CB_GETDROPPEDSTATE:
+        result = combo->Dropped();
+        return true;
+    case CB_SETMINVISIBLE:
+        combo->setMaxVisibleItems(std::max(index, 1));
+        result = 1;
+        return true;
+    case CB_GETMINVISIBLE:
+        result = combo->maxVisibleItems();
+        return true;
+    case CB_SETITEMHEIGHT:
+        // The field's height (WParam -1) is the widget's own business.
+        if (index >= 0) combo->SetRowHeight(static_cast<int>(lp));
+        return true;
+    case CB_GETITEMHEIGHT:
+        result = combo->RowHeight();
+        return true;
+    case CB_LIMITTEXT:
+        combo->SetLimit(index);
+        result = 1;
+        return true;
+    case CB_GETEDITSEL: {
+        QLineEdit* edit = combo->lineEdit();
+        const int start = !edit                     ? 0
+                          : edit->hasSelectedText() ? edit->selectionStart()
+                                                    : edit->cursorPosition();
+        const int end = !edit                     ? 0
+                        : edit->hasSelectedText() ? edit->selectionEnd()
+                                                  : edit->cursorPosition();
+        if (wp) *reinterpret_cast<int*>(wp) = start;
+        if (lp) *reinterpret_cast<int*>(lp) = end;
+        result = MakeLong(start, end);
+        return true;
+    }
+    case CB_SETEDITSEL: {
+        QLineEdit* edit = combo->lineEdit();
+        result = edit ? 1 : CB_ERR;
+        if (!edit) return true;
+        const auto start = static_cast<int16_t>(LoWord(lp));
+        const auto end = static_cast<int16_t>(HiWord(lp));
+        const int length = static_cast<int>(edit->text().size());
+        if (start < 0) {
+            edit->deselect();
+            return true;
+        }
+        const int to = end < 0 || end > length ? length : end;
+        edit->setSelection(std::min<int>(start, length), to - std::min<int>(start, length));
+        return true;
+    }
+    case EM_GETSELTEXT: {
+        const QByteArray text =
+            combo->lineEdit() ? combo->lineEdit()->selectedText().toUtf8() : QByteArray();
+        if (lp) {
+            std::memcpy(reinterpret_cast<char*>(lp), text.constData(),
+                        static_cast<size_t>(text.size()));
+            reinterpret_cast<char*>(lp)[text.size()] = 0;
+        }
+        result = text.size();
+        return true;
+    }
+    case EM_REPLACESEL:
+        if (combo->lineEdit()) {
+            const TSilence silence(combo);
+            combo->lineEdit()->insert(TextOf(lp));
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SetComboText(QWidget* w, const QString& text) {
+    auto* combo = static_cast<TComboBoxWidget*>(w);
+    const TSilence silence(combo);
+    if (combo->isEditable()) {
+        combo->setEditText(text);
+        return;
+    }
+    // A closed list box shows an item or nothing: the text picks the item.
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
+}
+
+const bool gComboBoxClassRegistered = [] {
+    RegisterWindowClass(
+        {"COMBOBOX", [](QWidget* parent) { return new TComboBoxWidget(parent); }, SetComboText,
+         [](const QWidget* w) { return static_cast<const QComboBox*>(w)->currentText(); },
+         ComboBoxMessage});
+    return true;
+}();
+} // namespace

@@ -1,0 +1,92 @@
+// The edit messages, answered alike by single- and multi-line edits.
+
+#include <cstring>
+
+#include "host/StdCtrls.h"
+#include "host/qt/EditWindows_p.h"
+
+bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,
+                       intptr_t& result) {
+    switch (msg) {
+    case EM_GETSEL: {
+        const int start = ops.SelectionStart();
+        const int end = ops.SelectionEnd();
+        if (wParam) *reinterpret_cast<int*>(wParam) = start;
+        if (lParam) *reinterpret_cast<int*>(lParam) = end;
+        result = MakeLong(start, end);
+        return true;
+    }
+    case EM_SETSEL:
+        ops.Select(static_cast<int>(wParam), static_cast<int>(lParam));
+        return true;
+    case EM_GETSELTEXT: {
+        const QByteArray text =
+            ops.EditText()
+                .mid(ops.SelectionStart(), ops.SelectionEnd() - ops.SelectionStart())
+                .toUtf8();
+        if (lParam) {
+            std::memcpy(reinterpret_cast<char*>(lParam), text.constData(),
+                        static_cast<size_t>(text.size()));
+            reinterpret_cast<char*>(lParam)[text.size()] = 0;
+        }
+        result = text.size();
+        return true;
+    }
+    case EM_REPLACESEL:
+        ops.ReplaceSelection(lParam ? QString::fromUtf8(reinterpret_cast<const char*>(lParam))
+                                    : QString());
+        return true;
+    case EM_GETMODIFY:
+        result = ops.IsModified();
+        return true;
+    case EM_SETMODIFY:
+        ops.SetModified(wParam != 0);
+        return true;
+    case EM_CANUNDO:
+        result = ops.CanUndo();
+        return true;
+    case EM_UNDO:
+        result = ops.CanUndo();
+        ops.UndoLast();
+        return true;
+    case EM_EMPTYUNDOBUFFER:
+        ops.EmptyUndo();
+        return true;
+    case EM_SETREADONLY:
+        ops.SetReadOnlyState(wParam != 0);
+        result = 1;
+        return true;
+    case EM_LIMITTEXT:
+        ops.SetLimit(static_cast<int>(wParam));
+        return true;
+    case EM_GETLIMITTEXT:
+        result = ops.Limit();
+        return true;
+    case EM_GETLINECOUNT:
+        result = ops.LineCount();
+        return true;
+    case EM_LINEINDEX:
+        result = ops.LineIndex(static_cast<int>(wParam));
+        return true;
+    case EM_LINELENGTH:
+        result = ops.LineLength(static_cast<int>(wParam));
+        return true;
+    case EM_LINEFROMCHAR:
+        result = ops.LineFromChar(static_cast<int>(wParam));
+        return true;
+    case WM_CUT:
+        ops.CutSelection();
+        return true;
+    case WM_COPY:
+        ops.CopySelection();
+        return true;
+    case WM_PASTE:
+        ops.PasteClipboard();
+        return true;
+    case WM_CLEAR:
+        ops.ReplaceSelection(QString());
+        return true;
+    default:
+        return false;
+    }
+}

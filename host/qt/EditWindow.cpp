@@ -1,0 +1,160 @@
+// The EDIT window class: a QLineEdit that answers the edit messages, converts letter case and
+// shows any password character, and reports each change of its text as EN_CHANGE.
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QSignalBlocker>
+
+#include <memory>
+
+#include "host/qt/EditWindows_p.h"
+#include "host/qt/StdWidgets_p.h"
+#include "host/qt/Window_p.h"
+
+namespace {
+/// Shows a chosen character in place of each character of a password.
+class TPasswordStyle : public QProxyStyle {
+public:
+    QChar Char = u'*';
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return Char.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+/// The single-line edit.
+class TLineEditWidget : public QLineEdit, public TEditOps {
+public:
+    explicit TLineEditWidget(QWidget* parent) : QLineEdit(parent) {
+        connect(this, &QLineEdit::textChanged, this, [this] { NotifyControl(this, EN_CHANGE); });
+    }
+    ~TLineEditWidget() override {
+        if (FPasswordStyle) setStyle(nullptr);
+    }
+    TLineEditWidget(const TLineEditWidget&) = delete;
+    TLineEditWidget& operator=(const TLineEditWidget&) = delete;
+
+    /// The text as ES_UPPERCASE or ES_LOWERCASE has it.
+    QString Convert(const QString& text) const {
+        const uint32_t style = WindowStyleOf(this);
+        if (style & ES_UPPERCASE) return text.toUpper();
+        if (style & ES_LOWERCASE) return text.toLower();
+        return text;
+    }
+
+    void ApplyStyle() {
+        const uint32_t style = WindowStyleOf(this);
+        const uint32_t exStyle = static_cast<uint32_t>(GetWindowLong(HwndOf(this), GWL_EXSTYLE));
+        setAlignment((style & ES_CENTER)  ? Qt::AlignHCenter | Qt::AlignVCenter
+                     : (style & ES_RIGHT) ? Qt::AlignRight | Qt::AlignVCenter
+                                          : Qt::AlignLeft | Qt::AlignVCenter);
+        setReadOnly(style & ES_READONLY);
+        setFrame((exStyle & WS_EX_CLIENTEDGE) || (style & WS_BORDER));
+        const QString converted = Convert(text());
+        if (converted != text()) setText(converted);
+    }
+
+    void SetPasswordChar(int ch) {
+        if (ch == 0) {
+            setEchoMode(QLineEdit::Normal);
+            return;
+        }
+        if (!FPasswordStyle) {
+            FPasswordStyle = std::make_unique<TPasswordStyle>();
+            setStyle(FPasswordStyle.get());
+        }
+        FPasswordStyle->Char = QChar(static_cast<char16_t>(ch));
+        setEchoMode(QLineEdit::Password);
+        update();
+    }
+    int PasswordChar() const {
+        return echoMode() == QLineEdit::Password && FPasswordStyle ? FPasswordStyle->Char.unicode()
+                                                                   : 0;
+    }
+
+    // TEditOps
+    QString EditText() const override { return text(); }
+    int SelectionStart() const override {
+        return hasSelectedText() ? selectionStart() : cursorPosition();
+    }
+    int SelectionEnd() const override {
+        return hasSelectedText() ? selectionEnd() : cursorPosition();
+    }
+    void Select(int start, int end) override {
+        if (start < 0) {
+            deselect();
+            return;
+        }
+        const int length = static_cast<int>(text().size());
+        if (end < 0 || end > length) end = length;
+        start = std::min(start, length);
+        setSelection(start, end - start);
+    }
+    void ReplaceSelection(const QString& text) override { insert(Convert(text)); }
+    bool IsModified() const override { return isModified(); }
+    void SetModified(bool modified) override { setModified(modified); }
+    bool CanUndo() const override { return isUndoAvailable(); }
+    void UndoLast() override { undo(); }
+    void EmptyUndo() override {
+        // Setting the text anew empties Qt's undo history; nothing else may notice.
+        const QSignalBlocker block(this);
+        const bool modified = isModified();
+        const int cursor = cursorPosition();
+        setText(text());
+        setModified(modified);
+        setCursorPosition(cursor);
+    }
+    void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
+    void SetLimit(int limit) override { setMaxLength(limit > 0 ? limit : 32767); }
+    int Limit() const override { return maxLength(); }
+    void CutSelection() override { cut(); }
+    void CopySelection() override { copy(); }
+    void PasteClipboard() override { paste(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const QString converted = Convert(e->text());
+        if (converted == e->text()) {
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+        QKeyEvent typed(e->type(), e->key(), e->modifiers(), converted, e->isAutoRepeat(),
+                        static_cast<quint16>(e->count()));
+        QLineEdit::keyPressEvent(&typed);
+        e->setAccepted(typed.isAccepted());
+    }
+
+private:
+    std::unique_ptr<TPasswordStyle> FPasswordStyle;
+};
+
+bool EditMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& result) {
+    auto* edit = static_cast<TLineEditWidget*>(w);
+    switch (msg) {
+    case WM_STYLECHANGED:
+        edit->ApplyStyle();
+        return true;
+    case EM_SETPASSWORDCHAR:
+        edit->SetPasswordChar(static_cast<int>(wp & 0xFFFF));
+        return true;
+    case EM_GETPASSWORDCHAR:
+        result = edit->PasswordChar();
+        return true;
+    default:
+        return HandleEditMessage(*edit, msg, wp, lp, result);
+    }
+}
+
+const bool gEditClassRegistered = [] {
+    RegisterWindowClass({"EDIT", [](QWidget* parent) { return new TLineEditWidget(parent); },
+                         [](QWidget* w, const QString& text) {
+                             auto* edit = static_cast<TLineEditWidget*>(w);
+                             edit->setText(edit->Convert(text));
+                         },
+                         [](const QWidget* w) { return static_cast<const QLineEdit*>(w)->text(); },
+                         EditMessage});
+    return true;
+}();
+} // namespace

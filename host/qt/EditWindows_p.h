@@ -1,0 +1,49 @@
+#pragma once
+// What the edit messages (EM_*, WM_CUT ...) need of an edit widget, one line or many, and the
+// handling they share. Positions are UTF-16 units, as Qt's and the platform's wide edits count.
+// Private to host/.
+
+#include <QString>
+
+#include <cstdint>
+
+/// The edit operations behind the edit messages.
+class TEditOps {
+public:
+    virtual ~TEditOps() = default;
+    virtual QString EditText() const = 0;
+    virtual int SelectionStart() const = 0;
+    virtual int SelectionEnd() const = 0;
+    /// Selects [start, end); the caret goes to end. start -1 removes the selection, end -1
+    /// means the end of the text.
+    virtual void Select(int start, int end) = 0;
+    /// Replaces the selection as typing would, so that it can be undone.
+    virtual void ReplaceSelection(const QString& text) = 0;
+    virtual bool IsModified() const = 0;
+    virtual void SetModified(bool modified) = 0;
+    virtual bool CanUndo() const = 0;
+    virtual void UndoLast() = 0;
+    virtual void EmptyUndo() = 0;
+    virtual void SetReadOnlyState(bool readOnly) = 0;
+    virtual void SetLimit(int limit) = 0;
+    virtual int Limit() const = 0;
+    virtual void CutSelection() = 0;
+    virtual void CopySelection() = 0;
+    virtual void PasteClipboard() = 0;
+    virtual int LineCount() const { return 1; }
+    /// The position where line starts (the caret's line for -1), or -1 past the last line.
+    virtual int LineIndex(int line) const { return line <= 0 ? 0 : -1; }
+    /// The length of the line that holds the position.
+    virtual int LineLength(int position) const {
+        (void)position;
+        return static_cast<int>(EditText().size());
+    }
+    virtual int LineFromChar(int position) const {
+        (void)position;
+        return 0;
+    }
+};
+
+/// Answers the edit messages on ops; false for other messages.
+bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,
+                       intptr_t& result);

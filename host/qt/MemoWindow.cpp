@@ -1,0 +1,134 @@
+// The MEMO window class: a QPlainTextEdit that answers the edit messages, lines included, and
+// takes its mouse input (viewport and scroll bars) through its control's window procedure.
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "host/qt/EditWindows_p.h"
+#include "host/qt/StdWidgets_p.h"
+#include "host/qt/Window_p.h"
+
+namespace {
+/// The multi-line edit.
+class TMemoWidget : public QPlainTextEdit, public TEditOps {
+public:
+    explicit TMemoWidget(QWidget* parent)
+        : QPlainTextEdit(parent), FInner(this, [this](QWidget* inner, QEvent* e) {
+              if (inner == viewport()) return viewportEvent(e) && e->isAccepted();
+              static_cast<QObject*>(inner)->event(e);
+              return e->isAccepted();
+          }) {
+        document()->setDocumentMargin(2);
+        connect(this, &QPlainTextEdit::textChanged, this,
+                [this] { NotifyControl(this, EN_CHANGE); });
+        FInner.Seal();
+    }
+
+    void ApplyStyle() {
+        const uint32_t style = WindowStyleOf(this);
+        const auto exStyle = static_cast<uint32_t>(GetWindowLong(HwndOf(this), GWL_EXSTYLE));
+        setLineWrapMode((style & ES_AUTOHSCROLL) ? NoWrap : WidgetWidth);
+        setHorizontalScrollBarPolicy((style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                          : Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy((style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                        : Qt::ScrollBarAlwaysOff);
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment((style & ES_CENTER)  ? Qt::AlignHCenter
+                            : (style & ES_RIGHT) ? Qt::AlignRight
+                                                 : Qt::AlignLeft);
+        document()->setDefaultTextOption(option);
+        setReadOnly(style & ES_READONLY);
+        ApplyWindowFrame(this, style, exStyle);
+        FInner.Seal();
+    }
+
+    // TEditOps
+    QString EditText() const override { return toPlainText(); }
+    int SelectionStart() const override { return textCursor().selectionStart(); }
+    int SelectionEnd() const override { return textCursor().selectionEnd(); }
+    void Select(int start, int end) override {
+        QTextCursor cursor = textCursor();
+        if (start < 0) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+            return;
+        }
+        const int length = CharacterCount();
+        if (end < 0 || end > length) end = length;
+        cursor.setPosition(std::min(start, length));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
+    void ReplaceSelection(const QString& text) override { textCursor().insertText(text); }
+    bool IsModified() const override { return document()->isModified(); }
+    void SetModified(bool modified) override { document()->setModified(modified); }
+    bool CanUndo() const override { return document()->isUndoAvailable(); }
+    void UndoLast() override { undo(); }
+    void EmptyUndo() override { document()->clearUndoRedoStacks(); }
+    void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
+    void SetLimit(int limit) override { FLimit = limit; }
+    int Limit() const override { return FLimit > 0 ? FLimit : 0x7FFFFFFE; }
+    void CutSelection() override { cut(); }
+    void CopySelection() override { copy(); }
+    void PasteClipboard() override { paste(); }
+    int LineCount() const override { return document()->blockCount(); }
+    int LineIndex(int line) const override {
+        if (line < 0) return textCursor().block().position();
+        const QTextBlock block = document()->findBlockByNumber(line);
+        return block.isValid() ? block.position() : -1;
+    }
+    int LineLength(int position) const override {
+        const QTextBlock block = document()->findBlock(position);
+        return block.isValid() ? block.length() - 1 : 0;
+    }
+    int LineFromChar(int position) const override {
+        if (position < 0) return textCursor().blockNumber();
+        return document()->findBlock(position).blockNumber();
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        if (FInner.Route(e)) return true;
+        if (e->type() == QEvent::ChildPolished) FInner.Seal();
+        return QPlainTextEdit::event(e);
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        // The length limit holds for typing; a selection being replaced makes room.
+        if (FLimit > 0 && !e->text().isEmpty() && e->text().at(0).isPrint() &&
+            !textCursor().hasSelection() && CharacterCount() >= FLimit) {
+            e->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(e);
+    }
+
+private:
+    int CharacterCount() const { return document()->characterCount() - 1; }
+
+    TInnerInput FInner;
+    int FLimit = 0;
+};
+
+bool MemoMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& result) {
+    auto* memo = static_cast<TMemoWidget*>(w);
+    if (msg == WM_STYLECHANGED) {
+        memo->ApplyStyle();
+        return true;
+    }
+    return HandleEditMessage(*memo, msg, wp, lp, result);
+}
+
+const bool gMemoClassRegistered = [] {
+    RegisterWindowClass(
+        {"MEMO", [](QWidget* parent) { return new TMemoWidget(parent); },
+         [](QWidget* w, const QString& text) {
+             static_cast<QPlainTextEdit*>(w)->setPlainText(text);
+         },
+         [](const QWidget* w) { return static_cast<const QPlainTextEdit*>(w)->toPlainText(); },
+         MemoMessage});
+    return true;
+}();
+} // namespace

@@ -1,0 +1,100 @@
+#pragma once
+// What the widgets behind the standard window classes share: notifications to their control,
+// silence while a message (rather than the user) changes them, inner widgets whose mouse input
+// comes through the control's window procedure, and owner drawing through CN_DRAWITEM.
+// Private to host/.
+
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+#include <functional>
+
+#include "host/StdCtrls.h"
+
+/// Sends the notification code to the widget's window as CN_COMMAND, unless silenced.
+void NotifyControl(QWidget* widget, uint16_t code);
+
+/// Silences a widget's notifications while it changes at a message's request, as the platform's
+/// controls notify only of the user's changes.
+class TSilence {
+public:
+    explicit TSilence(QWidget* widget);
+    ~TSilence();
+    TSilence(const TSilence&) = delete;
+    TSilence& operator=(const TSilence&) = delete;
+    static bool Silenced(const QWidget* widget);
+
+private:
+    // By address, so that the entry goes even if the widget went meanwhile.
+    const QWidget* FKey;
+};
+
+/// Routes the mouse input of a compound widget (a scroll area's viewport and scroll bars, a
+/// combo box's edit field) to its inner widgets. Qt itself no longer hands them the mouse: they
+/// are transparent to its picking, so every click enters as a message to the control's window,
+/// and its default handling gives the event to the outer widget, which forwards it here.
+class TInnerInput {
+public:
+    /// Delivers an event to an inner widget (a scroll area hands its viewport's events to
+    /// viewportEvent); answers whether it was accepted.
+    using Deliver = std::function<bool(QWidget* inner, QEvent* event)>;
+
+    TInnerInput(QWidget* outer, Deliver deliver);
+    /// Makes the outer widget's descendants transparent to Qt's mouse picking; call again when
+    /// the widget made new ones (ChildPolished does it).
+    void Seal();
+    /// Forwards a mouse or wheel event the outer widget received to the inner widget holding
+    /// the press, or else the one under the pointer. False when it concerns none.
+    bool Route(QEvent* event);
+
+private:
+    QWidget* InnerAt(QPoint pos) const;
+
+    QWidget* FOuter;
+    Deliver FDeliver;
+    QPointer<QWidget> FGrab;
+};
+
+/// Asks the control of owner's window to draw an item into rect (owner's coordinates) through
+/// CN_DRAWITEM; the drawing is then painted at target on painter. Without a control the item
+/// is left undrawn.
+void DrawOwnerItem(QWidget* owner, QPainter* painter, const QRect& target, const QRect& rect,
+                   uint32_t ctlType, int index, uint32_t state, intptr_t data);
+/// Asks the control of owner's window for the height of a variable owner-drawn item through
+/// CN_MEASUREITEM; fallback when nobody answers.
+int MeasureOwnerItem(QWidget* owner, uint32_t ctlType, int index, intptr_t data, int fallback);
+
+/// The rows of list boxes and combo box lists: a set height, and owner drawing when the
+/// window's style asks for it.
+class TItemDelegate : public QStyledItemDelegate {
+public:
+    struct TRows {
+        /// The widget whose window gets CN_DRAWITEM.
+        QWidget* Owner = nullptr;
+        uint32_t CtlType = ODT_LISTBOX;
+        bool OwnerDraw = false;
+        bool Variable = false;
+        int Height = 16;
+        /// Where the view's viewport lies in Owner, so that items are drawn in Owner's
+        /// coordinates.
+        QPoint Offset;
+    };
+    TItemDelegate(QObject* parent, std::function<TRows()> rows);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    std::function<TRows()> FRows;
+};
+
+/// Applies a control's colours to its widget: the background (the Base role of a field, the
+/// Window role otherwise) and the text colour.
+void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool baseRole);
+/// Gives a framed widget the window system's border for its styles: the sunken edge of
+/// WS_EX_CLIENTEDGE (two pixels), the line of WS_BORDER (one), or none.
+void ApplyWindowFrame(class QFrame* frame, uint32_t style, uint32_t exStyle);
+
+/// The styles the window was given, as GetWindowLong(GWL_STYLE) answers them.
+uint32_t WindowStyleOf(const QWidget* widget);

@@ -1,0 +1,211 @@
+// Combo boxes: owner drawing in the open list and the closed box, style switching, the real
+// drop-down list, and the events of what the user picks and types.
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <set>
+
+#include "StdTesting.h"
+
+namespace {
+class ComboBoxTest : public StdTest {
+protected:
+    static QComboBox* Widget(TComboBox* combo) {
+        return static_cast<QComboBox*>(WidgetOf(combo->Handle()));
+    }
+    static std::vector<std::string> Shown(TComboBox* combo) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < Widget(combo)->count(); ++i)
+            texts.push_back(Widget(combo)->itemText(i).toStdString());
+        return texts;
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* combo = qobject_cast<QComboBox*>(w)) combo->hidePopup();
+        StdTest::TearDown();
+    }
+};
+
+TEST_F(ComboBoxTest, OwnerDrawnItemsAreDrawnInTheOpenListAndInTheClosedBox) {
+    auto* combo = Make<TComboBox>(10, 10);
+    combo->SetStyle(csOwnerDrawFixed);
+    combo->SetItemHeight(20);
+    combo->Items()->SetCommaText("红,绿,蓝");
+    combo->SetItemIndex(1);
+    static const TColor colors[] = {clRed, clLime, clBlue};
+    std::vector<std::pair<int, TOwnerDrawState>> drawn;
+    combo->OnDrawItem = [&](TWinControl* control, int index, TRect rect, TOwnerDrawState state) {
+        drawn.emplace_back(index, state);
+        TCanvas* canvas = static_cast<TComboBox*>(control)->Canvas();
+        canvas->Brush()->SetColor(colors[index]);
+        canvas->FillRect(rect);
+        canvas->Font()->SetColor(clWhite);
+        canvas->TextOut(rect.Left + 2, rect.Top + 2,
+                        static_cast<TComboBox*>(control)->Items()->Strings(index));
+    };
+
+    // The closed box shows the current item, drawn by the control and marked as the field.
+    const QImage closed = Grab(combo);
+    EXPECT_GT(CountColor(closed, closed.rect(), Qt::green), 100);
+    EXPECT_EQ(CountColor(closed, closed.rect(), Qt::red), 0);
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.back().first, 1);
+    EXPECT_TRUE(drawn.back().second.Contains(odComboBoxEdit));
+
+    // The open list has every row drawn by the control, none marked as the field.
+    drawn.clear();
+    combo->SetDroppedDown(true);
+    Process();
+    ASSERT_TRUE(combo->DroppedDown());
+    QWidget* viewport = Widget(combo)->view()->viewport();
+    const QImage list = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    static const QColor shown[] = {Qt::red, Qt::green, Qt::blue};
+    for (int i = 0; i < 3; ++i) {
+        const QRect row = Widget(combo)->view()->visualRect(Widget(combo)->model()->index(i, 0));
+        EXPECT_EQ(row.height(), 20);
+        EXPECT_GT(CountColor(list, row, shown[i]), row.width() * row.height() / 2) << i;
+    }
+    std::set<int> rows;
+    for (const auto& [index, state] : drawn)
+        if (!state.Contains(odComboBoxEdit)) rows.insert(index);
+    EXPECT_EQ(rows, (std::set<int>{0, 1, 2}));
+    combo->SetDroppedDown(false);
+    EXPECT_FALSE(combo->DroppedDown());
+}
+
+TEST_F(ComboBoxTest, SwitchingStyleKeepsTheItemsAndTheCurrentItem) {
+    auto* combo = Make<TComboBox>(10, 10);
+    TObject tag;
+    combo->Items()->SetCommaText("一,二,三");
+    combo->Items()->SetObjects(2, &tag);
+    combo->SetItemIndex(2);
+    const TComboBoxStyle styles[] = {csDropDownList, csDropDown,          csOwnerDrawFixed,
+                                     csDropDown,     csOwnerDrawVariable, csDropDownList};
+    for (TComboBoxStyle style : styles) {
+        combo->SetStyle(style);
+        EXPECT_EQ(Widget(combo)->isEditable(), style == csDropDown) << style;
+        EXPECT_EQ(Shown(combo), (std::vector<std::string>{"一", "二", "三"})) << style;
+        EXPECT_EQ(combo->ItemIndex(), 2) << style;
+        EXPECT_EQ(combo->Text(), "三") << style;
+        EXPECT_EQ(SendMessage(combo->Handle(), CB_GETITEMDATA, 2, 0),
+                  reinterpret_cast<intptr_t>(&tag));
+    }
+    // In a drop-down list, text picks the item it names.
+    combo->SetTextProp("二");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetTextProp("四");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+TEST_F(ComboBoxTest, DroppedDownOpensTheRealListAfterOnDropDownFilledIt) {
+    auto* combo = Make<TComboBox>(10, 10);
+    std::string events;
+    combo->OnDropDown = [&](TObject*) {
+        events += "drop ";
+        if (combo->Items()->Count() == 0) combo->Items()->SetCommaText("晚,来");
+    };
+    combo->OnCloseUp = [&](TObject*) { events += "close "; };
+    combo->SetDroppedDown(true);
+    Process();
+    QAbstractItemView* view = Widget(combo)->view();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->model()->rowCount(), 2);
+    combo->SetDroppedDown(false);
+    Process();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(events, "drop close ");
+
+    // The user opens it with a click on the closed box, and closes it with Esc.
+    events.clear();
+    combo->SetStyle(csDropDownList);
+    Click(At(combo, 20, 10));
+    Process();
+    EXPECT_TRUE(combo->DroppedDown());
+    QTest::keyClick(view->window()->windowHandle(), Qt::Key_Escape);
+    Process();
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(events, "drop close ");
+}
+
+TEST_F(ComboBoxTest, PickingAnItemClicksAndChangesOrSelects) {
+    auto* combo = Make<TComboBox>(10, 10);
+    combo->SetStyle(csDropDownList);
+    combo->Items()->SetCommaText("甲,乙,丙");
+    std::string events;
+    combo->OnClick = [&](TObject*) { events += "click "; };
+    combo->OnChange = [&](TObject*) { events += "change:" + combo->Text() + " "; };
+    combo->SetFocus();
+    Key(Qt::Key_Down);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(events, "click change:甲 ");
+
+    // Picked with the mouse from the open list.
+    events.clear();
+    combo->SetDroppedDown(true);
+    Process();
+    QAbstractItemView* view = Widget(combo)->view();
+    const QRect row = view->visualRect(view->model()->index(2, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+    Process();
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_NE(events.find("click change:丙 "), std::string::npos) << events;
+
+    events.clear();
+    combo->OnSelect = [&](TObject*) { events += "select "; };
+    Key(Qt::Key_Up);
+    EXPECT_EQ(events, "click select ");
+    // Code changes neither click nor change.
+    events.clear();
+    combo->SetItemIndex(0);
+    combo->SetTextProp("丙");
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(events, "");
+}
+
+TEST_F(ComboBoxTest, TypingInTheFieldChangesTheTextSettingItDoesNot) {
+    auto* combo = Make<TComboBox>(10, 10);
+    combo->Items()->SetCommaText("apple,banana");
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->SetTextProp("文字");
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetFocus();
+    combo->SelectAll();
+    QTest::keyClick(Window(), 'x');
+    EXPECT_EQ(combo->Text(), "x");
+    EXPECT_EQ(changes, 1);
+    combo->SetMaxLength(2);
+    QTest::keyClick(Window(), 'y');
+    QTest::keyClick(Window(), 'z');
+    EXPECT_EQ(combo->Text(), "xy");
+    // A click in the field places the caret there, through the control's window procedure.
+    MessageLog log(combo);
+    Click(At(combo, 4, 10));
+    EXPECT_EQ(log.Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(combo->SelStart(), 0);
+}
+
+TEST_F(ComboBoxTest, ItemsCurrentItemAndTextOutliveTheWindow) {
+    auto* combo = new TComboBox(Form);
+    combo->Items()->SetCommaText("b,a");
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), "a");
+    combo->SetSorted(true);
+    EXPECT_EQ(combo->Items()->CommaText(), "a,b");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    combo->SetParent(Form);
+    EXPECT_EQ(Shown(combo), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(Widget(combo)->currentText(), "a");
+    combo->SetTextProp("自由文字");
+    combo->SetParent(nullptr);
+    EXPECT_EQ(combo->Text(), "自由文字");
+    combo->SetParent(Form);
+    EXPECT_EQ(Widget(combo)->currentText().toStdString(), "自由文字");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+}
+} // namespace
