@@ -9,10 +9,12 @@ namespace {
 void PublishSpeedButton(TPublisher& p) {
     p.Prop("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(0);
     p.Prop("Caption", TypeInfos::TCaption(), &TSpeedButton::Caption, &TSpeedButton::SetCaption);
+    // GroupIndex before Down: a button outside a group cannot be down, so a stream read in
+    // this order must give the group first.
+    p.Prop("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
     p.Prop("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(0);
     p.Prop("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(0);
     p.Prop("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
-    p.Prop("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
     p.Prop("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout).Default(blGlyphLeft);
     p.Prop("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin).Default(-1);
     p.Prop("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs).Default(1);
