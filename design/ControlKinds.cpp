@@ -1,34 +1,35 @@
 #include "design/ControlKinds.h"
 
-#include "host/Controls.h"
+#include "host/ComCtrls.h"
+#include "host/Grids.h"
+#include "host/ListView.h"
+#include "host/PageControl.h"
+#include "host/StdCtrls.h"
 
 namespace {
-/// Whether c's class or one of its ancestors has the given name.
-bool KindOf(const TControl* c, const char* className) {
-    if (!c) return false;
-    for (TClass k = c->ClassType(); k; k = k->ClassParent())
-        if (k->ClassName() == className) return true;
-    return false;
-}
+template <class T> bool Is(const TControl* c) { return c && c->Is<T>(); }
 } // namespace
 
 namespace ControlKinds {
 
 bool IsBar(const TControl* c) {
-    return KindOf(c, "TStatusBar") || KindOf(c, "TToolBar") || KindOf(c, "TCoolBar") ||
-           KindOf(c, "TPageScroller");
+    return Is<TStatusBar>(c) || Is<TToolBar>(c) || Is<TCoolBar>(c) || Is<TPageScroller>(c);
 }
-bool IsTabSheet(const TControl* c) { return KindOf(c, "TTabSheet"); }
-bool IsPageControl(const TControl* c) { return KindOf(c, "TPageControl"); }
-bool IsListView(const TControl* c) { return KindOf(c, "TListView"); }
-bool IsGrid(const TControl* c) { return KindOf(c, "TCustomGrid"); }
-bool IsGridBusy(const TControl* c) { (void)c; return false; }
-bool IsCustomCombo(const TControl* c) { return KindOf(c, "TCustomCombo"); }
-bool IsComboBox(const TControl* c) { return KindOf(c, "TComboBox"); }
-bool IsCustomListControl(const TControl* c) { return KindOf(c, "TCustomListControl"); }
+bool IsTabSheet(const TControl* c) { return Is<TTabSheet>(c); }
+bool IsPageControl(const TControl* c) { return Is<TPageControl>(c); }
+bool IsListView(const TControl* c) { return Is<TCustomListView>(c); }
+bool IsGrid(const TControl* c) { return Is<TCustomGrid>(c); }
+bool IsGridBusy(const TControl* c) {
+    return Is<TCustomGrid>(c) && static_cast<const TCustomGrid*>(c)->GridState() != gsNormal;
+}
+bool IsCustomCombo(const TControl* c) { return Is<TCustomCombo>(c); }
+bool IsComboBox(const TControl* c) { return Is<TComboBox>(c); }
+bool IsCustomListControl(const TControl* c) { return Is<TCustomListControl>(c); }
 
-uint8_t ComboStyle(TControl* c) { return static_cast<uint8_t>(GetOrdProp(c, "Style")); }
-void SetComboStyle(TControl* c, uint8_t style) { SetOrdProp(c, "Style", style); }
-uint8_t DropDownListStyle() { return 2; }
+uint8_t ComboStyle(TControl* c) { return static_cast<uint8_t>(As<TCustomCombo>(c)->Style()); }
+void SetComboStyle(TControl* c, uint8_t style) {
+    As<TCustomCombo>(c)->SetStyle(static_cast<TComboBoxStyle>(style));
+}
+uint8_t DropDownListStyle() { return csDropDownList; }
 
 } // namespace ControlKinds

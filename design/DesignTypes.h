@@ -9,7 +9,8 @@
 class TDesignControl;
 class TZkFormDesigner;
 
-enum TRunState { rsNone, rsDesigning };
+/// Scoped: the framework's splitter has an rsNone of its own.
+enum class TRunState { rsNone, rsDesigning };
 enum TDesignState { dsSelect, dsInsert };
 enum TChangeType { ctSelected, ctNotSelected };
 enum TOpType : uint8_t { otBounds, otDeleted, otInsert };

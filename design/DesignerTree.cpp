@@ -22,7 +22,7 @@ TZkFormDesigner* TZkFormDesigner::GetChildDesigner(int Index) const {
 }
 
 void TZkFormDesigner::SetCannotDesignControls(TStrings* Value) {
-    if (FRunState == rsDesigning) throw Exception("设计时不允许此操作，请先退出设计！");
+    if (FRunState == TRunState::rsDesigning) throw Exception("设计时不允许此操作，请先退出设计！");
     if (Value)
         FCannotDesignControls->Assign(Value);
     else

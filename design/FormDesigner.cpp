@@ -5,6 +5,7 @@
 #include "design/DesignControl.h"
 #include "design/DrawingResources.h"
 #include "design/OperateHistory.h"
+#include "host/ExtCtrls.h"
 #include "host/Forms.h"
 #include "host/Graphics.h"
 
@@ -50,7 +51,7 @@ TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParent
     FCannotDesignControls = new TStringList();
     FMoving = false;
     FIsInner = AInner;
-    FRunState = rsNone;
+    FRunState = TRunState::rsNone;
     FLockUpdate = false;
     FDesignForm = AControl;
     if (FDesignForm) FDesignForm->FreeNotification(this);
@@ -71,7 +72,7 @@ void TZkFormDesigner::Initialize() {
     FMoving = false;
     FIsInner = false;
     FLockUpdate = false;
-    FRunState = rsNone;
+    FRunState = TRunState::rsNone;
     FDesignForm = As<TWinControl>(Owner());
     if (FDesignForm) FDesignForm->FreeNotification(this);
     FControls = new TList();
@@ -108,13 +109,13 @@ TDesignControl* TZkFormDesigner::FindOverlay(const TControl* control) const {
 bool TZkFormDesigner::Excluded(TControl* child) const {
     if (ControlKinds::IsBar(child)) return true;
     if (child->ClassName() == "TObjectInspForm") return true;
-    if (FSplitter && child == reinterpret_cast<TControl*>(FSplitter)) return true;
+    if (FSplitter && child == FSplitter) return true;
     TZkFormDesigner* root = GetRoolDesigner();
     return !child->Name().empty() && root->FCannotDesignControls->IndexOf(child->Name()) >= 0;
 }
 
 void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
-    if (FRunState == rsDesigning) return;
+    if (FRunState == TRunState::rsDesigning) return;
     if (AControl && AControl != FDesignForm) {
         if (FDesignForm) FDesignForm->RemoveFreeNotification(this);
         FDesignForm = AControl;
@@ -122,6 +123,9 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     }
     if (!FDesignForm || !FControls) return;
     if (OnBeforeDesign) OnBeforeDesign(this);
+    // Hidden while the overlays are made; shown again only when it was shown before, so
+    // that a container the user does not see (a page not in front) stays hidden.
+    FDesignFormWasVisible = FDesignForm->Visible();
     FDesignForm->SetVisible(false);
 
     std::vector<TControl*> designable;
@@ -133,22 +137,26 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
 
     FOldWindowProc = FDesignForm->WindowProc;
     FDesignForm->WindowProc = [this](TMessage& m) { WinProc(m); };
-    FRunState = rsDesigning;
-    FDesignForm->SetVisible(true);
+    FRunState = TRunState::rsDesigning;
+    FDesignForm->SetVisible(FDesignFormWasVisible);
     if (FIsInner) return;
 
     FHistory = new TOperateHistory();
 }
 
 void TZkFormDesigner::EndDesign() {
-    if (FRunState == rsDesigning) InnerEndDesign();
+    if (FRunState == TRunState::rsDesigning) InnerEndDesign();
 }
 
 void TZkFormDesigner::InnerEndDesign() {
-    if (FRunState == rsNone) return;
+    if (FRunState == TRunState::rsNone) return;
+    // A design form on its way out (its destroy message or its going reached the
+    // designer) is still whole, but is neither hidden nor shown any more.
+    const bool formGoing =
+        !FDesignForm || FDesignForm->ComponentState().Contains(csDestroying);
     if (FDesignForm) {
-        FDesignForm->SetVisible(false);
-        FDesignForm->WindowProc = FOldWindowProc;
+        if (!formGoing) FDesignForm->SetVisible(false);
+        if (FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
     }
     FOldWindowProc = nullptr;
     ClearSelection(nullptr);
@@ -159,10 +167,9 @@ void TZkFormDesigner::InnerEndDesign() {
         overlay->Free();
     }
     FControls->Clear();
-    FRunState = rsNone;
+    FRunState = TRunState::rsNone;
     if (OnEndDesign) OnEndDesign(this);
-    if (FDesignForm && !FDesignForm->ComponentState().Contains(csDestroying))
-        FDesignForm->SetVisible(true);
+    if (!formGoing) FDesignForm->SetVisible(FDesignFormWasVisible);
     delete FHistory;
     FHistory = nullptr;
 }
@@ -221,11 +228,8 @@ void TZkFormDesigner::SetShowInspector(bool Value) { FShowInspector = Value; }
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FDesignForm) {
-        // The design form is going: a session still running ends without touching it.
-        if (FRunState == rsDesigning) {
-            FOldWindowProc = nullptr;
-            EndDesign();
-        }
+        // The design form is going but still whole: a session still running ends first.
+        EndDesign();
         FDesignForm = nullptr;
     }
 }

@@ -43,7 +43,7 @@ class TZkFormDesigner : public TComponent {
     TZkFormDesigner* GeTZkFormDesignerClassInstance() { return this; }
     bool GetLockUpdate() const { return FLockUpdate; }
     void SetLockUpdate(bool value) { FLockUpdate = value; }
-    bool IsDesigning() const { return FRunState == rsDesigning; }
+    bool IsDesigning() const { return FRunState == TRunState::rsDesigning; }
     bool IsInner() const { return FIsInner; }
 
     // Selection (of this designer's own overlays).
@@ -129,7 +129,7 @@ private:
     TPoint FMoveOrigin;
     TPoint FDragFrom;
     TPoint FDragTo;
-    TRunState FRunState = rsNone;
+    TRunState FRunState = TRunState::rsNone;
     bool FIsInner = false;
     bool FMoving = false;
     TRect FMoveRect;
@@ -147,6 +147,7 @@ private:
     TDesignState FDesignState = dsSelect;
     TClass FInsertClass = nullptr;
     bool FBoundsChanging = false;
+    bool FDesignFormWasVisible = true;
     /// The after-entry that the current user move or resize recorded: later steps of the
     /// same drag move it along, so that one action is one change from start to end.
     TOperateItem* FBoundsAfterItem = nullptr;

@@ -8,10 +8,11 @@ ZK_ENUM_TYPEINFO(TButtonState, "bsUp", "bsDisabled", "bsDown", "bsExclusive")
 namespace {
 void PublishSpeedButton(TPublisher& p) {
     p.Prop("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(0);
-    // The group comes before Down, which only a button of a group can be when it is read.
+    p.Prop("Caption", TypeInfos::TCaption(), &TSpeedButton::Caption, &TSpeedButton::SetCaption);
+    // GroupIndex before Down: a button outside a group cannot be down, so a stream read in
+    // this order must give the group first.
     p.Prop("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
     p.Prop("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(0);
-    p.Prop("Caption", TypeInfos::TCaption(), &TSpeedButton::Caption, &TSpeedButton::SetCaption);
     p.Prop("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(0);
     p.Prop("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
     p.Prop("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout).Default(blGlyphLeft);

@@ -1,130 +1,15 @@
-// TCustomCombo and its items: the items and their objects are the control's, mirrored into the
-// combo box's window; the text and the current item are the window's while it exists.
+// TCustomCombo: items mirrored into the window (ListControlItems.cpp); the text and the current
+// item are the window's while it exists.
 
 #include <algorithm>
 
 #include "StdCtrls.h"
 #include "qt/StdWindows_p.h"
 
-namespace {
-[[noreturn]] void OutOfBounds(int Index) {
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-}
-
-bool Editable(TComboBoxStyle Style) {
-    return Style == csDropDown || Style == csSimple;
-}
-} // namespace
-
-// ---- TComboBoxStrings -------------------------------------------------------------------------
-
-void TComboBoxStrings::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count()) OutOfBounds(Index);
-}
-
-std::string TComboBoxStrings::Get(int Index) const {
-    CheckIndex(Index);
-    return FItems[static_cast<size_t>(Index)].Text;
-}
-
-TObject* TComboBoxStrings::GetObject(int Index) const {
-    CheckIndex(Index);
-    return FItems[static_cast<size_t>(Index)].Object;
-}
-
-void TComboBoxStrings::Put(int Index, const std::string& S) {
-    CheckIndex(Index);
-    TObject* object = FItems[static_cast<size_t>(Index)].Object;
-    const int itemIndex = FCombo->ItemIndex();
-    Delete(Index);
-    InsertObject(Index, S, object);
-    FCombo->SetItemIndex(itemIndex);
-}
-
-void TComboBoxStrings::PutObject(int Index, TObject* AObject) {
-    CheckIndex(Index);
-    FItems[static_cast<size_t>(Index)].Object = AObject;
-    FCombo->SendToWindow(CB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
-}
-
-void TComboBoxStrings::Insert(int Index, const std::string& S) {
-    InsertObject(Index, S, nullptr);
-}
-
-int TComboBoxStrings::AddObject(const std::string& S, TObject* AObject) {
-    int index = Count();
-    if (FCombo->Sorted()) {
-        auto it = std::upper_bound(
-            FItems.begin(), FItems.end(), S,
-            [](const std::string& s, const TItem& item) { return CompareText(s, item.Text) < 0; });
-        index = static_cast<int>(it - FItems.begin());
-    }
-    FItems.insert(FItems.begin() + index, {S, AObject});
-    if (FCombo->HandleAllocated()) {
-        FCombo->SendToWindow(CB_INSERTSTRING, index, reinterpret_cast<intptr_t>(S.c_str()));
-        FCombo->SendToWindow(CB_SETITEMDATA, index, reinterpret_cast<intptr_t>(AObject));
-    } else if (FCombo->FItemIndex >= index) {
-        ++FCombo->FItemIndex;
-    }
-    return index;
-}
-
-void TComboBoxStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
-    if (Index < 0 || Index > Count()) OutOfBounds(Index);
-    if (FCombo->Sorted()) {
-        AddObject(S, AObject);
-        return;
-    }
-    FItems.insert(FItems.begin() + Index, {S, AObject});
-    if (FCombo->HandleAllocated()) {
-        FCombo->SendToWindow(CB_INSERTSTRING, Index, reinterpret_cast<intptr_t>(S.c_str()));
-        FCombo->SendToWindow(CB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
-    } else if (FCombo->FItemIndex >= Index) {
-        ++FCombo->FItemIndex;
-    }
-}
-
-void TComboBoxStrings::Delete(int Index) {
-    CheckIndex(Index);
-    FItems.erase(FItems.begin() + Index);
-    if (FCombo->HandleAllocated()) {
-        FCombo->SendToWindow(CB_DELETESTRING, Index, 0);
-    } else if (FCombo->FItemIndex == Index) {
-        FCombo->FItemIndex = -1;
-    } else if (FCombo->FItemIndex > Index) {
-        --FCombo->FItemIndex;
-    }
-}
-
-void TComboBoxStrings::Clear() {
-    FItems.clear();
-    FCombo->FItemIndex = -1;
-    FCombo->SendToWindow(CB_RESETCONTENT, 0, 0);
-}
-
-void TComboBoxStrings::Sort() {
-    const int index = FCombo->ItemIndex();
-    const TItem current = index >= 0 ? FItems[static_cast<size_t>(index)] : TItem{};
-    const std::string text = FCombo->Text();
-    std::stable_sort(FItems.begin(), FItems.end(), [](const TItem& a, const TItem& b) {
-        return CompareText(a.Text, b.Text) < 0;
-    });
-    FCombo->FillWindow();
-    int found = -1;
-    for (size_t i = 0; index >= 0 && i < FItems.size(); ++i) {
-        if (FItems[i].Object == current.Object && FItems[i].Text == current.Text) {
-            found = static_cast<int>(i);
-            break;
-        }
-    }
-    FCombo->SetItemIndex(found);
-    if (found < 0 && Editable(FCombo->Style())) FCombo->SetTextProp(text);
-}
-
 // ---- TCustomCombo -----------------------------------------------------------------------------
 
 TCustomCombo::TCustomCombo(TComponent* AOwner)
-    : TCustomListControl(AOwner), FItems(new TComboBoxStrings(this)), FCanvas(new TCanvas) {
+    : TCustomListControl(AOwner), FItems(new TListControlItems(this)), FCanvas(new TCanvas) {
     FControlStyle = {csSetCaption, csDoubleClicks, csFixedHeight};
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
@@ -151,11 +36,6 @@ void TCustomCombo::Dispatch(TMessage& Message) {
     default:
         TCustomListControl::Dispatch(Message);
     }
-}
-
-intptr_t TCustomCombo::SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const {
-    if (!HandleAllocated()) return 0;
-    return SendMessage(const_cast<TCustomCombo*>(this)->Handle(), Msg, WParam, LParam);
 }
 
 void TCustomCombo::CreateParams(TCreateParams& Params) {
@@ -186,9 +66,7 @@ void TCustomCombo::CreateWnd() {
 
 int TCustomCombo::FixedHeight() const {
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight + 6;
-    TCanvas canvas;
-    canvas.Font()->Assign(Font());
-    return canvas.TextHeight("Wg") + 8;
+    return LineHeightOf(*Font()) + 8;
 }
 
 void TCustomCombo::ApplyFixedHeight() {
@@ -200,15 +78,33 @@ void TCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCustomListControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
+TCustomListControl::TItemMessages TCustomCombo::ItemMessages() const {
+    return {CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_SETITEMDATA};
+}
+
+void TCustomCombo::ItemInserted(int Index) {
+    if (!HandleAllocated() && FItemIndex >= Index) ++FItemIndex;
+}
+
+void TCustomCombo::ItemDeleted(int Index) {
+    if (HandleAllocated()) return;
+    if (FItemIndex == Index)
+        FItemIndex = -1;
+    else if (FItemIndex > Index)
+        --FItemIndex;
+}
+
+void TCustomCombo::ItemsCleared() {
+    FItemIndex = -1;
+}
+
 void TCustomCombo::FillWindow() {
     if (!HandleAllocated()) return;
     SendToWindow(CB_RESETCONTENT, 0, 0);
-    for (size_t i = 0; i < FItems->FItems.size(); ++i) {
-        const auto& item = FItems->FItems[i];
-        SendToWindow(CB_INSERTSTRING, static_cast<intptr_t>(i),
-                     reinterpret_cast<intptr_t>(item.Text.c_str()));
-        SendToWindow(CB_SETITEMDATA, static_cast<intptr_t>(i),
-                     reinterpret_cast<intptr_t>(item.Object));
+    for (int i = 0; i < Count(); ++i) {
+        const std::string text = FItems->Get(i);
+        SendToWindow(CB_INSERTSTRING, i, reinterpret_cast<intptr_t>(text.c_str()));
+        SendToWindow(CB_SETITEMDATA, i, reinterpret_cast<intptr_t>(FItems->GetObject(i)));
     }
 }
 
@@ -336,9 +232,7 @@ void TCustomCombo::SetDroppedDown(bool Value) {
 int TCustomCombo::ItemHeight() const {
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight;
     // Rows of a list the window draws are a line of the font high.
-    TCanvas canvas;
-    canvas.Font()->Assign(Font());
-    return canvas.TextHeight("Wg");
+    return LineHeightOf(*Font());
 }
 
 void TCustomCombo::SetItemHeight(int Value) {

@@ -129,12 +129,14 @@ private:
     void IndexName(TComponent* c);
     void UnindexName(TComponent* c);
 
+    // The owner's Notification broadcast reads each owned component's vtable pointer and
+    // FComponents: kept next to each other, they share a cache line.
     TComponent* FOwner = nullptr;
+    std::vector<TComponent*> FComponents;
     std::string FName;
     int32_t FTag = 0;
     int32_t FDesignInfo = 0;
     TComponentState FComponentState;
-    std::vector<TComponent*> FComponents;
     /// The named components of FComponents by lower-case name, so that finding and
     /// validating a name does not scan the list (a stream may hold very many components).
     /// A multimap only because an overridden ValidateRename may let names repeat.

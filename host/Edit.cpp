@@ -87,9 +87,7 @@ void TCustomEdit::WMSetFocus(TWMSetFocus& Message) {
 
 void TCustomEdit::AdjustHeight() {
     if (!FAutoSize || ComponentState().Contains(csLoading)) return;
-    TCanvas canvas;
-    canvas.Font()->Assign(Font());
-    SetHeight(canvas.TextHeight("Wg") + (FCtl3D ? 8 : 6));
+    SetHeight(LineHeightOf(*Font()) + (FCtl3D ? 8 : 6));
 }
 
 void TCustomEdit::CMColorChanged(TMessage& Message) {

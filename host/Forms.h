@@ -158,6 +158,9 @@ class TApplication : public TComponent {
     /// Starts the window system for a program: call once, first, with main's arguments.
     /// Programs embedded in an existing Qt application need not call it.
     void Initialize(int& argc, char** argv);
+    /// Ends what Initialize started: frees the forms, the application and screen objects
+    /// and the window system. Call last, before main returns; Application is gone after.
+    static void Finalize();
     /// Creates a form of the class, owned by the application; the first becomes MainForm.
     void CreateForm(TClass FormClass, void* Reference);
     /// Runs the event loop until Terminate, or the main form closes.

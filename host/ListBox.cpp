@@ -1,5 +1,5 @@
-// TCustomListBox and its items: the items and their objects are the control's; the list box's
-// window mirrors every change, and keeps the selection the user makes.
+// TCustomListBox: items mirrored into the window (ListControlItems.cpp), the selection the user
+// makes there, rows of a set height and an integral height.
 
 #include <algorithm>
 
@@ -7,141 +7,16 @@
 #include "qt/StdWindows_p.h"
 
 namespace {
-[[noreturn]] void OutOfBounds(int Index) {
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+void CheckIndex(int Index, int Count) {
+    if (Index < 0 || Index >= Count)
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
 }
 } // namespace
-
-// ---- TListBoxStrings --------------------------------------------------------------------------
-
-void TListBoxStrings::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count()) OutOfBounds(Index);
-}
-
-std::string TListBoxStrings::Get(int Index) const {
-    CheckIndex(Index);
-    return FItems[static_cast<size_t>(Index)].Text;
-}
-
-TObject* TListBoxStrings::GetObject(int Index) const {
-    CheckIndex(Index);
-    return FItems[static_cast<size_t>(Index)].Object;
-}
-
-void TListBoxStrings::Put(int Index, const std::string& S) {
-    CheckIndex(Index);
-    TObject* object = FItems[static_cast<size_t>(Index)].Object;
-    const bool selected = FListBox->Selected(Index);
-    const int itemIndex = FListBox->ItemIndex();
-    Delete(Index);
-    // A sorted list box puts the new text at its place; the selection stays where it was.
-    InsertObject(Index, S, object);
-    if (selected && FListBox->MultiSelect()) FListBox->SetSelected(Index, true);
-    FListBox->SetItemIndex(itemIndex);
-}
-
-void TListBoxStrings::PutObject(int Index, TObject* AObject) {
-    CheckIndex(Index);
-    FItems[static_cast<size_t>(Index)].Object = AObject;
-    FListBox->SendToWindow(LB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
-}
-
-void TListBoxStrings::Insert(int Index, const std::string& S) {
-    InsertObject(Index, S, nullptr);
-}
-
-int TListBoxStrings::AddObject(const std::string& S, TObject* AObject) {
-    int index = Count();
-    if (FListBox->Sorted()) {
-        // After the items that sort equal, so that equal items keep the order they came in.
-        auto it = std::upper_bound(
-            FItems.begin(), FItems.end(), S,
-            [](const std::string& s, const TItem& item) { return CompareText(s, item.Text) < 0; });
-        index = static_cast<int>(it - FItems.begin());
-    }
-    TCustomListBox* box = FListBox;
-    FItems.insert(FItems.begin() + index, {S, AObject});
-    if (box->HandleAllocated()) {
-        box->SendToWindow(LB_INSERTSTRING, index, reinterpret_cast<intptr_t>(S.c_str()));
-        box->SendToWindow(LB_SETITEMDATA, index, reinterpret_cast<intptr_t>(AObject));
-    } else {
-        // The saved selection moves with the items, as the window's does.
-        if (box->FItemIndex >= index) ++box->FItemIndex;
-        if (box->FSelection.size() >= static_cast<size_t>(index))
-            box->FSelection.insert(box->FSelection.begin() + index, false);
-    }
-    return index;
-}
-
-void TListBoxStrings::InsertObject(int Index, const std::string& S, TObject* AObject) {
-    if (Index < 0 || Index > Count()) OutOfBounds(Index);
-    if (FListBox->Sorted()) {
-        AddObject(S, AObject);
-        return;
-    }
-    TCustomListBox* box = FListBox;
-    FItems.insert(FItems.begin() + Index, {S, AObject});
-    if (box->HandleAllocated()) {
-        box->SendToWindow(LB_INSERTSTRING, Index, reinterpret_cast<intptr_t>(S.c_str()));
-        box->SendToWindow(LB_SETITEMDATA, Index, reinterpret_cast<intptr_t>(AObject));
-    } else {
-        if (box->FItemIndex >= Index) ++box->FItemIndex;
-        if (box->FSelection.size() >= static_cast<size_t>(Index))
-            box->FSelection.insert(box->FSelection.begin() + Index, false);
-    }
-}
-
-void TListBoxStrings::Delete(int Index) {
-    CheckIndex(Index);
-    TCustomListBox* box = FListBox;
-    FItems.erase(FItems.begin() + Index);
-    if (box->HandleAllocated()) {
-        box->SendToWindow(LB_DELETESTRING, Index, 0);
-    } else {
-        if (box->FItemIndex == Index)
-            box->FItemIndex = -1;
-        else if (box->FItemIndex > Index)
-            --box->FItemIndex;
-        if (static_cast<size_t>(Index) < box->FSelection.size())
-            box->FSelection.erase(box->FSelection.begin() + Index);
-    }
-}
-
-void TListBoxStrings::Clear() {
-    FItems.clear();
-    FListBox->FItemIndex = -1;
-    FListBox->FTopIndex = 0;
-    FListBox->FSelection.clear();
-    FListBox->SendToWindow(LB_RESETCONTENT, 0, 0);
-}
-
-void TListBoxStrings::Sort() {
-    TObject* current = nullptr;
-    std::string currentText;
-    const int index = FListBox->ItemIndex();
-    if (index >= 0) {
-        current = FItems[static_cast<size_t>(index)].Object;
-        currentText = FItems[static_cast<size_t>(index)].Text;
-    }
-    std::stable_sort(FItems.begin(), FItems.end(), [](const TItem& a, const TItem& b) {
-        return CompareText(a.Text, b.Text) < 0;
-    });
-    FListBox->FSelection.clear();
-    FListBox->FillWindow();
-    if (index < 0) return;
-    // The current item stays current at its new place.
-    for (size_t i = 0; i < FItems.size(); ++i) {
-        if (FItems[i].Object == current && FItems[i].Text == currentText) {
-            FListBox->SetItemIndex(static_cast<int>(i));
-            break;
-        }
-    }
-}
 
 // ---- TCustomListBox ---------------------------------------------------------------------------
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
-    : TCustomListControl(AOwner), FItems(new TListBoxStrings(this)), FCanvas(new TCanvas) {
+    : TCustomListControl(AOwner), FItems(new TListControlItems(this)), FCanvas(new TCanvas) {
     FControlStyle = {csSetCaption, csDoubleClicks, csOpaque};
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
@@ -170,11 +45,6 @@ void TCustomListBox::Dispatch(TMessage& Message) {
     }
 }
 
-intptr_t TCustomListBox::SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const {
-    if (!HandleAllocated()) return 0;
-    return SendMessage(const_cast<TCustomListBox*>(this)->Handle(), Msg, WParam, LParam);
-}
-
 void TCustomListBox::CreateParams(TCreateParams& Params) {
     TCustomListControl::CreateParams(Params);
     static const uint32_t styles[] = {0, LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE};
@@ -198,18 +68,43 @@ void TCustomListBox::CreateWnd() {
     FillWindow();
 }
 
+TCustomListControl::TItemMessages TCustomListBox::ItemMessages() const {
+    return {LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_SETITEMDATA};
+}
+
+void TCustomListBox::ItemInserted(int Index) {
+    if (HandleAllocated()) return;
+    if (FItemIndex >= Index) ++FItemIndex;
+    if (FSelection.size() >= static_cast<size_t>(Index))
+        FSelection.insert(FSelection.begin() + Index, false);
+}
+
+void TCustomListBox::ItemDeleted(int Index) {
+    if (HandleAllocated()) return;
+    if (FItemIndex == Index)
+        FItemIndex = -1;
+    else if (FItemIndex > Index)
+        --FItemIndex;
+    if (static_cast<size_t>(Index) < FSelection.size())
+        FSelection.erase(FSelection.begin() + Index);
+}
+
+void TCustomListBox::ItemsCleared() {
+    FItemIndex = -1;
+    FTopIndex = 0;
+    FSelection.clear();
+}
+
 void TCustomListBox::FillWindow() {
     if (!HandleAllocated()) return;
     SendToWindow(LB_RESETCONTENT, 0, 0);
-    for (size_t i = 0; i < FItems->FItems.size(); ++i) {
-        const auto& item = FItems->FItems[i];
-        SendToWindow(LB_INSERTSTRING, static_cast<intptr_t>(i),
-                     reinterpret_cast<intptr_t>(item.Text.c_str()));
-        SendToWindow(LB_SETITEMDATA, static_cast<intptr_t>(i),
-                     reinterpret_cast<intptr_t>(item.Object));
+    for (int i = 0; i < Count(); ++i) {
+        const std::string text = FItems->Get(i);
+        SendToWindow(LB_INSERTSTRING, i, reinterpret_cast<intptr_t>(text.c_str()));
+        SendToWindow(LB_SETITEMDATA, i, reinterpret_cast<intptr_t>(FItems->GetObject(i)));
     }
     if (FMultiSelect)
-        for (size_t i = 0; i < FSelection.size() && i < FItems->FItems.size(); ++i)
+        for (size_t i = 0; i < FSelection.size() && i < static_cast<size_t>(Count()); ++i)
             if (FSelection[i]) SendToWindow(LB_SETSEL, 1, static_cast<intptr_t>(i));
     SendToWindow(FMultiSelect ? LB_SETCARETINDEX : LB_SETCURSEL, FItemIndex, 0);
     SendToWindow(LB_SETTOPINDEX, FTopIndex, 0);
@@ -220,7 +115,7 @@ void TCustomListBox::WMDestroy(TMessage& Message) {
     if (!ComponentState().Contains(csDestroying) && HandleAllocated()) {
         const int index = ItemIndex();
         const int top = TopIndex();
-        std::vector<bool> selection(FItems->FItems.size());
+        std::vector<bool> selection(static_cast<size_t>(Count()));
         for (size_t i = 0; i < selection.size(); ++i)
             selection[i] = SendToWindow(LB_GETSEL, static_cast<intptr_t>(i), 0) > 0;
         FItemIndex = index;
@@ -255,14 +150,14 @@ void TCustomListBox::SetItemIndex(int Value) {
 }
 
 bool TCustomListBox::Selected(int Index) const {
-    FItems->CheckIndex(Index);
+    CheckIndex(Index, Count());
     if (HandleAllocated()) return SendToWindow(LB_GETSEL, Index, 0) > 0;
     if (!FMultiSelect) return Index == FItemIndex;
     return static_cast<size_t>(Index) < FSelection.size() && FSelection[static_cast<size_t>(Index)];
 }
 
 void TCustomListBox::SetSelected(int Index, bool Value) {
-    FItems->CheckIndex(Index);
+    CheckIndex(Index, Count());
     if (!FMultiSelect) {
         if (Value)
             SetItemIndex(Index);
@@ -274,7 +169,7 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
         SendToWindow(LB_SETSEL, Value, Index);
         return;
     }
-    FSelection.resize(FItems->FItems.size());
+    FSelection.resize(static_cast<size_t>(Count()));
     FSelection[static_cast<size_t>(Index)] = Value;
 }
 
@@ -367,9 +262,7 @@ TRect TCustomListBox::ItemRect(int Index) const {
 int TCustomListBox::RowHeight() const {
     if (FStyle != lbStandard) return FItemHeight;
     // Standard rows are a line of the font high.
-    TCanvas canvas;
-    canvas.Font()->Assign(Font());
-    return canvas.TextHeight("Wg");
+    return LineHeightOf(*Font());
 }
 
 int TCustomListBox::ItemHeight() const {

@@ -2,6 +2,11 @@
 
 #include "StdCtrls.h"
 
+intptr_t TCustomListControl::SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const {
+    if (!HandleAllocated()) return 0;
+    return SendMessage(const_cast<TCustomListControl*>(this)->Handle(), Msg, WParam, LParam);
+}
+
 void TCustomListControl::MoveSelection(TCustomListControl* Destination) {
     CopySelection(Destination);
     DeleteSelected();

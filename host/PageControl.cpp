@@ -82,9 +82,12 @@ void TPageControl::SetActivePage(TTabSheet* Page) {
 void TPageControl::ChangeActivePage(TTabSheet* Page) {
     if (FActivePage != Page) {
         TTabSheet* old = FActivePage;
-        // Focus inside the page that goes would be left on a hidden control.
+        // Focus inside the page that goes would be left on a hidden control. Not while the
+        // form loads: focusing would make its windows, and the stream names its active control.
         TCustomForm* form = GetParentForm(this);
-        if (form && old && old->ContainsControl(form->ActiveControl()) && CanFocus()) SetFocus();
+        if (form && old && !ComponentState().Contains(csLoading) &&
+            old->ContainsControl(form->ActiveControl()) && CanFocus())
+            SetFocus();
         FActivePage = Page;
         if (Page) {
             Page->BringToFront();

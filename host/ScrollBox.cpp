@@ -102,7 +102,7 @@ int TScrollingWinControl::CalcAutoRange(TScrollBarKind Kind) const {
     int range = 0;
     for (int i = 0; i < ControlCount(); ++i) {
         const TControl* c = Controls(i);
-        if (!TakesPart(c)) continue;
+        if (!TakesPart(c) || c == FLeaving) continue;
         // Controls aligned to the far edge or to the whole client follow the client size and
         // would only hold the range where it is.
         if (Kind == sbHorizontal) {
@@ -182,7 +182,8 @@ void TScrollingWinControl::ScrollBy(int DeltaX, int DeltaY) {
     try {
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
-            c->SetBounds(c->Left() + DeltaX, c->Top() + DeltaY, c->Width(), c->Height());
+            if (c != FLeaving)
+                c->SetBounds(c->Left() + DeltaX, c->Top() + DeltaY, c->Width(), c->Height());
         }
     } catch (...) {
         EnableAlign();
@@ -208,6 +209,14 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
 }
 
 void TScrollingWinControl::Dispatch(TMessage& Message) {
+    if (Message.Msg == CM_CONTROLCHANGE) {
+        // A child that comes or goes changes the ranges, aligned or not.
+        TWinControl::Dispatch(Message);
+        if (Message.LParam == 0) FLeaving = reinterpret_cast<TControl*>(Message.WParam);
+        Realign();
+        FLeaving = nullptr;
+        return;
+    }
     if (Message.Msg == WM_HSCROLL || Message.Msg == WM_VSCROLL) {
         TWMScroll scroll(Message);
         TControlScrollBar* bar = Message.Msg == WM_HSCROLL ? FHorzScrollBar : FVertScrollBar;

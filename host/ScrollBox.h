@@ -120,6 +120,8 @@ private:
     TControlScrollBar* FHorzScrollBar;
     TControlScrollBar* FVertScrollBar;
     TCanvas* FCanvas;
+    /// A child on its way out, which no longer counts for the ranges.
+    TControl* FLeaving = nullptr;
     bool FAutoScroll = true;
     bool FUpdatingScrollBars = false;
 };

@@ -559,6 +559,26 @@ class TCustomListControl : public TWinControl {
     virtual void MoveSelection(TCustomListControl* Destination);
 
 protected:
+    friend class TListControlItems;
+    /// The messages of the window's class that mirror the items.
+    struct TItemMessages {
+        uint32_t Insert;
+        uint32_t Delete;
+        uint32_t Reset;
+        uint32_t SetData;
+    };
+    virtual TItemMessages ItemMessages() const = 0;
+    /// Whether new items go to their place in letter order (case ignored).
+    virtual bool SortedItems() const = 0;
+    /// An item came, went, or all went: a control without a window moves the selection it keeps
+    /// with them, as the window would.
+    virtual void ItemInserted(int Index) = 0;
+    virtual void ItemDeleted(int Index) = 0;
+    virtual void ItemsCleared() = 0;
+    /// Puts the items and the selection kept meanwhile into a new window.
+    virtual void FillWindow() = 0;
+    /// Sends a message to the window when there is one.
+    intptr_t SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const;
     /// Answers CN_DRAWITEM: binds Canvas to the item's device context with the control's font
     /// and brush (the highlight colours for a selected item), has DrawItem paint the item,
     /// and unbinds the canvas.
@@ -566,37 +586,38 @@ protected:
     virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State) = 0;
 };
 
-class TCustomListBox;
-
-/// A list box's items with their objects; every change is mirrored into the list box's window.
-class TListBoxStrings : public TStrings {
-    ZK_CLASS(TListBoxStrings, TStrings)
-    explicit TListBoxStrings(TCustomListBox* ListBox) : FListBox(ListBox) {}
+/// The items of a list or combo box with their objects: the control's own, mirrored into its
+/// window by every change.
+class TListControlItems : public TStrings {
+    ZK_CLASS(TListControlItems, TStrings)
+    explicit TListControlItems(TCustomListControl* Control) : FControl(Control) {}
 
     std::string Get(int Index) const override;
     TObject* GetObject(int Index) const override;
+    /// Replaces the text; the object stays, and so does the current item.
     void Put(int Index, const std::string& S) override;
     void PutObject(int Index, TObject* AObject) override;
     int Count() const override { return static_cast<int>(FItems.size()); }
-    /// In a sorted list box the item goes to its place, whatever Index says.
+    /// In a sorted control the item goes to its place, whatever Index says.
     void Insert(int Index, const std::string& S) override;
     void InsertObject(int Index, const std::string& S, TObject* AObject) override;
     int Add(const std::string& S) override { return AddObject(S, nullptr); }
     int AddObject(const std::string& S, TObject* AObject) override;
     void Delete(int Index) override;
     void Clear() override;
+    /// Puts the items in letter order (case ignored, equal items in their order); the current
+    /// item stays current.
+    void Sort();
 
 private:
-    friend class TCustomListBox;
     struct TItem {
         std::string Text;
         TObject* Object = nullptr;
     };
     void CheckIndex(int Index) const;
-    /// Sorts by the list box's rule (letter case ignored) and rebuilds the window's list.
-    void Sort();
+    void InsertItem(int Index, const std::string& S, TObject* AObject);
 
-    TCustomListBox* FListBox;
+    TCustomListControl* FControl;
     std::vector<TItem> FItems;
 };
 
@@ -659,9 +680,14 @@ class TCustomListBox : public TCustomListControl {
     void Dispatch(TMessage& Message) override;
 
 protected:
-    friend class TListBoxStrings;
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    TItemMessages ItemMessages() const override;
+    bool SortedItems() const override { return FSorted; }
+    void ItemInserted(int Index) override;
+    void ItemDeleted(int Index) override;
+    void ItemsCleared() override;
+    void FillWindow() override;
     /// Draws an item; OnDrawItem when assigned, else the item's text on the brush colour.
     void DrawItem(int Index, TRect Rect, TOwnerDrawState State) override;
     virtual void MeasureItem(int Index, int& Height);
@@ -681,12 +707,8 @@ private:
     int IntegralHeightFor(int Height) const;
     void ReapplyHeight();
     int FrameWidth() const;
-    /// Sends a message to the window when there is one.
-    intptr_t SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const;
-    /// Puts the saved items and selection into a new window.
-    void FillWindow();
 
-    TListBoxStrings* FItems;
+    TListControlItems* FItems;
     TCanvas* FCanvas;
     bool FMultiSelect = false;
     bool FExtendedSelect = true;
@@ -708,39 +730,6 @@ class TListBox : public TCustomListBox {
 };
 
 // ---- Combo boxes --------------------------------------------------------------------------------
-
-class TCustomCombo;
-
-/// A combo box's items with their objects, mirrored into the combo box's window.
-class TComboBoxStrings : public TStrings {
-    ZK_CLASS(TComboBoxStrings, TStrings)
-    explicit TComboBoxStrings(TCustomCombo* Combo) : FCombo(Combo) {}
-
-    std::string Get(int Index) const override;
-    TObject* GetObject(int Index) const override;
-    void Put(int Index, const std::string& S) override;
-    void PutObject(int Index, TObject* AObject) override;
-    int Count() const override { return static_cast<int>(FItems.size()); }
-    /// In a sorted combo box the item goes to its place, whatever Index says.
-    void Insert(int Index, const std::string& S) override;
-    void InsertObject(int Index, const std::string& S, TObject* AObject) override;
-    int Add(const std::string& S) override { return AddObject(S, nullptr); }
-    int AddObject(const std::string& S, TObject* AObject) override;
-    void Delete(int Index) override;
-    void Clear() override;
-
-private:
-    friend class TCustomCombo;
-    struct TItem {
-        std::string Text;
-        TObject* Object = nullptr;
-    };
-    void CheckIndex(int Index) const;
-    void Sort();
-
-    TCustomCombo* FCombo;
-    std::vector<TItem> FItems;
-};
 
 /// A combo box: an edit or a closed box showing the current item, with a list that drops down.
 /// Owner-drawn styles draw each row of the list and the closed box on Canvas in OnDrawItem.
@@ -798,9 +787,14 @@ class TCustomCombo : public TCustomListControl {
     void Dispatch(TMessage& Message) override;
 
 protected:
-    friend class TComboBoxStrings;
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    TItemMessages ItemMessages() const override;
+    bool SortedItems() const override { return FSorted; }
+    void ItemInserted(int Index) override;
+    void ItemDeleted(int Index) override;
+    void ItemsCleared() override;
+    void FillWindow() override;
     /// The user changed the text (typing, or picking an item with no OnSelect).
     virtual void Change();
     /// The user picked an item: OnSelect, or Change when it is not assigned.
@@ -818,13 +812,11 @@ protected:
 
 private:
     void UpdateStyle();
-    intptr_t SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const;
-    void FillWindow();
     /// The field's height: a line of the font (or an owner-drawn row) and the frame.
     int FixedHeight() const;
     void ApplyFixedHeight();
 
-    TComboBoxStrings* FItems;
+    TListControlItems* FItems;
     TCanvas* FCanvas;
     TComboBoxStyle FStyle = csDropDown;
     bool FSorted = false;

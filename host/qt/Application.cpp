@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <memory>
 
 #include "host/Forms.h"
 #include "host/qt/WindowState_p.h"
@@ -58,13 +57,23 @@ bool ScreenExists() {
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
+namespace {
+/// The window system's application object when Initialize made it.
+QApplication* g_qtApplication = nullptr;
+} // namespace
+
 void TApplication::Initialize(int& argc, char** argv) {
     if (qApp) return;
-    // Made once for the program and left to the end of the process, when Qt's post
-    // routines free the framework's globals before Qt itself goes.
-    static std::unique_ptr<QApplication> app;
-    app = std::make_unique<QApplication>(argc, argv);
+    g_qtApplication = new QApplication(argc, argv);
     RegisterCleanup();
+}
+
+void TApplication::Finalize() {
+    // The framework's globals (and with the application its forms) go first, while every
+    // window is whole; Qt must go before the process's exit handlers run.
+    FreeGlobals();
+    delete g_qtApplication;
+    g_qtApplication = nullptr;
 }
 
 TApplication::~TApplication() {

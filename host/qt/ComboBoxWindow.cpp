@@ -26,6 +26,11 @@ public:
         setItemDelegate(new TItemDelegate(this, [this] { return Rows(); }));
         connect(this, &QComboBox::activated, this, [this] { NotifyControl(this, CBN_SELCHANGE); });
     }
+    ~TComboBoxWidget() override {
+        if (FWatching) view()->window()->removeEventFilter(this);
+    }
+    TComboBoxWidget(const TComboBoxWidget&) = delete;
+    TComboBoxWidget& operator=(const TComboBoxWidget&) = delete;
 
     TItemDelegate::TRows Rows() const {
         TItemDelegate::TRows rows;

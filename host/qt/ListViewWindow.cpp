@@ -103,9 +103,9 @@ public:
         Icons->setSelectionModel(Report->selectionModel());
         Icons->setWrapping(true);
         Icons->setResizeMode(QListView::Adjust);
-        FDelegate = new TListDelegate(this);
-        Report->setItemDelegate(FDelegate);
-        Icons->setItemDelegate(FDelegate);
+        // One delegate per view: a delegate's editor signals reach every view it serves.
+        Report->setItemDelegate(new TListDelegate(this));
+        Icons->setItemDelegate(new TListDelegate(this));
         for (QAbstractItemView* view :
              {static_cast<QAbstractItemView*>(Report), static_cast<QAbstractItemView*>(Icons)})
             TPartInput::MakePart(view);
@@ -123,6 +123,14 @@ public:
                 Notify(&edit.hdr);
             });
         ApplyStyle();
+    }
+
+    ~TListViewWidget() override {
+        // The children go after this part of the object: nothing they signal may reach it.
+        Quiet = true;
+        QObject::disconnect(Report->selectionModel(), nullptr, this, nullptr);
+        QObject::disconnect(Model, nullptr, this, nullptr);
+        QObject::disconnect(Report->header(), nullptr, this, nullptr);
     }
 
     QStandardItemModel* Model;
@@ -144,6 +152,7 @@ public:
         HWND oldWnd = old ? HwndOf(old) : nullptr;
         if (old) {
             // Taken out of the tree view first, which would otherwise delete it unannounced.
+            QObject::disconnect(old, nullptr, this, nullptr);
             old->hide();
             old->setParent(this);
         }
@@ -290,7 +299,6 @@ private:
         }
     }
 
-    TListDelegate* FDelegate;
     TPartInput FInput;
 };
 

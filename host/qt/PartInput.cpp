@@ -50,7 +50,11 @@ protected:
                 Raise();
             }
         } else if (obj != FParent && e->type() == QEvent::ZOrderChange) {
-            Raise();
+            // A child that moved to another parent is no longer this keeper's concern.
+            if (obj->parent() == FParent)
+                Raise();
+            else
+                obj->removeEventFilter(this);
         }
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHash>
 #include <QLineEdit>
@@ -76,6 +77,10 @@ void ApplyWindowFrame(QFrame* frame, uint32_t style, uint32_t exStyle) {
     } else {
         frame->setFrameStyle(QFrame::NoFrame);
     }
+}
+
+int LineHeightOf(const TFont& font) {
+    return QFontMetrics(ToQFont(font)).height();
 }
 
 void RestyleWindow(HWND wnd, uint32_t style, uint32_t exStyle) {

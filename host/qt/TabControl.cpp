@@ -26,6 +26,8 @@ public:
         });
     }
 
+    ~TTabControlWidget() override { QObject::disconnect(FBar, nullptr, this, nullptr); }
+
     QTabBar* Bar() const { return FBar; }
     TTabSide Side = TTabSide::Top;
     TTabLook Look = TTabLook::Tabs;

@@ -317,3 +317,75 @@ TEST_F(ContainerClassesTest, EveryClassIsInertUnderAHookThatSwallowsMouseAndKeys
     }
 }
 } // namespace
+
+namespace {
+/// A form holding each container and data view, named, with values away from the defaults.
+TForm* MakeContainersForm() {
+    auto* form = new TForm(nullptr);
+    form->SetName("ContainersForm");
+    auto add = [form](TControl* c, TWinControl* parent, const char* name, TRect r) {
+        c->SetName(name);
+        c->SetParent(parent);
+        c->SetBoundsRect(r);
+        return c;
+    };
+    auto* panel =
+        static_cast<TPanel*>(add(new TPanel(form), form, "Panel1", Bounds(8, 8, 200, 60)));
+    panel->SetBevelOuter(bvLowered);
+    panel->SetCaption("面板");
+    add(new TPanel(form), panel, "Inner", Bounds(0, 0, 10, 10))->SetAlign(alBottom);
+    static_cast<TGroupBox*>(add(new TGroupBox(form), form, "GroupBox1", Bounds(8, 80, 200, 100)))
+        ->SetCaption("分组");
+    auto* box = static_cast<TScrollBox*>(
+        add(new TScrollBox(form), form, "ScrollBox1", Bounds(8, 190, 200, 100)));
+    add(new TPanel(form), box, "Tall", Bounds(2, 2, 100, 400));
+    box->VertScrollBar()->SetIncrement(17);
+    box->VertScrollBar()->SetPosition(40);
+    auto* pages = static_cast<TPageControl*>(
+        add(new TPageControl(form), form, "PageControl1", Bounds(220, 8, 300, 200)));
+    for (const char* name : {"TabSheet1", "TabSheet2"}) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetName(name);
+        sheet->SetCaption(std::string("页") + name[8]);
+        sheet->SetPageControl(pages);
+    }
+    add(new TPanel(form), pages->Pages(1), "OnSecond", Bounds(5, 5, 80, 30));
+    pages->SetActivePage(pages->Pages(1));
+    auto* view = static_cast<TListView*>(
+        add(new TListView(form), form, "ListView1", Bounds(220, 220, 200, 100)));
+    view->SetViewStyle(vsReport);
+    view->Columns()->Add()->SetCaption("名称");
+    view->Columns()->Add()->SetWidth(90);
+    auto* grid = static_cast<TStringGrid*>(
+        add(new TStringGrid(form), form, "StringGrid1", Bounds(430, 220, 200, 100)));
+    grid->SetColCount(3);
+    grid->SetColWidths(1, 99);
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    return form;
+}
+
+TEST(ContainersStream, FormOfContainersAndDataViewsLoadsBackIntoAFreshForm) {
+    TForm* original = MakeContainersForm();
+    const std::string bytes = SaveToBytes(original);
+    original->Free();
+    auto* loaded = new TForm(nullptr);
+    LoadFromBytes(bytes, loaded);
+    EXPECT_EQ(Hex(SaveToBytes(loaded)), Hex(bytes));
+    auto* box = As<TScrollBox>(loaded->FindComponent("ScrollBox1"));
+    EXPECT_EQ(box->VertScrollBar()->Position(), 40);
+    EXPECT_EQ(box->VertScrollBar()->Increment(), 17);
+    EXPECT_EQ(As<TControl>(loaded->FindComponent("Tall"))->Top(), 2 - 40);
+    auto* pages = As<TPageControl>(loaded->FindComponent("PageControl1"));
+    ASSERT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePage(), loaded->FindComponent("TabSheet2"));
+    EXPECT_TRUE(pages->Pages(1)->Visible());
+    EXPECT_FALSE(pages->Pages(0)->Visible());
+    EXPECT_EQ(As<TControl>(loaded->FindComponent("OnSecond"))->Parent(), pages->Pages(1));
+    EXPECT_EQ(As<TStringGrid>(loaded->FindComponent("StringGrid1"))->ColWidths(1), 99);
+    auto* view = As<TListView>(loaded->FindComponent("ListView1"));
+    ASSERT_EQ(view->Columns()->Count(), 2);
+    EXPECT_EQ(view->Column(0)->Caption(), "名称");
+    EXPECT_EQ(As<TControl>(loaded->FindComponent("Inner"))->BoundsRect(), Rect(1, 49, 199, 59));
+    loaded->Free();
+}
+} // namespace

@@ -181,3 +181,50 @@ TEST_F(ContainersTest, ScrolledClientAreaAlignsChildrenWithTheView) {
     EXPECT_EQ(top->Width(), box->ClientWidth());
 }
 } // namespace
+
+namespace {
+TEST_F(ContainersTest, DraggingTheThumbMovesTheChildrenAlongOnlyWithTracking) {
+    auto* box = Make<TScrollBox>(200, 100);
+    auto* child = new TTestPanel(Form);
+    child->SetParent(box);
+    child->SetBounds(0, 0, 100, 1000);
+    Process();
+    const TRect client = box->ClientRect();
+    const int x = client.Right + ScrollBarExtent() / 2;
+    // The thumb sits at the top of the track, below the arrow button.
+    const TPoint thumb = At(box, x, client.Top + ScrollBarExtent() + 4);
+    for (bool tracking : {false, true}) {
+        SCOPED_TRACE(tracking);
+        box->VertScrollBar()->SetPosition(0);
+        box->VertScrollBar()->SetTracking(tracking);
+        Press(thumb);
+        Move({thumb.X, thumb.Y + 10});
+        Move({thumb.X, thumb.Y + 20});
+        const int during = box->VertScrollBar()->Position();
+        Release({thumb.X, thumb.Y + 20});
+        const int after = box->VertScrollBar()->Position();
+        EXPECT_GT(after, 0);
+        EXPECT_EQ(child->Top(), -after);
+        if (tracking) {
+            EXPECT_EQ(during, after);
+        } else {
+            EXPECT_EQ(during, 0);
+        }
+    }
+}
+} // namespace
+
+namespace {
+TEST_F(ContainersTest, ChildrenComingAndGoingChangeTheRange) {
+    auto* box = Make<TScrollBox>(200, 100);
+    auto* child = new TTestPanel(Form);
+    child->SetBounds(10, 150, 50, 50);
+    child->SetParent(box);
+    EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
+    box->VertScrollBar()->SetPosition(50);
+    child->SetParent(Form);
+    EXPECT_FALSE(box->VertScrollBar()->IsScrollBarVisible());
+    EXPECT_EQ(box->VertScrollBar()->Position(), 0);
+    EXPECT_EQ(child->Top(), 100) << "a child that leaves keeps its place";
+}
+} // namespace

@@ -1,8 +1,6 @@
 // Controls and forms in component streams: what a form writes, and that loading it back
 // gives the same controls, nesting, z-order, tab order and layout.
 
-#include <algorithm>
-
 #include "ControlStreamFixtures.h"
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
@@ -26,27 +24,6 @@ template <class F> std::string SaveNewForm(const char* name, F build) {
 
 TStreamForm* LoadForm(const std::string& bytes) {
     return As<TStreamForm>(LoadFromBytes(bytes, new TStreamForm(nullptr)));
-}
-
-/// A tree description with the components' blocks sorted: components are created in stream
-/// (z-) order, which need not be the order in which the original's were made.
-std::string InAnyComponentOrder(const std::string& description) {
-    std::vector<std::string> blocks;
-    size_t start = 0;
-    while (start < description.size()) {
-        size_t end = description.find('\n', start);
-        std::string line = description.substr(start, end + 1 - start);
-        if (blocks.empty() || line[0] != ' ')
-            blocks.push_back(line);
-        else
-            blocks.back() += line;
-        start = end + 1;
-    }
-    std::sort(blocks.begin(), blocks.end());
-    std::string out;
-    for (const std::string& b : blocks)
-        out += b;
-    return out;
 }
 
 std::vector<std::string> Names(const std::vector<TWinControl*>& list) {

@@ -1,6 +1,8 @@
 // Grids: the layout along an axis, the grid state during drags with the mouse, selection,
 // keys, moving columns and scrolling.
 
+#include <QWheelEvent>
+
 #include <map>
 
 #include "WindowTesting.h"
@@ -242,5 +244,23 @@ TEST_F(GridTest, WithoutEditingTypedKeysOnlyNavigate) {
     Type("ab");
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_EQ(Grid->Cells(1, 1), "");
+}
+} // namespace
+
+namespace {
+TEST_F(GridTest, RowSelectSelectsWholeRowsAndTheWheelMovesTheRow) {
+    Grid->SetOptions(Grid->Options() + TGridOptions{goRowSelect});
+    const TRect cell = Grid->CellRect(3, 2);
+    Click(P(cell.Left + 5, cell.Top + 5));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 2, 4, 2}));
+    EXPECT_EQ(Grid->Col(), 1);
+    Grid->SetFocus();
+    Process();
+    // A wheel notch down on the top-level window, as the window system delivers it.
+    const QPointF at(P(cell.Left + 5, cell.Top + 5).X, P(cell.Left + 5, cell.Top + 5).Y);
+    QWheelEvent wheel(at, Window()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Window(), &wheel);
+    EXPECT_EQ(Grid->Row(), 3);
 }
 } // namespace

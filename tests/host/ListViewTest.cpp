@@ -184,3 +184,50 @@ TEST_F(ListViewTest, ItemsAndColumnsChangedByCodeShowOnTheWindow) {
     EXPECT_FALSE(IsRectEmpty(view->ItemRect(view->Items()->Item(1))));
 }
 } // namespace
+
+namespace {
+TEST_F(ListViewTest, CaptionsAreEditedInPlaceUnlessReadOnly) {
+    TListView* view = MakeView();
+    view->SetParent(Form);
+    Process();
+    std::string edited;
+    view->OnEdited = [&](TObject*, TListItem* item, std::string& s) {
+        edited = item->Caption() + "→" + s;
+        s += "!";
+    };
+    TListItem* item = view->Items()->Item(0);
+    item->EditCaption();
+    Process();
+    Key(Qt::Key_A, Qt::ControlModifier);
+    for (char c : std::string("new"))
+        QTest::keyClick(Window(), c);
+    Key(Qt::Key_Return);
+    Process();
+    EXPECT_EQ(edited, "甲→new");
+    EXPECT_EQ(item->Caption(), "new!");
+    view->SetReadOnly(true);
+    edited.clear();
+    item->EditCaption();
+    Process();
+    QTest::keyClick(Window(), 'x');
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(edited.empty());
+    EXPECT_EQ(item->Caption(), "new!");
+}
+
+TEST_F(ListViewTest, MultiSelectKeepsEarlierSelectionsOnControlClick) {
+    TListView* view = MakeView();
+    view->SetMultiSelect(true);
+    view->SetParent(Form);
+    Process();
+    Click(Centre(view, view->ItemRect(view->Items()->Item(0))));
+    const TPoint third = Centre(view, view->ItemRect(view->Items()->Item(2)));
+    Press(third, Qt::LeftButton, Qt::ControlModifier);
+    Release(third, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(view->SelCount(), 2);
+    EXPECT_TRUE(view->Items()->Item(0)->Selected());
+    EXPECT_TRUE(view->Items()->Item(2)->Selected());
+    view->Items()->Item(1)->SetSelected(true);
+    EXPECT_EQ(view->SelCount(), 3);
+}
+} // namespace

@@ -1,6 +1,7 @@
 // Page controls: pages and their tabs, and switching pages by a click on a tab.
 
 #include "host/PageControl.h"
+#include "StreamTestUtil.h"
 #include "WindowTesting.h"
 
 namespace {
@@ -76,5 +77,92 @@ TEST_F(PageControlTest, SheetsFillThePageAreaBelowTheTabs) {
     EXPECT_EQ(Pages->DisplayRect().Width(), display.Width() + 60);
     Pages->SetActivePage(Sheets[1]);
     EXPECT_EQ(Sheets[1]->BoundsRect(), Pages->DisplayRect());
+}
+} // namespace
+
+namespace {
+TEST_F(PageControlTest, HiddenTabsAndRemovedPagesHandTheSelectionOn) {
+    Pages->SetActivePage(Sheets[1]);
+    Sheets[1]->SetTabVisible(false);
+    EXPECT_EQ(Pages->TabCount(), 2);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[2]) << "the tab that took the hidden one's place";
+    EXPECT_EQ(Sheets[2]->TabIndex(), 1);
+    EXPECT_EQ(Sheets[1]->TabIndex(), -1);
+    EXPECT_EQ(Pages->PageForTab(1), Sheets[2]);
+    Sheets[1]->SetTabVisible(true);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[2]);
+    Sheets[2]->Free();
+    EXPECT_EQ(Pages->PageCount(), 2);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[0]) << "after the last page comes the first";
+    Sheets[0]->SetPageControl(nullptr);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+    EXPECT_EQ(Sheets[0]->Parent(), nullptr);
+    Sheets[0]->Free();
+}
+
+TEST_F(PageControlTest, PageIndexReordersTheTabs) {
+    Sheets[2]->SetPageIndex(0);
+    EXPECT_EQ(Pages->Pages(0), Sheets[2]);
+    EXPECT_EQ(Sheets[0]->PageIndex(), 1);
+    Click(Tab(0));
+    EXPECT_EQ(Pages->ActivePage(), Sheets[2]);
+    EXPECT_EQ(Pages->FindNextPage(Sheets[2], true, true), Sheets[0]);
+    EXPECT_EQ(Pages->FindNextPage(Sheets[2], false, true), Sheets[1]);
+    Pages->SelectNextPage(true);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+}
+
+TEST_F(PageControlTest, ArrowKeysOnTheFocusedControlSwitchPages) {
+    Pages->SetFocus();
+    Process();
+    int changes = 0;
+    Pages->OnChange = [&](TObject*) { ++changes; };
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[2]);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[2]) << "no wrapping past the last tab";
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(PageControlTest, TabsOnEverySideLeaveThePageAreaOnTheOtherSide) {
+    const TRect top = Pages->DisplayRect();
+    for (auto [position, side] :
+         {std::pair{tpBottom, 'b'}, std::pair{tpLeft, 'l'}, std::pair{tpRight, 'r'}}) {
+        Pages->SetTabPosition(position);
+        const TRect r = Pages->DisplayRect();
+        const TRect tab = Pages->TabRect(0);
+        EXPECT_EQ(Sheets[0]->BoundsRect(), r) << side;
+        const bool beyondTabs = side == 'b'   ? r.Bottom < tab.Top + 3
+                                : side == 'l' ? r.Left > tab.Right - 3
+                                              : r.Right < tab.Left + 3;
+        EXPECT_TRUE(beyondTabs) << side;
+        EXPECT_NE(r, top);
+    }
+    Pages->SetTabPosition(tpTop);
+    EXPECT_EQ(Pages->DisplayRect(), top);
+}
+
+TEST_F(PageControlTest, PagesStreamInsideTheirPageControlsRecord) {
+    auto* pages = new TPageControl(nullptr);
+    for (const char* caption : {"一", "二"}) {
+        auto* sheet = new TTabSheet(pages);
+        sheet->SetName(pages->PageCount() == 0 ? "First" : "Second");
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+    }
+    pages->SetActivePageIndex(1);
+    const std::string bytes = SaveToBytes(pages);
+    auto* copy = new TPageControl(nullptr);
+    LoadFromBytes(bytes, copy);
+    ASSERT_EQ(copy->PageCount(), 2);
+    EXPECT_EQ(copy->Pages(0)->Name(), "First");
+    EXPECT_EQ(copy->Pages(1)->Caption(), "二");
+    EXPECT_EQ(copy->Pages(1)->Parent(), copy);
+    EXPECT_EQ(copy->ActivePage(), copy->Pages(1));
+    copy->Free();
+    pages->Free();
 }
 } // namespace

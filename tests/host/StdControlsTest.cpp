@@ -105,6 +105,24 @@ TEST_F(StdControlsTest, InheritedPropertiesArePublishedWithThePlatformsNames) {
     }
 }
 
+TEST_F(StdControlsTest, ColorAndFontColourShowInTheWidget) {
+    const char* classes[] = {"TEdit",     "TMemo",     "TListBox",
+                             "TComboBox", "TCheckBox", "TRadioButton"};
+    for (const char* name : classes) {
+        auto* control = As<TWinControl>(FindClass(name)->Create(Form));
+        control->SetParent(Form);
+        control->SetBounds(10, 10, 150, control->Height());
+        control->SetColor(clYellow);
+        const QImage image = Grab(control);
+        const int area = image.width() * image.height();
+        EXPECT_GT(CountColor(image, image.rect(), Qt::yellow), area / 3) << name;
+        control->Font()->SetColor(clRed);
+        const QPalette palette = WidgetOf(control->Handle())->palette();
+        EXPECT_EQ(palette.color(QPalette::WindowText), QColor(Qt::red)) << name;
+        control->Free();
+    }
+}
+
 TEST_F(StdControlsTest, AFreshControlStoresNoneOfItsDefaults) {
     // What a writer would store of a control just dropped on a form: only what is not a
     // default (a redeclared default such as an edit's TabStop included).
@@ -141,11 +159,13 @@ TEST_F(StdControlsTest, EachClassIsInertWhenAHookSwallowsItsInputAndReactsWithou
         int events = 0;
         control->OnClick = [&](TObject*) { ++events; };
         control->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++events; };
+        bool focusedByClick = false;
         auto poke = [&] {
             const TPoint p = At(control, 8, control->Height() / 2);
             Click(p);
             QTest::mouseDClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
             if (auto* win = Cast<TWinControl>(control)) {
+                focusedByClick = win->Focused();
                 // The focus arrives by code; the keys after it are the user's.
                 if (!win->Focused()) win->SetFocus();
                 Key(Qt::Key_Space);
@@ -159,6 +179,7 @@ TEST_F(StdControlsTest, EachClassIsInertWhenAHookSwallowsItsInputAndReactsWithou
             SwallowInput hook(control);
             poke();
             EXPECT_GT(hook.Swallowed(), 0);
+            EXPECT_FALSE(focusedByClick);
             EXPECT_EQ(events, 0);
             EXPECT_EQ(SnapshotOf(control), before);
         }

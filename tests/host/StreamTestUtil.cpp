@@ -245,3 +245,22 @@ bool RunOracle(const char* mode, const std::string& input, std::string& output) 
     std::filesystem::remove_all(dir);
     return ok;
 }
+
+std::string InAnyComponentOrder(const std::string& description) {
+    std::vector<std::string> blocks;
+    size_t start = 0;
+    while (start < description.size()) {
+        size_t end = description.find('\n', start);
+        std::string line = description.substr(start, end + 1 - start);
+        if (blocks.empty() || line[0] != ' ')
+            blocks.push_back(line);
+        else
+            blocks.back() += line;
+        start = end + 1;
+    }
+    std::sort(blocks.begin(), blocks.end());
+    std::string out;
+    for (const std::string& b : blocks)
+        out += b;
+    return out;
+}

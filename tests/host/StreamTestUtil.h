@@ -12,6 +12,9 @@ TComponent* LoadFromBytes(const std::string& bytes, TComponent* root = nullptr);
 /// Every component the root owns, with owner, parent and every published property (nested
 /// objects, string lists and collections included), one line each.
 std::string DescribeTree(TComponent* root);
+/// A DescribeTree text with the components' blocks sorted: a load creates components in
+/// stream (z-) order, which need not be the order in which the original's were made.
+std::string InAnyComponentOrder(const std::string& description);
 /// The sample form of the round-trip tests: every property kind with non-default values.
 TFixForm* MakeSampleForm();
 /// Hex of bytes, for readable failure messages.

@@ -1,0 +1,143 @@
+#include "demo/DemoForm.h"
+
+#include "host/ComCtrls.h"
+#include "host/Grids.h"
+#include "host/GroupBox.h"
+#include "host/ListView.h"
+#include "host/PageControl.h"
+#include "host/Panels.h"
+#include "host/StdCtrls.h"
+
+ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
+
+namespace {
+template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, TRect r) {
+    auto* c = new T(owner);
+    c->SetName(name);
+    c->SetParent(parent);
+    c->SetBoundsRect(r);
+    return c;
+}
+} // namespace
+
+TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
+    SetName("DemoForm");
+    SetCaption("运行时表单设计器 — 示例");
+    SetBounds(120, 80, 760, 560);
+    BuildBars();
+    BuildEntryFields();
+    BuildContainers();
+
+    FDesigner = new TZkFormDesigner(this);
+    FDesigner->SetName("FormDesigner1");
+    FDesigner->SetShowInspector(false);
+    FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
+    FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
+    FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
+    UpdateStatus();
+}
+
+TToolButton* TDemoForm::AddToolButton(const char* caption, TNotifyEvent onClick) {
+    auto* b = new TToolButton(this);
+    b->SetCaption(caption);
+    b->SetParent(FToolBar);
+    b->OnClick = std::move(onClick);
+    return b;
+}
+
+void TDemoForm::BuildBars() {
+    FToolBar = new TToolBar(this);
+    FToolBar->SetName("ToolBar1");
+    FToolBar->SetParent(this);
+    FToolBar->SetShowCaptions(true);
+    FToolBar->SetButtonWidth(72);
+    AddToolButton("开始设计", [this](TObject*) { StartDesign(); });
+    AddToolButton("结束设计", [this](TObject*) { FDesigner->EndDesign(); });
+    AddToolButton("撤销", [this](TObject*) { FDesigner->Undo(); });
+    AddToolButton("重做", [this](TObject*) { FDesigner->Redo(); });
+
+    FStatusBar = new TStatusBar(this);
+    FStatusBar->SetName("StatusBar1");
+    FStatusBar->SetParent(this);
+    for (int width : {160, 160, 200}) FStatusBar->Panels()->Add()->SetWidth(width);
+}
+
+void TDemoForm::BuildEntryFields() {
+    Make<TLabel>(this, this, "LabelName", Bounds(16, 48, 60, 17))->SetCaption("姓名：");
+    Make<TEdit>(this, this, "EditName", Bounds(88, 44, 160, 21))->SetTextProp("张三");
+    Make<TLabel>(this, this, "LabelCity", Bounds(16, 80, 60, 17))->SetCaption("城市：");
+    auto* city = Make<TComboBox>(this, this, "ComboCity", Bounds(88, 76, 160, 21));
+    for (const char* c : {"北京", "上海", "广州", "深圳"}) city->Items()->Add(c);
+    city->SetItemIndex(1);
+    Make<TLabel>(this, this, "LabelNote", Bounds(16, 112, 60, 17))->SetCaption("备注：");
+    auto* memo = Make<TMemo>(this, this, "MemoNote", Bounds(88, 108, 160, 70));
+    memo->Lines()->Add("第一行备注");
+    memo->Lines()->Add("第二行备注");
+    Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 188, 120, 17))->SetCaption("贵宾客户");
+    auto* male = Make<TRadioButton>(this, this, "RadioMale", Bounds(88, 212, 60, 17));
+    male->SetCaption("男");
+    male->SetChecked(true);
+    Make<TRadioButton>(this, this, "RadioFemale", Bounds(156, 212, 60, 17))->SetCaption("女");
+}
+
+void TDemoForm::BuildContainers() {
+    auto* panel = Make<TPanel>(this, this, "PanelActions", Bounds(272, 44, 220, 134));
+    panel->SetCaption("");
+    auto* group = Make<TGroupBox>(this, panel, "GroupActions", Bounds(10, 8, 200, 116));
+    group->SetCaption("操作");
+    Make<TButton>(this, group, "ButtonSave", Bounds(16, 24, 80, 25))->SetCaption("保存");
+    Make<TButton>(this, group, "ButtonCancel", Bounds(104, 24, 80, 25))->SetCaption("取消");
+    Make<TButton>(this, group, "ButtonHelp", Bounds(16, 64, 168, 25))->SetCaption("帮助");
+
+    auto* list = Make<TListView>(this, this, "ListOrders", Bounds(508, 44, 228, 134));
+    list->SetViewStyle(vsReport);
+    for (auto [caption, width] : {std::pair{"订单号", 80}, std::pair{"金额", 70}, std::pair{"状态", 70}}) {
+        TListColumn* col = list->Columns()->Add();
+        col->SetCaption(caption);
+        col->SetWidth(width);
+    }
+    for (auto [no, amount, state] : {std::tuple{"A001", "120.00", "已付"}, std::tuple{"A002", "86.50", "未付"}}) {
+        TListItem* item = list->Items()->Add();
+        item->SetCaption(no);
+        item->SubItems()->Add(amount);
+        item->SubItems()->Add(state);
+    }
+
+    auto* pages = Make<TPageControl>(this, this, "PagesDetail", Bounds(16, 244, 720, 260));
+    auto* sheetGrid = new TTabSheet(this);
+    sheetGrid->SetName("SheetGrid");
+    sheetGrid->SetPageControl(pages);
+    sheetGrid->SetCaption("明细");
+    auto* sheetMore = new TTabSheet(this);
+    sheetMore->SetName("SheetMore");
+    sheetMore->SetPageControl(pages);
+    sheetMore->SetCaption("其他");
+    auto* grid = Make<TStringGrid>(this, sheetGrid, "GridItems", Bounds(8, 8, 690, 200));
+    grid->SetColCount(4);
+    grid->SetRowCount(4);
+    const char* heads[] = {"序号", "品名", "数量", "单价"};
+    for (int c = 0; c < 4; ++c) grid->SetCells(c, 0, heads[c]);
+    grid->SetCells(0, 1, "1");
+    grid->SetCells(1, 1, "铅笔");
+    grid->SetCells(2, 1, "10");
+    grid->SetCells(3, 1, "1.50");
+    Make<TLabel>(this, sheetMore, "LabelMore", Bounds(16, 16, 200, 17))->SetCaption("这里可以放更多的控件。");
+    pages->SetActivePage(sheetGrid);
+}
+
+void TDemoForm::StartDesign(const std::string& selectName) {
+    FDesigner->BeginDesign();
+    if (TComponent* c = FindComponent(selectName))
+        if (auto* control = Cast<TControl>(c))
+            if (auto* overlay = Cast<TDesignControl>(control->Parent())) overlay->SetSelected(true);
+    UpdateStatus();
+}
+
+void TDemoForm::UpdateStatus() {
+    if (!FStatusBar || !FDesigner) return;
+    const bool designing = FDesigner->IsDesigning();
+    const int selected = FDesigner->Selection() ? FDesigner->Selection()->Count() : 0;
+    FStatusBar->Panels()->Items(0)->SetText(designing ? "设计中" : "运行中");
+    FStatusBar->Panels()->Items(1)->SetText("选中：" + IntToStr(selected) + " 个控件");
+    FStatusBar->Panels()->Items(2)->SetText(FDesigner->IsDirty() ? "已修改" : "未修改");
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The demo's main window: a data-entry form that the user can rearrange while it runs.
+
+#include "design/DesignCommon.h"
+#include "host/Forms.h"
+
+class TStatusBar;
+class TToolBar;
+class TToolButton;
+
+/// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
+/// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
+/// The tool bar starts and ends the design session and undoes and redoes; the status bar
+/// shows the selection count and whether the design changed.
+class TDemoForm : public TForm {
+    ZK_CLASS(TDemoForm, TForm)
+    explicit TDemoForm(TComponent* AOwner);
+
+    TZkFormDesigner* Designer() const { return FDesigner; }
+    /// Starts designing and selects the control named selectName (when not empty).
+    void StartDesign(const std::string& selectName = {});
+
+private:
+    void BuildBars();
+    void BuildEntryFields();
+    void BuildContainers();
+    void UpdateStatus();
+    TToolButton* AddToolButton(const char* caption, TNotifyEvent onClick);
+
+    TZkFormDesigner* FDesigner = nullptr;
+    TToolBar* FToolBar = nullptr;
+    TStatusBar* FStatusBar = nullptr;
+};

@@ -1,0 +1,106 @@
+// Designing forms made of the stock controls: what each kind of control needs of the design.
+#include "DesignTesting.h"
+#include "host/ComCtrls.h"
+#include "host/Grids.h"
+#include "host/ListView.h"
+#include "host/PageControl.h"
+#include "host/Panels.h"
+#include "host/StdCtrls.h"
+
+namespace {
+
+class DesignStock : public DesignTest {};
+
+TEST_F(DesignStock, TabSheetsAreWrappedWholeAndNeverSelected) {
+    auto* pages = Add<TPageControl>(Form, Bounds(10, 10, 300, 200), "Pages");
+    auto* sheet = new TTabSheet(Form);
+    sheet->SetName("Sheet1");
+    sheet->SetPageControl(pages);
+    auto* sheet2 = new TTabSheet(Form);
+    sheet2->SetName("Sheet2");
+    sheet2->SetPageControl(pages);
+    pages->SetActivePage(sheet);
+    int events = 0;
+    Designer->OnSelectionChange = [&](TDesignControl*, TChangeType) { ++events; };
+    Begin();
+    TDesignControl* overlay = OverlayOf(sheet);
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->Align(), alClient);
+    EXPECT_TRUE(overlay->HasInnerDesigner());
+    overlay->SetSelected(true);
+    EXPECT_FALSE(overlay->Selected());
+    EXPECT_EQ(events, 0);
+    EXPECT_FALSE(sheet2->Visible()) << "the page behind stays hidden";
+    Designer->EndDesign();
+    EXPECT_EQ(sheet->Parent(), pages);
+    EXPECT_EQ(pages->ActivePage(), sheet);
+}
+
+TEST_F(DesignStock, ComboBoxIsADropDownListOfFixedHeightDuringTheDesign) {
+    auto* combo = Add<TComboBox>(Form, Bounds(10, 10, 120, 21), "Combo1");
+    combo->SetStyle(csDropDown);
+    Begin();
+    EXPECT_EQ(combo->Style(), csDropDownList);
+    TDesignControl* overlay = OverlayOf(combo);
+    EXPECT_EQ(overlay->Height(), 2 * HandleSize + 20);
+    overlay->SetHeight(60);
+    EXPECT_EQ(overlay->Height(), 28);
+    Designer->EndDesign();
+    EXPECT_EQ(combo->Style(), csDropDown);
+    EXPECT_EQ(combo->Parent(), Form);
+}
+
+TEST_F(DesignStock, BarsStayLiveAndUndesigned) {
+    auto* status = new TStatusBar(Form);
+    status->SetName("StatusBar1");
+    status->SetParent(Form);
+    auto* tools = new TToolBar(Form);
+    tools->SetName("ToolBar1");
+    tools->SetParent(Form);
+    auto* edit = Add<TEdit>(Form, Bounds(10, 40, 100, 21), "Edit1");
+    Begin();
+    EXPECT_EQ(status->Parent(), Form);
+    EXPECT_EQ(tools->Parent(), Form);
+    EXPECT_NE(edit->Parent(), Form);
+    EXPECT_EQ(Designer->OverlayCount(), 1);
+    Designer->EndDesign();
+}
+
+TEST_F(DesignStock, GridGetsAnOverlayButNoInnerDesigner) {
+    auto* grid = Add<TStringGrid>(Form, Bounds(10, 10, 200, 120), "Grid1");
+    auto* panel = Add<TPanel>(Form, Bounds(220, 10, 100, 100), "Panel1");
+    Begin();
+    EXPECT_FALSE(OverlayOf(grid)->HasInnerDesigner());
+    EXPECT_TRUE(OverlayOf(panel)->HasInnerDesigner());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignStock, ClickOnAListViewsColumnHeaderSelectsTheListView) {
+    auto* list = Add<TListView>(Form, Bounds(10, 10, 200, 120), "List1");
+    list->SetViewStyle(vsReport);
+    list->Columns()->Add()->SetCaption("列一");
+    Begin();
+    Click(At(list, 10, 4)); // on the header, at the top of the list view
+    EXPECT_TRUE(OverlayOf(list)->Selected());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignStock, PageControlStillSwitchesPagesWhenItsTabsAreClicked) {
+    auto* pages = Add<TPageControl>(Form, Bounds(10, 10, 300, 200), "Pages");
+    TTabSheet* sheets[2];
+    for (int i = 0; i < 2; ++i) {
+        sheets[i] = new TTabSheet(Form);
+        sheets[i]->SetName(i == 0 ? "SheetA" : "SheetB");
+        sheets[i]->SetCaption(i == 0 ? "第一页" : "第二页");
+        sheets[i]->SetPageControl(pages);
+    }
+    pages->SetActivePage(sheets[0]);
+    Begin();
+    const TRect tab = pages->TabRect(1);
+    Click(At(pages, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2));
+    EXPECT_EQ(pages->ActivePage(), sheets[1]);
+    EXPECT_TRUE(OverlayOf(pages)->Selected()) << "the click also selects the page control";
+    Designer->EndDesign();
+}
+
+} // namespace
