@@ -141,6 +141,16 @@ TEST_F(WinProcTest, RawChildWindowAnnouncesItselfAndIsSubclassedByHandle) {
     EXPECT_FALSE(IsWindow(raw));
 }
 
+TEST_F(WinProcTest, AWidgetDeletedByQtLeavesNoHandleForTheNextWidgetAtItsAddress) {
+    auto* adopted = new QWidget(WidgetOf(Form->Handle()));
+    HWND wnd = AdoptWidget(adopted);
+    ASSERT_EQ(HwndOf(adopted), wnd);
+    const QWidget* address = adopted;
+    delete adopted;  // by Qt, as a parent deletes its children: no DestroyWindow
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_EQ(HwndOf(address), nullptr) << "a later widget at this address would get a dead handle";
+}
+
 TEST_F(WinProcTest, PostedMessageArrivesThroughTheEventLoopAndNotAfterTheWindowGoes) {
     auto* panel = new TTestPanel(Form);
     panel->SetParent(Form);
