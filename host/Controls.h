@@ -444,6 +444,8 @@ class TWinControl : public TControl {
 
 protected:
     virtual void CreateParams(TCreateParams& Params);
+    /// Gives the window, if it exists, the sunken client edge of a single border or takes it away.
+    void UpdateClientEdge(bool Sunken);
     virtual void CreateWnd();
     virtual void CreateWindowHandle(const TCreateParams& Params);
     void CreateHandle();

@@ -259,11 +259,7 @@ void TScrollBox::SetBorderStyle(TBorderStyle Value) {
     if (Value != bsSingle) Value = bsNone;
     if (FBorderStyle == Value) return;
     FBorderStyle = Value;
-    if (HandleAllocated()) {
-        uint32_t ex = static_cast<uint32_t>(GetWindowLong(Handle(), GWL_EXSTYLE));
-        ex = Value == bsSingle ? ex | WS_EX_CLIENTEDGE : ex & ~WS_EX_CLIENTEDGE;
-        SetWindowLong(Handle(), GWL_EXSTYLE, static_cast<intptr_t>(ex));
-    }
+    UpdateClientEdge(Value == bsSingle);
     Realign();
     Invalidate();
 }

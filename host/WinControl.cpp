@@ -77,6 +77,13 @@ void TWinControl::CreateParams(TCreateParams& Params) {
     Params.WinClassName = ClassName();
 }
 
+void TWinControl::UpdateClientEdge(bool Sunken) {
+    if (!HandleAllocated()) return;
+    uint32_t ex = static_cast<uint32_t>(GetWindowLong(Handle(), GWL_EXSTYLE));
+    ex = Sunken ? ex | WS_EX_CLIENTEDGE : ex & ~WS_EX_CLIENTEDGE;
+    SetWindowLong(Handle(), GWL_EXSTYLE, static_cast<intptr_t>(ex));
+}
+
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
     FHandle = CreateWindowEx(Params.ExStyle, Params.WinClassName, Params.Caption, Params.Style,
                              Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent);

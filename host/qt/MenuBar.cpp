@@ -4,7 +4,6 @@
 #include <QMenuBar>
 
 #include <memory>
-#include <set>
 
 #include "host/qt/MenuBuilder_p.h"
 #include "host/qt/Menus_p.h"
@@ -16,24 +15,6 @@ const char* const BarName = "ZkMainMenuBar";
 QMenuBar* BarOf(QWidget* form) {
     return form->findChild<QMenuBar*>(QLatin1String(BarName), Qt::FindDirectChildrenOnly);
 }
-
-/// The items a built bar refers to, forgetting those freed before the next rebuild.
-class TBarItems : public TComponent {
-public:
-    TBarItems() : TComponent(nullptr) {}
-    void Watch(TMenuItem* item) {
-        FAlive.insert(item);
-        item->FreeNotification(this);
-    }
-    bool Alive(TMenuItem* item) const { return FAlive.count(item) != 0; }
-    void Notification(TComponent* AComponent, TOperation Operation) override {
-        TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove) FAlive.erase(static_cast<TMenuItem*>(AComponent));
-    }
-
-private:
-    std::set<TMenuItem*> FAlive;
-};
 
 /// Empties the bar; the menus go later, since one of them may be running the click that
 /// changed the menu.
@@ -70,7 +51,7 @@ void UpdateMenuBar(HWND form, TMainMenu* menu) {
         bar->show();
     }
     ClearBar(bar);
-    auto watch = std::shared_ptr<TBarItems>(new TBarItems, [](TBarItems* p) { p->Free(); });
+    auto watch = std::shared_ptr<TMenuItemWatch>(new TMenuItemWatch, [](TMenuItemWatch* p) { p->Free(); });
     auto connect = [&](QAction* action, TMenuItem* item) {
         watch->Watch(item);
         QObject::connect(action, &QAction::triggered, action, [watch, item] {

@@ -4,8 +4,28 @@
 #include <QMenu>
 
 #include <functional>
+#include <set>
 
 #include "host/Menus.h"
+
+/// Keeps track of which menu items are still alive, so that a click arriving after its item was
+/// freed (while a menu shows, or before a bar is rebuilt) is ignored instead of answered.
+class TMenuItemWatch : public TComponent {
+public:
+    TMenuItemWatch() : TComponent(nullptr) {}
+    void Watch(TMenuItem* item) {
+        FAlive.insert(item);
+        item->FreeNotification(this);
+    }
+    bool Alive(TMenuItem* item) const { return FAlive.count(item) != 0; }
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove) FAlive.erase(static_cast<TMenuItem*>(AComponent));
+    }
+
+private:
+    std::set<TMenuItem*> FAlive;
+};
 
 /// Called with each command action made and the item it stands for.
 using TActionMade = std::function<void(QAction* action, TMenuItem* item)>;

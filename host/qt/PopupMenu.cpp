@@ -4,36 +4,15 @@
 #include <QMenu>
 
 #include <map>
-#include <set>
 
 #include "host/qt/MenuBuilder_p.h"
 #include "host/qt/Menus_p.h"
-
-namespace {
-/// Forgets the items freed while the menu shows, so that none is answered once gone.
-class TItemWatch : public TComponent {
-public:
-    TItemWatch() : TComponent(nullptr) {}
-    void Watch(TMenuItem* item) {
-        FAlive.insert(item);
-        item->FreeNotification(this);
-    }
-    bool Alive(TMenuItem* item) const { return FAlive.count(item) != 0; }
-    void Notification(TComponent* AComponent, TOperation Operation) override {
-        TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove) FAlive.erase(static_cast<TMenuItem*>(AComponent));
-    }
-
-private:
-    std::set<TMenuItem*> FAlive;
-};
-} // namespace
 
 TMenuItem* RunPopupMenu(TPopupMenu* popup, TPoint pos) {
     if (!qApp) return nullptr;
     QMenu menu;
     menu.setObjectName(QStringLiteral("ZkPopupMenu"));
-    TItemWatch watch;
+    TMenuItemWatch watch;
     std::map<QAction*, TMenuItem*> items;
     FillQMenu(&menu, popup->Items(), [&](QAction* action, TMenuItem* item) {
         items[action] = item;

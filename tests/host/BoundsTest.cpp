@@ -77,6 +77,8 @@ struct AlignCase {
     std::vector<TAlign> aligns;
     std::vector<TRect> expected;
 };
+// Names the case in ctest's listing instead of dumping its bytes.
+void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.name; }
 
 class AlignTest : public WindowTest, public ::testing::WithParamInterface<AlignCase> {};
 
