@@ -99,6 +99,12 @@ TEST_F(PageControlRowsTest, MultiLineWrapsTheTabsAndShrinksThePageArea) {
             EXPECT_FALSE(IntersectRect(both, r, Pages->TabRect(j))) << i << " and " << j;
         }
     }
+    // A narrower control needs more rows; its pages follow the page area at once.
+    Pages->SetWidth(160);
+    EXPECT_GT(Pages->RowCount(), rows);
+    EXPECT_EQ(Sheets[0]->BoundsRect(), Pages->DisplayRect());
+    EXPECT_EQ(Pages->DisplayRect().Top, oneRow.Top + (Pages->RowCount() - 1) * depth);
+    Pages->SetWidth(260);
     Pages->SetMultiLine(false);
     EXPECT_EQ(Pages->DisplayRect(), oneRow);
     EXPECT_EQ(Sheets[0]->BoundsRect(), oneRow);
