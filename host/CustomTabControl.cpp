@@ -26,7 +26,19 @@ void TCustomTabControl::CreateParams(TCreateParams& Params) {
 void TCustomTabControl::CreateWnd() {
     TWinControl::CreateWnd();
     TabCtrlSetLook(Handle(), static_cast<TTabSide>(FTabPosition), static_cast<TTabLook>(FStyle));
+    TabCtrlSetMultiLine(Handle(), FMultiLine);
     UpdateTabs();
+}
+
+void TCustomTabControl::SetMultiLine(bool Value) {
+    if (FMultiLine == Value) return;
+    FMultiLine = Value;
+    if (HandleAllocated()) TabCtrlSetMultiLine(Handle(), Value);
+    Realign();
+}
+
+int TCustomTabControl::RowCount() {
+    return HandleAllocated() ? TabCtrlGetRowCount(Handle()) : 1;
 }
 
 void TCustomTabControl::UpdateTabs() {
@@ -116,6 +128,7 @@ void TCustomTabControl::CNNotify(TWMNotify& Message) {
 }
 
 void TCustomTabControl::WMSize(TWMSize& Message) {
+    // The window lays its rows out for the new size before the page area is asked for.
     TWinControl::WMSize(Message);
     Invalidate();
 }

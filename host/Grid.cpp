@@ -50,6 +50,8 @@ void TCustomGrid::CreateWnd() {
 
 void TCustomGrid::WMDestroy(TMessage& Message) {
     TCustomControl::WMDestroy(Message);
+    // The window's timers end with it.
+    FScrollDirections = 0;
     FHorzBar = nullptr;
     FVertBar = nullptr;
     FEditor = nullptr;
@@ -497,6 +499,9 @@ void TCustomGrid::ScrollRequest(bool Vertical, int Code, int Pos) {
 
 void TCustomGrid::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
+    case WM_TIMER:
+        if (TimedScroll(static_cast<uintptr_t>(Message.WParam))) return;
+        break;
     case WM_HSCROLL:
     case WM_VSCROLL: {
         TWMScroll scroll(Message);

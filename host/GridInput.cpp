@@ -5,6 +5,10 @@
 namespace {
 /// How near a line the mouse must be to size the row or column before it.
 constexpr int SizingTolerance = 2;
+/// The timer of a selecting drag past the edge, and its period, the platform's.
+constexpr uintptr_t AutoScrollTimer = 1;
+constexpr unsigned AutoScrollPeriod = 60;
+enum : unsigned { ScrollLeft = 1, ScrollRight = 2, ScrollUp = 4, ScrollDown = 8 };
 } // namespace
 
 TGridState TCustomGrid::SizingStateAt(int X, int Y, int& Index, int& Offset) const {
@@ -83,6 +87,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
             else
                 MoveCurrent(cell.X, cell.Y, true, true);
         }
+        UpdateAutoScroll(X, Y);
         break;
     }
     case gsColSizing:
@@ -117,12 +122,14 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     const TGridState state = FGridState;
+    StopAutoScroll();
     // The state is normal again before the changes below report anything.
     FGridState = gsNormal;
     switch (state) {
     case gsSelecting:
         FGridState = gsSelecting;
         MouseMove(Shift, X, Y);
+        StopAutoScroll();
         FGridState = gsNormal;
         Click();
         break;
@@ -151,7 +158,51 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TCustomGrid::UpdateAutoScroll(int X, int Y) {
+    const TGridAxis h = HorzAxis();
+    const TGridAxis v = VertAxis();
+    const int x = X - Edge();
+    const int y = Y - Edge();
+    unsigned directions = 0;
+    if (x < h.FixedBoundary()) directions |= ScrollLeft;
+    if (x >= std::min(h.GridExtent(), h.ClientExtent)) directions |= ScrollRight;
+    if (y < v.FixedBoundary()) directions |= ScrollUp;
+    if (y >= std::min(v.GridExtent(), v.ClientExtent)) directions |= ScrollDown;
+    if (directions == FScrollDirections) return;
+    FScrollDirections = directions;
+    if (!HandleAllocated()) return;
+    if (directions)
+        SetTimer(Handle(), AutoScrollTimer, AutoScrollPeriod);
+    else
+        KillTimer(Handle(), AutoScrollTimer);
+}
+
+void TCustomGrid::StopAutoScroll() {
+    if (FScrollDirections && HandleAllocated()) KillTimer(Handle(), AutoScrollTimer);
+    FScrollDirections = 0;
+}
+
+bool TCustomGrid::TimedScroll(uintptr_t TimerId) {
+    if (TimerId != AutoScrollTimer) return false;
+    if (FGridState != gsSelecting || !FScrollDirections) return true;
+    const TGridAxis h = HorzAxis();
+    const TGridAxis v = VertAxis();
+    // One cell past those shown, in each direction the mouse lies, joins the selection; the
+    // view scrolls to show it.
+    TGridCoord cell = FOptions.Contains(goRangeSelect) ? FAnchor : FCurrent;
+    if (FScrollDirections & ScrollLeft) cell.X = std::max(FTopLeft.X - 1, FFixedCols);
+    if (FScrollDirections & ScrollRight) cell.X = std::min(h.LastFullyVisible() + 1, ColCount() - 1);
+    if (FScrollDirections & ScrollUp) cell.Y = std::max(FTopLeft.Y - 1, FFixedRows);
+    if (FScrollDirections & ScrollDown) cell.Y = std::min(v.LastFullyVisible() + 1, RowCount() - 1);
+    if (FOptions.Contains(goRangeSelect))
+        MoveAnchor(cell);
+    else
+        MoveCurrent(cell.X, cell.Y, true, true);
+    return true;
+}
+
 void TCustomGrid::WMCancelMode(TMessage& Message) {
+    StopAutoScroll();
     TCustomControl::WMCancelMode(Message);
     if (FGridState != gsNormal) {
         FGridState = gsNormal;

@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Strings.h"
 
 class EInvalidGridOperation : public Exception {
 public:
@@ -235,6 +236,12 @@ private:
     void UpdateEditorPlace();
     void EditorNotify(const NMHDR* Header);
     void PaintDragFeedback(const TGridAxis& Horz, const TGridAxis& Vert);
+    /// While a selecting drag is past the cells' edge a timer scrolls that way and takes
+    /// the selection along; back over the cells it stops.
+    void UpdateAutoScroll(int X, int Y);
+    void StopAutoScroll();
+    /// Handles the drag's timer; false for another timer.
+    bool TimedScroll(uintptr_t TimerId);
 
     std::vector<int> FColWidths;
     std::vector<int> FRowHeights;
@@ -264,6 +271,8 @@ private:
     HWND FEditor = nullptr;
     bool FEditorMode = false;
     bool FEnding = false;
+    /// The directions a selecting drag scrolls in: ScrollLeft ... ScrollDown bits.
+    unsigned FScrollDirections = 0;
 };
 
 /// A grid whose cells the application draws in OnDrawCell.
@@ -279,13 +288,54 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
 };
 
-/// A grid that holds a text for each cell and draws it.
+class TStringGrid;
+
+/// One column or row of a string grid seen as a string list: item I is the cell at I along
+/// it, with the cell's object. Its length is the grid's; it cannot grow or shrink.
+class TStringGridStrings : public TStrings {
+    ZK_CLASS(TStringGridStrings, TStrings)
+    TStringGridStrings(TStringGrid* AGrid, bool AColumn, int AIndex);
+
+    std::string Get(int Index) const override;
+    TObject* GetObject(int Index) const override;
+    void Put(int Index, const std::string& S) override;
+    void PutObject(int Index, TObject* AObject) override;
+    int Count() const override;
+    /// The cells are fixed in number: EInvalidGridOperation.
+    void Insert(int Index, const std::string& S) override;
+    void Delete(int Index) override;
+    /// Empties every cell (texts and objects).
+    void Clear() override;
+    /// Puts S in the first empty cell and answers its index (-1 when none is empty); an empty
+    /// S is stored as one blank, so that the cell counts as taken.
+    int Add(const std::string& S) override;
+    int AddObject(const std::string& S, TObject* AObject) override;
+    /// Copies the source's strings and objects into the first cells; cells beyond the
+    /// source's count keep what they hold, and source items beyond the grid are left out.
+    void Assign(TPersistent* Source) override;
+
+private:
+    TStringGrid* FGrid;
+    bool FColumn;
+    int FIndex;
+};
+
+/// A grid that holds a text and an object for each cell and draws the text.
 class TStringGrid : public TDrawGrid {
     ZK_CLASS(TStringGrid, TDrawGrid)
     explicit TStringGrid(TComponent* AOwner);
+    ~TStringGrid() override;
 
     std::string Cells(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const std::string& Value);
+    /// The object attached to a cell (not owned); null outside the grid.
+    TObject* Objects(int ACol, int ARow) const;
+    void SetObjects(int ACol, int ARow, TObject* Value);
+    /// A column or a row as a string list that reads and writes the cells; the grid owns it.
+    TStrings* Cols(int Index);
+    void SetCols(int Index, TStrings* Value) { Cols(Index)->Assign(Value); }
+    TStrings* Rows(int Index);
+    void SetRows(int Index, TStrings* Value) { Rows(Index)->Assign(Value); }
 
 protected:
     std::string GetEditText(int ACol, int ARow) override { return Cells(ACol, ARow); }
@@ -296,6 +346,15 @@ protected:
     void SizeChanged(int OldColCount, int OldRowCount) override;
 
 private:
+    struct TCell {
+        std::string Text;
+        TObject* Object = nullptr;
+    };
+    TStrings* View(std::vector<TStrings*>& Views, bool Column, int Index);
+
     /// Rows of columns; kept the size of the grid.
-    std::vector<std::vector<std::string>> FCells;
+    std::vector<std::vector<TCell>> FCells;
+    /// The column and row views handed out, made on first use.
+    std::vector<TStrings*> FColViews;
+    std::vector<TStrings*> FRowViews;
 };

@@ -130,6 +130,7 @@ void TListItem::Assign(TPersistent* Source) {
     FCaption = other->FCaption;
     FData = other->FData;
     FImageIndex = other->FImageIndex;
+    FStateIndex = other->FStateIndex;
     // The sub-items report the change to the view, with the caption already in place.
     FSubItems->Assign(other->FSubItems);
     if (TCustomListView* view = ListView()) view->ItemChanged(this);

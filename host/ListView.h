@@ -87,6 +87,9 @@ class TListItem : public TPersistent {
     void SetSelected(bool Value);
     int32_t ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int32_t Value) { FImageIndex = Value; }
+    /// The state image shown before the item (-1: none); kept and streamed with the item.
+    int32_t StateIndex() const { return FStateIndex; }
+    void SetStateIndex(int32_t Value) { FStateIndex = Value; }
     /// Removes the item from its list view and frees it.
     void Delete();
     /// Starts editing the caption in place (unless the view is read-only).
@@ -104,6 +107,7 @@ private:
     void* FData = nullptr;
     bool FSelected = false;
     int32_t FImageIndex = -1;
+    int32_t FStateIndex = -1;
 };
 
 /// The items of a list view, in order; the list owns and frees them.
@@ -125,6 +129,8 @@ class TListItems : public TPersistent {
     void BeginUpdate();
     void EndUpdate();
     void Assign(TPersistent* Source) override;
+    /// The items travel in streams as the binary property Data (ListItemsStreaming.cpp).
+    void DefineProperties(TFiler* Filer) override;
 
 private:
     friend class TListItem;

@@ -127,6 +127,23 @@ void TPageControl::SelectNextPage(bool GoForward) {
     Change();
 }
 
+void TPageControl::CMDialogKey(TWMKey& Message) {
+    const TShiftState shift = KeyDataToShiftState(Message.KeyData);
+    if (Message.CharCode == VK_TAB && shift.Contains(ssCtrl) && !shift.Contains(ssAlt) &&
+        HandleAllocated()) {
+        // The focused window, or one of its parents, is this control's (raw windows count).
+        HWND focus = GetFocus();
+        while (focus && focus != Handle())
+            focus = GetParent(focus);
+        if (focus) {
+            SelectNextPage(!shift.Contains(ssShift));
+            Message.Result = 1;
+            return;
+        }
+    }
+    TCustomTabControl::CMDialogKey(Message);
+}
+
 void TPageControl::InsertPage(TTabSheet* Page) {
     FPages.push_back(Page);
     Page->FPageControl = this;

@@ -27,10 +27,12 @@ class TCustomTabControl : public TWinControl {
     /// The selected tab, -1 for none.
     int TabIndex() const { return FTabIndex; }
     void SetTabIndex(int Value);
-    /// Tabs in several rows rather than one scrolled row (kept for streams: the native bar
-    /// scrolls its single row).
+    /// Tabs in as many rows as they need rather than one scrolled row; the page area gives
+    /// up the space the further rows take.
     bool MultiLine() const { return FMultiLine; }
-    void SetMultiLine(bool Value) { FMultiLine = Value; }
+    void SetMultiLine(bool Value);
+    /// The number of rows of tabs (1 without a window).
+    int RowCount();
     TTabPosition TabPosition() const { return FTabPosition; }
     void SetTabPosition(TTabPosition Value);
     TTabStyle Style() const { return FStyle; }
@@ -136,6 +138,9 @@ class TPageControl : public TCustomTabControl {
     void SetChildOrder(TComponent* Child, int Order) override;
 
 protected:
+    /// Ctrl+Tab and Ctrl+Shift+Tab turn to the next and previous page while the focus is in
+    /// the page control.
+    void CMDialogKey(TWMKey& Message) override;
     void Change() override;
     std::vector<std::string> TabCaptions() const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -57,8 +57,9 @@ void DrawFrame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomCol
 
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
     (void)registered;
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
-                     csOpaque,          csDoubleClicks, csReplicatable};
+    // Not opaque while the parent's background shows through (the default).
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                     csSetCaption,      csDoubleClicks, csReplicatable};
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
 }
@@ -128,6 +129,25 @@ void TCustomPanel::SetBorderStyle(TBorderStyle Value) {
     Invalidate();
 }
 
+void TCustomPanel::SetParentBackground(bool Value) {
+    if (FParentBackground == Value) return;
+    FParentBackground = Value;
+    if (Value)
+        FControlStyle.Exclude(csOpaque);
+    else
+        FControlStyle.Include(csOpaque);
+    Invalidate();
+}
+
+void TCustomPanel::WMEraseBkgnd(TWMEraseBkgnd& Message) {
+    // What lies beneath is the parent's painting, left as it is.
+    if (FParentBackground) {
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::WMEraseBkgnd(Message);
+}
+
 void TCustomPanel::WMSize(TWMSize& Message) {
     TCustomControl::WMSize(Message);
     if (FFullRepaint) Invalidate();
@@ -145,14 +165,20 @@ void TCustomPanel::Paint() {
         BevelColors(FBevelOuter, top, bottom);
         DrawFrame3D(c, r, top, bottom, FBevelWidth);
     }
-    DrawFrame3D(c, r, Color(), Color(), FBorderWidth);
+    // The border width is the panel's face, like the inside.
+    if (FParentBackground)
+        InflateRect(r, -FBorderWidth, -FBorderWidth);
+    else
+        DrawFrame3D(c, r, Color(), Color(), FBorderWidth);
     if (FBevelInner != bvNone) {
         BevelColors(FBevelInner, top, bottom);
         DrawFrame3D(c, r, top, bottom, FBevelWidth);
     }
-    c->Brush()->SetColor(Color());
-    c->Brush()->SetStyle(bsSolid);
-    c->FillRect(r);
+    if (!FParentBackground) {
+        c->Brush()->SetColor(Color());
+        c->Brush()->SetStyle(bsSolid);
+        c->FillRect(r);
+    }
     const std::string caption = Caption();
     if (!caption.empty()) {
         c->Font()->Assign(Font());

@@ -34,9 +34,10 @@ class TCustomPanel : public TCustomControl {
     /// Whether a size change repaints the whole panel (the caption moves with the centre).
     bool FullRepaint() const { return FFullRepaint; }
     void SetFullRepaint(bool Value) { FFullRepaint = Value; }
-    /// Kept for streams; the classic look has no themed parent background to show.
+    /// Whether the parent's background (its colour and whatever it paints) shows through the
+    /// panel, which then draws only its edges and caption; false fills it with Color.
     bool ParentBackground() const { return FParentBackground; }
-    void SetParentBackground(bool Value) { FParentBackground = Value; }
+    void SetParentBackground(bool Value);
 
     /// The area inside the border edge.
     TRect ClientRect() const override;
@@ -47,6 +48,7 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
     void WMSize(TWMSize& Message) override;
+    void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
 
 private:
     int BorderEdge() const { return FBorderStyle == bsSingle ? 2 : 0; }

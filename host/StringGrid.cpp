@@ -55,6 +55,7 @@ const bool registered =
 
 ZK_IMPLEMENT_CLASS(TDrawGrid, TCustomGrid, PublishDrawGrid)
 ZK_IMPLEMENT_CLASS(TStringGrid, TDrawGrid, nullptr)
+ZK_IMPLEMENT_CLASS(TStringGridStrings, TStrings, nullptr)
 
 // ---- TDrawGrid ----------------------------------------------------------------------------
 
@@ -75,18 +76,52 @@ TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {
     SizeChanged(0, 0);
 }
 
+TStringGrid::~TStringGrid() {
+    for (auto* views : {&FColViews, &FRowViews})
+        for (TStrings* view : *views)
+            if (view) view->Free();
+}
+
 std::string TStringGrid::Cells(int ACol, int ARow) const {
     if (ARow < 0 || ARow >= static_cast<int>(FCells.size())) return {};
     const auto& row = FCells[static_cast<size_t>(ARow)];
     if (ACol < 0 || ACol >= static_cast<int>(row.size())) return {};
-    return row[static_cast<size_t>(ACol)];
+    return row[static_cast<size_t>(ACol)].Text;
 }
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
         throw EInvalidGridOperation("Grid index out of range");
-    FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)] = Value;
+    FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)].Text = Value;
     InvalidateCell(ACol, ARow);
+}
+
+TObject* TStringGrid::Objects(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return nullptr;
+    return FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)].Object;
+}
+
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
+        throw EInvalidGridOperation("Grid index out of range");
+    FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)].Object = Value;
+}
+
+TStrings* TStringGrid::Cols(int Index) {
+    return View(FColViews, true, Index);
+}
+
+TStrings* TStringGrid::Rows(int Index) {
+    return View(FRowViews, false, Index);
+}
+
+TStrings* TStringGrid::View(std::vector<TStrings*>& Views, bool Column, int Index) {
+    if (Index < 0 || Index >= (Column ? ColCount() : RowCount()))
+        throw EInvalidGridOperation("Grid index out of range");
+    if (static_cast<size_t>(Index) >= Views.size()) Views.resize(static_cast<size_t>(Index) + 1);
+    TStrings*& view = Views[static_cast<size_t>(Index)];
+    if (!view) view = new TStringGridStrings(this, Column, Index);
+    return view;
 }
 
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
@@ -111,7 +146,7 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     for (auto& row : FCells) {
-        std::string moved = std::move(row[static_cast<size_t>(FromIndex)]);
+        TCell moved = std::move(row[static_cast<size_t>(FromIndex)]);
         row.erase(row.begin() + FromIndex);
         row.insert(row.begin() + ToIndex, std::move(moved));
     }

@@ -185,6 +185,11 @@ HCURSOR SetCursor(HCURSOR cursor);
 unsigned GetDoubleClickTime();
 int GetSystemMetrics(int index);
 
+/// Sends the window WM_TIMER (WParam id) from the event loop every elapse milliseconds until
+/// KillTimer or the window's end; setting an id again restarts it with the new period.
+bool SetTimer(HWND wnd, uintptr_t id, unsigned elapse);
+bool KillTimer(HWND wnd, uintptr_t id);
+
 // ---- Message boxes ---------------------------------------------------------------------------
 
 // MessageBox buttons (the low nibble), icons and default button; its answers.

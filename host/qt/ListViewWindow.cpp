@@ -1,6 +1,7 @@
 // The list view's window: a tree view (report) and a list view (icons, list) over one model,
 // both parts of the window, and a column header that is a raw child window of its own.
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -146,6 +147,12 @@ public:
     }
     QHeaderView* Header() const { return Report->header(); }
 
+    /// Whether the focus is on the window or on one of its own children (the caption editor).
+    bool HasFocusWithin() const {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == this || isAncestorOf(focus));
+    }
+
     /// A new header in place of the old one, whose window is destroyed.
     void NewHeader() {
         QPointer<QHeaderView> old = Report->header();
@@ -282,6 +289,16 @@ protected:
         Icons->setGeometry(rect());
     }
 
+    // A selection hidden without the focus shows and goes with it.
+    void focusInEvent(QFocusEvent* e) override {
+        QWidget::focusInEvent(e);
+        Shown()->viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QWidget::focusOutEvent(e);
+        Shown()->viewport()->update();
+    }
+
 private:
     void Notify(NMHDR* hdr) {
         DeliverMessage(hdr->hwndFrom, CN_NOTIFY, 0, reinterpret_cast<intptr_t>(hdr));
@@ -309,6 +326,9 @@ void TListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyleOptionViewItem opt = option;
     const bool report = FOwner->Style.ViewStyle == 3;
     if (report && !FOwner->Style.RowSelect && index.column() > 0)
+        opt.state &= ~QStyle::State_Selected;
+    // Without the focus the selection is not shown, unless the view keeps it shown.
+    if (FOwner->Style.HideSelection && !FOwner->HasFocusWithin())
         opt.state &= ~QStyle::State_Selected;
     QStyledItemDelegate::paint(painter, opt, index);
     if (report && FOwner->Style.GridLines) {

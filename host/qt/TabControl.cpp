@@ -1,10 +1,14 @@
-// The tab control's window: a QTabBar part inside a widget that paints the page frame.
+// The tab control's window: a QTabBar part inside a widget that paints the page frame. With
+// several rows of tabs (QTabBar has but one) the widget lays out, paints and hit-tests the
+// tabs itself and the hidden bar only keeps the tabs and the selection.
 
 #include <QKeyEvent>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
 
+#include "host/TabRows.h"
 #include "host/qt/PartInput_p.h"
 #include "host/qt/TabControl_p.h"
 #include "host/qt/Window_p.h"
@@ -22,6 +26,8 @@ public:
         TPartInput::MakePart(FBar);
         setFocusPolicy(Qt::StrongFocus);
         QObject::connect(FBar, &QTabBar::currentChanged, this, [this](int) {
+            // The selected tab's row moves next to the page.
+            if (MultiLine) Layout();
             if (!FQuiet) Notify(TCN_SELCHANGE);
         });
     }
@@ -31,13 +37,57 @@ public:
     QTabBar* Bar() const { return FBar; }
     TTabSide Side = TTabSide::Top;
     TTabLook Look = TTabLook::Tabs;
+    bool MultiLine = false;
     bool FQuiet = false;
 
     void Layout() {
-        const QRect bar = BarRect();
-        FBar->setGeometry(bar);
         FBar->setShape(Shape());
+        FBar->setVisible(!MultiLine);
+        FPlaces.clear();
+        if (MultiLine) {
+            std::vector<int> lengths;
+            FRowDepth = fontMetrics().height() + 10;
+            for (int i = 0; i < FBar->count(); ++i) {
+                const QSize size = TabSize(i);
+                lengths.push_back(Vertical() ? size.height() : size.width());
+                FRowDepth = std::max(FRowDepth, Vertical() ? size.width() : size.height());
+            }
+            const int length = (Vertical() ? height() : width()) - 2 * Inset;
+            FPlaces = LayoutTabRows(lengths, std::max(length, 1), FBar->currentIndex());
+        }
+        FBar->setGeometry(BarRect());
         update();
+    }
+
+    int RowCount() const { return MultiLine ? TabRowCount(FPlaces) : 1; }
+
+    /// A tab's rectangle in the widget; empty for no such tab.
+    QRect TabRect(int index) const {
+        if (index < 0 || index >= FBar->count()) return {};
+        if (!MultiLine) return FBar->tabRect(index).translated(FBar->pos());
+        const TTabPlace& place = FPlaces[static_cast<size_t>(index)];
+        // Rows count outward from the page area; the outermost lies at the window's edge.
+        const int across = (RowCount() - 1 - place.Row) * FRowDepth;
+        switch (Side) {
+        case TTabSide::Bottom:
+            return QRect(Inset + place.Start, height() - across - FRowDepth, place.Length,
+                         FRowDepth);
+        case TTabSide::Left:
+            return QRect(across, Inset + place.Start, FRowDepth, place.Length);
+        case TTabSide::Right:
+            return QRect(width() - across - FRowDepth, Inset + place.Start, FRowDepth,
+                         place.Length);
+        default:
+            return QRect(Inset + place.Start, across, place.Length, FRowDepth);
+        }
+    }
+
+    int TabAt(QPoint p) const {
+        if (!MultiLine)
+            return FBar->geometry().contains(p) ? FBar->tabAt(p - FBar->pos()) : -1;
+        for (int i = 0; i < FBar->count(); ++i)
+            if (TabRect(i).contains(p)) return i;
+        return -1;
     }
 
     QRect DisplayRect() const {
@@ -71,10 +121,15 @@ protected:
         }
         if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
             auto* me = static_cast<QMouseEvent*>(e);
-            const QPoint p = me->position().toPoint();
-            const int index = FBar->geometry().contains(p) ? FBar->tabAt(p - FBar->pos()) : -1;
+            const int index = TabAt(me->position().toPoint());
             if (me->button() == Qt::LeftButton && index >= 0 && index != FBar->currentIndex() &&
                 Notify(TCN_SELCHANGING) != 0) {
+                e->accept();
+                return true;
+            }
+            // The rows are the widget's own: it selects the tab the press is on.
+            if (MultiLine && me->button() == Qt::LeftButton) {
+                if (index >= 0) FBar->setCurrentIndex(index);
                 e->accept();
                 return true;
             }
@@ -104,19 +159,18 @@ protected:
     }
 
     void paintEvent(QPaintEvent*) override {
-        if (Look != TTabLook::Tabs) return;
         QStylePainter p(this);
-        QStyleOptionTabWidgetFrame opt;
-        opt.initFrom(this);
-        opt.rect = DisplayRect().adjusted(-4, -4, 4, 4);
-        opt.shape = Shape();
-        opt.tabBarSize = FBar->sizeHint();
-        opt.tabBarRect = FBar->geometry();
-        if (FBar->currentIndex() >= 0) {
-            const QRect tab = FBar->tabRect(FBar->currentIndex());
-            opt.selectedTabRect = tab.translated(FBar->pos());
+        if (Look == TTabLook::Tabs) {
+            QStyleOptionTabWidgetFrame opt;
+            opt.initFrom(this);
+            opt.rect = DisplayRect().adjusted(-4, -4, 4, 4);
+            opt.shape = Shape();
+            opt.tabBarSize = FBar->sizeHint();
+            opt.tabBarRect = BarRect();
+            if (FBar->currentIndex() >= 0) opt.selectedTabRect = TabRect(FBar->currentIndex());
+            p.drawPrimitive(QStyle::PE_FrameTabWidget, opt);
         }
-        p.drawPrimitive(QStyle::PE_FrameTabWidget, opt);
+        if (MultiLine) PaintRows(p);
     }
 
 private:
@@ -141,17 +195,54 @@ private:
 
     bool Vertical() const { return Side == TTabSide::Left || Side == TTabSide::Right; }
 
-    /// The depth of the tab row; kept when there are no tabs, so the page area stays put.
+    /// A tab's size as the style draws it, as QTabBar would size it.
+    QSize TabSize(int index) const {
+        QStyleOptionTab opt;
+        opt.initFrom(this);
+        opt.shape = Shape();
+        opt.text = FBar->tabText(index);
+        const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
+        const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
+        QSize size(fontMetrics().size(Qt::TextShowMnemonic, opt.text).width() + hspace,
+                   fontMetrics().height() + vspace);
+        if (Vertical()) size.transpose();
+        return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, size, this);
+    }
+
+    /// The selected tab last, so that it lies over its neighbours as a raised tab does.
+    void PaintRows(QStylePainter& p) {
+        const int current = FBar->currentIndex();
+        std::vector<int> order;
+        for (int i = 0; i < FBar->count(); ++i)
+            if (i != current) order.push_back(i);
+        if (current >= 0) order.push_back(current);
+        for (int i : order) {
+            QStyleOptionTab opt;
+            opt.initFrom(this);
+            opt.shape = Shape();
+            opt.text = FBar->tabText(i);
+            opt.rect = TabRect(i);
+            opt.row = FPlaces[static_cast<size_t>(i)].Row;
+            opt.position = QStyleOptionTab::Middle;
+            if (i == current) opt.state |= QStyle::State_Selected;
+            if (i == current && hasFocus()) opt.state |= QStyle::State_HasFocus;
+            p.drawControl(QStyle::CE_TabBarTab, opt);
+        }
+    }
+
+    /// The depth of the tab rows; kept when there are no tabs, so the page area stays put.
     int RowExtent() const {
+        if (MultiLine) return RowCount() * FRowDepth;
         const QSize hint = FBar->sizeHint();
         const int depth = Vertical() ? hint.width() : hint.height();
         const int empty = fontMetrics().height() + 10;
         return FBar->count() > 0 ? std::max(depth, empty) : empty;
     }
 
+    /// Where the tabs lie: the bar's place, or the rows'.
     QRect BarRect() const {
         const int row = RowExtent();
-        const int inset = 2;
+        const int inset = Inset;
         switch (Side) {
         case TTabSide::Bottom:
             return QRect(inset, height() - row, std::max(width() - 2 * inset, 0), row);
@@ -164,8 +255,13 @@ private:
         }
     }
 
+    /// The space kept free at both ends of the tab rows.
+    static constexpr int Inset = 2;
+
     QTabBar* FBar;
     TPartInput FInput;
+    std::vector<TTabPlace> FPlaces;
+    int FRowDepth = 0;
 };
 
 TTabControlWidget* WidgetFor(HWND wnd) {
@@ -192,6 +288,18 @@ const char* TabControlWindowClass() {
     return name;
 }
 
+void TabCtrlSetMultiLine(HWND wnd, bool multiLine) {
+    TTabControlWidget* w = WidgetFor(wnd);
+    if (!w || w->MultiLine == multiLine) return;
+    w->MultiLine = multiLine;
+    w->Layout();
+}
+
+int TabCtrlGetRowCount(HWND wnd) {
+    TTabControlWidget* w = WidgetFor(wnd);
+    return w ? w->RowCount() : 0;
+}
+
 void TabCtrlSetTabs(HWND wnd, const std::vector<std::string>& captions, int index) {
     TTabControlWidget* w = WidgetFor(wnd);
     if (!w) return;
@@ -216,7 +324,7 @@ void TabCtrlSetCurSel(HWND wnd, int index) {
     if (!w) return;
     TQuiet quiet(w);
     w->Bar()->setCurrentIndex(index);
-    w->update();
+    w->Layout();
 }
 
 int TabCtrlGetCurSel(HWND wnd) {
@@ -244,14 +352,12 @@ TRect TabCtrlDisplayRect(HWND wnd) {
 int TabCtrlHitTest(HWND wnd, TPoint point) {
     TTabControlWidget* w = WidgetFor(wnd);
     if (!w) return -1;
-    const QPoint p(point.X, point.Y);
-    if (!w->Bar()->geometry().contains(p)) return -1;
-    return w->Bar()->tabAt(p - w->Bar()->pos());
+    return w->TabAt(QPoint(point.X, point.Y));
 }
 
 TRect TabCtrlItemRect(HWND wnd, int index) {
     TTabControlWidget* w = WidgetFor(wnd);
-    if (!w || index < 0 || index >= w->Bar()->count()) return {};
-    const QRect r = w->Bar()->tabRect(index).translated(w->Bar()->pos());
+    const QRect r = w ? w->TabRect(index) : QRect();
+    if (r.isEmpty()) return {};
     return Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
 }

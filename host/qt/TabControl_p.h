@@ -26,6 +26,10 @@ void TabCtrlSetTabs(HWND wnd, const std::vector<std::string>& captions, int inde
 void TabCtrlSetCurSel(HWND wnd, int index);
 int TabCtrlGetCurSel(HWND wnd);
 void TabCtrlSetLook(HWND wnd, TTabSide side, TTabLook look);
+/// Tabs in as many rows as they need instead of one scrolled row.
+void TabCtrlSetMultiLine(HWND wnd, bool multiLine);
+/// The number of rows of tabs.
+int TabCtrlGetRowCount(HWND wnd);
 /// The page area inside the frame, in the window's coordinates.
 TRect TabCtrlDisplayRect(HWND wnd);
 /// The tab at a point of the window, or -1.

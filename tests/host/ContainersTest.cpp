@@ -56,6 +56,7 @@ TEST_F(ContainersTest, PanelAlignsChildrenInsideBorderBevelsAndBorderWidth) {
 
 TEST_F(ContainersTest, PanelPaintsItsBevelsAndCentredCaption) {
     auto* panel = Make<TPanel>(120, 40);
+    panel->SetParentBackground(false);
     panel->SetColor(clWhite);
     panel->SetCaption("中文面板");
     Process();
@@ -76,6 +77,36 @@ TEST_F(ContainersTest, PanelPaintsItsBevelsAndCentredCaption) {
     ASSERT_LT(inkLeft, inkRight);
     EXPECT_NEAR((inkLeft + inkRight) / 2, 60, 4);
     EXPECT_GT(inkLeft, 10);
+}
+
+TEST_F(ContainersTest, ParentBackgroundShowsWhatTheParentPaintsThroughThePanel) {
+    // The form paints a green band under the panel's left half, on its yellow face.
+    Form->SetColor(clYellow);
+    Form->OnPaint = [this](TObject*) {
+        Form->Canvas()->Brush()->SetColor(clLime);
+        const TRect band = Rect(0, 0, 70, 200);
+        Form->Canvas()->FillRect(band);
+    };
+    auto* panel = Make<TPanel>(120, 60);
+    panel->SetColor(clBlue);
+    panel->SetBorderWidth(4);
+    auto formPixel = [&](int x, int y) {
+        Process();
+        return WidgetOf(Form->Handle())->grab().toImage().pixelColor(10 + x, 10 + y);
+    };
+    struct Case {
+        bool ParentBackground;
+        QColor Left, Right, Border;
+    };
+    for (const Case& c : {Case{true, ToQColor(clLime), ToQColor(clYellow), ToQColor(clLime)},
+                          Case{false, ToQColor(clBlue), ToQColor(clBlue), ToQColor(clBlue)}}) {
+        panel->SetParentBackground(c.ParentBackground);
+        EXPECT_EQ(formPixel(20, 30), c.Left) << c.ParentBackground;
+        EXPECT_EQ(formPixel(100, 30), c.Right) << c.ParentBackground;
+        EXPECT_EQ(formPixel(3, 30), c.Border) << "inside the border width";
+        EXPECT_EQ(formPixel(0, 30), ToQColor(clBtnHighlight)) << "the bevel is drawn either way";
+    }
+    EXPECT_TRUE(TPanel(nullptr).ParentBackground()) << "the default";
 }
 
 TEST_F(ContainersTest, GroupBoxChildrenGoBelowTheTitleInsideTheFrame) {

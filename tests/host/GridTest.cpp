@@ -263,4 +263,48 @@ TEST_F(GridTest, RowSelectSelectsWholeRowsAndTheWheelMovesTheRow) {
     QCoreApplication::sendEvent(Window(), &wheel);
     EXPECT_EQ(Grid->Row(), 3);
 }
+
+TEST_F(GridTest, SelectingPastTheEdgeScrollsOnATimerAndTakesTheSelectionAlong) {
+    Grid->SetColCount(20);
+    Grid->SetRowCount(40);
+    Process();
+    const TRect first = Grid->CellRect(1, 1);
+    const TRect client = Grid->ClientRect();
+    Press(P(first.Left + 5, first.Top + 5));
+    // Below the cells: each tick shows one more row and the selection reaches it.
+    Move(P(first.Left + 5, client.Bottom + 20));
+    const int startTop = Grid->TopRow();
+    const int lastShown = startTop + Grid->VisibleRowCount() - 1;
+    EXPECT_EQ(Grid->Selection().Bottom, lastShown);
+    for (int tick = 1; tick <= 3; ++tick) {
+        Grid->Perform(WM_TIMER, 1, 0);
+        EXPECT_EQ(Grid->Selection().Bottom, lastShown + tick) << tick;
+        EXPECT_EQ(Grid->TopRow(), startTop + tick) << tick;
+    }
+    EXPECT_EQ(Grid->Selection().Left, 1);
+    EXPECT_EQ(Grid->Selection().Right, 1);
+    // The real timer goes on by itself while the mouse stays out.
+    const int top = Grid->TopRow();
+    QTest::qWait(300);
+    EXPECT_GT(Grid->TopRow(), top + 1);
+    // Back over the cells it stops.
+    Move(P(first.Left + 5, first.Top + 5));
+    const int stopped = Grid->TopRow();
+    QTest::qWait(200);
+    EXPECT_EQ(Grid->TopRow(), stopped);
+    // Left of the scrolled cells and above them: back up and to the left, diagonally.
+    Grid->SetLeftCol(3);
+    Move(P(1, 1));
+    const TGridRect before = Grid->Selection();
+    Grid->Perform(WM_TIMER, 1, 0);
+    EXPECT_EQ(Grid->LeftCol(), 2);
+    EXPECT_EQ(Grid->TopRow(), stopped - 1);
+    EXPECT_EQ(Grid->Selection().Top, std::min(before.Top, stopped - 1));
+    Release(P(1, 1));
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+    const int released = Grid->TopRow();
+    Grid->Perform(WM_TIMER, 1, 0);
+    QTest::qWait(150);
+    EXPECT_EQ(Grid->TopRow(), released) << "no scrolling once the drag is over";
+}
 } // namespace

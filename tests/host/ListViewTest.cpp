@@ -230,4 +230,33 @@ TEST_F(ListViewTest, MultiSelectKeepsEarlierSelectionsOnControlClick) {
     view->Items()->Item(1)->SetSelected(true);
     EXPECT_EQ(view->SelCount(), 3);
 }
+
+TEST_F(ListViewTest, HideSelectionLeavesTheSelectionUndrawnWithoutTheFocus) {
+    TListView* view = MakeView();
+    view->SetRowSelect(true);
+    view->SetParent(Form);
+    auto* other = new TTestButton(Form);
+    other->SetParent(Form);
+    other->SetBounds(10, 220, 80, 24);
+    TListItem* item = view->Items()->Item(1);
+    item->SetSelected(true);
+    const QColor base = ToQColor(ColorToRGB(view->Color()));
+    // A pixel of the selected row clear of its text.
+    auto rowPixel = [&] {
+        Process();
+        const TRect r = view->ItemRect(item);
+        const QImage image = WidgetOf(view->Handle())->grab().toImage();
+        return image.pixelColor(r.Right - 5, (r.Top + r.Bottom) / 2);
+    };
+    other->SetFocus();
+    EXPECT_TRUE(view->HideSelection()) << "the default";
+    EXPECT_EQ(rowPixel(), base) << "hidden without the focus";
+    view->SetFocus();
+    EXPECT_NE(rowPixel(), base) << "shown with the focus";
+    other->SetFocus();
+    EXPECT_EQ(rowPixel(), base) << "hidden again when the focus leaves";
+    view->SetHideSelection(false);
+    EXPECT_NE(rowPixel(), base) << "kept shown";
+    EXPECT_TRUE(item->Selected());
+}
 } // namespace
