@@ -10,17 +10,14 @@
 
 #include <cstring>
 
+#include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
 class TComboBoxWidget : public QComboBox {
 public:
-    explicit TComboBoxWidget(QWidget* parent)
-        : QComboBox(parent), FInner(this, [](QWidget* inner, QEvent* e) {
-              static_cast<QObject*>(inner)->event(e);
-              return e->isAccepted();
-          }) {
+    explicit TComboBoxWidget(QWidget* parent) : QComboBox(parent), FInner(this) {
         // Enter in the field is the form's, and never adds the text as an item.
         setInsertPolicy(NoInsert);
         setItemDelegate(new TItemDelegate(this, [this] { return Rows(); }));
@@ -116,7 +113,7 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (FInner.Route(e)) return true;
+        if (FInner.Forward(e)) return true;
         if (e->type() == QEvent::ChildPolished) FInner.Seal();
         return QComboBox::event(e);
     }
@@ -151,7 +148,7 @@ protected:
     }
 
 private:
-    TInnerInput FInner;
+    TPartInput FInner;
     int FRowHeight = 16;
     int FLimit = 0;
     bool FWatching = false;

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 
 #include "host/qt/EditWindows_p.h"
+#include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
@@ -14,12 +15,7 @@ namespace {
 /// The multi-line edit.
 class TMemoWidget : public QPlainTextEdit, public TEditOps {
 public:
-    explicit TMemoWidget(QWidget* parent)
-        : QPlainTextEdit(parent), FInner(this, [this](QWidget* inner, QEvent* e) {
-              if (inner == viewport()) return viewportEvent(e) && e->isAccepted();
-              static_cast<QObject*>(inner)->event(e);
-              return e->isAccepted();
-          }) {
+    explicit TMemoWidget(QWidget* parent) : QPlainTextEdit(parent), FInner(this) {
         document()->setDocumentMargin(2);
         connect(this, &QPlainTextEdit::textChanged, this,
                 [this] { NotifyControl(this, EN_CHANGE); });
@@ -90,7 +86,7 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (FInner.Route(e)) return true;
+        if (FInner.Forward(e)) return true;
         if (e->type() == QEvent::ChildPolished) FInner.Seal();
         return QPlainTextEdit::event(e);
     }
@@ -108,7 +104,7 @@ protected:
 private:
     int CharacterCount() const { return document()->characterCount() - 1; }
 
-    TInnerInput FInner;
+    TPartInput FInner;
     int FLimit = 0;
 };
 

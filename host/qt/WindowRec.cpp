@@ -64,8 +64,11 @@ TWindowRec* Register(QWidget* widget, const TWindowClass* cls) {
     widget->setFocusPolicy(Qt::NoFocus);
     LiveWindows().insert(rec);
     WidgetMap().insert(widget, rec);
-    // A widget deleted by Qt with its parent takes its record along.
-    QObject::connect(widget, &QObject::destroyed, [rec](QObject*) {
+    // A widget deleted by Qt with its parent takes its record along. Its QPointer is already
+    // null by now, so the map entry goes by the address: left behind, it would hand this record
+    // to the next widget Qt makes at that address.
+    QObject::connect(widget, &QObject::destroyed, [rec, widget](QObject*) {
+        WidgetMap().remove(widget);
         rec->Widget.clear();
         Unregister(rec);
     });

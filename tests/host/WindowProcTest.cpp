@@ -141,6 +141,16 @@ TEST_F(WinProcTest, RawChildWindowAnnouncesItselfAndIsSubclassedByHandle) {
     EXPECT_FALSE(IsWindow(raw));
 }
 
+TEST_F(WinProcTest, AWindowWhoseWidgetQtDeletedIsForgottenWithItsWidgetsAddress) {
+    HWND raw = CreateWindowEx(0, "", "", WS_CHILD | WS_VISIBLE, 5, 5, 50, 20, Form->Handle());
+    QWidget* widget = WidgetOf(raw);
+    ASSERT_NE(widget, nullptr);
+    delete widget;
+    EXPECT_FALSE(IsWindow(raw));
+    // The address is only a key here: a widget Qt makes there later must not find the window.
+    EXPECT_EQ(HwndOf(widget), nullptr);
+}
+
 TEST_F(WinProcTest, PostedMessageArrivesThroughTheEventLoopAndNotAfterTheWindowGoes) {
     auto* panel = new TTestPanel(Form);
     panel->SetParent(Form);
