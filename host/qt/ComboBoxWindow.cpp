@@ -167,6 +167,9 @@ bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_
     case WM_STYLECHANGED:
         combo->ApplyStyle();
         return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_WANTARROWS;
+        return true;
     case CB_RESETCONTENT:
         combo->KeepingSelection([combo] { combo->clear(); });
         return true;

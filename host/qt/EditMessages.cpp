@@ -36,6 +36,9 @@ QString FirstLine(const QString& text) {
 bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,
                        intptr_t& result) {
     switch (msg) {
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        return true;
     case EM_GETSEL: {
         const int start = ops.SelectionStart();
         const int end = ops.SelectionEnd();

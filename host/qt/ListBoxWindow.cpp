@@ -167,6 +167,9 @@ bool ListBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t
     case WM_STYLECHANGED:
         list->ApplyStyle();
         return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_WANTARROWS;
+        return true;
     case LB_RESETCONTENT:
         list->clear();
         return true;

@@ -167,6 +167,10 @@ bool MemoMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& r
         memo->ApplyStyle();
         return true;
     }
+    if (msg == WM_GETDLGCODE) {
+        result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return true;
+    }
     return HandleEditMessage(*memo, msg, wp, lp, result);
 }
 
