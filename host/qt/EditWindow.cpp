@@ -60,6 +60,7 @@ public:
         setFrame((exStyle & WS_EX_CLIENTEDGE) || (style & WS_BORDER));
         const QString converted = Convert(text());
         if (converted != text()) setText(converted);
+        UpdateSelectionColors(this);
     }
 
     void SetPasswordChar(int ch) {
@@ -182,6 +183,32 @@ protected:
         QLineEdit::dropEvent(&copy);
         e->setDropAction(copy.dropAction());
         e->setAccepted(copy.isAccepted());
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        UpdateSelectionColors(this);
+    }
+
+    void focusOutEvent(QFocusEvent* e) override {
+        // The platform's edit keeps its selection when it loses the focus; Qt's drops it.
+        const int start = selectionStart();
+        const int length = static_cast<int>(selectedText().size());
+        const int cursor = cursorPosition();
+        QLineEdit::focusOutEvent(e);
+        if (start >= 0 && !hasSelectedText()) {
+            const QSignalBlocker block(this);
+            if (cursor == start)
+                setSelection(start + length, -length);
+            else
+                setSelection(start, length);
+        }
+        UpdateSelectionColors(this);
+    }
+
+    void changeEvent(QEvent* e) override {
+        QLineEdit::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) UpdateSelectionColors(this);
     }
 
     void inputMethodEvent(QInputMethodEvent* e) override {

@@ -40,6 +40,7 @@ public:
         setReadOnly(style & ES_READONLY);
         const QString text = toPlainText();
         if (Convert(text) != text) SetText(text);
+        UpdateSelectionColors(this);
         ApplyWindowFrame(this, style, exStyle);
         FInner.Seal();
     }
@@ -115,6 +116,19 @@ protected:
         copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
         QPlainTextEdit::inputMethodEvent(&copy);
         e->setAccepted(copy.isAccepted());
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusInEvent(e);
+        UpdateSelectionColors(this);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusOutEvent(e);
+        UpdateSelectionColors(this);
+    }
+    void changeEvent(QEvent* e) override {
+        QPlainTextEdit::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) UpdateSelectionColors(this);
     }
 
     bool event(QEvent* e) override {

@@ -65,6 +65,11 @@ private:
 /// Applies a control's colours to its widget: the background (the Base role of a field, the
 /// Window role otherwise) and the text colour.
 void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool baseRole);
+/// An edit's selection is drawn while it has the focus, or always with ES_NOHIDESEL; otherwise
+/// the selection stays (EM_GETSEL still answers it) but shows in the field's own colours. Call
+/// on focus changes, style changes and palette changes (it changes the palette only when the
+/// colours differ, so a palette change it makes ends there).
+void UpdateSelectionColors(QWidget* edit);
 /// Gives a framed widget the window system's border for its styles: the sunken edge of
 /// WS_EX_CLIENTEDGE (two pixels), the line of WS_BORDER (one), or none.
 void ApplyWindowFrame(class QFrame* frame, uint32_t style, uint32_t exStyle);

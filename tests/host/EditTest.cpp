@@ -175,6 +175,36 @@ TEST_F(EditTest, AReadOnlyEditTakesNoPasteAndKeepsItsTextOnCut) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "keep");
 }
 
+TEST_F(EditTest, HideSelectionDecidesWhetherAnUnfocusedEditDrawsItsSelection) {
+    auto* other = Make<TButton>(250, 10);
+    TCustomEdit* edits[] = {Make<TEdit>(10, 10), Make<TMemo>(10, 50)};
+    const QPalette palette = QApplication::palette();
+    // Whichever colour group the field paints with, the highlight is one of these.
+    auto highlighted = [&](TCustomEdit* edit) {
+        const QImage image = Grab(edit);
+        return CountColor(image, image.rect(), palette.color(QPalette::Active, QPalette::Highlight)) +
+               CountColor(image, image.rect(), palette.color(QPalette::Inactive, QPalette::Highlight));
+    };
+    for (TCustomEdit* edit : edits) {
+        SCOPED_TRACE(edit->ClassName());
+        EXPECT_TRUE(edit->HideSelection());
+        edit->SetTextProp("WWWWWW");
+        edit->SetFocus();
+        edit->SelectAll();
+        EXPECT_GT(highlighted(edit), 50) << "focused, the selection shows";
+        other->SetFocus();
+        EXPECT_EQ(edit->SelLength(), 6) << "unfocused, the selection stays";
+        EXPECT_EQ(highlighted(edit), 0) << "but does not show";
+        edit->SetHideSelection(false);
+        EXPECT_GT(highlighted(edit), 50) << "unless HideSelection is off";
+        edit->SetFocus();
+        EXPECT_GT(highlighted(edit), 50);
+        edit->SetHideSelection(true);
+        other->SetFocus();
+        EXPECT_EQ(highlighted(edit), 0);
+    }
+}
+
 TEST_F(EditTest, EnteredByTabTheTextIsSelectedEnteredByClickItIsNot) {
     auto* first = Make<TEdit>(10, 10);
     auto* edit = Make<TEdit>(10, 40);
