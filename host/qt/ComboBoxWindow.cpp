@@ -183,7 +183,9 @@ protected:
 
 private:
     /// The field of a simple combo box: a line of the font and the frame, as a closed box is.
-    QRect FieldRect() const { return {0, 0, width(), std::min(height(), fontMetrics().height() + 8)}; }
+    QRect FieldRect() const {
+        return {0, 0, width(), std::min(height(), fontMetrics().height() + 8)};
+    }
 
     void MakeSimpleList() {
         FList = new QListView(this);

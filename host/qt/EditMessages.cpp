@@ -10,7 +10,8 @@ QString ConvertCase(const QString& text, uint32_t style) {
     if (!upper && !(style & ES_LOWERCASE)) return text;
     QString out = text;
     for (qsizetype i = 0; i < out.size(); ++i) {
-        const bool pair = out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate();
+        const bool pair =
+            out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate();
         const char32_t c = pair ? QChar::surrogateToUcs4(out[i], out[i + 1]) : out[i].unicode();
         const char32_t converted = upper ? QChar::toUpper(c) : QChar::toLower(c);
         // The simple mapping; a character whose converted form would change length stays.

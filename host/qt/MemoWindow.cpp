@@ -97,9 +97,7 @@ public:
 
 protected:
     // Every paste (keys, context menu, middle button, drop) arrives here.
-    bool canInsertFromMimeData(const QMimeData* source) const override {
-        return source->hasText();
-    }
+    bool canInsertFromMimeData(const QMimeData* source) const override { return source->hasText(); }
     void insertFromMimeData(const QMimeData* source) override {
         QMimeData adjusted;
         adjusted.setText(Limited(Convert(source->text())));

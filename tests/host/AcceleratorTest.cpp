@@ -11,9 +11,8 @@ TEST(Accelerator, TheHotkeyIsTheCharacterAfterTheLastSingleAmpersand) {
         const char* Caption;
         const char* Hotkey;
     };
-    const Case cases[] = {{"&OK", "O"},       {"Save && &Quit", "Q"}, {"A&&B", ""},
-                          {"&", ""},          {"文件(&F)", "F"},      {"&文件", "文"},
-                          {"&a then &b", "b"}, {"", ""}};
+    const Case cases[] = {{"&OK", "O"},      {"Save && &Quit", "Q"}, {"A&&B", ""},        {"&", ""},
+                          {"文件(&F)", "F"}, {"&文件", "文"},        {"&a then &b", "b"}, {"", ""}};
     for (const Case& c : cases)
         EXPECT_EQ(GetHotkey(c.Caption), c.Hotkey) << c.Caption;
     EXPECT_TRUE(IsAccel('o', "&OK"));

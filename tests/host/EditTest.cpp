@@ -182,8 +182,10 @@ TEST_F(EditTest, HideSelectionDecidesWhetherAnUnfocusedEditDrawsItsSelection) {
     // Whichever colour group the field paints with, the highlight is one of these.
     auto highlighted = [&](TCustomEdit* edit) {
         const QImage image = Grab(edit);
-        return CountColor(image, image.rect(), palette.color(QPalette::Active, QPalette::Highlight)) +
-               CountColor(image, image.rect(), palette.color(QPalette::Inactive, QPalette::Highlight));
+        return CountColor(image, image.rect(),
+                          palette.color(QPalette::Active, QPalette::Highlight)) +
+               CountColor(image, image.rect(),
+                          palette.color(QPalette::Inactive, QPalette::Highlight));
     };
     for (TCustomEdit* edit : edits) {
         SCOPED_TRACE(edit->ClassName());
