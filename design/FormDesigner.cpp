@@ -188,6 +188,8 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
     case WM_RBUTTONDOWN: DoRButtonDown(Message); return;
     case WM_RBUTTONUP: DoRButtonUp(Message); return;
     case CN_KEYDOWN: InnerKeyDown(Message); return;
+    // The designed controls' accelerators do nothing while they are being designed.
+    case CM_DIALOGCHAR: return;
     case WM_DESTROY:
     case WM_CLOSE: {
         // The session ends before the form handles the message; the hook is gone by then,

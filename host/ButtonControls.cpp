@@ -96,6 +96,15 @@ void TButton::CMDialogKey(TWMKey& Message) {
     TButtonControl::CMDialogKey(Message);
 }
 
+void TButton::CMDialogChar(TWMKey& Message) {
+    if (IsAccel(Message.CharCode, Caption()) && CanFocus()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TButtonControl::CMDialogChar(Message);
+}
+
 // ---- TCustomCheckBox --------------------------------------------------------------------------
 
 TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
@@ -149,6 +158,16 @@ void TCustomCheckBox::CNCommand(TMessage& Message) {
     if (NotifyCode(Message) == BN_CLICKED) Toggle();
 }
 
+void TCustomCheckBox::CMDialogChar(TWMKey& Message) {
+    if (IsAccel(Message.CharCode, Caption()) && CanFocus()) {
+        SetFocus();
+        if (Focused()) Toggle();
+        Message.Result = 1;
+        return;
+    }
+    TButtonControl::CMDialogChar(Message);
+}
+
 // ---- TRadioButton -----------------------------------------------------------------------------
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
@@ -197,4 +216,15 @@ void TRadioButton::SetAlignment(TLeftRight Value) {
 
 void TRadioButton::CNCommand(TMessage& Message) {
     if (NotifyCode(Message) == BN_CLICKED) SetChecked(true);
+}
+
+void TRadioButton::CMDialogChar(TWMKey& Message) {
+    if (IsAccel(Message.CharCode, Caption()) && CanFocus()) {
+        // The platform's radio button reports a click when the keyboard focuses it.
+        SetFocus();
+        if (Focused()) SetChecked(true);
+        Message.Result = 1;
+        return;
+    }
+    TButtonControl::CMDialogChar(Message);
 }

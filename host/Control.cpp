@@ -472,6 +472,11 @@ void TControl::Dispatch(TMessage& M) {
         CMDialogKey(v);
         return;
     }
+    case CM_DIALOGCHAR: {
+        TWMKey v(M);
+        CMDialogChar(v);
+        return;
+    }
     case CM_RELEASE:
         CMRelease(M);
         return;
@@ -732,6 +737,9 @@ void TControl::CMMouseLeave(TMessage& Message) {
 void TControl::CMDialogKey(TWMKey& Message) {
     DefaultHandler(Message);
 }
+void TControl::CMDialogChar(TWMKey& Message) {
+    DefaultHandler(Message);
+}
 void TControl::CMRelease(TMessage& Message) {
     DefaultHandler(Message);
 }
@@ -743,6 +751,38 @@ TCustomForm* GetParentForm(TControl* Control) {
     while (Control->Parent())
         Control = Control->Parent();
     return Cast<TCustomForm>(Control);
+}
+
+std::string GetHotkey(const std::string& Caption) {
+    std::string hotkey;
+    for (size_t i = 0; i < Caption.size(); ++i) {
+        if (Caption[i] != '&' || i + 1 >= Caption.size()) continue;
+        ++i;
+        if (Caption[i] == '&') continue;
+        // The whole UTF-8 sequence of the character; a later '&' may still take over.
+        size_t end = i + 1;
+        while (end < Caption.size() && (static_cast<unsigned char>(Caption[end]) & 0xC0) == 0x80)
+            ++end;
+        hotkey = Caption.substr(i, end - i);
+        i = end - 1;
+    }
+    return hotkey;
+}
+
+bool IsAccel(uint16_t CharCode, const std::string& Caption) {
+    const std::string hotkey = GetHotkey(Caption);
+    if (hotkey.empty()) return false;
+    // The hotkey's code point, decoded from its UTF-8.
+    const auto* p = reinterpret_cast<const unsigned char*>(hotkey.data());
+    uint32_t code = p[0];
+    if (code >= 0xF0 && hotkey.size() >= 4)
+        code = ((code & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F);
+    else if (code >= 0xE0 && hotkey.size() >= 3)
+        code = ((code & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+    else if (code >= 0xC0 && hotkey.size() >= 2)
+        code = ((code & 0x1F) << 6) | (p[1] & 0x3F);
+    auto fold = [](uint32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return fold(code) == fold(CharCode);
 }
 
 TControl* FindDragTarget(TPoint Pos, bool AllowDisabled) {

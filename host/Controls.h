@@ -333,6 +333,9 @@ protected:
     virtual void CMMouseEnter(TMessage& Message);
     virtual void CMMouseLeave(TMessage& Message);
     virtual void CMDialogKey(TWMKey& Message);
+    /// An accelerator character (CharCode) offered to the form's controls; a control whose
+    /// caption marks it acts and answers 1.
+    virtual void CMDialogChar(TWMKey& Message);
     virtual void CMRelease(TMessage& Message);
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -480,6 +483,8 @@ protected:
     /// Offers the dialog key to each child in turn (the default and cancel buttons take Enter
     /// and Esc this way) until one answers it.
     void CMDialogKey(TWMKey& Message) override;
+    /// Offers the accelerator to each child in turn, windowed or not, until one answers it.
+    void CMDialogChar(TWMKey& Message) override;
     void WMDestroy(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
@@ -559,5 +564,11 @@ TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 /// The form a control is on: its topmost parent, when that is a form.
 TCustomForm* GetParentForm(TControl* Control);
+/// The accelerator of a caption: the character after its last single '&' ("&&" is a literal
+/// ampersand), as UTF-8; empty when it has none.
+std::string GetHotkey(const std::string& Caption);
+/// Whether the character (a UTF-16 unit, as CM_DIALOGCHAR carries it) is the caption's
+/// accelerator; letters compare without case.
+bool IsAccel(uint16_t CharCode, const std::string& Caption);
 /// The control at a screen point: the deepest window's control, or its non-windowed child there.
 TControl* FindDragTarget(TPoint Pos, bool AllowDisabled);

@@ -55,3 +55,14 @@ void TCustomGroupBox::CMFontChanged(TMessage& Message) {
     // The title's height decides where the aligned children begin.
     Realign();
 }
+
+void TCustomGroupBox::CMDialogChar(TWMKey& Message) {
+    if (IsAccel(Message.CharCode, Caption()) && CanFocus()) {
+        TWinControl* first = FindNextControl(nullptr, true, true, false);
+        if (!first) first = FindNextControl(nullptr, true, false, false);
+        if (first) first->SetFocus();
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::CMDialogChar(Message);
+}

@@ -16,6 +16,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void CMFontChanged(TMessage& Message) override;
+    /// Its caption's accelerator focuses its first child in the tab order.
+    void CMDialogChar(TWMKey& Message) override;
 };
 
 /// The group box of the component palette, with its properties published.

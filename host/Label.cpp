@@ -152,6 +152,16 @@ void TCustomLabel::CMFontChanged(TMessage& Message) {
     AdjustBounds();
 }
 
+void TCustomLabel::CMDialogChar(TWMKey& Message) {
+    if (FFocusControl && Enabled() && FShowAccelChar && IsAccel(Message.CharCode, Caption()) &&
+        FFocusControl->CanFocus()) {
+        FFocusControl->SetFocus();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::CMDialogChar(Message);
+}
+
 void TCustomLabel::CMEnabledChanged(TMessage& Message) {
     TGraphicControl::CMEnabledChanged(Message);
     Invalidate();

@@ -222,6 +222,18 @@ inline constexpr uint32_t WM_CONTEXTMENU = 0x007B;
 inline constexpr uint32_t WM_NCHITTEST = 0x0084;
 inline constexpr uint32_t WM_NCPAINT = 0x0085;
 inline constexpr uint32_t WM_GETDLGCODE = 0x0087;
+/// What WM_GETDLGCODE answers: the keys and characters a window takes itself rather than leave
+/// to its dialog (navigation, default button, accelerators).
+inline constexpr intptr_t DLGC_WANTARROWS = 0x0001;
+inline constexpr intptr_t DLGC_WANTTAB = 0x0002;
+inline constexpr intptr_t DLGC_WANTALLKEYS = 0x0004;
+inline constexpr intptr_t DLGC_HASSETSEL = 0x0008;
+inline constexpr intptr_t DLGC_DEFPUSHBUTTON = 0x0010;
+inline constexpr intptr_t DLGC_UNDEFPUSHBUTTON = 0x0020;
+inline constexpr intptr_t DLGC_RADIOBUTTON = 0x0040;
+inline constexpr intptr_t DLGC_WANTCHARS = 0x0080;
+inline constexpr intptr_t DLGC_STATIC = 0x0100;
+inline constexpr intptr_t DLGC_BUTTON = 0x2000;
 inline constexpr uint32_t WM_NCMOUSEMOVE = 0x00A0;
 inline constexpr uint32_t WM_NCLBUTTONDOWN = 0x00A1;
 inline constexpr uint32_t WM_NCLBUTTONUP = 0x00A2;

@@ -264,6 +264,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CNCommand(TMessage& Message) override;
     void CMDialogKey(TWMKey& Message) override;
+    /// Its caption's accelerator clicks it.
+    void CMDialogChar(TWMKey& Message) override;
 
 private:
     /// Whether Enter clicks this button now: it is focused, or it is the default button and no
@@ -296,6 +298,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void CNCommand(TMessage& Message) override;
+    /// Its caption's accelerator focuses it and moves it to the next state.
+    void CMDialogChar(TWMKey& Message) override;
 
 private:
     TCheckBoxState FState = cbUnchecked;
@@ -322,6 +326,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void CNCommand(TMessage& Message) override;
+    /// Its caption's accelerator focuses and checks it.
+    void CMDialogChar(TWMKey& Message) override;
 
 private:
     bool FChecked = false;
@@ -363,6 +369,8 @@ protected:
     void CMTextChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
+    /// Its caption's accelerator focuses FocusControl (with ShowAccelChar, while enabled).
+    void CMDialogChar(TWMKey& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:

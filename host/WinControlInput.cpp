@@ -93,6 +93,19 @@ void TWinControl::CMDialogKey(TWMKey& Message) {
     TControl::CMDialogKey(Message);
 }
 
+void TWinControl::CMDialogChar(TWMKey& Message) {
+    std::vector<TControl*> children;
+    for (int i = 0; i < ControlCount(); ++i)
+        children.push_back(Controls(i));
+    for (TControl* c : children) {
+        if (c->Perform(CM_DIALOGCHAR, Message.CharCode, Message.KeyData) != 0) {
+            Message.Result = 1;
+            return;
+        }
+    }
+    TControl::CMDialogChar(Message);
+}
+
 // ---- Focus ------------------------------------------------------------------------------------
 
 bool TWinControl::CanFocus() const {

@@ -210,7 +210,12 @@ bool HandleKey(QWidget* w, QKeyEvent* ke) {
     if (Deliver(ke, w, target, sys ? CN_SYSKEYDOWN : CN_KEYDOWN, vk, keyData) != 0) return true;
     if (!IsWindow(target)) return true;
     Deliver(ke, w, target, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, keyData);
-    const QString text = ke->text();
+    QString text = ke->text();
+    // Alt and a letter or digit makes its character even where the platform's keyboard layer
+    // gives none, as the window system's WM_SYSCHAR does.
+    if (sys && text.isEmpty() && ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')))
+        text = QChar(static_cast<char16_t>(
+            (ke->modifiers() & Qt::ShiftModifier) || vk < 'A' ? vk : vk + ('a' - 'A')));
     for (QChar c : text) {
         if (!IsWindow(target)) break;
         Deliver(ke, w, target, sys ? WM_SYSCHAR : WM_CHAR, c.unicode(), keyData);
@@ -492,6 +497,35 @@ intptr_t DefaultMouse(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intp
     return 0;
 }
 
+/// The window of the form the window is on (the top-level window for a raw one).
+HWND FormWindowOf(HWND wnd) {
+    if (TWinControl* control = FindControl(wnd)) {
+        TCustomForm* form = GetParentForm(control);
+        return form && form->HandleAllocated() ? form->Handle() : nullptr;
+    }
+    QWidget* w = WidgetOf(wnd);
+    return w ? HwndAt(w->window()) : nullptr;
+}
+
+/// The platform's dialog manager: a character that reached the default handling as WM_SYSCHAR
+/// (Alt held), or as WM_CHAR in a window that takes no characters (WM_GETDLGCODE without
+/// DLGC_WANTCHARS: buttons, check boxes, plain windows), is first an accelerator, offered to
+/// the form's controls as CM_DIALOGCHAR. Answers whether one of them took it. A window
+/// procedure that keeps the character message to itself (the designer's does) keeps its
+/// controls' accelerators quiet.
+bool OfferAsAccelerator(HWND wnd, uint32_t msg, intptr_t ch, intptr_t keyData) {
+    if (ch < 0x20 || ch == 0x7F) return false;
+    if (msg == WM_SYSCHAR) {
+        // Alt+Space is the window menu's.
+        if (ch == ' ') return false;
+    } else {
+        if (CurrentModifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        if (SendMessage(wnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) return false;
+    }
+    HWND form = FormWindowOf(wnd);
+    return form && DeliverMessage(form, CM_DIALOGCHAR, ch, keyData) != 0;
+}
+
 intptr_t DefaultKey(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr_t lp) {
     QWidget* w = rec->Widget;
     TPendingEvent* pending = MatchingPending(wnd, msg, wp, lp);
@@ -513,6 +547,7 @@ intptr_t DefaultKey(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr
         return 0;
     }
     if (chr) {
+        if (OfferAsAccelerator(wnd, msg, wp & 0xFFFF, lp) || !IsWindow(wnd)) return 0;
         QString text(QChar(static_cast<char16_t>(wp & 0xFFFF)));
         if (!ke) {
             // The character of the key being handled, perhaps changed by a handler.

@@ -73,6 +73,13 @@ void SetCheck(QAbstractButton* button, intptr_t check) {
 bool ButtonMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t, intptr_t& result) {
     auto* button = static_cast<QAbstractButton*>(w);
     switch (msg) {
+    case WM_GETDLGCODE:
+        // Buttons take no characters: a letter typed on one may be an accelerator.
+        result = DLGC_BUTTON;
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            result |= push->isDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+        if (qobject_cast<QRadioButton*>(button)) result |= DLGC_RADIOBUTTON;
+        return true;
     case BM_GETCHECK:
         result = CheckOf(button);
         return true;
@@ -106,7 +113,11 @@ bool ButtonMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t, intptr_t& re
 }
 
 void SetButtonText(QWidget* w, const QString& text) {
-    static_cast<QAbstractButton*>(w)->setText(text);
+    auto* button = static_cast<QAbstractButton*>(w);
+    button->setText(text);
+    // The "&" still underlines its letter, but Qt's own Alt+letter shortcut would click the
+    // button past the window procedure: accelerators come as CM_DIALOGCHAR instead.
+    button->setShortcut(QKeySequence());
 }
 
 QString ButtonText(const QWidget* w) {

@@ -1,30 +1,31 @@
 // The COMBOBOX window class: a QComboBox that answers the combo box messages, switches between
-// an edit field and a closed list box without losing its items, reports what the user does
+// an edit field over a list that drops down, an edit field over a list always shown
+// (CBS_SIMPLE) and a closed list box without losing its items, reports what the user does
 // (CBN_*) and, when owner-drawn, has its control draw the rows of the list and the closed box.
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 
 #include <cstring>
 
+#include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
 class TComboBoxWidget : public QComboBox {
 public:
-    explicit TComboBoxWidget(QWidget* parent)
-        : QComboBox(parent), FInner(this, [](QWidget* inner, QEvent* e) {
-              static_cast<QObject*>(inner)->event(e);
-              return e->isAccepted();
-          }) {
+    explicit TComboBoxWidget(QWidget* parent) : QComboBox(parent), FInner(this) {
         // Enter in the field is the form's, and never adds the text as an item.
         setInsertPolicy(NoInsert);
         setItemDelegate(new TItemDelegate(this, [this] { return Rows(); }));
         connect(this, &QComboBox::activated, this, [this] { NotifyControl(this, CBN_SELCHANGE); });
+        connect(this, &QComboBox::currentIndexChanged, this, [this] { FollowCurrent(); });
     }
     ~TComboBoxWidget() override {
         if (FWatching) view()->window()->removeEventFilter(this);
@@ -45,6 +46,9 @@ public:
     bool OwnerDraw() const {
         return WindowStyleOf(this) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
     }
+    bool Simple() const { return (WindowStyleOf(this) & 0x3) == CBS_SIMPLE; }
+    /// The list a simple combo box shows under its field, or null.
+    QListView* SimpleList() const { return FList; }
 
     /// Applies the style: an edit field for CBS_DROPDOWN and CBS_SIMPLE, a closed list box for
     /// CBS_DROPDOWNLIST. The items and the current item stay.
@@ -64,6 +68,9 @@ public:
             }
             setCurrentIndex(index);
         }
+        if (Simple() && !FList) MakeSimpleList();
+        if (FList) FList->setVisible(Simple());
+        LayOutSimple();
         FInner.Seal();
         update();
     }
@@ -99,6 +106,8 @@ public:
     }
 
     void showPopup() override {
+        // A simple combo box's list is always there and never drops down.
+        if (Simple()) return;
         // Before the list opens, so that OnDropDown may still fill it.
         if (HWND wnd = HwndOf(this)) {
             DeliverMessage(wnd, CN_COMMAND, MakeLong(0, CBN_DROPDOWN),
@@ -116,12 +125,21 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (FInner.Route(e)) return true;
+        if (FInner.Forward(e)) return true;
         if (e->type() == QEvent::ChildPolished) FInner.Seal();
         return QComboBox::event(e);
     }
 
+    void resizeEvent(QResizeEvent* e) override {
+        QComboBox::resizeEvent(e);
+        LayOutSimple();
+    }
+
     bool eventFilter(QObject* watched, QEvent* e) override {
+        // Qt lays the field out over the whole box whenever it likes; a simple one keeps it on
+        // top.
+        if (watched == lineEdit() && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
+            LayOutSimple();
         // However the list closes (a pick, Esc, a click elsewhere), the control hears of it.
         if (e->type() == QEvent::Hide && watched == view()->window())
             NotifyControl(this, CBN_CLOSEUP);
@@ -129,6 +147,19 @@ protected:
     }
 
     void paintEvent(QPaintEvent* e) override {
+        if (Simple()) {
+            // The field's frame; no button, and the list paints itself below.
+            QStylePainter painter(this);
+            QStyleOptionFrame frame;
+            frame.initFrom(this);
+            frame.rect = FieldRect();
+            frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+            frame.midLineWidth = 0;
+            frame.state |= QStyle::State_Sunken;
+            painter.fillRect(rect(), palette().window());
+            painter.drawPrimitive(QStyle::PE_PanelLineEdit, frame);
+            return;
+        }
         if (!OwnerDraw() || isEditable()) {
             QComboBox::paintEvent(e);
             return;
@@ -151,7 +182,57 @@ protected:
     }
 
 private:
-    TInnerInput FInner;
+    /// The field of a simple combo box: a line of the font and the frame, as a closed box is.
+    QRect FieldRect() const {
+        return {0, 0, width(), std::min(height(), fontMetrics().height() + 8)};
+    }
+
+    void MakeSimpleList() {
+        FList = new QListView(this);
+        FList->setModel(model());
+        FList->setItemDelegate(itemDelegate());
+        FList->setUniformItemSizes(true);
+        FList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        FList->setSelectionMode(QAbstractItemView::SingleSelection);
+        FList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        TPartInput::MakePart(FList);
+        // A pick in the list is the user's choice of an item, as one in a dropped list is.
+        connect(FList, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+            if (!index.isValid() || index.row() == currentIndex()) return;
+            setCurrentIndex(index.row());
+            if (lineEdit()) lineEdit()->selectAll();
+            NotifyControl(this, CBN_SELCHANGE);
+        });
+        FollowCurrent();
+    }
+
+    void LayOutSimple() {
+        if (!Simple() || FLaying) return;
+        FLaying = true;
+        const QRect field = FieldRect();
+        const int inset = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) + 1;
+        if (QLineEdit* edit = lineEdit()) {
+            edit->installEventFilter(this);
+            const QRect inner = field.adjusted(inset, inset, -inset, -inset);
+            if (edit->geometry() != inner) edit->setGeometry(inner);
+        }
+        if (FList) FList->setGeometry(0, field.bottom() + 1, width(), height() - field.height());
+        FLaying = false;
+    }
+
+    /// The list's current row is the combo box's current item.
+    void FollowCurrent() {
+        if (!FList) return;
+        const QModelIndex index = model()->index(currentIndex(), modelColumn());
+        if (index.isValid())
+            FList->setCurrentIndex(index);
+        else
+            FList->selectionModel()->clear();
+    }
+
+    TPartInput FInner;
+    QListView* FList = nullptr;
+    bool FLaying = false;
     int FRowHeight = 16;
     int FLimit = 0;
     bool FWatching = false;
@@ -169,6 +250,9 @@ bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_
     switch (msg) {
     case WM_STYLECHANGED:
         combo->ApplyStyle();
+        return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_WANTARROWS;
         return true;
     case CB_RESETCONTENT:
         combo->KeepingSelection([combo] { combo->clear(); });

@@ -1,6 +1,7 @@
 // Window classes of the container controls and the grid.
 
 #include <QGroupBox>
+#include <QStyleOptionGroupBox>
 
 #include "host/qt/ContainerWindows_p.h"
 #include "host/qt/Gdi_p.h"
@@ -19,6 +20,28 @@ const char* PlainClass(const char* name, Qt::FocusPolicy focus) {
                          nullptr, nullptr});
     return name;
 }
+
+/// A group box whose title underlines its accelerator but grabs no Qt shortcut for it: Qt's
+/// would move the focus past the window procedure; the control answers CM_DIALOGCHAR instead.
+class TGroupBoxWidget : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    QString Title() const { return FTitle; }
+    void SetTitle(const QString& title) {
+        FTitle = title;
+        // Every '&' doubled: Qt finds no mnemonic to grab in what it keeps.
+        setTitle(QString(title).replace(u'&', QStringLiteral("&&")));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionGroupBox* option) const override {
+        QGroupBox::initStyleOption(option);
+        option->text = FTitle;
+    }
+
+private:
+    QString FTitle;
+};
 } // namespace
 
 const char* PanelWindowClass() {
@@ -44,9 +67,9 @@ const char* GridWindowClass() {
 const char* GroupBoxWindowClass() {
     static const char* name = [] {
         RegisterWindowClass(
-            {"ZkGroupBox", [](QWidget* parent) { return new QGroupBox(parent); },
-             [](QWidget* w, const QString& t) { static_cast<QGroupBox*>(w)->setTitle(t); },
-             [](const QWidget* w) { return static_cast<const QGroupBox*>(w)->title(); }});
+            {"ZkGroupBox", [](QWidget* parent) { return new TGroupBoxWidget(parent); },
+             [](QWidget* w, const QString& t) { static_cast<TGroupBoxWidget*>(w)->SetTitle(t); },
+             [](const QWidget* w) { return static_cast<const TGroupBoxWidget*>(w)->Title(); }});
         return "ZkGroupBox";
     }();
     return name;

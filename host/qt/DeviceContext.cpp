@@ -182,9 +182,11 @@ void UnbindCanvas(TCanvas* canvas) {
     DestroyDeviceContext(dc);
 }
 
-void SetWindowDCProvider(TWindowDCProvider provider, TWindowDCRelease release) {
+TWindowDCProviders SetWindowDCProvider(TWindowDCProvider provider, TWindowDCRelease release) {
+    const TWindowDCProviders previous{gWindowDCProvider, gWindowDCRelease};
     gWindowDCProvider = provider;
     gWindowDCRelease = release;
+    return previous;
 }
 
 // ---- The GDI-style functions --------------------------------------------------------------

@@ -5,9 +5,41 @@
 #include "host/StdCtrls.h"
 #include "host/qt/EditWindows_p.h"
 
+QString ConvertCase(const QString& text, uint32_t style) {
+    const bool upper = style & ES_UPPERCASE;
+    if (!upper && !(style & ES_LOWERCASE)) return text;
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const bool pair =
+            out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(out[i], out[i + 1]) : out[i].unicode();
+        const char32_t converted = upper ? QChar::toUpper(c) : QChar::toLower(c);
+        // The simple mapping; a character whose converted form would change length stays.
+        if (QChar::requiresSurrogates(converted) == pair) {
+            if (pair) {
+                out[i] = QChar(QChar::highSurrogate(converted));
+                out[i + 1] = QChar(QChar::lowSurrogate(converted));
+            } else {
+                out[i] = QChar(static_cast<char16_t>(converted));
+            }
+        }
+        if (pair) ++i;
+    }
+    return out;
+}
+
+QString FirstLine(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' || text[i] == u'\n') return text.left(i);
+    return text;
+}
+
 bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,
                        intptr_t& result) {
     switch (msg) {
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        return true;
     case EM_GETSEL: {
         const int start = ops.SelectionStart();
         const int end = ops.SelectionEnd();
@@ -75,16 +107,18 @@ bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lP
         result = ops.LineFromChar(static_cast<int>(wParam));
         return true;
     case WM_CUT:
-        ops.CutSelection();
+        // A read-only edit copies, and keeps its text.
+        ops.CopySelection();
+        if (!ops.ReadOnlyState()) ops.ReplaceSelection(QString());
         return true;
     case WM_COPY:
         ops.CopySelection();
         return true;
     case WM_PASTE:
-        ops.PasteClipboard();
+        if (!ops.ReadOnlyState()) ops.PasteClipboard();
         return true;
     case WM_CLEAR:
-        ops.ReplaceSelection(QString());
+        if (!ops.ReadOnlyState()) ops.ReplaceSelection(QString());
         return true;
     default:
         return false;

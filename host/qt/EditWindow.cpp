@@ -1,8 +1,15 @@
-// The EDIT window class: a QLineEdit that answers the edit messages, converts letter case and
-// shows any password character, and reports each change of its text as EN_CHANGE.
+// The EDIT window class: a QLineEdit that answers the edit messages, converts letter case of
+// everything that comes in (typed, pasted, set by code) and shows any password character, and
+// reports each change of its text as EN_CHANGE.
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QProxyStyle>
 #include <QSignalBlocker>
 
@@ -37,12 +44,11 @@ public:
     TLineEditWidget& operator=(const TLineEditWidget&) = delete;
 
     /// The text as ES_UPPERCASE or ES_LOWERCASE has it.
-    QString Convert(const QString& text) const {
-        const uint32_t style = WindowStyleOf(this);
-        if (style & ES_UPPERCASE) return text.toUpper();
-        if (style & ES_LOWERCASE) return text.toLower();
-        return text;
-    }
+    QString Convert(const QString& text) const { return ConvertCase(text, WindowStyleOf(this)); }
+
+    /// Text the user brings in other than by typing (pasting, dropping, an input method):
+    /// the first line of it, converted; the length limit then holds as for typing.
+    void InsertAsTyped(const QString& text) { insert(Convert(FirstLine(text))); }
 
     void ApplyStyle() {
         const uint32_t style = WindowStyleOf(this);
@@ -54,6 +60,7 @@ public:
         setFrame((exStyle & WS_EX_CLIENTEDGE) || (style & WS_BORDER));
         const QString converted = Convert(text());
         if (converted != text()) setText(converted);
+        UpdateSelectionColors(this);
     }
 
     void SetPasswordChar(int ch) {
@@ -107,14 +114,24 @@ public:
         setCursorPosition(cursor);
     }
     void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
+    bool ReadOnlyState() const override { return isReadOnly(); }
     void SetLimit(int limit) override { setMaxLength(limit > 0 ? limit : 32767); }
     int Limit() const override { return maxLength(); }
-    void CutSelection() override { cut(); }
     void CopySelection() override { copy(); }
-    void PasteClipboard() override { paste(); }
+    void PasteClipboard() override {
+        const QString clip = QGuiApplication::clipboard()->text();
+        if (!clip.isEmpty() || hasSelectedText()) InsertAsTyped(clip);
+    }
 
 protected:
+    // Qt's own paste paths insert the clipboard as it is; each goes through PasteClipboard or
+    // InsertAsTyped instead, so that letter case and the first-line rule hold for them too.
     void keyPressEvent(QKeyEvent* e) override {
+        if (e->matches(QKeySequence::Paste)) {
+            if (!isReadOnly()) PasteClipboard();
+            e->accept();
+            return;
+        }
         const QString converted = Convert(e->text());
         if (converted == e->text()) {
             QLineEdit::keyPressEvent(e);
@@ -124,6 +141,86 @@ protected:
                         static_cast<quint16>(e->count()));
         QLineEdit::keyPressEvent(&typed);
         e->setAccepted(typed.isAccepted());
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu* menu = createStandardContextMenu();
+        if (!menu) return;
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* action : menu->actions()) {
+            // Qt connects its menu by signature.
+            if (!QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) continue;
+            action->setObjectName(QStringLiteral("edit-paste"));
+            connect(action, &QAction::triggered, this, [this] {
+                if (!isReadOnly()) PasteClipboard();
+            });
+        }
+        menu->popup(e->globalPos());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        // The X11 selection pasted by the middle button.
+        if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            if (!isReadOnly()) {
+                deselect();
+                InsertAsTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            }
+            e->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(e);
+    }
+
+    void dropEvent(QDropEvent* e) override {
+        if (e->source() == this || !e->mimeData()->hasText()) {
+            QLineEdit::dropEvent(e);
+            return;
+        }
+        QMimeData converted;
+        converted.setText(Convert(FirstLine(e->mimeData()->text())));
+        QDropEvent copy(e->position(), e->possibleActions(), &converted, e->buttons(),
+                        e->modifiers(), e->type());
+        QLineEdit::dropEvent(&copy);
+        e->setDropAction(copy.dropAction());
+        e->setAccepted(copy.isAccepted());
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        UpdateSelectionColors(this);
+    }
+
+    void focusOutEvent(QFocusEvent* e) override {
+        // The platform's edit keeps its selection when it loses the focus; Qt's drops it.
+        const int start = selectionStart();
+        const int length = static_cast<int>(selectedText().size());
+        const int cursor = cursorPosition();
+        QLineEdit::focusOutEvent(e);
+        if (start >= 0 && !hasSelectedText()) {
+            const QSignalBlocker block(this);
+            if (cursor == start)
+                setSelection(start + length, -length);
+            else
+                setSelection(start, length);
+        }
+        UpdateSelectionColors(this);
+    }
+
+    void changeEvent(QEvent* e) override {
+        QLineEdit::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) UpdateSelectionColors(this);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* e) override {
+        const QString converted = Convert(e->commitString());
+        if (converted == e->commitString()) {
+            QLineEdit::inputMethodEvent(e);
+            return;
+        }
+        QInputMethodEvent copy(e->preeditString(), e->attributes());
+        copy.setCommitString(converted, e->replacementStart(), e->replacementLength());
+        QLineEdit::inputMethodEvent(&copy);
+        e->setAccepted(copy.isAccepted());
     }
 
 private:

@@ -7,6 +7,13 @@
 
 #include <cstdint>
 
+/// The text as the window's ES_UPPERCASE or ES_LOWERCASE style has it: each character on its
+/// own, as the platform converts (so the length stays; "ß" stays "ß").
+QString ConvertCase(const QString& text, uint32_t style);
+
+/// The part of pasted text a single-line edit takes: up to the first line break.
+QString FirstLine(const QString& text);
+
 /// The edit operations behind the edit messages.
 class TEditOps {
 public:
@@ -25,10 +32,11 @@ public:
     virtual void UndoLast() = 0;
     virtual void EmptyUndo() = 0;
     virtual void SetReadOnlyState(bool readOnly) = 0;
+    virtual bool ReadOnlyState() const = 0;
     virtual void SetLimit(int limit) = 0;
     virtual int Limit() const = 0;
-    virtual void CutSelection() = 0;
     virtual void CopySelection() = 0;
+    /// Replaces the selection with the clipboard's text, converted and limited as typing is.
     virtual void PasteClipboard() = 0;
     virtual int LineCount() const { return 1; }
     /// The position where line starts (the caret's line for -1), or -1 past the last line.

@@ -155,7 +155,14 @@ QPixmap GraphicToPixmap(TGraphic* graphic);
 /// Lets the window layer answer GetDC / ReleaseDC for a non-null window.
 using TWindowDCProvider = HDC (*)(HWND wnd);
 using TWindowDCRelease = int (*)(HWND wnd, HDC dc);
-void SetWindowDCProvider(TWindowDCProvider provider, TWindowDCRelease release = nullptr);
+struct TWindowDCProviders {
+    TWindowDCProvider Provide = nullptr;
+    TWindowDCRelease Release = nullptr;
+};
+/// Installs the hook and answers the one it replaces, so that whoever swaps it (a test) can
+/// put it back.
+TWindowDCProviders SetWindowDCProvider(TWindowDCProvider provider,
+                                       TWindowDCRelease release = nullptr);
 
 class QWidget;
 /// The top-level widget showing the screen layer's shapes; null while none is shown.

@@ -9,18 +9,14 @@
 
 #include <cstring>
 
+#include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
 class TListBoxWidget : public QListWidget {
 public:
-    explicit TListBoxWidget(QWidget* parent)
-        : QListWidget(parent), FInner(this, [this](QWidget* inner, QEvent* e) {
-              if (inner == viewport()) return viewportEvent(e) && e->isAccepted();
-              static_cast<QObject*>(inner)->event(e);
-              return e->isAccepted();
-          }) {
+    explicit TListBoxWidget(QWidget* parent) : QListWidget(parent), FInner(this) {
         setItemDelegate(new TItemDelegate(this, [this] { return Rows(); }));
         setUniformItemSizes(true);
         setSpacing(0);
@@ -124,7 +120,7 @@ private:
             auto* me = static_cast<QMouseEvent*>(e);
             pressOnItem = me->button() == Qt::LeftButton && RowAt(me->position().toPoint()) >= 0;
         }
-        if (e->type() == QEvent::KeyPress || !FInner.Route(e)) handled = QListWidget::event(e);
+        if (e->type() == QEvent::KeyPress || !FInner.Forward(e)) handled = QListWidget::event(e);
         FInInput = false;
         if ((FChanged || pressOnItem) && !TSilence::Silenced(this))
             NotifyControl(this, LBN_SELCHANGE);
@@ -144,7 +140,7 @@ private:
         viewport()->update();
     }
 
-    TInnerInput FInner;
+    TPartInput FInner;
     int FRowHeight = 16;
     bool FInInput = false;
     bool FChanged = false;
@@ -170,6 +166,9 @@ bool ListBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t
     switch (msg) {
     case WM_STYLECHANGED:
         list->ApplyStyle();
+        return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTCHARS | DLGC_WANTARROWS;
         return true;
     case LB_RESETCONTENT:
         list->clear();

@@ -373,7 +373,7 @@ const char* ListViewWindowClass() {
     static const char* name = [] {
         RegisterWindowClass({"ZkListView",
                              [](QWidget* parent) { return new TListViewWidget(parent); }, nullptr,
-                             nullptr});
+                             nullptr, &WantsCharacters});
         return "ZkListView";
     }();
     return name;

@@ -1,12 +1,15 @@
-// The MEMO window class: a QPlainTextEdit that answers the edit messages, lines included, and
-// takes its mouse input (viewport and scroll bars) through its control's window procedure.
+// The MEMO window class: a QPlainTextEdit that answers the edit messages, lines included, holds
+// what comes in (typed, pasted, replaced by code) to its letter case and length limit, and takes
+// its mouse input (viewport and scroll bars) through its control's window procedure.
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 
 #include "host/qt/EditWindows_p.h"
+#include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
@@ -14,12 +17,7 @@ namespace {
 /// The multi-line edit.
 class TMemoWidget : public QPlainTextEdit, public TEditOps {
 public:
-    explicit TMemoWidget(QWidget* parent)
-        : QPlainTextEdit(parent), FInner(this, [this](QWidget* inner, QEvent* e) {
-              if (inner == viewport()) return viewportEvent(e) && e->isAccepted();
-              static_cast<QObject*>(inner)->event(e);
-              return e->isAccepted();
-          }) {
+    explicit TMemoWidget(QWidget* parent) : QPlainTextEdit(parent), FInner(this) {
         document()->setDocumentMargin(2);
         connect(this, &QPlainTextEdit::textChanged, this,
                 [this] { NotifyControl(this, EN_CHANGE); });
@@ -40,6 +38,9 @@ public:
                                                  : Qt::AlignLeft);
         document()->setDefaultTextOption(option);
         setReadOnly(style & ES_READONLY);
+        const QString text = toPlainText();
+        if (Convert(text) != text) SetText(text);
+        UpdateSelectionColors(this);
         ApplyWindowFrame(this, style, exStyle);
         FInner.Seal();
     }
@@ -61,16 +62,19 @@ public:
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         setTextCursor(cursor);
     }
-    void ReplaceSelection(const QString& text) override { textCursor().insertText(text); }
+    /// As typing: converted to the window's letter case and cut to the room the limit leaves.
+    void ReplaceSelection(const QString& text) override {
+        textCursor().insertText(Limited(Convert(text)));
+    }
     bool IsModified() const override { return document()->isModified(); }
     void SetModified(bool modified) override { document()->setModified(modified); }
     bool CanUndo() const override { return document()->isUndoAvailable(); }
     void UndoLast() override { undo(); }
     void EmptyUndo() override { document()->clearUndoRedoStacks(); }
     void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
+    bool ReadOnlyState() const override { return isReadOnly(); }
     void SetLimit(int limit) override { FLimit = limit; }
     int Limit() const override { return FLimit > 0 ? FLimit : 0x7FFFFFFE; }
-    void CutSelection() override { cut(); }
     void CopySelection() override { copy(); }
     void PasteClipboard() override { paste(); }
     int LineCount() const override { return document()->blockCount(); }
@@ -88,9 +92,45 @@ public:
         return document()->findBlock(position).blockNumber();
     }
 
+    /// WM_SETTEXT: converted, but not limited (the limit is on what the user enters).
+    void SetText(const QString& text) { setPlainText(Convert(text)); }
+
 protected:
+    // Every paste (keys, context menu, middle button, drop) arrives here.
+    bool canInsertFromMimeData(const QMimeData* source) const override { return source->hasText(); }
+    void insertFromMimeData(const QMimeData* source) override {
+        QMimeData adjusted;
+        adjusted.setText(Limited(Convert(source->text())));
+        QPlainTextEdit::insertFromMimeData(&adjusted);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* e) override {
+        const QString adjusted = Limited(Convert(e->commitString()));
+        if (adjusted == e->commitString()) {
+            QPlainTextEdit::inputMethodEvent(e);
+            return;
+        }
+        QInputMethodEvent copy(e->preeditString(), e->attributes());
+        copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&copy);
+        e->setAccepted(copy.isAccepted());
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusInEvent(e);
+        UpdateSelectionColors(this);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusOutEvent(e);
+        UpdateSelectionColors(this);
+    }
+    void changeEvent(QEvent* e) override {
+        QPlainTextEdit::changeEvent(e);
+        if (e->type() == QEvent::PaletteChange) UpdateSelectionColors(this);
+    }
+
     bool event(QEvent* e) override {
-        if (FInner.Route(e)) return true;
+        if (FInner.Forward(e)) return true;
         if (e->type() == QEvent::ChildPolished) FInner.Seal();
         return QPlainTextEdit::event(e);
     }
@@ -102,13 +142,34 @@ protected:
             e->accept();
             return;
         }
-        QPlainTextEdit::keyPressEvent(e);
+        const QString converted = Convert(e->text());
+        if (converted == e->text() || e->matches(QKeySequence::Paste)) {
+            QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
+        QKeyEvent typed(e->type(), e->key(), e->modifiers(), converted, e->isAutoRepeat(),
+                        static_cast<quint16>(e->count()));
+        QPlainTextEdit::keyPressEvent(&typed);
+        e->setAccepted(typed.isAccepted());
     }
 
 private:
     int CharacterCount() const { return document()->characterCount() - 1; }
+    QString Convert(const QString& text) const { return ConvertCase(text, WindowStyleOf(this)); }
+    /// As much of text as the limit leaves room for in place of the selection.
+    QString Limited(const QString& text) const {
+        if (FLimit <= 0) return text;
+        const QTextCursor cursor = textCursor();
+        const int kept = CharacterCount() - (cursor.selectionEnd() - cursor.selectionStart());
+        const qsizetype room = std::max(FLimit - kept, 0);
+        if (text.size() <= room) return text;
+        // A character is not split in half.
+        qsizetype cut = room;
+        if (cut > 0 && text[cut - 1].isHighSurrogate()) --cut;
+        return text.left(cut);
+    }
 
-    TInnerInput FInner;
+    TPartInput FInner;
     int FLimit = 0;
 };
 
@@ -118,15 +179,17 @@ bool MemoMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& r
         memo->ApplyStyle();
         return true;
     }
+    if (msg == WM_GETDLGCODE) {
+        result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return true;
+    }
     return HandleEditMessage(*memo, msg, wp, lp, result);
 }
 
 const bool gMemoClassRegistered = [] {
     RegisterWindowClass(
         {"MEMO", [](QWidget* parent) { return new TMemoWidget(parent); },
-         [](QWidget* w, const QString& text) {
-             static_cast<QPlainTextEdit*>(w)->setPlainText(text);
-         },
+         [](QWidget* w, const QString& text) { static_cast<TMemoWidget*>(w)->SetText(text); },
          [](const QWidget* w) { return static_cast<const QPlainTextEdit*>(w)->toPlainText(); },
          MemoMessage});
     return true;

@@ -71,14 +71,25 @@ private:
     std::vector<QPointer<QWidget>> FTop;
     bool FRaising = false;
 };
+
+/// Out of Qt's mouse picking; an event a part leaves unaccepted must not travel up to the
+/// window, whose events are the bridge's: it would arrive as a second message.
+void Unpick(QWidget* part) {
+    part->setAttribute(Qt::WA_TransparentForMouseEvents);
+    part->setAttribute(Qt::WA_NoMousePropagation);
+}
 } // namespace
 
 void TPartInput::MakePart(QWidget* part) {
-    part->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A part that leaves an event unaccepted must not hand it up to the window, whose events
-    // are the bridge's: it would arrive as a second message.
-    part->setAttribute(Qt::WA_NoMousePropagation);
+    Unpick(part);
     part->setFocusPolicy(Qt::NoFocus);
+}
+
+void TPartInput::Seal() {
+    for (QWidget* w : FWindow->findChildren<QWidget*>()) {
+        if (w->window() != FWindow->window() || HwndOf(w)) continue;
+        Unpick(w);
+    }
 }
 
 QWidget* TPartInput::PartAt(QPoint pos) const {
@@ -93,7 +104,8 @@ bool TPartInput::Forward(QEvent* e) {
         if (!target) return false;
         QWheelEvent mapped(target->mapFrom(FWindow, we->position()), we->globalPosition(),
                            we->pixelDelta(), we->angleDelta(), we->buttons(), we->modifiers(),
-                           we->phase(), we->inverted());
+                           we->phase(), we->inverted(), we->source(), we->pointingDevice());
+        mapped.setTimestamp(we->timestamp());
         QCoreApplication::sendEvent(target, &mapped);
         e->setAccepted(mapped.isAccepted());
         return true;
@@ -101,13 +113,15 @@ bool TPartInput::Forward(QEvent* e) {
     if (!IsMouse(e->type())) return false;
     auto* me = static_cast<QMouseEvent*>(e);
     const QPointF pos = me->position();
-    if (e->type() == QEvent::MouseButtonPress && (!FGrab || me->buttons() == me->button()))
-        FGrab = PartAt(pos.toPoint());
+    const bool press =
+        e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
+    if (press && (!FGrab || me->buttons() == me->button())) FGrab = PartAt(pos.toPoint());
     QWidget* target = FGrab ? FGrab.data() : PartAt(pos.toPoint());
     if (e->type() == QEvent::MouseButtonRelease && me->buttons() == Qt::NoButton) FGrab = nullptr;
     if (!target) return false;
     QMouseEvent mapped(e->type(), target->mapFrom(FWindow, pos), me->scenePosition(),
-                       me->globalPosition(), me->button(), me->buttons(), me->modifiers());
+                       me->globalPosition(), me->button(), me->buttons(), me->modifiers(),
+                       me->pointingDevice());
     mapped.setTimestamp(me->timestamp());
     QCoreApplication::sendEvent(target, &mapped);
     e->setAccepted(mapped.isAccepted());

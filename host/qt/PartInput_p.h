@@ -1,7 +1,9 @@
 #pragma once
 // Mouse input for the inner parts of a composite native widget (a tab bar, an item view and its
-// viewport): Qt's own routing passes over them, so every press reaches the window, and through
-// it the window procedure, first; the window's default handling hands it on to the part.
+// viewport, a scroll area's scroll bars, a combo box's edit field): Qt's own routing passes over
+// them, so every press reaches the window, and through it the window procedure, first; the
+// window's default handling hands it on to the part. Used by the standard controls and the
+// containers alike. Private to host/.
 
 #include <QPointer>
 #include <QWidget>
@@ -14,6 +16,11 @@ public:
     explicit TPartInput(QWidget* window) : FWindow(window) {}
     /// Takes part (and everything inside it) out of Qt's mouse routing and its focus chain.
     static void MakePart(QWidget* part);
+    /// Takes every descendant the window's widget made itself out of Qt's mouse routing (their
+    /// focus stays as Qt set it: a combo box's field keeps the caret); call again when the
+    /// widget made new ones (on ChildPolished). Popups are windows with input of their own, as
+    /// the window system's drop-down lists are, and stay as they are.
+    void Seal();
     /// For the window's event(): passes a mouse or wheel event on to the part under it.
     /// Answers whether it did; the event's accepted flag then is the part's answer.
     bool Forward(QEvent* e);

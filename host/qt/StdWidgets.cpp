@@ -1,6 +1,7 @@
 // Notifications, silence, colours and styles shared by the standard window classes.
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -56,6 +57,21 @@ void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool bas
     palette.setColor(QPalette::WindowText, fore);
     palette.setColor(QPalette::ButtonText, fore);
     if (palette != widget->palette()) widget->setPalette(palette);
+}
+
+void UpdateSelectionColors(QWidget* edit) {
+    const bool shown = edit->hasFocus() || (WindowStyleOf(edit) & ES_NOHIDESEL);
+    const QPalette app = QApplication::palette(edit);
+    QPalette palette = edit->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Highlight,
+                         shown ? app.color(group, QPalette::Highlight)
+                               : palette.color(group, QPalette::Base));
+        palette.setColor(group, QPalette::HighlightedText,
+                         shown ? app.color(group, QPalette::HighlightedText)
+                               : palette.color(group, QPalette::Text));
+    }
+    if (palette != edit->palette()) edit->setPalette(palette);
 }
 
 void SetWindowColors(HWND wnd, TColor background, TColor text) {

@@ -1,10 +1,9 @@
 #pragma once
 // What the widgets behind the standard window classes share: notifications to their control,
-// silence while a message (rather than the user) changes them, inner widgets whose mouse input
-// comes through the control's window procedure, and owner drawing through CN_DRAWITEM.
+// silence while a message (rather than the user) changes them, and owner drawing through
+// CN_DRAWITEM. Their inner widgets take the mouse through TPartInput (PartInput_p.h).
 // Private to host/.
 
-#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
@@ -28,32 +27,6 @@ public:
 private:
     // By address, so that the entry goes even if the widget went meanwhile.
     const QWidget* FKey;
-};
-
-/// Routes the mouse input of a compound widget (a scroll area's viewport and scroll bars, a
-/// combo box's edit field) to its inner widgets. Qt itself no longer hands them the mouse: they
-/// are transparent to its picking, so every click enters as a message to the control's window,
-/// and its default handling gives the event to the outer widget, which forwards it here.
-class TInnerInput {
-public:
-    /// Delivers an event to an inner widget (a scroll area hands its viewport's events to
-    /// viewportEvent); answers whether it was accepted.
-    using Deliver = std::function<bool(QWidget* inner, QEvent* event)>;
-
-    TInnerInput(QWidget* outer, Deliver deliver);
-    /// Makes the outer widget's descendants transparent to Qt's mouse picking; call again when
-    /// the widget made new ones (ChildPolished does it).
-    void Seal();
-    /// Forwards a mouse or wheel event the outer widget received to the inner widget holding
-    /// the press, or else the one under the pointer. False when it concerns none.
-    bool Route(QEvent* event);
-
-private:
-    QWidget* InnerAt(QPoint pos) const;
-
-    QWidget* FOuter;
-    Deliver FDeliver;
-    QPointer<QWidget> FGrab;
 };
 
 /// Asks the control of owner's window to draw an item into rect (owner's coordinates) through
@@ -92,6 +65,11 @@ private:
 /// Applies a control's colours to its widget: the background (the Base role of a field, the
 /// Window role otherwise) and the text colour.
 void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool baseRole);
+/// An edit's selection is drawn while it has the focus, or always with ES_NOHIDESEL; otherwise
+/// the selection stays (EM_GETSEL still answers it) but shows in the field's own colours. Call
+/// on focus changes, style changes and palette changes (it changes the palette only when the
+/// colours differ, so a palette change it makes ends there).
+void UpdateSelectionColors(QWidget* edit);
 /// Gives a framed widget the window system's border for its styles: the sunken edge of
 /// WS_EX_CLIENTEDGE (two pixels), the line of WS_BORDER (one), or none.
 void ApplyWindowFrame(class QFrame* frame, uint32_t style, uint32_t exStyle);

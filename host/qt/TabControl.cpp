@@ -282,7 +282,7 @@ const char* TabControlWindowClass() {
     static const char* name = [] {
         RegisterWindowClass({"ZkTabControl",
                              [](QWidget* parent) { return new TTabControlWidget(parent); }, nullptr,
-                             nullptr});
+                             nullptr, &WantsCharacters});
         return "ZkTabControl";
     }();
     return name;

@@ -99,6 +99,12 @@ void ApplyTopLevelFlags(TWindowRec* rec) {
 }
 } // namespace
 
+bool WantsCharacters(QWidget*, uint32_t msg, intptr_t, intptr_t, intptr_t& result) {
+    if (msg != WM_GETDLGCODE) return false;
+    result = DLGC_WANTCHARS | DLGC_WANTARROWS;
+    return true;
+}
+
 // ---- Registry --------------------------------------------------------------------------------
 
 TWindowRec* RecOf(HWND wnd) {

@@ -55,6 +55,11 @@ struct TWindowRec {
     QString Text;
 };
 
+/// A class message handler for windows that take characters and arrow keys themselves (a tab
+/// control, a list view) and have no other class messages: answers WM_GETDLGCODE only.
+bool WantsCharacters(QWidget* widget, uint32_t msg, intptr_t wParam, intptr_t lParam,
+                     intptr_t& result);
+
 /// The window record of a live window, or null for null, destroyed or unknown handles.
 TWindowRec* RecOf(HWND wnd);
 /// The widget of a live window, or null.

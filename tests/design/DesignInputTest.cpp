@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "DesignTesting.h"
+#include "host/StdCtrls.h"
 
 namespace {
 
@@ -203,4 +204,26 @@ TEST_F(DesignInput, DeleteHidesTheSelectionUndoablyAndFocusesTheFirstVisible) {
     EXPECT_EQ(a->Parent(), Form);
 }
 
+} // namespace
+
+namespace {
+TEST_F(DesignInput, AcceleratorsOfDesignedControlsStayQuietDuringASession) {
+    auto* ok = Add<TButton>(Form, Bounds(10, 10, 75, 25), "OkButton");
+    ok->SetCaption("&OK");
+    auto* check = Add<TCheckBox>(Form, Bounds(10, 50, 97, 17), "Check");
+    check->SetCaption("&Check");
+    int clicks = 0;
+    ok->OnClick = [&](TObject*) { ++clicks; };
+    Begin();
+    Click(At(OverlayOf(check), 5, 5));
+    KeyTo(OverlayOf(check), Qt::Key_O, Qt::AltModifier);
+    KeyTo(OverlayOf(check), Qt::Key_O);
+    KeyTo(OverlayOf(check), Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(check->Checked());
+    Designer->EndDesign();
+    ok->SetFocus();
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1) << "after the session the accelerator works again";
+}
 } // namespace

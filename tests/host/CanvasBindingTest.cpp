@@ -77,10 +77,24 @@ int ReleaseProvided(HWND, HDC dc) {
     return 1;
 }
 
+/// Puts back the window layer's hook that a test replaced, so that later tests in the same
+/// process still get window contexts.
+class RestoreDCProvider {
+public:
+    explicit RestoreDCProvider(TWindowDCProviders saved) : FSaved(saved) {}
+    ~RestoreDCProvider() { SetWindowDCProvider(FSaved.Provide, FSaved.Release); }
+    RestoreDCProvider(const RestoreDCProvider&) = delete;
+    RestoreDCProvider& operator=(const RestoreDCProvider&) = delete;
+
+private:
+    TWindowDCProviders FSaved;
+};
+
 TEST(Canvas_Binding, WindowContextsComeFromTheWindowLayer) {
     QImage surface(10, 10, QImage::Format_RGB32);
     surface.fill(Qt::white);
     HWND fakeWindow = reinterpret_cast<HWND>(0x1000);
+    const RestoreDCProvider restore(SetWindowDCProvider(nullptr));
     EXPECT_EQ(GetDC(fakeWindow), nullptr) << "no provider installed";
     gWindowDC = CreateDeviceContext(&surface);
     SetWindowDCProvider(ProvideDC, ReleaseProvided);

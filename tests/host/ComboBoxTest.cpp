@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 
 #include <set>
 
@@ -122,6 +123,58 @@ TEST_F(ComboBoxTest, DroppedDownOpensTheRealListAfterOnDropDownFilledIt) {
     Process();
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(events, "drop close ");
+}
+
+TEST_F(ComboBoxTest, ASimpleComboBoxShowsItsListUnderTheFieldWithinItsHeight) {
+    auto* combo = Make<TComboBox>(10, 10);
+    combo->Items()->SetCommaText("甲,乙,丙");
+    combo->SetStyle(csSimple);
+    combo->SetHeight(120);
+    EXPECT_EQ(combo->Height(), 120) << "a simple combo box's height is its own";
+    auto* list = Widget(combo)->findChild<QListView*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    QLineEdit* field = Widget(combo)->lineEdit();
+    ASSERT_NE(field, nullptr);
+    // The field on top, the list below it down to the bottom edge.
+    EXPECT_LT(field->geometry().bottom(), list->geometry().top());
+    EXPECT_EQ(list->geometry().top(), combo->Height() - list->height());
+    EXPECT_EQ(list->geometry().bottom(), combo->Height() - 1);
+    EXPECT_EQ(list->width(), combo->Width());
+    EXPECT_EQ(list->model()->rowCount(), 3);
+
+    // Items shown at once: the rows paint inside the control, not in a popup.
+    const QImage image = Grab(combo);
+    const QRect rows(1, list->y() + 2, combo->Width() - 20, list->height() - 4);
+    EXPECT_GT(CountColor(image, rows, Qt::black), 10);
+
+    // A click on an item picks it, as a pick from a dropped list does.
+    std::string events;
+    combo->OnClick = [&](TObject*) { events += "click "; };
+    combo->OnChange = [&](TObject*) { events += "change:" + combo->Text() + " "; };
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    const QPoint at = list->viewport()->mapTo(Widget(combo), second.center());
+    Click(At(combo, at.x(), at.y()));
+    Process();
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "乙");
+    EXPECT_EQ(events, "click change:乙 ");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(combo->DroppedDown());
+    // The keys in the field move through the list, and the list follows.
+    ASSERT_TRUE(combo->Focused());
+    Key(Qt::Key_Down);
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(list->currentIndex().row(), 2);
+    combo->SetDroppedDown(true);
+    Process();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "there is nothing to drop down";
+
+    // Back to a drop-down combo box: the field's height, and no list under it.
+    combo->SetStyle(csDropDown);
+    EXPECT_LT(combo->Height(), 40);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
 TEST_F(ComboBoxTest, PickingAnItemClicksAndChangesOrSelects) {

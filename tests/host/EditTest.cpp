@@ -1,6 +1,8 @@
 // Edits and memos: typing through the real key path, undo, selection, letter case, limits, and
 // a memo's Lines kept the same as its window both ways.
 
+#include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -109,6 +111,100 @@ TEST_F(EditTest, CharCaseMaxLengthAndPasswordCharShapeWhatIsTypedAndShown) {
     edit->SetReadOnly(true);
     Type("q");
     EXPECT_EQ(edit->Text(), "xyab");
+}
+
+TEST_F(EditTest, LetterCaseHoldsForPastedTextAndTextSetByCode) {
+    struct Case {
+        TEditCharCase CharCase;
+        const char* Expected;
+    };
+    // Converted character by character, as the platform does: "ß" keeps its length.
+    const Case cases[] = {{ecUpperCase, "MIXED ß ÄÖ"}, {ecLowerCase, "mixed ß äö"}};
+    auto* edit = Make<TEdit>(10, 10);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        edit->SetCharCase(c.CharCase);
+        edit->Clear();
+        edit->SetFocus();
+        // Only the first line goes into a single-line edit.
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("MiXed ß äÖ\nsecond line"));
+        Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->Text(), c.Expected);
+        EXPECT_TRUE(edit->CanUndo());
+        edit->Undo();
+        EXPECT_EQ(edit->Text(), "");
+
+        edit->Perform(WM_PASTE, 0, 0);
+        EXPECT_EQ(edit->Text(), c.Expected);
+        edit->SetTextProp("MiXed ß äÖ");
+        EXPECT_EQ(edit->Text(), c.Expected);
+        edit->SelectAll();
+        edit->SetSelText("MiXed ß äÖ");
+        EXPECT_EQ(edit->Text(), c.Expected);
+    }
+}
+
+TEST_F(EditTest, PastingFromTheContextMenuConvertsLetterCaseToo) {
+    auto* edit = Make<TEdit>(10, 10);
+    edit->SetCharCase(ecUpperCase);
+    edit->SetFocus();
+    QGuiApplication::clipboard()->setText("menu paste");
+    const TPoint at = At(edit, 20, 8);
+    Press(at, Qt::RightButton);
+    Release(at, Qt::RightButton);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    auto* paste = menu->findChild<QAction*>("edit-paste");
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    Process();
+    EXPECT_EQ(edit->Text(), "MENU PASTE");
+}
+
+TEST_F(EditTest, AReadOnlyEditTakesNoPasteAndKeepsItsTextOnCut) {
+    auto* edit = Make<TEdit>(10, 10);
+    edit->SetTextProp("keep");
+    edit->SetReadOnly(true);
+    QGuiApplication::clipboard()->setText("pasted");
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->Text(), "keep");
+    edit->SelectAll();
+    edit->CutToClipboard();
+    EXPECT_EQ(edit->Text(), "keep");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "keep");
+}
+
+TEST_F(EditTest, HideSelectionDecidesWhetherAnUnfocusedEditDrawsItsSelection) {
+    auto* other = Make<TButton>(250, 10);
+    TCustomEdit* edits[] = {Make<TEdit>(10, 10), Make<TMemo>(10, 50)};
+    const QPalette palette = QApplication::palette();
+    // Whichever colour group the field paints with, the highlight is one of these.
+    auto highlighted = [&](TCustomEdit* edit) {
+        const QImage image = Grab(edit);
+        return CountColor(image, image.rect(),
+                          palette.color(QPalette::Active, QPalette::Highlight)) +
+               CountColor(image, image.rect(),
+                          palette.color(QPalette::Inactive, QPalette::Highlight));
+    };
+    for (TCustomEdit* edit : edits) {
+        SCOPED_TRACE(edit->ClassName());
+        EXPECT_TRUE(edit->HideSelection());
+        edit->SetTextProp("WWWWWW");
+        edit->SetFocus();
+        edit->SelectAll();
+        EXPECT_GT(highlighted(edit), 50) << "focused, the selection shows";
+        other->SetFocus();
+        EXPECT_EQ(edit->SelLength(), 6) << "unfocused, the selection stays";
+        EXPECT_EQ(highlighted(edit), 0) << "but does not show";
+        edit->SetHideSelection(false);
+        EXPECT_GT(highlighted(edit), 50) << "unless HideSelection is off";
+        edit->SetFocus();
+        EXPECT_GT(highlighted(edit), 50);
+        edit->SetHideSelection(true);
+        other->SetFocus();
+        EXPECT_EQ(highlighted(edit), 0);
+    }
 }
 
 TEST_F(EditTest, EnteredByTabTheTextIsSelectedEnteredByClickItIsNot) {
@@ -241,6 +337,34 @@ TEST_F(MemoTest, WantTabsAndWantReturnsDecideWhoGetsTabAndEnter) {
     memo->SetWantReturns(false);
     Key(Qt::Key_Return);
     EXPECT_EQ(memo->Text(), "a\t");
+}
+
+TEST_F(MemoTest, MaxLengthLimitsPastedTextAndSelTextAndLetterCaseConvertsThem) {
+    auto* memo = Make<TMemo>(10, 10);
+    memo->SetMaxLength(6);
+    memo->SetCharCase(ecLowerCase);
+    memo->SetFocus();
+    QGuiApplication::clipboard()->setText("ABC\nDEFGH");
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(memo->Text(), "abc\nde");
+    // Full: neither a paste nor code adds to it.
+    memo->Perform(WM_PASTE, 0, 0);
+    memo->SetSelText("XYZ");
+    EXPECT_EQ(memo->Text(), "abc\nde");
+    // A selection being replaced makes room for as many characters as it had.
+    memo->SetSelStart(0);
+    memo->SetSelLength(2);
+    memo->SetSelText("XYZ");
+    EXPECT_EQ(memo->Text(), "xyc\nde");
+    memo->SetSelStart(0);
+    memo->SetSelLength(1);
+    memo->Perform(WM_PASTE, 0, 0);
+    EXPECT_EQ(memo->Text(), "ayc\nde");
+    // Text set by code is converted but not limited: the limit is on what the user enters.
+    memo->SetTextProp("Longer Than Six");
+    EXPECT_EQ(memo->Text(), "longer than six");
+    memo->SetCharCase(ecUpperCase);
+    EXPECT_EQ(memo->Text(), "LONGER THAN SIX");
 }
 
 TEST_F(MemoTest, StylesReachTheWindow) {

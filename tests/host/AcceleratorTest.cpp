@@ -1,0 +1,190 @@
+// Keyboard accelerators: "&" marks a caption's letter (drawn underlined, "&&" a literal
+// ampersand); Alt and the letter, or the letter alone where the focused control takes no
+// characters, reach the form as CM_DIALOGCHAR and act on the control whose caption marks it.
+
+#include "StdTesting.h"
+#include "host/GroupBox.h"
+
+namespace {
+TEST(Accelerator, TheHotkeyIsTheCharacterAfterTheLastSingleAmpersand) {
+    struct Case {
+        const char* Caption;
+        const char* Hotkey;
+    };
+    const Case cases[] = {{"&OK", "O"},      {"Save && &Quit", "Q"}, {"A&&B", ""},        {"&", ""},
+                          {"文件(&F)", "F"}, {"&文件", "文"},        {"&a then &b", "b"}, {"", ""}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GetHotkey(c.Caption), c.Hotkey) << c.Caption;
+    EXPECT_TRUE(IsAccel('o', "&OK"));
+    EXPECT_TRUE(IsAccel('O', "&ok"));
+    EXPECT_FALSE(IsAccel('k', "&OK"));
+    EXPECT_FALSE(IsAccel('b', "A&&B"));
+    EXPECT_TRUE(IsAccel(u'文', "&文件"));
+}
+
+class AcceleratorTest : public StdTest {
+protected:
+    void SetUp() override {
+        StdTest::SetUp();
+        First = Make<TEdit>(10, 10);
+        Target = Make<TEdit>(10, 40);
+        Name = Make<TLabel>(150, 40);
+        Name->SetCaption("&Name");
+        Name->SetFocusControl(Target);
+        Ok = Make<TButton>(150, 70);
+        Ok->SetCaption("&OK");
+        Ok->OnClick = [this](TObject*) { ++Clicks; };
+        Check = Make<TCheckBox>(10, 110);
+        Check->SetCaption("&Check");
+        Radio = Make<TRadioButton>(10, 140);
+        Radio->SetCaption("&Radio");
+        Group = Make<TGroupBox>(150, 110);
+        Group->SetCaption("&Group");
+        Inside = new TEdit(Form);
+        Inside->SetParent(Group);
+        Inside->SetBounds(10, 30, 100, 21);
+        First->SetFocus();
+    }
+
+    TEdit* First = nullptr;
+    TEdit* Target = nullptr;
+    TLabel* Name = nullptr;
+    TButton* Ok = nullptr;
+    TCheckBox* Check = nullptr;
+    TRadioButton* Radio = nullptr;
+    TGroupBox* Group = nullptr;
+    TEdit* Inside = nullptr;
+    int Clicks = 0;
+};
+
+TEST_F(AcceleratorTest, AltAndTheLetterReachTheFormAsDialogCharAndActOnTheMarkedControl) {
+    MessageLog formLog(Form);
+    Key(Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(Target->Focused()) << "the label focuses its FocusControl";
+    ASSERT_EQ(formLog.Count(CM_DIALOGCHAR), 1);
+    for (const MessageLog::Entry& e : formLog.Entries())
+        if (e.Msg == CM_DIALOGCHAR) EXPECT_EQ(e.WParam, 'n');
+
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(Clicks, 1) << "the button clicks itself";
+    EXPECT_TRUE(Target->Focused()) << "and leaves the focus where it was";
+
+    Key(Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(Check->Focused());
+    EXPECT_TRUE(Check->Checked());
+    Key(Qt::Key_C, Qt::AltModifier);
+    EXPECT_FALSE(Check->Checked());
+
+    Key(Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(Radio->Focused());
+    EXPECT_TRUE(Radio->Checked());
+
+    Key(Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(Inside->Focused()) << "the group box focuses its first child";
+    EXPECT_EQ(First->Text(), "");
+    EXPECT_EQ(Inside->Text(), "");
+}
+
+TEST_F(AcceleratorTest, APlainLetterIsAnAcceleratorOnlyWhereTheFocusedControlTakesNoCharacters) {
+    Key(Qt::Key_O);
+    EXPECT_EQ(First->Text(), "o") << "an edit takes the letter";
+    EXPECT_EQ(Clicks, 0);
+    Check->SetFocus();
+    Key(Qt::Key_O);
+    EXPECT_EQ(Clicks, 1) << "a check box takes no characters";
+    Key(Qt::Key_N);
+    EXPECT_TRUE(Target->Focused());
+    // With Ctrl the letter is no accelerator.
+    Check->SetFocus();
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(AcceleratorTest, NoAcceleratorWithoutShowAccelCharOnADisabledControlOrPastAHook) {
+    Name->SetShowAccelChar(false);
+    Key(Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(First->Focused());
+    Name->SetShowAccelChar(true);
+    Name->SetEnabled(false);
+    Key(Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(First->Focused());
+
+    Ok->SetEnabled(false);
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(Clicks, 0);
+    Ok->SetEnabled(true);
+    Ok->SetCaption("A&&B");
+    Key(Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(Clicks, 0) << "a doubled ampersand marks nothing";
+
+    // A window procedure that keeps the character keeps the accelerator from happening, and
+    // nothing of Qt's own (its mnemonic shortcuts) clicks the button past it.
+    Ok->SetCaption("&OK");
+    MessageLog log(First);
+    log.Swallow = {WM_SYSCHAR};
+    Key(Qt::Key_O, Qt::AltModifier);
+    Key(Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(log.Count(WM_SYSCHAR), 2);
+    EXPECT_EQ(Clicks, 0);
+    EXPECT_TRUE(First->Focused());
+    EXPECT_TRUE(static_cast<QAbstractButton*>(WidgetOf(Ok->Handle()))->shortcut().isEmpty());
+    log.Swallow = {};
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(Clicks, 1);
+}
+
+/// The rows where two images of the same size differ.
+std::vector<int> DifferingRows(const QImage& a, const QImage& b) {
+    std::vector<int> rows;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                rows.push_back(y);
+                break;
+            }
+    return rows;
+}
+
+TEST_F(AcceleratorTest, TheMarkedLetterIsUnderlinedAndADoubledAmpersandShowsAsOne) {
+    // Each marked caption against the same text unmarked: they differ only in a line or two
+    // under the text (the underline), and not at all where "&&" stands for "&".
+    auto* marked = Make<TButton>(10, 200);
+    auto* plain = Make<TButton>(100, 200);
+    marked->SetCaption("&OK");
+    plain->SetCaption("OK");
+    std::vector<int> rows = DifferingRows(Grab(marked), Grab(plain));
+    ASSERT_FALSE(rows.empty()) << "the button underlines its accelerator";
+    EXPECT_LE(rows.back() - rows.front(), 2);
+
+    auto* box = Make<TGroupBox>(10, 230);
+    auto* plainBox = Make<TGroupBox>(200, 230);
+    box->SetCaption("&Group");
+    plainBox->SetCaption("Group");
+    rows = DifferingRows(Grab(box), Grab(plainBox));
+    ASSERT_FALSE(rows.empty()) << "the group box underlines its accelerator";
+    EXPECT_LE(rows.back() - rows.front(), 2);
+    EXPECT_EQ(box->Caption(), "&Group");
+
+    auto* label = Make<TLabel>(250, 10);
+    auto* plainLabel = Make<TLabel>(320, 10);
+    label->SetCaption("&Name");
+    plainLabel->SetCaption("Name");
+    plainLabel->SetShowAccelChar(false);
+    ASSERT_EQ(label->Width(), plainLabel->Width());
+    const QImage form = Grab(Form);
+    auto area = [&](TControl* c) {
+        return form.copy(c->Left(), c->Top(), c->Width(), c->Height());
+    };
+    rows = DifferingRows(area(label), area(plainLabel));
+    ASSERT_FALSE(rows.empty()) << "the label underlines its accelerator";
+    EXPECT_LE(rows.back() - rows.front(), 2);
+
+    label->SetCaption("A&&B");
+    plainLabel->SetCaption("A&B");
+    ASSERT_EQ(label->Width(), plainLabel->Width());
+    const QImage again = Grab(Form);
+    EXPECT_EQ(again.copy(label->Left(), label->Top(), label->Width(), label->Height()),
+              again.copy(plainLabel->Left(), plainLabel->Top(), plainLabel->Width(),
+                         plainLabel->Height()));
+}
+} // namespace
