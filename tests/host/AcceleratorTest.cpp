@@ -62,8 +62,11 @@ TEST_F(AcceleratorTest, AltAndTheLetterReachTheFormAsDialogCharAndActOnTheMarked
     Key(Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(Target->Focused()) << "the label focuses its FocusControl";
     ASSERT_EQ(formLog.Count(CM_DIALOGCHAR), 1);
-    for (const MessageLog::Entry& e : formLog.Entries())
-        if (e.Msg == CM_DIALOGCHAR) EXPECT_EQ(e.WParam, 'n');
+    for (const MessageLog::Entry& e : formLog.Entries()) {
+        if (e.Msg == CM_DIALOGCHAR) {
+            EXPECT_EQ(e.WParam, 'n');
+        }
+    }
 
     Key(Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(Clicks, 1) << "the button clicks itself";
