@@ -13,6 +13,7 @@
 
 #include <cstring>
 
+#include "host/qt/LineEdit_p.h"
 #include "host/qt/PartInput_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
@@ -59,12 +60,16 @@ public:
             const TSilence silence(this);
             const int index = currentIndex();
             const QString text = currentText();
-            setEditable(editable);
             if (editable) {
-                lineEdit()->setMaxLength(FLimit > 0 ? FLimit : 32767);
-                connect(lineEdit(), &QLineEdit::textEdited, this,
+                auto* field = new TLineEdit(this);
+                field->setPalette(palette());
+                field->SetLimit(FLimit);
+                setLineEdit(field);
+                connect(field, &QLineEdit::textEdited, this,
                         [this] { NotifyControl(this, CBN_EDITCHANGE); });
                 if (index < 0) setEditText(text);
+            } else {
+                setEditable(false);
             }
             setCurrentIndex(index);
         }
@@ -83,8 +88,10 @@ public:
     int RowHeight() const { return FRowHeight; }
     void SetLimit(int limit) {
         FLimit = limit;
-        if (lineEdit()) lineEdit()->setMaxLength(limit > 0 ? limit : 32767);
+        if (Field()) Field()->SetLimit(limit);
     }
+    /// The edit field, or null for a closed list box.
+    TLineEdit* Field() const { return static_cast<TLineEdit*>(lineEdit()); }
     bool Dropped() const {
         const QWidget* popup = view()->window();
         return popup != window() && popup->isVisible();
@@ -374,10 +381,23 @@ bool ComboBoxMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_
         return true;
     }
     case EM_REPLACESEL:
-        if (combo->lineEdit()) {
+        if (combo->Field()) {
             const TSilence silence(combo);
-            combo->lineEdit()->insert(TextOf(lp));
+            combo->Field()->InsertAsTyped(TextOf(lp));
         }
+        return true;
+    // The clipboard messages are the field's.
+    case WM_CUT:
+        if (combo->Field()) combo->Field()->cut();
+        return true;
+    case WM_COPY:
+        if (combo->Field()) combo->Field()->copy();
+        return true;
+    case WM_PASTE:
+        if (combo->Field()) combo->Field()->PasteClipboard();
+        return true;
+    case WM_CLEAR:
+        if (combo->Field()) combo->Field()->InsertAsTyped(QString());
         return true;
     default:
         return false;

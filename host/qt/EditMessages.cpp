@@ -1,5 +1,6 @@
 // The edit messages, answered alike by single- and multi-line edits.
 
+#include <algorithm>
 #include <cstring>
 
 #include "host/StdCtrls.h"
@@ -32,6 +33,15 @@ QString FirstLine(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         if (text[i] == u'\r' || text[i] == u'\n') return text.left(i);
     return text;
+}
+
+QString TTextLimit::Fit(const QString& text, int length, int selected) const {
+    if (Limit <= 0) return text;
+    const qsizetype room = std::max(Limit - (length - selected), 0);
+    if (text.size() <= room) return text;
+    qsizetype cut = room;
+    if (cut > 0 && text[cut - 1].isHighSurrogate()) --cut;
+    return text.left(cut);
 }
 
 bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,

@@ -1,21 +1,13 @@
-// The EDIT window class: a QLineEdit that answers the edit messages, converts letter case of
-// everything that comes in (typed, pasted, set by code) and shows any password character, and
-// reports each change of its text as EN_CHANGE.
+// The EDIT window class: a line edit that answers the edit messages, converts letter case of
+// everything that comes in (typed, pasted, set by code), holds what the user enters to its length
+// limit, shows any password character, and reports each change of its text as EN_CHANGE.
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QProxyStyle>
 #include <QSignalBlocker>
 
 #include <memory>
 
-#include "host/qt/EditWindows_p.h"
+#include "host/qt/LineEdit_p.h"
 #include "host/qt/StdWidgets_p.h"
 #include "host/qt/Window_p.h"
 
@@ -32,9 +24,9 @@ public:
 };
 
 /// The single-line edit.
-class TLineEditWidget : public QLineEdit, public TEditOps {
+class TLineEditWidget : public TLineEdit, public TEditOps {
 public:
-    explicit TLineEditWidget(QWidget* parent) : QLineEdit(parent) {
+    explicit TLineEditWidget(QWidget* parent) : TLineEdit(parent) {
         connect(this, &QLineEdit::textChanged, this, [this] { NotifyControl(this, EN_CHANGE); });
     }
     ~TLineEditWidget() override {
@@ -44,11 +36,9 @@ public:
     TLineEditWidget& operator=(const TLineEditWidget&) = delete;
 
     /// The text as ES_UPPERCASE or ES_LOWERCASE has it.
-    QString Convert(const QString& text) const { return ConvertCase(text, WindowStyleOf(this)); }
-
-    /// Text the user brings in other than by typing (pasting, dropping, an input method):
-    /// the first line of it, converted; the length limit then holds as for typing.
-    void InsertAsTyped(const QString& text) { insert(Convert(FirstLine(text))); }
+    QString Convert(const QString& text) const override {
+        return ConvertCase(text, WindowStyleOf(this));
+    }
 
     void ApplyStyle() {
         const uint32_t style = WindowStyleOf(this);
@@ -99,7 +89,8 @@ public:
         start = std::min(start, length);
         setSelection(start, end - start);
     }
-    void ReplaceSelection(const QString& text) override { insert(Convert(text)); }
+    /// As typing: converted and cut to the room the limit leaves.
+    void ReplaceSelection(const QString& text) override { InsertAsTyped(text); }
     bool IsModified() const override { return isModified(); }
     void SetModified(bool modified) override { setModified(modified); }
     bool CanUndo() const override { return isUndoAvailable(); }
@@ -115,76 +106,12 @@ public:
     }
     void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
     bool ReadOnlyState() const override { return isReadOnly(); }
-    void SetLimit(int limit) override { setMaxLength(limit > 0 ? limit : 32767); }
-    int Limit() const override { return maxLength(); }
+    void SetLimit(int limit) override { TLineEdit::SetLimit(limit); }
+    int Limit() const override { return TLineEdit::Limit(); }
     void CopySelection() override { copy(); }
-    void PasteClipboard() override {
-        const QString clip = QGuiApplication::clipboard()->text();
-        if (!clip.isEmpty() || hasSelectedText()) InsertAsTyped(clip);
-    }
+    void PasteClipboard() override { TLineEdit::PasteClipboard(); }
 
 protected:
-    // Qt's own paste paths insert the clipboard as it is; each goes through PasteClipboard or
-    // InsertAsTyped instead, so that letter case and the first-line rule hold for them too.
-    void keyPressEvent(QKeyEvent* e) override {
-        if (e->matches(QKeySequence::Paste)) {
-            if (!isReadOnly()) PasteClipboard();
-            e->accept();
-            return;
-        }
-        const QString converted = Convert(e->text());
-        if (converted == e->text()) {
-            QLineEdit::keyPressEvent(e);
-            return;
-        }
-        QKeyEvent typed(e->type(), e->key(), e->modifiers(), converted, e->isAutoRepeat(),
-                        static_cast<quint16>(e->count()));
-        QLineEdit::keyPressEvent(&typed);
-        e->setAccepted(typed.isAccepted());
-    }
-
-    void contextMenuEvent(QContextMenuEvent* e) override {
-        QMenu* menu = createStandardContextMenu();
-        if (!menu) return;
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        for (QAction* action : menu->actions()) {
-            // Qt connects its menu by signature.
-            if (!QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) continue;
-            action->setObjectName(QStringLiteral("edit-paste"));
-            connect(action, &QAction::triggered, this, [this] {
-                if (!isReadOnly()) PasteClipboard();
-            });
-        }
-        menu->popup(e->globalPos());
-    }
-
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        // The X11 selection pasted by the middle button.
-        if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-            if (!isReadOnly()) {
-                deselect();
-                InsertAsTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
-            }
-            e->accept();
-            return;
-        }
-        QLineEdit::mouseReleaseEvent(e);
-    }
-
-    void dropEvent(QDropEvent* e) override {
-        if (e->source() == this || !e->mimeData()->hasText()) {
-            QLineEdit::dropEvent(e);
-            return;
-        }
-        QMimeData converted;
-        converted.setText(Convert(FirstLine(e->mimeData()->text())));
-        QDropEvent copy(e->position(), e->possibleActions(), &converted, e->buttons(),
-                        e->modifiers(), e->type());
-        QLineEdit::dropEvent(&copy);
-        e->setDropAction(copy.dropAction());
-        e->setAccepted(copy.isAccepted());
-    }
-
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
         UpdateSelectionColors(this);
@@ -209,18 +136,6 @@ protected:
     void changeEvent(QEvent* e) override {
         QLineEdit::changeEvent(e);
         if (e->type() == QEvent::PaletteChange) UpdateSelectionColors(this);
-    }
-
-    void inputMethodEvent(QInputMethodEvent* e) override {
-        const QString converted = Convert(e->commitString());
-        if (converted == e->commitString()) {
-            QLineEdit::inputMethodEvent(e);
-            return;
-        }
-        QInputMethodEvent copy(e->preeditString(), e->attributes());
-        copy.setCommitString(converted, e->replacementStart(), e->replacementLength());
-        QLineEdit::inputMethodEvent(&copy);
-        e->setAccepted(copy.isAccepted());
     }
 
 private:

@@ -14,6 +14,17 @@ QString ConvertCase(const QString& text, uint32_t style);
 /// The part of pasted text a single-line edit takes: up to the first line break.
 QString FirstLine(const QString& text);
 
+/// The length limit of an edit. It holds for what the user enters, not for text set by code.
+struct TTextLimit {
+    int Limit = 0; ///< 0: none
+
+    /// As much of text as fits in place of `selected` of `length` characters: a selection
+    /// being replaced makes room. A character is not split in half.
+    QString Fit(const QString& text, int length, int selected) const;
+    /// What EM_GETLIMITTEXT answers; without a limit, the platform's largest.
+    int Reported() const { return Limit > 0 ? Limit : 0x7FFFFFFE; }
+};
+
 /// The edit operations behind the edit messages.
 class TEditOps {
 public:

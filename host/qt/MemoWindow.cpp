@@ -73,8 +73,8 @@ public:
     void EmptyUndo() override { document()->clearUndoRedoStacks(); }
     void SetReadOnlyState(bool readOnly) override { setReadOnly(readOnly); }
     bool ReadOnlyState() const override { return isReadOnly(); }
-    void SetLimit(int limit) override { FLimit = limit; }
-    int Limit() const override { return FLimit > 0 ? FLimit : 0x7FFFFFFE; }
+    void SetLimit(int limit) override { FLimit.Limit = limit; }
+    int Limit() const override { return FLimit.Reported(); }
     void CopySelection() override { copy(); }
     void PasteClipboard() override { paste(); }
     int LineCount() const override { return document()->blockCount(); }
@@ -136,21 +136,29 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* e) override {
-        // The length limit holds for typing; a selection being replaced makes room.
-        if (FLimit > 0 && !e->text().isEmpty() && e->text().at(0).isPrint() &&
-            !textCursor().hasSelection() && CharacterCount() >= FLimit) {
-            e->accept();
-            return;
-        }
-        const QString converted = Convert(e->text());
-        if (converted == e->text() || e->matches(QKeySequence::Paste)) {
+        // Typing is held to the length limit and the letter case; a paste goes through
+        // insertFromMimeData.
+        const QString typed = e->text();
+        if (typed.isEmpty() || !typed.front().isPrint() || isReadOnly() ||
+            e->matches(QKeySequence::Paste)) {
             QPlainTextEdit::keyPressEvent(e);
             return;
         }
-        QKeyEvent typed(e->type(), e->key(), e->modifiers(), converted, e->isAutoRepeat(),
-                        static_cast<quint16>(e->count()));
-        QPlainTextEdit::keyPressEvent(&typed);
-        e->setAccepted(typed.isAccepted());
+        const QString adjusted = Limited(Convert(typed));
+        if (adjusted.isEmpty()) {
+            // No room: a selection still goes, as it does for a paste.
+            if (textCursor().hasSelection()) textCursor().removeSelectedText();
+            e->accept();
+            return;
+        }
+        if (adjusted == typed) {
+            QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
+        QKeyEvent copy(e->type(), e->key(), e->modifiers(), adjusted, e->isAutoRepeat(),
+                       static_cast<quint16>(e->count()));
+        QPlainTextEdit::keyPressEvent(&copy);
+        e->setAccepted(copy.isAccepted());
     }
 
 private:
@@ -158,19 +166,12 @@ private:
     QString Convert(const QString& text) const { return ConvertCase(text, WindowStyleOf(this)); }
     /// As much of text as the limit leaves room for in place of the selection.
     QString Limited(const QString& text) const {
-        if (FLimit <= 0) return text;
         const QTextCursor cursor = textCursor();
-        const int kept = CharacterCount() - (cursor.selectionEnd() - cursor.selectionStart());
-        const qsizetype room = std::max(FLimit - kept, 0);
-        if (text.size() <= room) return text;
-        // A character is not split in half.
-        qsizetype cut = room;
-        if (cut > 0 && text[cut - 1].isHighSurrogate()) --cut;
-        return text.left(cut);
+        return FLimit.Fit(text, CharacterCount(), cursor.selectionEnd() - cursor.selectionStart());
     }
 
     TPartInput FInner;
-    int FLimit = 0;
+    TTextLimit FLimit;
 };
 
 bool MemoMessage(QWidget* w, uint32_t msg, intptr_t wp, intptr_t lp, intptr_t& result) {

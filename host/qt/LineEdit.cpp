@@ -1,0 +1,113 @@
+// The single-line field shared by edits and combo boxes: Qt's own ways of bringing text in
+// insert it as it is and cut it to QLineEdit's maxLength, which cuts text set by code too; each
+// way goes through InsertAsTyped or Fit instead, and maxLength never cuts.
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include <limits>
+
+#include "host/qt/LineEdit_p.h"
+
+TLineEdit::TLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+void TLineEdit::InsertAsTyped(const QString& text) {
+    insert(Fit(Convert(text)));
+}
+
+void TLineEdit::PasteClipboard() {
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (!clip.isEmpty() || hasSelectedText()) InsertAsTyped(FirstLine(clip));
+}
+
+void TLineEdit::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        if (!isReadOnly()) PasteClipboard();
+        e->accept();
+        return;
+    }
+    const QString typed = e->text();
+    if (typed.isEmpty() || !typed.front().isPrint() || isReadOnly()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    const QString adjusted = Fit(Convert(typed));
+    if (adjusted.isEmpty()) {
+        // No room: a selection still goes, as it does for a paste.
+        if (hasSelectedText()) del();
+        e->accept();
+        return;
+    }
+    if (adjusted == typed) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    QKeyEvent copy(e->type(), e->key(), e->modifiers(), adjusted, e->isAutoRepeat(),
+                   static_cast<quint16>(e->count()));
+    QLineEdit::keyPressEvent(&copy);
+    e->setAccepted(copy.isAccepted());
+}
+
+void TLineEdit::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createStandardContextMenu();
+    if (!menu) return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        // Qt connects its menu by signature.
+        if (!QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) continue;
+        action->setObjectName(QStringLiteral("edit-paste"));
+        connect(action, &QAction::triggered, this, [this] {
+            if (!isReadOnly()) PasteClipboard();
+        });
+    }
+    menu->popup(e->globalPos());
+}
+
+void TLineEdit::mouseReleaseEvent(QMouseEvent* e) {
+    // The X11 selection pasted by the middle button.
+    if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            InsertAsTyped(FirstLine(QGuiApplication::clipboard()->text(QClipboard::Selection)));
+        }
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void TLineEdit::dropEvent(QDropEvent* e) {
+    // Text moved within the field keeps the length.
+    if (e->source() == this || !e->mimeData()->hasText()) {
+        QLineEdit::dropEvent(e);
+        return;
+    }
+    // Qt drops at the point, without replacing the selection: all of the field is kept.
+    QMimeData adjusted;
+    adjusted.setText(
+        FLimit.Fit(Convert(FirstLine(e->mimeData()->text())), static_cast<int>(text().size()), 0));
+    QDropEvent copy(e->position(), e->possibleActions(), &adjusted, e->buttons(), e->modifiers(),
+                    e->type());
+    QLineEdit::dropEvent(&copy);
+    e->setDropAction(copy.dropAction());
+    e->setAccepted(copy.isAccepted());
+}
+
+void TLineEdit::inputMethodEvent(QInputMethodEvent* e) {
+    const QString adjusted = Fit(Convert(e->commitString()));
+    if (adjusted == e->commitString()) {
+        QLineEdit::inputMethodEvent(e);
+        return;
+    }
+    QInputMethodEvent copy(e->preeditString(), e->attributes());
+    copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
+    QLineEdit::inputMethodEvent(&copy);
+    e->setAccepted(copy.isAccepted());
+}
