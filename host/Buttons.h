@@ -62,6 +62,8 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void WndProc(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
+    /// The caption's accelerator clicks the button.
+    void CMDialogChar(TWMKey& Message) override;
 
 private:
     /// Tells the buttons of the group under the same parent that this one went down (or that

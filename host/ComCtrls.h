@@ -168,6 +168,8 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CMTextChanged(TMessage& Message) override;
+    /// The caption's accelerator clicks the button.
+    void CMDialogChar(TWMKey& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:

@@ -144,6 +144,21 @@ void TPageControl::CMDialogKey(TWMKey& Message) {
     TCustomTabControl::CMDialogKey(Message);
 }
 
+void TPageControl::CMDialogChar(TWMKey& Message) {
+    if (CanFocus()) {
+        for (TTabSheet* page : FPages) {
+            if (!page->FTabVisible || !IsAccel(Message.CharCode, page->Caption())) continue;
+            Message.Result = 1;
+            if (page != FActivePage && CanChange()) {
+                SetTabIndex(page->TabIndex());
+                Change();
+            }
+            return;
+        }
+    }
+    TCustomTabControl::CMDialogChar(Message);
+}
+
 void TPageControl::InsertPage(TTabSheet* Page) {
     FPages.push_back(Page);
     Page->FPageControl = this;

@@ -141,6 +141,8 @@ protected:
     /// Ctrl+Tab and Ctrl+Shift+Tab turn to the next and previous page while the focus is in
     /// the page control.
     void CMDialogKey(TWMKey& Message) override;
+    /// A page's caption accelerator selects its tab, as a click on the tab does.
+    void CMDialogChar(TWMKey& Message) override;
     void Change() override;
     std::vector<std::string> TabCaptions() const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -174,6 +174,16 @@ void TSpeedButton::CMEnabledChanged(TMessage& Message) {
     TGraphicControl::CMEnabledChanged(Message);
 }
 
+void TSpeedButton::CMDialogChar(TWMKey& Message) {
+    if (Enabled() && Visible() && Parent() && Parent()->Showing() &&
+        IsAccel(Message.CharCode, Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::CMDialogChar(Message);
+}
+
 // ---- Mouse --------------------------------------------------------------------------------------
 
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -133,6 +133,15 @@ void TToolButton::Click() {
     TGraphicControl::Click();
 }
 
+void TToolButton::CMDialogChar(TWMKey& Message) {
+    if (Enabled() && Visible() && !IsSeparator() && IsAccel(Message.CharCode, Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::CMDialogChar(Message);
+}
+
 void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
     if (FDropdownMenu == Value) return;
     if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);

@@ -556,6 +556,13 @@ intptr_t DefaultKey(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, intptr
                 (stack.back().Msg == WM_CHAR || stack.back().Msg == WM_SYSCHAR))
                 ke = static_cast<QKeyEvent*>(stack.back().Event);
         }
+        if (msg == WM_SYSCHAR) {
+            // An accelerator no control took is not typed: the widget gets the key without
+            // its character, as the platform's default handling never inserts one.
+            QKeyEvent synth(QEvent::KeyPress, ke ? ke->key() : 0, CurrentModifiers());
+            SendToWidget(w, &synth);
+            return 0;
+        }
         if (ke && ke->text() == text && pending && pending->Receiver == w) {
             SendToWidget(w, ke);
         } else {

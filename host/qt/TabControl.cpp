@@ -14,12 +14,47 @@
 #include "host/qt/Window_p.h"
 
 namespace {
+/// A tab bar whose captions underline their accelerators but grab no Qt shortcut for them: Qt's
+/// would select a tab past the window procedure; the page control answers CM_DIALOGCHAR instead.
+class TTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+    /// Adds the tab at index, or sets its caption.
+    void SetCaption(int index, const QString& caption) {
+        // Every '&' doubled: Qt finds no mnemonic to grab in what it keeps.
+        const QString kept = QString(caption).replace(u'&', QStringLiteral("&&"));
+        if (index < count())
+            setTabText(index, kept);
+        else
+            addTab(kept);
+    }
+    QString Caption(int index) const {
+        return tabText(index).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionTab* option, int index) const override {
+        QTabBar::initStyleOption(option, index);
+        // Unless the style shortened it.
+        if (option->text == tabText(index)) option->text = Caption(index);
+    }
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        const int extra = fontMetrics().size(Qt::TextShowMnemonic, tabText(index)).width() -
+                          fontMetrics().size(Qt::TextShowMnemonic, Caption(index)).width();
+        const bool vertical = shape() == RoundedWest || shape() == RoundedEast;
+        (vertical ? size.rheight() : size.rwidth()) -= extra;
+        return size;
+    }
+};
+
 /// A tab bar with a framed page area below (or beside) it; the tab bar is a part, so clicks
 /// reach it only through the window procedure's default handling.
 class TTabControlWidget : public QWidget {
 public:
     explicit TTabControlWidget(QWidget* parent) : QWidget(parent), FInput(this) {
-        FBar = new QTabBar(this);
+        FBar = new TTabBar(this);
         FBar->setDrawBase(false);
         FBar->setUsesScrollButtons(true);
         FBar->setExpanding(false);
@@ -34,7 +69,7 @@ public:
 
     ~TTabControlWidget() override { QObject::disconnect(FBar, nullptr, this, nullptr); }
 
-    QTabBar* Bar() const { return FBar; }
+    TTabBar* Bar() const { return FBar; }
     TTabSide Side = TTabSide::Top;
     TTabLook Look = TTabLook::Tabs;
     bool MultiLine = false;
@@ -83,8 +118,7 @@ public:
     }
 
     int TabAt(QPoint p) const {
-        if (!MultiLine)
-            return FBar->geometry().contains(p) ? FBar->tabAt(p - FBar->pos()) : -1;
+        if (!MultiLine) return FBar->geometry().contains(p) ? FBar->tabAt(p - FBar->pos()) : -1;
         for (int i = 0; i < FBar->count(); ++i)
             if (TabRect(i).contains(p)) return i;
         return -1;
@@ -200,7 +234,7 @@ private:
         QStyleOptionTab opt;
         opt.initFrom(this);
         opt.shape = Shape();
-        opt.text = FBar->tabText(index);
+        opt.text = FBar->Caption(index);
         const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
         const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
         QSize size(fontMetrics().size(Qt::TextShowMnemonic, opt.text).width() + hspace,
@@ -220,7 +254,7 @@ private:
             QStyleOptionTab opt;
             opt.initFrom(this);
             opt.shape = Shape();
-            opt.text = FBar->tabText(i);
+            opt.text = FBar->Caption(i);
             opt.rect = TabRect(i);
             opt.row = FPlaces[static_cast<size_t>(i)].Row;
             opt.position = QStyleOptionTab::Middle;
@@ -258,7 +292,7 @@ private:
     /// The space kept free at both ends of the tab rows.
     static constexpr int Inset = 2;
 
-    QTabBar* FBar;
+    TTabBar* FBar;
     TPartInput FInput;
     std::vector<TTabPlace> FPlaces;
     int FRowDepth = 0;
@@ -304,17 +338,11 @@ void TabCtrlSetTabs(HWND wnd, const std::vector<std::string>& captions, int inde
     TTabControlWidget* w = WidgetFor(wnd);
     if (!w) return;
     TQuiet quiet(w);
-    QTabBar* bar = w->Bar();
+    TTabBar* bar = w->Bar();
     while (bar->count() > static_cast<int>(captions.size()))
         bar->removeTab(bar->count() - 1);
-    for (size_t i = 0; i < captions.size(); ++i) {
-        const QString text = QString::fromStdString(captions[i]);
-        const int at = static_cast<int>(i);
-        if (at < bar->count())
-            bar->setTabText(at, text);
-        else
-            bar->addTab(text);
-    }
+    for (size_t i = 0; i < captions.size(); ++i)
+        bar->SetCaption(static_cast<int>(i), QString::fromStdString(captions[i]));
     bar->setCurrentIndex(index);
     w->Layout();
 }

@@ -3,7 +3,11 @@
 // characters, reach the form as CM_DIALOGCHAR and act on the control whose caption marks it.
 
 #include "StdTesting.h"
+#include "host/Buttons.h"
+#include "host/ComCtrls.h"
 #include "host/GroupBox.h"
+#include "host/PageControl.h"
+#include "host/Panels.h"
 
 namespace {
 TEST(Accelerator, TheHotkeyIsTheCharacterAfterTheLastSingleAmpersand) {
@@ -189,5 +193,142 @@ TEST_F(AcceleratorTest, TheMarkedLetterIsUnderlinedAndADoubledAmpersandShowsAsOn
     EXPECT_EQ(again.copy(label->Left(), label->Top(), label->Width(), label->Height()),
               again.copy(plainLabel->Left(), plainLabel->Top(), plainLabel->Width(),
                          plainLabel->Height()));
+}
+// ---- Tabs and bar buttons ---------------------------------------------------------------------
+
+class TabAndBarAcceleratorTest : public AcceleratorTest {
+protected:
+    void SetUp() override {
+        AcceleratorTest::SetUp();
+        Pages = Make<TPageControl>(250, 150);
+        Pages->SetBounds(250, 150, 300, 120);
+        for (const char* caption : {"常规(&E)", "高级(&Z)", "隐藏(&D)", "A&&X"}) {
+            auto* sheet = new TTabSheet(Form);
+            sheet->SetCaption(caption);
+            sheet->SetPageControl(Pages);
+            Sheets.push_back(sheet);
+        }
+        Sheets[2]->SetTabVisible(false);
+        Pages->OnChanging = [this](TObject*, bool& allow) {
+            Events += "changing ";
+            allow = Allow;
+        };
+        Pages->OnChange = [this](TObject*) { Events += "change "; };
+    }
+
+    TPageControl* Pages = nullptr;
+    std::vector<TTabSheet*> Sheets;
+    std::string Events;
+    bool Allow = true;
+};
+
+TEST_F(TabAndBarAcceleratorTest, APagesAcceleratorSelectsItsTabAsAClickDoes) {
+    Key(Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+    EXPECT_EQ(Events, "changing change ");
+    EXPECT_TRUE(First->Focused()) << "the focus stays where it was";
+    EXPECT_EQ(First->Text(), "");
+
+    MessageLog log(First);
+    struct Case {
+        const char* Why;
+        Qt::Key Key;
+        std::function<void()> Arrange;
+        const char* Events;
+    };
+    const Case cases[] = {
+        {"the selected tab's letter changes nothing", Qt::Key_Z, [] {}, ""},
+        {"OnChanging may refuse", Qt::Key_E, [this] { Allow = false; }, "changing "},
+        {"a page without a tab has no accelerator", Qt::Key_D, [] {}, ""},
+        {"a doubled ampersand marks nothing", Qt::Key_X, [] {}, ""},
+        {"a disabled page control takes none", Qt::Key_E, [this] { Pages->SetEnabled(false); }, ""},
+        // Qt's own mnemonic shortcut on the tab would switch past the window procedure.
+        {"a window procedure that keeps the key keeps the page", Qt::Key_E,
+         [&log] { log.Swallow = {WM_SYSCHAR}; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        Events.clear();
+        Allow = true;
+        Pages->SetEnabled(true);
+        log.Swallow = {};
+        c.Arrange();
+        Key(c.Key, Qt::AltModifier);
+        EXPECT_EQ(Events, c.Events);
+        EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+    }
+    log.Swallow = {};
+    Pages->SetEnabled(true);
+    Key(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+}
+
+TEST_F(TabAndBarAcceleratorTest, ATabIsAsWideAsItsCaptionWithoutTheAmpersand) {
+    auto* plain = Make<TPageControl>(250, 280);
+    for (const char* caption : {"常规(E)", "高级(Z)"}) {
+        auto* sheet = new TTabSheet(Form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(plain);
+    }
+    for (int i : {0, 1}) {
+        const TRect marked = Pages->TabRect(i);
+        const TRect shown = plain->TabRect(i);
+        EXPECT_EQ(marked.Right - marked.Left, shown.Right - shown.Left) << i;
+    }
+}
+
+TEST_F(TabAndBarAcceleratorTest, ToolAndSpeedButtonsClickWhenTheirCaptionsLetterComes) {
+    auto* bar = new TToolBar(Form);
+    bar->SetParent(Form);
+    bar->SetShowCaptions(true);
+    auto* tool = new TToolButton(Form);
+    tool->SetCaption("粗体(&B)");
+    tool->SetParent(bar);
+    auto* panel = Make<TPanel>(10, 260);
+    auto* speed = new TSpeedButton(Form);
+    speed->SetCaption("速度(&S)");
+    speed->SetParent(panel);
+    int toolClicks = 0;
+    int speedClicks = 0;
+    tool->OnClick = [&](TObject*) { ++toolClicks; };
+    speed->OnClick = [&](TObject*) { ++speedClicks; };
+
+    struct Case {
+        const char* Why;
+        std::function<void()> Arrange;
+        int ToolClicks;
+        int SpeedClicks;
+    };
+    const Case cases[] = {
+        {"enabled and visible", [] {}, 1, 1},
+        {"disabled",
+         [&] {
+             tool->SetEnabled(false);
+             speed->SetEnabled(false);
+         },
+         0, 0},
+        {"hidden",
+         [&] {
+             tool->SetVisible(false);
+             speed->SetVisible(false);
+         },
+         0, 0},
+        {"the speed button's parent hidden", [&] { panel->SetVisible(false); }, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Why);
+        for (TControl* b : std::initializer_list<TControl*>{tool, speed}) {
+            b->SetEnabled(true);
+            b->SetVisible(true);
+        }
+        panel->SetVisible(true);
+        toolClicks = speedClicks = 0;
+        c.Arrange();
+        Key(Qt::Key_B, Qt::AltModifier);
+        Key(Qt::Key_S, Qt::AltModifier);
+        EXPECT_EQ(toolClicks, c.ToolClicks);
+        EXPECT_EQ(speedClicks, c.SpeedClicks);
+        EXPECT_EQ(First->Text(), "");
+    }
 }
 } // namespace
