@@ -65,8 +65,10 @@ public:
                 field->setPalette(palette());
                 field->SetLimit(FLimit);
                 setLineEdit(field);
-                connect(field, &QLineEdit::textEdited, this,
-                        [this] { NotifyControl(this, CBN_EDITCHANGE); });
+                connect(field, &QLineEdit::textEdited, this, [this](const QString& typed) {
+                    HighlightTyped(typed);
+                    NotifyControl(this, CBN_EDITCHANGE);
+                });
                 if (index < 0) setEditText(text);
             } else {
                 setEditable(false);
@@ -225,6 +227,22 @@ private:
         }
         if (FList) FList->setGeometry(0, field.bottom() + 1, width(), height() - field.height());
         FLaying = false;
+    }
+
+    /// As the user types, a simple combo box's list highlights the first item that starts with
+    /// the field's text, whatever the letter case; the current item stays as it is.
+    void HighlightTyped(const QString& typed) {
+        if (!FList || !Simple()) return;
+        int row = -1;
+        for (int i = 0; i < count() && !typed.isEmpty() && row < 0; ++i)
+            if (itemText(i).startsWith(typed, Qt::CaseInsensitive)) row = i;
+        if (row < 0) {
+            FList->selectionModel()->clear();
+            return;
+        }
+        const QModelIndex index = model()->index(row, modelColumn());
+        FList->setCurrentIndex(index);
+        FList->scrollTo(index);
     }
 
     /// The list's current row is the combo box's current item.

@@ -177,6 +177,32 @@ TEST_F(ComboBoxTest, ASimpleComboBoxShowsItsListUnderTheFieldWithinItsHeight) {
     EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
+TEST_F(ComboBoxTest, TypingInASimpleComboBoxHighlightsTheFirstItemStartingWithTheText) {
+    auto* combo = Make<TComboBox>(10, 10);
+    combo->SetStyle(csSimple);
+    combo->SetHeight(120);
+    combo->Items()->SetCommaText("Apple,apricot,Banana,berry,BERRY2");
+    auto* list = Widget(combo)->findChild<QListView*>();
+    ASSERT_NE(list, nullptr);
+    combo->SetFocus();
+    struct Case {
+        Qt::Key Key;
+        int Row; ///< the list's highlighted row; -1 for none
+    };
+    // Each key after the one before; Qt's inline completion may fill the field in between.
+    const Case cases[] = {
+        {Qt::Key_B, 2}, {Qt::Key_E, 3}, {Qt::Key_X, -1}, {Qt::Key_Backspace, 3}, {Qt::Key_P, -1}};
+    std::string typed;
+    for (const Case& c : cases) {
+        Key(c.Key);
+        typed += QTest::keyToAscii(c.Key) ? std::string(1, QTest::keyToAscii(c.Key)) : "⌫";
+        SCOPED_TRACE(typed + " -> " + combo->Text());
+        EXPECT_EQ(list->currentIndex().row(), c.Row);
+        EXPECT_EQ(list->selectionModel()->selectedRows().size(), c.Row < 0 ? 0 : 1);
+        EXPECT_EQ(combo->ItemIndex(), -1) << "the current item stays";
+    }
+}
+
 TEST_F(ComboBoxTest, PickingAnItemClicksAndChangesOrSelects) {
     auto* combo = Make<TComboBox>(10, 10);
     combo->SetStyle(csDropDownList);
