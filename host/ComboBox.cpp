@@ -1,41 +1,14 @@
 // TCustomCombo: items mirrored into the window (ListControlItems.cpp); the text and the current
 // item are the window's while it exists.
 
-#include <algorithm>
-
 #include "StdCtrls.h"
 #include "qt/StdWindows_p.h"
 
 // ---- TCustomCombo -----------------------------------------------------------------------------
 
-TCustomCombo::TCustomCombo(TComponent* AOwner)
-    : TCustomListControl(AOwner), FItems(new TListControlItems(this)), FCanvas(new TCanvas) {
+TCustomCombo::TCustomCombo(TComponent* AOwner) : TCustomListControl(AOwner) {
     FControlStyle = {csSetCaption, csDoubleClicks, csFixedHeight};
     SetBounds(0, 0, 145, 21);
-    SetTabStop(true);
-    SetParentColor(false);
-    FCanvas->Font()->Assign(Font());
-}
-
-TCustomCombo::~TCustomCombo() {
-    FItems->Free();
-    FCanvas->Free();
-}
-
-void TCustomCombo::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case CN_COMMAND:
-        CNCommand(Message);
-        return;
-    case CN_DRAWITEM:
-        PaintOwnerDrawItem(Message, FCanvas);
-        return;
-    case CN_MEASUREITEM:
-        CNMeasureItem(Message);
-        return;
-    default:
-        TCustomListControl::Dispatch(Message);
-    }
 }
 
 void TCustomCombo::CreateParams(TCreateParams& Params) {
@@ -65,7 +38,7 @@ void TCustomCombo::CreateWnd() {
 }
 
 int TCustomCombo::FixedHeight() const {
-    if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight + 6;
+    if (OwnerDrawn()) return ItemHeight() + 6;
     return LineHeightOf(*Font()) + 8;
 }
 
@@ -82,30 +55,8 @@ TCustomListControl::TItemMessages TCustomCombo::ItemMessages() const {
     return {CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_SETITEMDATA};
 }
 
-void TCustomCombo::ItemInserted(int Index) {
-    if (!HandleAllocated() && FItemIndex >= Index) ++FItemIndex;
-}
-
-void TCustomCombo::ItemDeleted(int Index) {
-    if (HandleAllocated()) return;
-    if (FItemIndex == Index)
-        FItemIndex = -1;
-    else if (FItemIndex > Index)
-        --FItemIndex;
-}
-
-void TCustomCombo::ItemsCleared() {
-    FItemIndex = -1;
-}
-
 void TCustomCombo::FillWindow() {
-    if (!HandleAllocated()) return;
-    SendToWindow(CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < Count(); ++i) {
-        const std::string text = FItems->Get(i);
-        SendToWindow(CB_INSERTSTRING, i, reinterpret_cast<intptr_t>(text.c_str()));
-        SendToWindow(CB_SETITEMDATA, i, reinterpret_cast<intptr_t>(FItems->GetObject(i)));
-    }
+    FillItems();
 }
 
 void TCustomCombo::WMDestroy(TMessage& Message) {
@@ -115,13 +66,6 @@ void TCustomCombo::WMDestroy(TMessage& Message) {
         FItemIndex = index;
     }
     TCustomListControl::WMDestroy(Message);
-}
-
-void TCustomCombo::UpdateStyle() {
-    if (!HandleAllocated()) return;
-    TCreateParams params;
-    CreateParams(params);
-    RestyleWindow(Handle(), params.Style, params.ExStyle);
 }
 
 // ---- Items, current item and text -------------------------------------------------------------
@@ -140,10 +84,6 @@ void TCustomCombo::SetItemIndex(int Value) {
     }
     if (ItemIndex() == Value) return;
     SendToWindow(CB_SETCURSEL, Value, 0);
-}
-
-void TCustomCombo::AddItem(const std::string& Item, TObject* AObject) {
-    FItems->AddObject(Item, AObject);
 }
 
 void TCustomCombo::Clear() {
@@ -205,14 +145,7 @@ void TCustomCombo::SetStyle(TComboBoxStyle Value) {
     if (FStyle == Value) return;
     FStyle = Value;
     UpdateStyle();
-    SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
-    ApplyFixedHeight();
-}
-
-void TCustomCombo::SetSorted(bool Value) {
-    if (FSorted == Value) return;
-    FSorted = Value;
-    if (Value) FItems->Sort();
+    RowHeightChanged();
 }
 
 void TCustomCombo::SetDropDownCount(int Value) {
@@ -229,15 +162,7 @@ void TCustomCombo::SetDroppedDown(bool Value) {
     SendMessage(Handle(), CB_SHOWDROPDOWN, Value, 0);
 }
 
-int TCustomCombo::ItemHeight() const {
-    if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) return FItemHeight;
-    // Rows of a list the window draws are a line of the font high.
-    return LineHeightOf(*Font());
-}
-
-void TCustomCombo::SetItemHeight(int Value) {
-    if (Value <= 0 || FItemHeight == Value) return;
-    FItemHeight = Value;
+void TCustomCombo::RowHeightChanged() {
     SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
     ApplyFixedHeight();
 }
@@ -255,20 +180,7 @@ bool TCustomCombo::WantsKey(uint16_t Key) {
     return true;
 }
 
-void TCustomCombo::CMColorChanged(TMessage& Message) {
-    TCustomListControl::CMColorChanged(Message);
-    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
-}
-
-void TCustomCombo::CMFontChanged(TMessage& Message) {
-    TCustomListControl::CMFontChanged(Message);
-    FCanvas->Font()->Assign(Font());
-    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
-    SendToWindow(CB_SETITEMHEIGHT, 0, ItemHeight());
-    ApplyFixedHeight();
-}
-
-// ---- Notifications and owner drawing ----------------------------------------------------------
+// ---- Notifications ----------------------------------------------------------------------------
 
 void TCustomCombo::Change() {
     OnChange(this);
@@ -310,26 +222,4 @@ void TCustomCombo::CNCommand(TMessage& Message) {
     default:
         break;
     }
-}
-
-void TCustomCombo::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
-    if (OnDrawItem) {
-        OnDrawItem(this, Index, Rect, State);
-        return;
-    }
-    FCanvas->FillRect(Rect);
-    if (Index < Count()) FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Get(Index));
-}
-
-void TCustomCombo::MeasureItem(int Index, int& Height) {
-    OnMeasureItem(this, Index, Height);
-}
-
-void TCustomCombo::CNMeasureItem(TMessage& Message) {
-    auto* item = reinterpret_cast<TMeasureItemStruct*>(Message.LParam);
-    if (!item) return;
-    int height = FItemHeight;
-    MeasureItem(item->itemID, height);
-    item->itemHeight = static_cast<uint32_t>(std::max(height, 0));
-    Message.Result = 1;
 }

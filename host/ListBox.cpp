@@ -15,34 +15,9 @@ void CheckIndex(int Index, int Count) {
 
 // ---- TCustomListBox ---------------------------------------------------------------------------
 
-TCustomListBox::TCustomListBox(TComponent* AOwner)
-    : TCustomListControl(AOwner), FItems(new TListControlItems(this)), FCanvas(new TCanvas) {
+TCustomListBox::TCustomListBox(TComponent* AOwner) : TCustomListControl(AOwner) {
     FControlStyle = {csSetCaption, csDoubleClicks, csOpaque};
     SetBounds(0, 0, 121, 97);
-    SetTabStop(true);
-    SetParentColor(false);
-    FCanvas->Font()->Assign(Font());
-}
-
-TCustomListBox::~TCustomListBox() {
-    FItems->Free();
-    FCanvas->Free();
-}
-
-void TCustomListBox::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case CN_COMMAND:
-        CNCommand(Message);
-        return;
-    case CN_DRAWITEM:
-        PaintOwnerDrawItem(Message, FCanvas);
-        return;
-    case CN_MEASUREITEM:
-        CNMeasureItem(Message);
-        return;
-    default:
-        TCustomListControl::Dispatch(Message);
-    }
 }
 
 void TCustomListBox::CreateParams(TCreateParams& Params) {
@@ -64,7 +39,7 @@ void TCustomListBox::CreateWnd() {
     TCustomListControl::CreateWnd();
     SendMessage(Handle(), WM_STYLECHANGED, GWL_STYLE, 0);
     SetWindowColors(Handle(), Color(), Font()->Color());
-    ApplyRowHeight();
+    SendToWindow(LB_SETITEMHEIGHT, 0, ItemHeight());
     FillWindow();
 }
 
@@ -73,36 +48,28 @@ TCustomListControl::TItemMessages TCustomListBox::ItemMessages() const {
 }
 
 void TCustomListBox::ItemInserted(int Index) {
+    TCustomListControl::ItemInserted(Index);
     if (HandleAllocated()) return;
-    if (FItemIndex >= Index) ++FItemIndex;
     if (FSelection.size() >= static_cast<size_t>(Index))
         FSelection.insert(FSelection.begin() + Index, false);
 }
 
 void TCustomListBox::ItemDeleted(int Index) {
+    TCustomListControl::ItemDeleted(Index);
     if (HandleAllocated()) return;
-    if (FItemIndex == Index)
-        FItemIndex = -1;
-    else if (FItemIndex > Index)
-        --FItemIndex;
     if (static_cast<size_t>(Index) < FSelection.size())
         FSelection.erase(FSelection.begin() + Index);
 }
 
 void TCustomListBox::ItemsCleared() {
-    FItemIndex = -1;
+    TCustomListControl::ItemsCleared();
     FTopIndex = 0;
     FSelection.clear();
 }
 
 void TCustomListBox::FillWindow() {
     if (!HandleAllocated()) return;
-    SendToWindow(LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < Count(); ++i) {
-        const std::string text = FItems->Get(i);
-        SendToWindow(LB_INSERTSTRING, i, reinterpret_cast<intptr_t>(text.c_str()));
-        SendToWindow(LB_SETITEMDATA, i, reinterpret_cast<intptr_t>(FItems->GetObject(i)));
-    }
+    FillItems();
     if (FMultiSelect)
         for (size_t i = 0; i < FSelection.size() && i < static_cast<size_t>(Count()); ++i)
             if (FSelection[i]) SendToWindow(LB_SETSEL, 1, static_cast<intptr_t>(i));
@@ -123,13 +90,6 @@ void TCustomListBox::WMDestroy(TMessage& Message) {
         FSelection = std::move(selection);
     }
     TCustomListControl::WMDestroy(Message);
-}
-
-void TCustomListBox::UpdateStyle() {
-    if (!HandleAllocated()) return;
-    TCreateParams params;
-    CreateParams(params);
-    RestyleWindow(Handle(), params.Style, params.ExStyle);
 }
 
 // ---- Items and selection ----------------------------------------------------------------------
@@ -180,10 +140,6 @@ int TCustomListBox::SelCount() const {
     for (int i = 0; i < Count(); ++i)
         if (Selected(i)) ++count;
     return count;
-}
-
-void TCustomListBox::AddItem(const std::string& Item, TObject* AObject) {
-    FItems->AddObject(Item, AObject);
 }
 
 void TCustomListBox::Clear() {
@@ -239,7 +195,7 @@ int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) const {
         const intptr_t hit = SendToWindow(LB_ITEMFROMPOINT, 0, PointToLParam(Pos));
         if (((hit >> 16) & 0xFFFF) == 0) index = static_cast<int>(hit & 0xFFFF);
     } else if (FStyle != lbOwnerDrawVariable && PtInRect(ClientRect(), Pos)) {
-        index = FTopIndex + (Pos.Y - FrameWidth()) / RowHeight();
+        index = FTopIndex + (Pos.Y - FrameWidth()) / ItemHeight();
     }
     if (index >= 0 && index < Count()) return index;
     return Existing ? -1 : Count();
@@ -251,33 +207,16 @@ TRect TCustomListBox::ItemRect(int Index) const {
         SendToWindow(LB_GETITEMRECT, Index, reinterpret_cast<intptr_t>(&r));
     } else if (FStyle != lbOwnerDrawVariable && Index >= 0 && Index <= Count()) {
         const int f = FrameWidth();
-        const int top = f + (Index - FTopIndex) * RowHeight();
-        r = Rect(f, top, Width() - f, top + RowHeight());
+        const int top = f + (Index - FTopIndex) * ItemHeight();
+        r = Rect(f, top, Width() - f, top + ItemHeight());
     }
     return r;
 }
 
 // ---- Looks and sizes --------------------------------------------------------------------------
 
-int TCustomListBox::RowHeight() const {
-    if (FStyle != lbStandard) return FItemHeight;
-    // Standard rows are a line of the font high.
-    return LineHeightOf(*Font());
-}
-
-int TCustomListBox::ItemHeight() const {
-    return RowHeight();
-}
-
-void TCustomListBox::ApplyRowHeight() {
-    SendToWindow(LB_SETITEMHEIGHT, 0, RowHeight());
-}
-
-void TCustomListBox::SetItemHeight(int Value) {
-    if (Value <= 0 || FItemHeight == Value) return;
-    FItemHeight = Value;
-    if (FStyle == lbStandard) return;
-    ApplyRowHeight();
+void TCustomListBox::RowHeightChanged() {
+    SendToWindow(LB_SETITEMHEIGHT, 0, ItemHeight());
     ReapplyHeight();
 }
 
@@ -289,7 +228,7 @@ int TCustomListBox::FrameWidth() const {
 int TCustomListBox::IntegralHeightFor(int Height) const {
     if (!FIntegralHeight || FStyle == lbOwnerDrawVariable || Height <= 0) return Height;
     const int frame = 2 * FrameWidth();
-    const int row = RowHeight();
+    const int row = ItemHeight();
     if (row <= 0) return Height;
     const int rows = std::max(1, (Height - frame) / row);
     return frame + rows * row;
@@ -336,38 +275,18 @@ void TCustomListBox::SetExtendedSelect(bool Value) {
     UpdateStyle();
 }
 
-void TCustomListBox::SetSorted(bool Value) {
-    if (FSorted == Value) return;
-    FSorted = Value;
-    if (Value) FItems->Sort();
-}
-
 void TCustomListBox::SetStyle(TListBoxStyle Value) {
     if (FStyle == Value) return;
     FStyle = Value;
     UpdateStyle();
-    ApplyRowHeight();
-    ReapplyHeight();
+    RowHeightChanged();
 }
 
 bool TCustomListBox::WantsKey(uint16_t Key) {
     return Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE;
 }
 
-void TCustomListBox::CMColorChanged(TMessage& Message) {
-    TCustomListControl::CMColorChanged(Message);
-    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
-}
-
-void TCustomListBox::CMFontChanged(TMessage& Message) {
-    TCustomListControl::CMFontChanged(Message);
-    FCanvas->Font()->Assign(Font());
-    if (HandleAllocated()) SetWindowColors(Handle(), Color(), Font()->Color());
-    ApplyRowHeight();
-    ReapplyHeight();
-}
-
-// ---- Notifications and owner drawing ----------------------------------------------------------
+// ---- Notifications ----------------------------------------------------------------------------
 
 void TCustomListBox::CNCommand(TMessage& Message) {
     switch ((Message.WParam >> 16) & 0xFFFF) {
@@ -380,26 +299,4 @@ void TCustomListBox::CNCommand(TMessage& Message) {
     default:
         break;
     }
-}
-
-void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
-    if (OnDrawItem) {
-        OnDrawItem(this, Index, Rect, State);
-        return;
-    }
-    FCanvas->FillRect(Rect);
-    if (Index < Count()) FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Get(Index));
-}
-
-void TCustomListBox::MeasureItem(int Index, int& Height) {
-    OnMeasureItem(this, Index, Height);
-}
-
-void TCustomListBox::CNMeasureItem(TMessage& Message) {
-    auto* item = reinterpret_cast<TMeasureItemStruct*>(Message.LParam);
-    if (!item) return;
-    int height = FItemHeight;
-    MeasureItem(item->itemID, height);
-    item->itemHeight = static_cast<uint32_t>(std::max(height, 0));
-    Message.Result = 1;
 }

@@ -51,7 +51,7 @@ void TListControlItems::Insert(int Index, const std::string& S) {
 void TListControlItems::InsertObject(int Index, const std::string& S, TObject* AObject) {
     if (Index < 0 || Index > Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    if (FControl->SortedItems())
+    if (FControl->Sorted())
         AddObject(S, AObject);
     else
         InsertItem(Index, S, AObject);
@@ -59,7 +59,7 @@ void TListControlItems::InsertObject(int Index, const std::string& S, TObject* A
 
 int TListControlItems::AddObject(const std::string& S, TObject* AObject) {
     int index = Count();
-    if (FControl->SortedItems()) {
+    if (FControl->Sorted()) {
         // After the items that sort equal, so that equal items keep the order they came in.
         auto it = std::upper_bound(
             FItems.begin(), FItems.end(), S,

@@ -548,16 +548,22 @@ class TMemo : public TCustomMemo {
 
 // ---- Lists --------------------------------------------------------------------------------------
 
-/// Base of the controls that show a list of items, one of which may be the current one.
+class TListControlItems;
+
+/// Base of the list box and the combo box: items with objects mirrored into the window, the
+/// current item kept while there is none, letter order, and owner-drawn rows of a set height.
 class TCustomListControl : public TWinControl {
     ZK_CLASS(TCustomListControl, TWinControl)
-    explicit TCustomListControl(TComponent* AOwner) : TWinControl(AOwner) {}
+    explicit TCustomListControl(TComponent* AOwner);
+    ~TCustomListControl() override;
 
-    virtual int Count() const = 0;
+    TStrings* Items() const;
+    void SetItems(TStrings* Value);
+    int Count() const;
     /// The current item, or -1.
     virtual int ItemIndex() const = 0;
     virtual void SetItemIndex(int Value) = 0;
-    virtual void AddItem(const std::string& Item, TObject* AObject) = 0;
+    virtual void AddItem(const std::string& Item, TObject* AObject);
     virtual void Clear() = 0;
     virtual void ClearSelection() = 0;
     virtual void DeleteSelected() = 0;
@@ -565,6 +571,23 @@ class TCustomListControl : public TWinControl {
     /// Adds the selected items (with their objects) to Destination.
     virtual void CopySelection(TCustomListControl* Destination) = 0;
     virtual void MoveSelection(TCustomListControl* Destination);
+
+    /// Whether new items go to their place in letter order (case ignored).
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool Value);
+    /// The height of a row: a line of the font where the window draws the rows, the set one
+    /// where the control does.
+    int ItemHeight() const;
+    void SetItemHeight(int Value);
+    /// Only owner-drawn rows store their height; the others follow the font.
+    bool ItemHeightStored() const { return OwnerDrawn(); }
+    /// A canvas for measuring at any time, and for drawing while an item is owner-drawn.
+    TCanvas* Canvas() const { return FCanvas; }
+
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
+
+    void Dispatch(TMessage& Message) override;
 
 protected:
     friend class TListControlItems;
@@ -576,22 +599,46 @@ protected:
         uint32_t SetData;
     };
     virtual TItemMessages ItemMessages() const = 0;
-    /// Whether new items go to their place in letter order (case ignored).
-    virtual bool SortedItems() const = 0;
+    /// Whether the control draws the rows (the owner-drawn styles).
+    virtual bool OwnerDrawn() const = 0;
+    /// The row height or the font changed: the window gets the row height, and the control's
+    /// height follows it.
+    virtual void RowHeightChanged() = 0;
     /// An item came, went, or all went: a control without a window moves the selection it keeps
     /// with them, as the window would.
-    virtual void ItemInserted(int Index) = 0;
-    virtual void ItemDeleted(int Index) = 0;
-    virtual void ItemsCleared() = 0;
+    virtual void ItemInserted(int Index);
+    virtual void ItemDeleted(int Index);
+    virtual void ItemsCleared();
     /// Puts the items and the selection kept meanwhile into a new window.
     virtual void FillWindow() = 0;
+    /// Puts the items with their objects into the window, in place of what it has.
+    void FillItems();
+    /// Gives the window the style CreateParams makes now.
+    void UpdateStyle();
     /// Sends a message to the window when there is one.
     intptr_t SendToWindow(uint32_t Msg, intptr_t WParam, intptr_t LParam) const;
+    /// Draws an item; OnDrawItem when assigned, else the item's text on the brush colour.
+    virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
+    virtual void MeasureItem(int Index, int& Height);
+    /// The window's notifications (LBN_*, CBN_*).
+    virtual void CNCommand(TMessage& Message) = 0;
+    void CMColorChanged(TMessage& Message) override;
+    void CMFontChanged(TMessage& Message) override;
+
+    TListControlItems* FItems;
+    /// The current item kept while there is no window.
+    int FItemIndex = -1;
+
+private:
     /// Answers CN_DRAWITEM: binds Canvas to the item's device context with the control's font
     /// and brush (the highlight colours for a selected item), has DrawItem paint the item,
     /// and unbinds the canvas.
-    void PaintOwnerDrawItem(TMessage& Message, TCanvas* Canvas);
-    virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State) = 0;
+    void PaintOwnerDrawItem(TMessage& Message);
+    void CNMeasureItem(TMessage& Message);
+
+    TCanvas* FCanvas;
+    bool FSorted = false;
+    int FItemHeight = 16;
 };
 
 /// The items of a list or combo box with their objects: the control's own, mirrored into its
@@ -634,14 +681,9 @@ private:
 class TCustomListBox : public TCustomListControl {
     ZK_CLASS(TCustomListBox, TCustomListControl)
     explicit TCustomListBox(TComponent* AOwner);
-    ~TCustomListBox() override;
 
-    TStrings* Items() const { return FItems; }
-    void SetItems(TStrings* Value) { FItems->Assign(Value); }
-    int Count() const override { return FItems->Count(); }
     int ItemIndex() const override;
     void SetItemIndex(int Value) override;
-    void AddItem(const std::string& Item, TObject* AObject) override;
     void Clear() override;
     void ClearSelection() override;
     void DeleteSelected() override;
@@ -656,15 +698,8 @@ class TCustomListBox : public TCustomListControl {
     bool Selected(int Index) const;
     void SetSelected(int Index, bool Value);
     int SelCount() const;
-    bool Sorted() const { return FSorted; }
-    void SetSorted(bool Value);
     TListBoxStyle Style() const { return FStyle; }
     void SetStyle(TListBoxStyle Value);
-    /// The height of a row: the font's for lbStandard, the set one for owner-drawn lists.
-    int ItemHeight() const;
-    void SetItemHeight(int Value);
-    /// Only owner-drawn lists store their row height; standard rows follow the font.
-    bool ItemHeightStored() const { return FStyle != lbStandard; }
     bool IntegralHeight() const { return FIntegralHeight; }
     void SetIntegralHeight(bool Value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -678,56 +713,36 @@ class TCustomListBox : public TCustomListControl {
     int ItemAtPos(TPoint Pos, bool Existing) const;
     /// Where item Index shows, in client coordinates; empty when it is not laid out.
     TRect ItemRect(int Index) const;
-    /// A canvas for measuring at any time, and for drawing while an item is owner-drawn.
-    TCanvas* Canvas() const { return FCanvas; }
-
-    TDrawItemEvent OnDrawItem;
-    TMeasureItemEvent OnMeasureItem;
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    void Dispatch(TMessage& Message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     TItemMessages ItemMessages() const override;
-    bool SortedItems() const override { return FSorted; }
+    bool OwnerDrawn() const override { return FStyle != lbStandard; }
+    void RowHeightChanged() override;
     void ItemInserted(int Index) override;
     void ItemDeleted(int Index) override;
     void ItemsCleared() override;
     void FillWindow() override;
-    /// Draws an item; OnDrawItem when assigned, else the item's text on the brush colour.
-    void DrawItem(int Index, TRect Rect, TOwnerDrawState State) override;
-    virtual void MeasureItem(int Index, int& Height);
-    virtual void CNCommand(TMessage& Message);
-    virtual void CNMeasureItem(TMessage& Message);
+    void CNCommand(TMessage& Message) override;
     bool WantsKey(uint16_t Key) override;
     void WMDestroy(TMessage& Message) override;
-    void CMColorChanged(TMessage& Message) override;
-    void CMFontChanged(TMessage& Message) override;
 
 private:
-    void UpdateStyle();
-    /// The row height the window is told: the font's for lbStandard.
-    int RowHeight() const;
-    void ApplyRowHeight();
     /// Shrinks the height to the frame and a whole number of rows when IntegralHeight.
     int IntegralHeightFor(int Height) const;
     void ReapplyHeight();
     int FrameWidth() const;
 
-    TListControlItems* FItems;
-    TCanvas* FCanvas;
     bool FMultiSelect = false;
     bool FExtendedSelect = true;
-    bool FSorted = false;
     TListBoxStyle FStyle = lbStandard;
-    int FItemHeight = 16;
     bool FIntegralHeight = false;
     TBorderStyle FBorderStyle = bsSingle;
     bool FCtl3D = true;
     // The selection kept while there is no window.
-    int FItemIndex = -1;
     int FTopIndex = 0;
     std::vector<bool> FSelection;
 };
@@ -744,14 +759,9 @@ class TListBox : public TCustomListBox {
 class TCustomCombo : public TCustomListControl {
     ZK_CLASS(TCustomCombo, TCustomListControl)
     explicit TCustomCombo(TComponent* AOwner);
-    ~TCustomCombo() override;
 
-    TStrings* Items() const { return FItems; }
-    void SetItems(TStrings* Value) { FItems->Assign(Value); }
-    int Count() const override { return FItems->Count(); }
     int ItemIndex() const override;
     void SetItemIndex(int Value) override;
-    void AddItem(const std::string& Item, TObject* AObject) override;
     void Clear() override;
     void ClearSelection() override { SetItemIndex(-1); }
     void DeleteSelected() override;
@@ -761,18 +771,11 @@ class TCustomCombo : public TCustomListControl {
     TComboBoxStyle Style() const { return FStyle; }
     /// Switching keeps the items and the current item.
     void SetStyle(TComboBoxStyle Value);
-    bool Sorted() const { return FSorted; }
-    void SetSorted(bool Value);
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int Value);
     /// Whether the list is open; setting it opens or closes the real list.
     bool DroppedDown() const;
     void SetDroppedDown(bool Value);
-    int ItemHeight() const;
-    void SetItemHeight(int Value);
-    bool ItemHeightStored() const {
-        return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable;
-    }
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int Value);
     int SelStart() const;
@@ -781,27 +784,23 @@ class TCustomCombo : public TCustomListControl {
     void SetSelLength(int Value);
     std::string SelText() const;
     void SetSelText(const std::string& Value);
-    TCanvas* Canvas() const { return FCanvas; }
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
-    TDrawItemEvent OnDrawItem;
-    TMeasureItemEvent OnMeasureItem;
 
     /// Once the window exists, the height of a closed combo box is its field's, whatever is asked.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    void Dispatch(TMessage& Message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     TItemMessages ItemMessages() const override;
-    bool SortedItems() const override { return FSorted; }
-    void ItemInserted(int Index) override;
-    void ItemDeleted(int Index) override;
-    void ItemsCleared() override;
+    bool OwnerDrawn() const override {
+        return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable;
+    }
+    void RowHeightChanged() override;
     void FillWindow() override;
     /// The user changed the text (typing, or picking an item with no OnSelect).
     virtual void Change();
@@ -809,29 +808,18 @@ protected:
     virtual void Select();
     virtual void DropDown();
     virtual void CloseUp();
-    void DrawItem(int Index, TRect Rect, TOwnerDrawState State) override;
-    virtual void MeasureItem(int Index, int& Height);
-    virtual void CNCommand(TMessage& Message);
-    virtual void CNMeasureItem(TMessage& Message);
+    void CNCommand(TMessage& Message) override;
     bool WantsKey(uint16_t Key) override;
     void WMDestroy(TMessage& Message) override;
-    void CMColorChanged(TMessage& Message) override;
-    void CMFontChanged(TMessage& Message) override;
 
 private:
-    void UpdateStyle();
     /// The field's height: a line of the font (or an owner-drawn row) and the frame.
     int FixedHeight() const;
     void ApplyFixedHeight();
 
-    TListControlItems* FItems;
-    TCanvas* FCanvas;
     TComboBoxStyle FStyle = csDropDown;
-    bool FSorted = false;
     int FDropDownCount = 8;
-    int FItemHeight = 16;
     int FMaxLength = 0;
-    int FItemIndex = -1;
 };
 
 /// The combo box users put on forms.
