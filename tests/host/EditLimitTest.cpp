@@ -2,7 +2,6 @@
 // the user brings text in, a selection being replaced makes room, and text set by code is kept
 // whole.
 
-#include <QAction>
 #include <QClipboard>
 #include <QInputMethodEvent>
 
@@ -114,17 +113,7 @@ TEST_F(EditLimitTest, PastingFromTheFieldsContextMenuHoldsToTheLimit) {
     combo->SetTextProp("ab");
     combo->SetFocus();
     combo->SetSelStart(2);
-    QGuiApplication::clipboard()->setText("menu");
-    const TPoint at = At(combo, 20, 8);
-    Press(at, Qt::RightButton);
-    Release(at, Qt::RightButton);
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr);
-    auto* paste = menu->findChild<QAction*>("edit-paste");
-    ASSERT_NE(paste, nullptr);
-    paste->trigger();
-    menu->close();
-    Process();
+    ASSERT_TRUE(PasteFromContextMenu(combo, "menu"));
     EXPECT_EQ(combo->Text(), "abm");
 }
 } // namespace

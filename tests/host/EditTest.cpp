@@ -1,7 +1,6 @@
 // Edits and memos: typing through the real key path, undo, selection, letter case, limits, and
 // a memo's Lines kept the same as its window both ways.
 
-#include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -148,17 +147,7 @@ TEST_F(EditTest, PastingFromTheContextMenuConvertsLetterCaseToo) {
     auto* edit = Make<TEdit>(10, 10);
     edit->SetCharCase(ecUpperCase);
     edit->SetFocus();
-    QGuiApplication::clipboard()->setText("menu paste");
-    const TPoint at = At(edit, 20, 8);
-    Press(at, Qt::RightButton);
-    Release(at, Qt::RightButton);
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr);
-    auto* paste = menu->findChild<QAction*>("edit-paste");
-    ASSERT_NE(paste, nullptr);
-    paste->trigger();
-    menu->close();
-    Process();
+    ASSERT_TRUE(PasteFromContextMenu(edit, "menu paste"));
     EXPECT_EQ(edit->Text(), "MENU PASTE");
 }
 

@@ -1,5 +1,8 @@
 #include "StdTesting.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 SwallowInput::SwallowInput(TControl* control) : FControl(control), FSaved(control->WindowProc) {
@@ -37,6 +40,19 @@ TSnapshot SnapshotOf(TControl* control) {
         }
     }
     return s;
+}
+
+bool StdTest::PasteFromContextMenu(TControl* field, const char* text) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+    const TPoint at = At(field, 20, 8);
+    Press(at, Qt::RightButton);
+    Release(at, Qt::RightButton);
+    QWidget* menu = QApplication::activePopupWidget();
+    auto* paste = menu ? menu->findChild<QAction*>("edit-paste") : nullptr;
+    if (paste) paste->trigger();
+    if (menu) menu->close();
+    Process();
+    return paste != nullptr;
 }
 
 QImage StdTest::Grab(TWinControl* control) {

@@ -37,6 +37,9 @@ protected:
     static QImage Grab(TWinControl* control);
     /// How many pixels of the rectangle have (nearly) the colour.
     static int CountColor(const QImage& image, const QRect& rect, QColor color);
+    /// Puts text on the clipboard and pastes it with the paste item of the field's context
+    /// menu, opened by a right click; false when there was no such menu or item.
+    bool PasteFromContextMenu(TControl* field, const char* text);
     template <class T> T* Make(int left, int top) {
         auto* c = new T(Form);
         c->SetParent(Form);
