@@ -1,4 +1,8 @@
-// The edit messages, answered alike by single- and multi-line edits.
+// The edit messages, answered alike by single- and multi-line edits, and the rules both hold what
+// comes in to.
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -42,6 +46,43 @@ QString TTextLimit::Fit(const QString& text, int length, int selected) const {
     qsizetype cut = room;
     if (cut > 0 && text[cut - 1].isHighSurrogate()) --cut;
     return text.left(cut);
+}
+
+void PassTyped(QKeyEvent* e, const std::function<QString(const QString&)>& adjust,
+               const std::function<void(QKeyEvent*)>& pass,
+               const std::function<void()>& dropSelection) {
+    const QString typed = e->text();
+    if (typed.isEmpty() || !typed.front().isPrint()) {
+        pass(e);
+        return;
+    }
+    const QString adjusted = adjust(typed);
+    if (adjusted.isEmpty()) {
+        dropSelection();
+        e->accept();
+        return;
+    }
+    if (adjusted == typed) {
+        pass(e);
+        return;
+    }
+    QKeyEvent copy(e->type(), e->key(), e->modifiers(), adjusted, e->isAutoRepeat(),
+                   static_cast<quint16>(e->count()));
+    pass(&copy);
+    e->setAccepted(copy.isAccepted());
+}
+
+void PassCommitted(QInputMethodEvent* e, const std::function<QString(const QString&)>& adjust,
+                   const std::function<void(QInputMethodEvent*)>& pass) {
+    const QString adjusted = adjust(e->commitString());
+    if (adjusted == e->commitString()) {
+        pass(e);
+        return;
+    }
+    QInputMethodEvent copy(e->preeditString(), e->attributes());
+    copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
+    pass(&copy);
+    e->setAccepted(copy.isAccepted());
 }
 
 bool HandleEditMessage(TEditOps& ops, uint32_t msg, intptr_t wParam, intptr_t lParam,

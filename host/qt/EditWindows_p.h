@@ -6,6 +6,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class QInputMethodEvent;
+class QKeyEvent;
 
 /// The text as the window's ES_UPPERCASE or ES_LOWERCASE style has it: each character on its
 /// own, as the platform converts (so the length stays; "ß" stays "ß").
@@ -24,6 +28,17 @@ struct TTextLimit {
     /// What EM_GETLIMITTEXT answers; without a limit, the platform's largest.
     int Reported() const { return Limit > 0 ? Limit : 0x7FFFFFFE; }
 };
+
+/// Hands a key on to an edit widget's own handling (pass) with its text adjusted (letter case,
+/// length limit): as it is when that changes nothing, else as a copy with the new text. A
+/// character none of which fits is taken without typing; dropSelection removes the selection
+/// then, as a paste with no room does.
+void PassTyped(QKeyEvent* e, const std::function<QString(const QString&)>& adjust,
+               const std::function<void(QKeyEvent*)>& pass,
+               const std::function<void()>& dropSelection);
+/// The same for what an input method commits.
+void PassCommitted(QInputMethodEvent* e, const std::function<QString(const QString&)>& adjust,
+                   const std::function<void(QInputMethodEvent*)>& pass);
 
 /// The edit operations behind the edit messages.
 class TEditOps {

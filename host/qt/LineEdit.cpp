@@ -33,26 +33,16 @@ void TLineEdit::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    const QString typed = e->text();
-    if (typed.isEmpty() || !typed.front().isPrint() || isReadOnly()) {
+    if (isReadOnly()) {
         QLineEdit::keyPressEvent(e);
         return;
     }
-    const QString adjusted = Fit(Convert(typed));
-    if (adjusted.isEmpty()) {
-        // No room: a selection still goes, as it does for a paste.
-        if (hasSelectedText()) del();
-        e->accept();
-        return;
-    }
-    if (adjusted == typed) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    QKeyEvent copy(e->type(), e->key(), e->modifiers(), adjusted, e->isAutoRepeat(),
-                   static_cast<quint16>(e->count()));
-    QLineEdit::keyPressEvent(&copy);
-    e->setAccepted(copy.isAccepted());
+    PassTyped(
+        e, [this](const QString& typed) { return Fit(Convert(typed)); },
+        [this](QKeyEvent* k) { QLineEdit::keyPressEvent(k); },
+        [this] {
+            if (hasSelectedText()) del();
+        });
 }
 
 void TLineEdit::contextMenuEvent(QContextMenuEvent* e) {
@@ -101,13 +91,7 @@ void TLineEdit::dropEvent(QDropEvent* e) {
 }
 
 void TLineEdit::inputMethodEvent(QInputMethodEvent* e) {
-    const QString adjusted = Fit(Convert(e->commitString()));
-    if (adjusted == e->commitString()) {
-        QLineEdit::inputMethodEvent(e);
-        return;
-    }
-    QInputMethodEvent copy(e->preeditString(), e->attributes());
-    copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
-    QLineEdit::inputMethodEvent(&copy);
-    e->setAccepted(copy.isAccepted());
+    PassCommitted(
+        e, [this](const QString& text) { return Fit(Convert(text)); },
+        [this](QInputMethodEvent* m) { QLineEdit::inputMethodEvent(m); });
 }

@@ -105,15 +105,9 @@ protected:
     }
 
     void inputMethodEvent(QInputMethodEvent* e) override {
-        const QString adjusted = Limited(Convert(e->commitString()));
-        if (adjusted == e->commitString()) {
-            QPlainTextEdit::inputMethodEvent(e);
-            return;
-        }
-        QInputMethodEvent copy(e->preeditString(), e->attributes());
-        copy.setCommitString(adjusted, e->replacementStart(), e->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&copy);
-        e->setAccepted(copy.isAccepted());
+        PassCommitted(
+            e, [this](const QString& text) { return Limited(Convert(text)); },
+            [this](QInputMethodEvent* m) { QPlainTextEdit::inputMethodEvent(m); });
     }
 
     void focusInEvent(QFocusEvent* e) override {
@@ -136,29 +130,15 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* e) override {
-        // Typing is held to the length limit and the letter case; a paste goes through
-        // insertFromMimeData.
-        const QString typed = e->text();
-        if (typed.isEmpty() || !typed.front().isPrint() || isReadOnly() ||
-            e->matches(QKeySequence::Paste)) {
+        // A paste goes through insertFromMimeData.
+        if (isReadOnly() || e->matches(QKeySequence::Paste)) {
             QPlainTextEdit::keyPressEvent(e);
             return;
         }
-        const QString adjusted = Limited(Convert(typed));
-        if (adjusted.isEmpty()) {
-            // No room: a selection still goes, as it does for a paste.
-            if (textCursor().hasSelection()) textCursor().removeSelectedText();
-            e->accept();
-            return;
-        }
-        if (adjusted == typed) {
-            QPlainTextEdit::keyPressEvent(e);
-            return;
-        }
-        QKeyEvent copy(e->type(), e->key(), e->modifiers(), adjusted, e->isAutoRepeat(),
-                       static_cast<quint16>(e->count()));
-        QPlainTextEdit::keyPressEvent(&copy);
-        e->setAccepted(copy.isAccepted());
+        PassTyped(
+            e, [this](const QString& typed) { return Limited(Convert(typed)); },
+            [this](QKeyEvent* k) { QPlainTextEdit::keyPressEvent(k); },
+            [this] { textCursor().removeSelectedText(); });
     }
 
 private:
