@@ -2,6 +2,7 @@
 
 #include "Buttons.h"
 #include "GdiApi.h"
+#include "HotkeyText.h"
 #include "Menus.h"
 #include "qt/StyledPaint_p.h"
 
@@ -282,10 +283,10 @@ void TSpeedButton::Paint() {
         c->Brush()->SetStyle(bsClear);
         if (!Enabled()) {
             c->Font()->SetColor(clBtnHighlight);
-            c->TextOut(layout.TextBounds.Left + 1, layout.TextBounds.Top + 1, caption);
+            TextOutWithHotkey(c, layout.TextBounds.Left + 1, layout.TextBounds.Top + 1, Caption());
             c->Font()->SetColor(clBtnShadow);
         }
-        c->TextOut(layout.TextBounds.Left, layout.TextBounds.Top, caption);
+        TextOutWithHotkey(c, layout.TextBounds.Left, layout.TextBounds.Top, Caption());
         c->Brush()->SetStyle(bsSolid);
     }
 }

@@ -1,6 +1,7 @@
 // TToolBar and TToolButton: buttons laid out left to right, check buttons and their groups.
 
 #include "ComCtrls.h"
+#include "HotkeyText.h"
 #include "ImgList.h"
 #include "Menus.h"
 #include "qt/StyledPaint_p.h"
@@ -240,7 +241,7 @@ void TToolButton::Paint() {
     if (hasCaption) {
         c->Brush()->SetStyle(bsClear);
         c->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
-        c->TextOut((client.Width() - text.cx) / 2 + shift, y, caption);
+        TextOutWithHotkey(c, (client.Width() - text.cx) / 2 + shift, y, Caption());
         c->Brush()->SetStyle(bsSolid);
     }
 }

@@ -186,6 +186,31 @@ TEST_F(AcceleratorTest, TheMarkedLetterIsUnderlinedAndADoubledAmpersandShowsAsOn
     ASSERT_FALSE(rows.empty()) << "the label underlines its accelerator";
     EXPECT_LE(rows.back() - rows.front(), 2);
 
+    // Speed buttons and tool buttons paint their captions themselves.
+    auto* speed = Make<TSpeedButton>(300, 60);
+    auto* plainSpeed = Make<TSpeedButton>(340, 60);
+    speed->SetCaption("&OK");
+    plainSpeed->SetCaption("OK");
+    auto* bar = new TToolBar(Form);
+    bar->SetParent(Form);
+    bar->SetShowCaptions(true);
+    TToolButton* tools[2] = {new TToolButton(Form), new TToolButton(Form)};
+    tools[0]->SetCaption("&OK");
+    tools[1]->SetCaption("OK");
+    for (TToolButton* b : tools)
+        b->SetParent(bar);
+    const QImage painted = Grab(Form);
+    auto at = [&](TControl* c) {
+        const TPoint p = Form->ScreenToClient(c->ClientToScreen({0, 0}));
+        return painted.copy(p.X, p.Y, c->Width(), c->Height());
+    };
+    for (auto [marked, plain] : {std::pair<TControl*, TControl*>{speed, plainSpeed},
+                                 std::pair<TControl*, TControl*>{tools[0], tools[1]}}) {
+        rows = DifferingRows(at(marked), at(plain));
+        ASSERT_FALSE(rows.empty()) << marked->ClassName() << " underlines its accelerator";
+        EXPECT_LE(rows.back() - rows.front(), 2) << marked->ClassName();
+    }
+
     label->SetCaption("A&&B");
     plainLabel->SetCaption("A&B");
     ASSERT_EQ(label->Width(), plainLabel->Width());
