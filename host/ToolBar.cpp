@@ -135,7 +135,10 @@ void TToolButton::Click() {
 }
 
 void TToolButton::CMDialogChar(TWMKey& Message) {
-    if (Enabled() && Visible() && !IsSeparator() && IsAccel(Message.CharCode, Caption())) {
+    // A caption that is not shown has no accelerator the user could know of.
+    TToolBar* bar = ToolBar();
+    if (Enabled() && Visible() && !IsSeparator() && bar && bar->ShowCaptions() &&
+        IsAccel(Message.CharCode, Caption())) {
         Click();
         Message.Result = 1;
         return;

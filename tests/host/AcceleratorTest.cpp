@@ -340,6 +340,7 @@ TEST_F(TabAndBarAcceleratorTest, ToolAndSpeedButtonsClickWhenTheirCaptionsLetter
          },
          0, 0},
         {"the speed button's parent hidden", [&] { panel->SetVisible(false); }, 1, 0},
+        {"the tool bar showing no captions", [&] { bar->SetShowCaptions(false); }, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Why);
@@ -348,6 +349,7 @@ TEST_F(TabAndBarAcceleratorTest, ToolAndSpeedButtonsClickWhenTheirCaptionsLetter
             b->SetVisible(true);
         }
         panel->SetVisible(true);
+        bar->SetShowCaptions(true);
         toolClicks = speedClicks = 0;
         c.Arrange();
         Key(Qt::Key_B, Qt::AltModifier);
