@@ -230,7 +230,7 @@ TPoint Middle(const TRect& r) {
 std::vector<InertCase> InertCases() {
     auto middle = [](TWinControl* c) { return TPoint{c->Width() / 2, c->Height() / 2}; };
     auto none = [](TWinControl*) { return std::string(); };
-    return {
+    std::vector<InertCase> cases = {
         {"TPanel", [](TForm* f) { return MakeByName(f, "TPanel"); }, middle, none},
         {"TGroupBox", [](TForm* f) { return MakeByName(f, "TGroupBox"); }, middle, none},
         {"TScrollBox", [](TForm* f) { return MakeByName(f, "TScrollBox"); }, middle, none},
@@ -265,13 +265,16 @@ std::vector<InertCase> InertCases() {
              TListItem* item = static_cast<TListView*>(c)->Selected();
              return item ? item->Caption() : std::string("-");
          }},
-        {"TStringGrid", [](TForm* f) { return MakeByName(f, "TStringGrid"); },
-         [](TWinControl* c) { return Middle(static_cast<TCustomGrid*>(c)->CellRect(2, 2)); },
-         [](TWinControl* c) {
-             auto* grid = static_cast<TCustomGrid*>(c);
-             return std::to_string(grid->Col()) + "," + std::to_string(grid->Row());
-         }},
     };
+    for (const char* grid : {"TStringGrid", "TDrawGrid"})
+        cases.push_back(
+            {grid, [grid](TForm* f) { return MakeByName(f, grid); },
+             [](TWinControl* c) { return Middle(static_cast<TCustomGrid*>(c)->CellRect(2, 2)); },
+             [](TWinControl* c) {
+                 auto* g = static_cast<TCustomGrid*>(c);
+                 return std::to_string(g->Col()) + "," + std::to_string(g->Row());
+             }});
+    return cases;
 }
 
 TEST_F(ContainerClassesTest, EveryClassIsInertUnderAHookThatSwallowsMouseAndKeys) {
