@@ -1,11 +1,14 @@
 #include "demo/DemoForm.h"
 
+#include "host/Buttons.h"
 #include "host/ComCtrls.h"
+#include "host/ExtCtrls.h"
 #include "host/Grids.h"
 #include "host/GroupBox.h"
 #include "host/ListView.h"
 #include "host/PageControl.h"
 #include "host/Panels.h"
+#include "host/ScrollBox.h"
 #include "host/StdCtrls.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
@@ -121,8 +124,31 @@ void TDemoForm::BuildContainers() {
     grid->SetCells(1, 1, "铅笔");
     grid->SetCells(2, 1, "10");
     grid->SetCells(3, 1, "1.50");
-    Make<TLabel>(this, sheetMore, "LabelMore", Bounds(16, 16, 200, 17))->SetCaption("这里可以放更多的控件。");
+    BuildMorePage(sheetMore);
     pages->SetActivePage(sheetGrid);
+}
+
+void TDemoForm::BuildMorePage(TWinControl* page) {
+    Make<TLabel>(this, page, "LabelMore", Bounds(16, 12, 200, 17))->SetCaption("其他常用控件：");
+    auto* list = Make<TListBox>(this, page, "ListTags", Bounds(16, 36, 140, 120));
+    for (const char* tag : {"新客户", "老客户", "批发", "零售"}) list->Items()->Add(tag);
+    auto* scroll = Make<TScrollBox>(this, page, "ScrollNotes", Bounds(172, 36, 180, 120));
+    Make<TPanel>(this, scroll, "PanelLong", Bounds(4, 4, 150, 220))->SetCaption("滚动框里的面板");
+    const char* alignCaptions[] = {"左", "中", "右"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = Make<TSpeedButton>(this, page, ("SpeedAlign" + IntToStr(i + 1)).c_str(),
+                                     Bounds(368 + i * 36, 36, 32, 26));
+        b->SetCaption(alignCaptions[i]);
+        b->SetGroupIndex(1);
+        b->SetDown(i == 0);
+    }
+    auto* shape = Make<TShape>(this, page, "ShapeMark", Bounds(368, 72, 104, 40));
+    shape->SetShape(stRoundRect);
+    shape->Brush()->SetColor(clSkyBlue);
+    Make<TBevel>(this, page, "BevelLine", Bounds(368, 124, 320, 2))->SetShape(bsTopLine);
+    auto* check = Make<TCheckBox>(this, page, "CheckPrint", Bounds(488, 36, 120, 17));
+    check->SetCaption("打印(&P)");
+    check->SetChecked(true);
 }
 
 void TDemoForm::StartDesign(const std::string& selectName) {

@@ -24,6 +24,7 @@ private:
     void BuildBars();
     void BuildEntryFields();
     void BuildContainers();
+    void BuildMorePage(TWinControl* page);
     void UpdateStatus();
     TToolButton* AddToolButton(const char* caption, TNotifyEvent onClick);
 
