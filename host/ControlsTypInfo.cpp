@@ -52,7 +52,6 @@ ZK_METHOD_TYPEINFO(TKeyEvent)
 ZK_METHOD_TYPEINFO(TKeyPressEvent)
 ZK_METHOD_TYPEINFO(TCloseEvent)
 ZK_METHOD_TYPEINFO(TCloseQueryEvent)
-#undef ZK_METHOD_TYPEINFO
 
 namespace {
 void PublishControl(TPublisher& p) {

@@ -7,15 +7,9 @@
 
 ZK_ENUM_TYPEINFO(TViewStyle, "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 
-#define ZK_METHOD_TYPEINFO(T)                                                                      \
-    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
-        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
-        return info;                                                                               \
-    }
 ZK_METHOD_TYPEINFO(TLVColumnClickEvent)
 ZK_METHOD_TYPEINFO(TLVSelectItemEvent)
 ZK_METHOD_TYPEINFO(TLVEditedEvent)
-#undef ZK_METHOD_TYPEINFO
 
 namespace {
 void PublishListView(TPublisher& p) {

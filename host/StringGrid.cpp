@@ -8,15 +8,9 @@ ZK_ENUM_TYPEINFO(TGridOption, "goFixedVertLine", "goFixedHorzLine", "goVertLine"
                  "goAlwaysShowEditor", "goThumbTracking")
 ZK_SET_TYPEINFO(TGridOptions, TGridOption)
 
-#define ZK_METHOD_TYPEINFO(T)                                                                      \
-    const TTypeInfo* TypeInfoFor(const T*) {                                                       \
-        static const TTypeInfo* info = MakeTypeInfo(tkMethod, #T);                                 \
-        return info;                                                                               \
-    }
 ZK_METHOD_TYPEINFO(TDrawCellEvent)
 ZK_METHOD_TYPEINFO(TSelectCellEvent)
 ZK_METHOD_TYPEINFO(TMovedEvent)
-#undef ZK_METHOD_TYPEINFO
 
 namespace {
 void PublishDrawGrid(TPublisher& p) {
