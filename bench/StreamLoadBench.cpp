@@ -10,9 +10,9 @@
 #include <string>
 #include <utility>
 
-#include "host/Filer.h"
-#include "host/Forms.h"
-#include "host/Stream.h"
+#include "host/controls/Forms.h"
+#include "host/core/Stream.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 /// A windowed control with text, as an edit is.

@@ -1,15 +1,15 @@
 #include "demo/DemoForm.h"
 
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Grids.h"
-#include "host/GroupBox.h"
-#include "host/ListView.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
-#include "host/ScrollBox.h"
-#include "host/StdCtrls.h"
+#include "host/buttons/Buttons.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/grids/Grids.h"
+#include "host/stdctrls/StdCtrls.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 
@@ -62,7 +62,8 @@ void TDemoForm::BuildBars() {
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
     FStatusBar->SetParent(this);
-    for (int width : {160, 160, 200}) FStatusBar->Panels()->Add()->SetWidth(width);
+    for (int width : {160, 160, 200})
+        FStatusBar->Panels()->Add()->SetWidth(width);
 }
 
 void TDemoForm::BuildEntryFields() {
@@ -70,7 +71,8 @@ void TDemoForm::BuildEntryFields() {
     Make<TEdit>(this, this, "EditName", Bounds(88, 44, 160, 21))->SetTextProp("张三");
     Make<TLabel>(this, this, "LabelCity", Bounds(16, 80, 60, 17))->SetCaption("城市：");
     auto* city = Make<TComboBox>(this, this, "ComboCity", Bounds(88, 76, 160, 21));
-    for (const char* c : {"北京", "上海", "广州", "深圳"}) city->Items()->Add(c);
+    for (const char* c : {"北京", "上海", "广州", "深圳"})
+        city->Items()->Add(c);
     city->SetItemIndex(1);
     Make<TLabel>(this, this, "LabelNote", Bounds(16, 112, 60, 17))->SetCaption("备注：");
     auto* memo = Make<TMemo>(this, this, "MemoNote", Bounds(88, 108, 160, 70));
@@ -94,12 +96,14 @@ void TDemoForm::BuildContainers() {
 
     auto* list = Make<TListView>(this, this, "ListOrders", Bounds(508, 44, 228, 134));
     list->SetViewStyle(vsReport);
-    for (auto [caption, width] : {std::pair{"订单号", 80}, std::pair{"金额", 70}, std::pair{"状态", 70}}) {
+    for (auto [caption, width] :
+         {std::pair{"订单号", 80}, std::pair{"金额", 70}, std::pair{"状态", 70}}) {
         TListColumn* col = list->Columns()->Add();
         col->SetCaption(caption);
         col->SetWidth(width);
     }
-    for (auto [no, amount, state] : {std::tuple{"A001", "120.00", "已付"}, std::tuple{"A002", "86.50", "未付"}}) {
+    for (auto [no, amount, state] :
+         {std::tuple{"A001", "120.00", "已付"}, std::tuple{"A002", "86.50", "未付"}}) {
         TListItem* item = list->Items()->Add();
         item->SetCaption(no);
         item->SubItems()->Add(amount);
@@ -119,7 +123,8 @@ void TDemoForm::BuildContainers() {
     grid->SetColCount(4);
     grid->SetRowCount(4);
     const char* heads[] = {"序号", "品名", "数量", "单价"};
-    for (int c = 0; c < 4; ++c) grid->SetCells(c, 0, heads[c]);
+    for (int c = 0; c < 4; ++c)
+        grid->SetCells(c, 0, heads[c]);
     grid->SetCells(0, 1, "1");
     grid->SetCells(1, 1, "铅笔");
     grid->SetCells(2, 1, "10");
@@ -131,7 +136,8 @@ void TDemoForm::BuildContainers() {
 void TDemoForm::BuildMorePage(TWinControl* page) {
     Make<TLabel>(this, page, "LabelMore", Bounds(16, 12, 200, 17))->SetCaption("其他常用控件：");
     auto* list = Make<TListBox>(this, page, "ListTags", Bounds(16, 36, 140, 120));
-    for (const char* tag : {"新客户", "老客户", "批发", "零售"}) list->Items()->Add(tag);
+    for (const char* tag : {"新客户", "老客户", "批发", "零售"})
+        list->Items()->Add(tag);
     auto* scroll = Make<TScrollBox>(this, page, "ScrollNotes", Bounds(172, 36, 180, 120));
     Make<TPanel>(this, scroll, "PanelLong", Bounds(4, 4, 150, 220))->SetCaption("滚动框里的面板");
     const char* alignCaptions[] = {"左", "中", "右"};

@@ -2,7 +2,7 @@
 // The demo's main window: a data-entry form that the user can rearrange while it runs.
 
 #include "design/DesignCommon.h"
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 
 class TStatusBar;
 class TToolBar;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "demo/DemoForm.h"
-#include "host/Screenshot.h"
+#include "host/controls/Screenshot.h"
 
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);

@@ -2,7 +2,7 @@
 // The root designer's list of selected overlays of the whole designer tree.
 
 #include "design/DesignTypes.h"
-#include "host/List.h"
+#include "host/core/List.h"
 
 /// Selected overlays in the order they were selected; reports every addition and removal
 /// through the root designer's OnSelectionChange. It does not own its entries.

@@ -4,7 +4,7 @@
 
 #include "design/ControlKinds.h"
 #include "design/FormDesigner.h"
-#include "host/GdiApi.h"
+#include "host/graphics/GdiApi.h"
 
 ZK_IMPLEMENT_CLASS(TDesignControl, TCustomControl, nullptr)
 
@@ -113,7 +113,9 @@ TRect TDesignControl::GetHitTestRect(uint32_t HitCode, bool Inflate) const {
     return HandleRect(HitCode, Width(), Height(), Inflate);
 }
 
-uint32_t TDesignControl::HitTest(TPoint P) const { return HitTestHandles(P, Width(), Height()); }
+uint32_t TDesignControl::HitTest(TPoint P) const {
+    return HitTestHandles(P, Width(), Height());
+}
 
 void TDesignControl::ResetRgn() {
     if (ControlKinds::IsTabSheet(FControl)) return;
@@ -134,7 +136,8 @@ void TDesignControl::ResetRgn() {
 void TDesignControl::DrawHandler(TCanvas* ACanvas) {
     ACanvas->Brush()->SetStyle(bsSolid);
     ACanvas->Brush()->SetColor(clBlack);
-    for (uint32_t code : HandleOrder) ACanvas->FillRect(HandleRect(code, Width(), Height(), false));
+    for (uint32_t code : HandleOrder)
+        ACanvas->FillRect(HandleRect(code, Width(), Height(), false));
 }
 
 void TDesignControl::Paint() {

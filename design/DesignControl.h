@@ -7,8 +7,8 @@
 
 #include "design/DesignTypes.h"
 #include "design/HandleGeometry.h"
-#include "host/Controls.h"
-#include "host/WinApi.h"
+#include "host/controls/Controls.h"
+#include "host/controls/WinApi.h"
 
 class TZkFormDesigner;
 

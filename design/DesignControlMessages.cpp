@@ -5,11 +5,15 @@
 #include "design/DesignControl.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 
 namespace {
-bool CtrlHeld(const TMessage& m) { return (m.WParam & MK_CONTROL) != 0; }
-bool LeftHeld(const TMessage& m) { return (m.WParam & MK_LBUTTON) != 0; }
+bool CtrlHeld(const TMessage& m) {
+    return (m.WParam & MK_CONTROL) != 0;
+}
+bool LeftHeld(const TMessage& m) {
+    return (m.WParam & MK_LBUTTON) != 0;
+}
 } // namespace
 
 template <class F> void TDesignControl::UserBoundsChange(F action) {
@@ -32,13 +36,26 @@ void TDesignControl::WinProc(TMessage& Message) {
     if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSEWHEEL) {
         if (ControlKinds::IsGrid(FControl)) CallOldWindowProc(Message);
         switch (msg) {
-        case WM_MOUSEMOVE: DoMouseMove(Message); break;
-        case WM_LBUTTONDOWN: DoLButtonDown(Message); break;
-        case WM_LBUTTONUP: DoLButtonUp(Message); break;
-        case WM_LBUTTONDBLCLK: DoLButtonDBClick(Message); break;
-        case WM_RBUTTONDOWN: DoRButtonDown(Message); break;
-        case WM_RBUTTONUP: DoRButtonUp(Message); break;
-        default: break;
+        case WM_MOUSEMOVE:
+            DoMouseMove(Message);
+            break;
+        case WM_LBUTTONDOWN:
+            DoLButtonDown(Message);
+            break;
+        case WM_LBUTTONUP:
+            DoLButtonUp(Message);
+            break;
+        case WM_LBUTTONDBLCLK:
+            DoLButtonDBClick(Message);
+            break;
+        case WM_RBUTTONDOWN:
+            DoRButtonDown(Message);
+            break;
+        case WM_RBUTTONUP:
+            DoRButtonUp(Message);
+            break;
+        default:
+            break;
         }
         // A page control still switches pages when its tabs are clicked.
         if (ControlKinds::IsPageControl(FControl)) CallOldWindowProc(Message);
@@ -74,8 +91,8 @@ void TDesignControl::FollowControlVisibility() {
 
 void TDesignControl::HeaderWndProc(TMessage& Message) {
     if (Message.Msg == WM_LBUTTONDOWN) DoLButtonDown(Message);
-    Message.Result = CallWindowProc(FOldHeaderWndProc, FHeaderWnd, Message.Msg, Message.WParam,
-                                    Message.LParam);
+    Message.Result =
+        CallWindowProc(FOldHeaderWndProc, FHeaderWnd, Message.Msg, Message.WParam, Message.LParam);
 }
 
 // ---- Mouse over the control ---------------------------------------------------------------
@@ -98,8 +115,12 @@ void TDesignControl::DoLButtonUp(TMessage& Message) {
     if (ControlKinds::IsGridBusy(FControl)) return;
 }
 
-void TDesignControl::DoRButtonUp(TMessage& Message) { (void)Message; }
-void TDesignControl::DoLButtonDBClick(TMessage& Message) { (void)Message; }
+void TDesignControl::DoRButtonUp(TMessage& Message) {
+    (void)Message;
+}
+void TDesignControl::DoLButtonDBClick(TMessage& Message) {
+    (void)Message;
+}
 
 void TDesignControl::DoMouseMove(TMessage& Message) {
     if (ControlKinds::IsGridBusy(FControl) || !FControl) return;
@@ -133,14 +154,23 @@ void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
     TCursor cursor = crDefault;
     switch (code) {
     case hcLeft:
-    case hcRight: cursor = crSizeWE; break;
+    case hcRight:
+        cursor = crSizeWE;
+        break;
     case hcTop:
-    case hcBottom: cursor = crSizeNS; break;
+    case hcBottom:
+        cursor = crSizeNS;
+        break;
     case hcTopLeft:
-    case hcBottomRight: cursor = crSizeNWSE; break;
+    case hcBottomRight:
+        cursor = crSizeNWSE;
+        break;
     case hcTopRight:
-    case hcBottomLeft: cursor = crSizeNESW; break;
-    default: break;
+    case hcBottomLeft:
+        cursor = crSizeNESW;
+        break;
+    default:
+        break;
     }
     SetCursor(cursor);
     if (Shift.Contains(ssLeft)) {
@@ -154,7 +184,8 @@ void TDesignControl::WMSize(TWMSize& Message) {
     const TRect before = BoundsRect();
     inherited::WMSize(Message);
     if (ControlKinds::IsTabSheet(FControl) || FLockUpdate || !FControl) return;
-    FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize, Height() - 2 * HandleSize);
+    FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize,
+                        Height() - 2 * HandleSize);
     ResetRgn();
     NoteBoundsChange(before);
 }
@@ -174,7 +205,8 @@ void TDesignControl::NoteBoundsChange(const TRect& before) {
     if (FRootDesigner->FBoundsChanging) {
         FRootDesigner->FBoundsChanging = false;
         RecordBoundsChange(before, after);
-    } else if (TOperateItem* item = FRootDesigner->FBoundsAfterItem; item && item->Control == this) {
+    } else if (TOperateItem* item = FRootDesigner->FBoundsAfterItem;
+               item && item->Control == this) {
         item->Rect = after;
     }
 }
@@ -196,7 +228,9 @@ void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
     SetSelected(true);
 }
 
-void TDesignControl::CNKeyDown(TWMKey& Message) { DoInnerKeyDown(Message); }
+void TDesignControl::CNKeyDown(TWMKey& Message) {
+    DoInnerKeyDown(Message);
+}
 
 void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     if (FDesigner->GetSelectCount() >= 2) {
@@ -236,7 +270,9 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     }
     TCustomForm* form = GetParentForm(this);
     switch (code) {
-    case VK_ESCAPE: SetSelected(false); break;
+    case VK_ESCAPE:
+        SetSelected(false);
+        break;
     case VK_LEFT:
     case VK_UP:
         SetSelected(false);
@@ -248,7 +284,8 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
         SetSelected(false);
         if (form) form->Perform(WM_NEXTDLGCTL, 0, 0);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

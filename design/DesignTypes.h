@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "host/Event.h"
-#include "host/TypInfo.h"
+#include "host/core/Event.h"
+#include "host/core/TypInfo.h"
 
 class TDesignControl;
 class TZkFormDesigner;
@@ -16,7 +16,16 @@ enum TChangeType { ctSelected, ctNotSelected };
 enum TOpType : uint8_t { otBounds, otDeleted, otInsert };
 /// Alignment commands; the ordinal is the context-menu item's Tag.
 enum TKmAlign {
-    daLeft, daRight, daHCenter, daHAverage, daTop, daBottom, daVCenter, daVAverage, daUndo, daRedo
+    daLeft,
+    daRight,
+    daHCenter,
+    daHAverage,
+    daTop,
+    daBottom,
+    daVCenter,
+    daVAverage,
+    daUndo,
+    daRedo
 };
 
 using TZkSelectionChangeEvent = TEvent<void(TDesignControl* sender, TChangeType ChangeType)>;

@@ -1,8 +1,8 @@
 #include "design/DrawingResources.h"
 
-#include "host/Forms.h"
-#include "host/GdiApi.h"
-#include "host/Graphics.h"
+#include "host/controls/Forms.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 HPEN gSelectionPen = nullptr;

@@ -2,7 +2,7 @@
 // The process-wide drawing resources of the designer: made once when the package starts,
 // shared by every designer and overlay, released when it shuts down.
 
-#include "host/Gdi.h"
+#include "host/graphics/Gdi.h"
 
 class TBitmap;
 

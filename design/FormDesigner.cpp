@@ -5,9 +5,9 @@
 #include "design/DesignControl.h"
 #include "design/DrawingResources.h"
 #include "design/OperateHistory.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/Graphics.h"
+#include "host/controls/Forms.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 void PublishDesigner(TPublisher& p) {
@@ -133,7 +133,8 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
         TControl* child = FDesignForm->Controls(i);
         if (!Excluded(child)) designable.push_back(child);
     }
-    for (TControl* child : designable) FControls->Add(new TDesignControl(child, this));
+    for (TControl* child : designable)
+        FControls->Add(new TDesignControl(child, this));
 
     FOldWindowProc = FDesignForm->WindowProc;
     FDesignForm->WindowProc = [this](TMessage& m) { WinProc(m); };
@@ -152,8 +153,7 @@ void TZkFormDesigner::InnerEndDesign() {
     if (FRunState == TRunState::rsNone) return;
     // A design form on its way out (its destroy message or its going reached the
     // designer) is still whole, but is neither hidden nor shown any more.
-    const bool formGoing =
-        !FDesignForm || FDesignForm->ComponentState().Contains(csDestroying);
+    const bool formGoing = !FDesignForm || FDesignForm->ComponentState().Contains(csDestroying);
     if (FDesignForm) {
         if (!formGoing) FDesignForm->SetVisible(false);
         if (FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
@@ -181,15 +181,30 @@ void TZkFormDesigner::CallOldWindowProc(TMessage& Message) {
 void TZkFormDesigner::WinProc(TMessage& Message) {
     const uint32_t msg = Message.Msg;
     switch (msg) {
-    case WM_MOUSEMOVE: DoMouseMove(Message); return;
-    case WM_LBUTTONDOWN: DoLButtonDown(Message); return;
-    case WM_LBUTTONUP: DoLButtonUp(Message); return;
-    case WM_LBUTTONDBLCLK: DoLButtonDBClick(Message); return;
-    case WM_RBUTTONDOWN: DoRButtonDown(Message); return;
-    case WM_RBUTTONUP: DoRButtonUp(Message); return;
-    case CN_KEYDOWN: InnerKeyDown(Message); return;
+    case WM_MOUSEMOVE:
+        DoMouseMove(Message);
+        return;
+    case WM_LBUTTONDOWN:
+        DoLButtonDown(Message);
+        return;
+    case WM_LBUTTONUP:
+        DoLButtonUp(Message);
+        return;
+    case WM_LBUTTONDBLCLK:
+        DoLButtonDBClick(Message);
+        return;
+    case WM_RBUTTONDOWN:
+        DoRButtonDown(Message);
+        return;
+    case WM_RBUTTONUP:
+        DoRButtonUp(Message);
+        return;
+    case CN_KEYDOWN:
+        InnerKeyDown(Message);
+        return;
     // The designed controls' accelerators do nothing while they are being designed.
-    case CM_DIALOGCHAR: return;
+    case CM_DIALOGCHAR:
+        return;
     case WM_DESTROY:
     case WM_CLOSE: {
         // The session ends before the form handles the message; the hook is gone by then,
@@ -199,7 +214,8 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
         if (old) old(Message);
         return;
     }
-    default: break;
+    default:
+        break;
     }
     // Right double-click, middle button and wheel; keys and the other key notifications.
     if ((msg >= WM_RBUTTONDBLCLK && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= 0x108) ||
@@ -225,7 +241,9 @@ void TZkFormDesigner::SetIsDirty(bool Value) {
     if (Value && OnDirty) OnDirty(this);
 }
 
-void TZkFormDesigner::SetShowInspector(bool Value) { FShowInspector = Value; }
+void TZkFormDesigner::SetShowInspector(bool Value) {
+    FShowInspector = Value;
+}
 
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
@@ -238,14 +256,26 @@ void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation)
 
 // ---- Mouse and keys: the idle behaviour ---------------------------------------------------
 
-void TZkFormDesigner::DoMouseMove(TMessage& Message) { CallOldWindowProc(Message); }
-void TZkFormDesigner::DoLButtonDown(TMessage& Message) { CallOldWindowProc(Message); }
-void TZkFormDesigner::DoLButtonUp(TMessage& Message) { CallOldWindowProc(Message); }
-void TZkFormDesigner::DoRButtonDown(TMessage& Message) { CallOldWindowProc(Message); }
-void TZkFormDesigner::DoRButtonUp(TMessage& Message) { CallOldWindowProc(Message); }
+void TZkFormDesigner::DoMouseMove(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
+void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
+void TZkFormDesigner::DoLButtonUp(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
+void TZkFormDesigner::DoRButtonDown(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
+void TZkFormDesigner::DoRButtonUp(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
 void TZkFormDesigner::DoLButtonDBClick(TMessage& Message) {
     (void)Message;
     FRubberBanding = false;
 }
-void TZkFormDesigner::InnerKeyDown(TMessage& Message) { (void)Message; }
+void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
+    (void)Message;
+}
 void TZkFormDesigner::PerFormMove() {}

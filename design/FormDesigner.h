@@ -5,10 +5,10 @@
 #include <string>
 
 #include "design/DesignTypes.h"
-#include "host/Component.h"
-#include "host/Controls.h"
-#include "host/List.h"
-#include "host/Strings.h"
+#include "host/controls/Controls.h"
+#include "host/core/Component.h"
+#include "host/core/List.h"
+#include "host/core/Strings.h"
 
 class TDesignControl;
 class TOperateHistory;

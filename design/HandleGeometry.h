@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "host/Types.h"
+#include "host/core/Types.h"
 
 /// Edge length of a grab handle and width of an overlay's margin band, in pixels.
 inline constexpr int HandleSize = 4;
@@ -26,9 +26,8 @@ enum THitCode : uint32_t {
 
 /// The eight handles in the order in which they are tested, drawn and joined into regions:
 /// corners before the middle handles beside them, so that corners win where they overlap.
-inline constexpr std::array<uint32_t, 8> HandleOrder = {hcTopLeft,    hcTopRight, hcTop,
-                                                        hcLeft,       hcRight,    hcBottomLeft,
-                                                        hcBottom,     hcBottomRight};
+inline constexpr std::array<uint32_t, 8> HandleOrder = {
+    hcTopLeft, hcTopRight, hcTop, hcLeft, hcRight, hcBottomLeft, hcBottom, hcBottomRight};
 
 /// The handle rectangle of code in an overlay of width w and height h (client coordinates),
 /// grown by 2 pixels on every side when inflate is set. Codes without a handle give an

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "design/DesignTypes.h"
-#include "host/List.h"
-#include "host/Stream.h"
-#include "host/Types.h"
+#include "host/core/List.h"
+#include "host/core/Stream.h"
+#include "host/core/Types.h"
 
 /// One entry of a snapshot: what to do with which overlay when the snapshot is restored.
 struct TOperateItem {

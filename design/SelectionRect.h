@@ -1,7 +1,7 @@
 #pragma once
 // Union arithmetic of selected overlays' rectangles.
 
-#include "host/Types.h"
+#include "host/core/Types.h"
 
 /// Merges one overlay rectangle into the accumulated bounding rectangle of a selection.
 /// The accumulated rectangle starts as (0, 0, 0, 0) and counts as empty until the first
@@ -12,5 +12,6 @@ inline TRect MergeSelectionRect(const TRect& acc, const TRect& r, bool& started)
         return r;
     }
     return {acc.Left < r.Left ? acc.Left : r.Left, acc.Top < r.Top ? acc.Top : r.Top,
-            acc.Right > r.Right ? acc.Right : r.Right, acc.Bottom > r.Bottom ? acc.Bottom : r.Bottom};
+            acc.Right > r.Right ? acc.Right : r.Right,
+            acc.Bottom > r.Bottom ? acc.Bottom : r.Bottom};
 }

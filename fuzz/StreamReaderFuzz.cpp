@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/Filer.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
+#include "host/streaming/Filer.h"
+#include "host/streaming/ObjectText.h"
 #include "tests/host/StreamFixtures.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

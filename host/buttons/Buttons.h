@@ -2,8 +2,8 @@
 // Speed buttons: buttons without windows, with a glyph and caption, that can stay down as a
 // group.
 
-#include "Controls.h"
-#include "Graphics.h"
+#include "host/controls/Controls.h"
+#include "host/graphics/Graphics.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };

@@ -1,6 +1,6 @@
 // Class reference and published properties of the speed button; its registration.
 
-#include "Buttons.h"
+#include "host/buttons/Buttons.h"
 
 ZK_ENUM_TYPEINFO(TButtonLayout, "blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom")
 ZK_ENUM_TYPEINFO(TButtonState, "bsUp", "bsDisabled", "bsDown", "bsExclusive")

@@ -1,10 +1,10 @@
 // TSpeedButton: pressing, releasing and group exclusivity, and its face, glyph and caption.
 
-#include "Buttons.h"
-#include "GdiApi.h"
-#include "HotkeyText.h"
-#include "Menus.h"
-#include "qt/StyledPaint_p.h"
+#include "host/buttons/Buttons.h"
+#include "host/controls/HotkeyText.h"
+#include "host/graphics/GdiApi.h"
+#include "host/menus/Menus.h"
+#include "host/qt/StyledPaint_p.h"
 
 TButtonLayoutResult CalcButtonLayout(const TRect& Client, TSize GlyphSize, TSize TextSize,
                                      TButtonLayout Layout, int Margin, int Spacing) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Collection.h"
-#include "Controls.h"
+#include "host/controls/Controls.h"
+#include "host/core/Collection.h"
 
 // ---- The status bar -----------------------------------------------------------------------------
 

@@ -1,8 +1,8 @@
 // Class references and published properties of the bars; their registration.
 
-#include "ComCtrls.h"
-#include "ImgList.h"
-#include "Menus.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/graphics/ImgList.h"
+#include "host/menus/Menus.h"
 
 ZK_ENUM_TYPEINFO(TStatusPanelStyle, "psText", "psOwnerDraw")
 ZK_ENUM_TYPEINFO(TStatusPanelBevel, "pbNone", "pbLowered", "pbRaised")

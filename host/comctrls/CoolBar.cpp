@@ -1,7 +1,7 @@
 // TCoolBar and its bands: one control per band, bands laid out in rows, grips and texts.
 
-#include "ComCtrls.h"
-#include "qt/StyledPaint_p.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/qt/StyledPaint_p.h"
 
 namespace {
 constexpr int GripWidth = 10;

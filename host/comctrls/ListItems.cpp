@@ -1,6 +1,7 @@
 // The columns and items of list views.
 
-#include "ListView.h"
+#include "host/comctrls/ListView.h"
+#include "host/core/UpdateScope.h"
 
 namespace {
 void PublishListColumn(TPublisher& p) {
@@ -209,14 +210,8 @@ void TListItems::Assign(TPersistent* Source) {
         TPersistent::Assign(Source);
         return;
     }
-    BeginUpdate();
-    try {
-        Clear();
-        for (TListItem* item : other->FItems)
-            Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(this);
+    Clear();
+    for (TListItem* item : other->FItems)
+        Add()->Assign(item);
 }

@@ -15,9 +15,10 @@
 
 #include <cstring>
 
-#include "Filer.h"
-#include "ListView.h"
-#include "Stream.h"
+#include "host/comctrls/ListView.h"
+#include "host/core/Stream.h"
+#include "host/core/UpdateScope.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 /// What one item holds in the stream.
@@ -108,22 +109,16 @@ void TListItems::DefineProperties(TFiler* Filer) {
         [this](TStream* s) {
             // Parsed whole before the list changes: damaged data leaves the items as they were.
             const std::vector<TItemRecord> records = TItemsParser(ReadRest(s)).Parse();
-            BeginUpdate();
-            try {
-                Clear();
-                for (const TItemRecord& r : records) {
-                    TListItem* item = Add();
-                    item->FCaption = r.Caption;
-                    item->FImageIndex = r.ImageIndex;
-                    item->FStateIndex = r.StateIndex;
-                    for (const std::string& text : r.SubItems)
-                        item->FSubItems->Add(text);
-                }
-            } catch (...) {
-                EndUpdate();
-                throw;
+            TUpdateScope update(this);
+            Clear();
+            for (const TItemRecord& r : records) {
+                TListItem* item = Add();
+                item->FCaption = r.Caption;
+                item->FImageIndex = r.ImageIndex;
+                item->FStateIndex = r.StateIndex;
+                for (const std::string& text : r.SubItems)
+                    item->FSubItems->Add(text);
             }
-            EndUpdate();
         },
         [this](TStream* s) {
             PutU32(s, static_cast<uint32_t>(Count()));

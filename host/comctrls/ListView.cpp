@@ -1,9 +1,9 @@
 // TCustomListView and TListView: the items and columns shown on the native window, and its
 // notifications.
 
-#include "ListView.h"
+#include "host/comctrls/ListView.h"
 
-#include "qt/ListViewWindow_p.h"
+#include "host/qt/ListViewWindow_p.h"
 
 ZK_ENUM_TYPEINFO(TViewStyle, "vsIcon", "vsSmallIcon", "vsList", "vsReport")
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Collection.h"
-#include "Controls.h"
-#include "Forms.h"
-#include "Strings.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/core/Collection.h"
+#include "host/core/Strings.h"
 
 class TCustomListView;
 class TListItems;

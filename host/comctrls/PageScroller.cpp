@@ -1,9 +1,9 @@
 // TPageScroller: one control longer than the scroller, moved by the arrow buttons at its ends
 // and clipped (by its window region) to the room between them.
 
-#include "ComCtrls.h"
-#include "GdiApi.h"
-#include "qt/StyledPaint_p.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/graphics/GdiApi.h"
+#include "host/qt/StyledPaint_p.h"
 
 TPageScroller::TPageScroller(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};

@@ -1,7 +1,7 @@
 // TStatusBar and its panels: layout, the size grip, and owner-drawn panels.
 
-#include "ComCtrls.h"
-#include "Forms.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/controls/Forms.h"
 
 // ---- Panels -------------------------------------------------------------------------------------
 

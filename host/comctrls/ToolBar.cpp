@@ -1,10 +1,10 @@
 // TToolBar and TToolButton: buttons laid out left to right, check buttons and their groups.
 
-#include "ComCtrls.h"
-#include "HotkeyText.h"
-#include "ImgList.h"
-#include "Menus.h"
-#include "qt/StyledPaint_p.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/controls/HotkeyText.h"
+#include "host/graphics/ImgList.h"
+#include "host/menus/Menus.h"
+#include "host/qt/StyledPaint_p.h"
 
 namespace {
 /// The arrow part a drop-down button adds to the button's width.

@@ -1,7 +1,7 @@
 // TControlScrollBar: range, position and scroll requests of one bar of a scrolling control.
 
-#include "ScrollBox.h"
-#include "qt/ScrollBarWindow_p.h"
+#include "host/containers/ScrollBox.h"
+#include "host/qt/ScrollBarWindow_p.h"
 
 namespace {
 void PublishControlScrollBar(TPublisher& p) {

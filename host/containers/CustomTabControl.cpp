@@ -1,7 +1,7 @@
 // TCustomTabControl: the tab row's window, its selection and its notifications.
 
-#include "PageControl.h"
-#include "qt/TabControl_p.h"
+#include "host/containers/PageControl.h"
+#include "host/qt/TabControl_p.h"
 
 ZK_ENUM_TYPEINFO(TTabPosition, "tpTop", "tpBottom", "tpLeft", "tpRight")
 ZK_ENUM_TYPEINFO(TTabStyle, "tsTabs", "tsButtons", "tsFlatButtons")

@@ -1,9 +1,9 @@
 // TCustomGroupBox and TGroupBox.
 
-#include "GroupBox.h"
+#include "host/containers/GroupBox.h"
 
-#include "GdiApi.h"
-#include "qt/ContainerWindows_p.h"
+#include "host/graphics/GdiApi.h"
+#include "host/qt/ContainerWindows_p.h"
 
 namespace {
 void PublishGroupBox(TPublisher& p) {

@@ -1,7 +1,7 @@
 #pragma once
 // Group boxes: a titled frame around related controls.
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 /// A group box: a container whose window is a native group box that draws the frame and the
 /// caption as its title; aligned children go inside the frame, below the title.

@@ -1,7 +1,7 @@
 // TPageControl: the pages, their tabs and the active page.
 
-#include "PageControl.h"
-#include "Forms.h"
+#include "host/containers/PageControl.h"
+#include "host/controls/Forms.h"
 
 namespace {
 void PublishPageControl(TPublisher& p) {

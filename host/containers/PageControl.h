@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };

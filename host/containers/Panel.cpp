@@ -1,8 +1,8 @@
 // TCustomPanel and TPanel: bevels, border and caption painted on the panel's canvas.
 
-#include "Panels.h"
+#include "host/containers/Panels.h"
 
-#include "qt/ContainerWindows_p.h"
+#include "host/qt/ContainerWindows_p.h"
 
 namespace {
 void PublishPanel(TPublisher& p) {
@@ -36,24 +36,6 @@ const bool registered = (RegisterClass(TPanel::StaticClass()), true);
 
 ZK_IMPLEMENT_CLASS(TCustomPanel, TCustomControl, nullptr)
 ZK_IMPLEMENT_CLASS(TPanel, TCustomPanel, PublishPanel)
-
-void DrawFrame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
-    Canvas->Pen()->SetWidth(1);
-    Canvas->Pen()->SetStyle(psSolid);
-    // Lines leave out their end point, so each side reaches the next corner exactly.
-    --Rect.Bottom;
-    --Rect.Right;
-    for (; Width > 0; --Width) {
-        Canvas->Pen()->SetColor(TopColor);
-        Canvas->Polyline({{Rect.Left, Rect.Bottom}, {Rect.Left, Rect.Top}, {Rect.Right, Rect.Top}});
-        Canvas->Pen()->SetColor(BottomColor);
-        Canvas->Polyline(
-            {{Rect.Right, Rect.Top}, {Rect.Right, Rect.Bottom}, {Rect.Left - 1, Rect.Bottom}});
-        InflateRect(Rect, -1, -1);
-    }
-    ++Rect.Bottom;
-    ++Rect.Right;
-}
 
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
     (void)registered;
@@ -157,8 +139,7 @@ void TCustomPanel::Paint() {
     TCanvas* c = Canvas();
     TRect r = TCustomControl::ClientRect();
     if (FBorderStyle == bsSingle) {
-        DrawFrame3D(c, r, clBtnShadow, clBtnHighlight, 1);
-        DrawFrame3D(c, r, cl3DDkShadow, cl3DLight, 1);
+        DrawSunkenEdge(c, r);
     }
     TColor top, bottom;
     if (FBevelOuter != bvNone) {

@@ -1,16 +1,12 @@
 #pragma once
 // Panels: containers framed by raised or lowered three-dimensional edges, with a caption.
 
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
 
 using TPanelBevel = TBevelCut;
 using TBevelWidth = int32_t;
 using TBorderWidth = int32_t;
-
-/// Draws Width nested one-pixel frames inside Rect, top and left edges in TopColor, bottom and
-/// right edges in BottomColor, and shrinks Rect by Width on every side.
-void DrawFrame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
 
 /// A panel: a container that paints its bevels, border and caption on its canvas.
 class TCustomPanel : public TCustomControl {

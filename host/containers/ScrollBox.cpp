@@ -1,12 +1,11 @@
 // TScrollingWinControl and TScrollBox: ranges from the children, bars along the edges, and
 // scrolling that moves the children.
 
-#include "ScrollBox.h"
+#include "host/containers/ScrollBox.h"
 
-#include "Panels.h"
-#include "qt/ContainerWindows_p.h"
-#include "qt/ScrollBarWindow_p.h"
-#include "qt/WindowState_p.h"
+#include "host/qt/ContainerWindows_p.h"
+#include "host/qt/ScrollBarWindow_p.h"
+#include "host/qt/WindowState_p.h"
 
 namespace {
 void PublishScrollingWinControl(TPublisher& p) {
@@ -268,6 +267,5 @@ void TScrollBox::PaintWindow(HDC DC) {
     TScrollingWinControl::PaintWindow(DC);
     if (FBorderStyle != bsSingle) return;
     TRect r = Rect(0, 0, Width(), Height());
-    DrawFrame3D(WindowCanvas(), r, clBtnShadow, clBtnHighlight, 1);
-    DrawFrame3D(WindowCanvas(), r, cl3DDkShadow, cl3DLight, 1);
+    DrawSunkenEdge(WindowCanvas(), r);
 }

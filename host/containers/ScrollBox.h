@@ -2,8 +2,8 @@
 // Scrolling containers: a client area larger than the window, scrolled by two scroll bars that
 // move the children.
 
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
 
 enum TScrollBarKind { sbHorizontal, sbVertical };
 using TScrollBarInc = int32_t;

@@ -1,6 +1,6 @@
 // The row layout of multi-line tabs.
 
-#include "TabRows.h"
+#include "host/containers/TabRows.h"
 
 #include <algorithm>
 
@@ -38,10 +38,9 @@ std::vector<TTabPlace> LayoutTabRows(const std::vector<int>& Lengths, int RowLen
         }
     }
     // The selected tab's row goes next to the page; the others keep their cyclic order.
-    const int selectedRow =
-        Selected >= 0 && Selected < static_cast<int>(places.size())
-            ? places[static_cast<size_t>(Selected)].Row
-            : rows - 1;
+    const int selectedRow = Selected >= 0 && Selected < static_cast<int>(places.size())
+                                ? places[static_cast<size_t>(Selected)].Row
+                                : rows - 1;
     for (TTabPlace& p : places)
         p.Row = (selectedRow - p.Row + rows) % rows;
     return places;

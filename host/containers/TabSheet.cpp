@@ -1,7 +1,7 @@
 // TTabSheet: a page of a page control.
 
-#include "PageControl.h"
-#include "qt/ContainerWindows_p.h"
+#include "host/containers/PageControl.h"
+#include "host/qt/ContainerWindows_p.h"
 
 namespace {
 void PublishTabSheet(TPublisher& p) {

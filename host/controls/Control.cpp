@@ -1,8 +1,8 @@
 // TControl: bounds, visibility, colour and font, the message dispatch and the mouse methods.
 
-#include "Controls.h"
-#include "Forms.h"
-#include "Menus.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/menus/Menus.h"
 
 namespace {
 TControl* g_captureControl = nullptr;

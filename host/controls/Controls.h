@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Event.h"
-#include "Graphics.h"
-#include "Messages.h"
-#include "TypInfo.h"
-#include "WinApi.h"
+#include "host/controls/Messages.h"
+#include "host/controls/WinApi.h"
+#include "host/core/Component.h"
+#include "host/core/Event.h"
+#include "host/core/TypInfo.h"
+#include "host/graphics/Graphics.h"
 
 class TWinControl;
 class TCustomForm;

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "Controls.h"
-#include "Filer.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 struct CursorName {

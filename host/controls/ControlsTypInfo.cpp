@@ -1,8 +1,8 @@
 // Class references and published properties of the controls and forms.
 
-#include "Controls.h"
-#include "Forms.h"
-#include "Menus.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/menus/Menus.h"
 
 ZK_ENUM_TYPEINFO(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
 ZK_ENUM_TYPEINFO(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")

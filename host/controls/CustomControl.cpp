@@ -1,6 +1,6 @@
 // TCustomControl and TGraphicControl: controls that paint themselves on a canvas.
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {}
 

@@ -1,8 +1,8 @@
 // TCustomForm: a top-level window (or a window inside a parent), its active control, closing.
 
-#include "Forms.h"
-#include "Menus.h"
-#include "qt/WindowState_p.h"
+#include "host/controls/Forms.h"
+#include "host/menus/Menus.h"
+#include "host/qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,

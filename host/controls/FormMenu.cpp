@@ -1,8 +1,8 @@
 // TCustomForm's main menu: the menu bar it shows, and the room the bar takes from alignment.
 
-#include "Forms.h"
-#include "Menus.h"
-#include "qt/Menus_p.h"
+#include "host/controls/Forms.h"
+#include "host/menus/Menus.h"
+#include "host/qt/Menus_p.h"
 
 void TCustomForm::SetMenu(TMainMenu* value) {
     if (FMenu == value) return;

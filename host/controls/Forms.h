@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 class TMainMenu;
 

@@ -1,10 +1,10 @@
 // Captions with an underlined access key, drawn the way the platform's DrawText draws them.
 
-#include "HotkeyText.h"
+#include "host/controls/HotkeyText.h"
 
-#include "GdiApi.h"
-#include "Graphics.h"
-#include "Menus.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
+#include "host/menus/Menus.h"
 
 void TextOutWithHotkey(TCanvas* Canvas, int X, int Y, const std::string& Caption) {
     const TSize size = Canvas->TextExtent(StripHotkey(Caption));

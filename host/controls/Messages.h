@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "Gdi.h"
-#include "Set.h"
-#include "Types.h"
+#include "host/core/Set.h"
+#include "host/core/Types.h"
+#include "host/graphics/Gdi.h"
 
 /// A message as a window procedure receives it; the parameters are pointer-sized.
 struct TMessage {

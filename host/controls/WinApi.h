@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "Gdi.h"
-#include "Messages.h"
-#include "Types.h"
+#include "host/controls/Messages.h"
+#include "host/core/Types.h"
+#include "host/graphics/Gdi.h"
 
 class TWinControl;
 struct TWndProcRec;

@@ -1,9 +1,9 @@
 // TWinControl: the window behind the control, its children, and the messages that need a window.
 
-#include "Controls.h"
-#include "Forms.h"
-#include "GdiApi.h"
-#include "qt/WindowState_p.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/graphics/GdiApi.h"
+#include "host/qt/WindowState_p.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(new TBrush) {
     FObjectInstance = MakeObjectInstance([this](TMessage& m) { MainWndProc(m); });

@@ -1,6 +1,6 @@
 // TWinControl: laying out the aligned children.
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 namespace {
 /// Whether c goes before other among children of the same alignment: nearer the edge the

@@ -1,7 +1,7 @@
 // TWinControl: keys, focus and the tab order.
 
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
 
 // ---- Keys -------------------------------------------------------------------------------------
 

@@ -1,4 +1,5 @@
-#include "Collection.h"
+#include "host/core/Collection.h"
+#include "host/core/UpdateScope.h"
 
 #include <algorithm>
 
@@ -139,16 +140,10 @@ void TCollection::Assign(TPersistent* Source) {
         TPersistent::Assign(Source);
         return;
     }
-    BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : other->FItems)
-            Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(this);
+    Clear();
+    for (TCollectionItem* item : other->FItems)
+        Add()->Assign(item);
 }
 
 std::string TCollection::GetNamePath() const {

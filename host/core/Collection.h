@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
+#include "host/core/Component.h"
 
 class TCollection;
 

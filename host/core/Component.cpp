@@ -1,8 +1,6 @@
-#include "Component.h"
+#include "host/core/Component.h"
 
 #include <algorithm>
-
-#include "Filer.h"
 
 namespace {
 void PublishComponent(TPublisher& p) {
@@ -249,43 +247,27 @@ void TComponent::SetReading(bool value) {
 }
 
 void TComponent::SetWriting(bool value) {
-    if (value) FComponentState.Include(csWriting);
-    else FComponentState.Exclude(csWriting);
+    if (value)
+        FComponentState.Include(csWriting);
+    else
+        FComponentState.Exclude(csWriting);
 }
 
 void TComponent::SetInline(bool value) {
-    if (value) FComponentState.Include(csInline);
-    else FComponentState.Exclude(csInline);
+    if (value)
+        FComponentState.Include(csInline);
+    else
+        FComponentState.Exclude(csInline);
 }
 
-void TComponent::GetChildren(const TGetChildProc& Proc, TComponent* Root) { (void)Proc, (void)Root; }
+void TComponent::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    (void)Proc, (void)Root;
+}
 
 TComponent* TComponent::GetChildOwner() {
     // An embedded sub-root owns what its record holds.
     return FComponentState.Contains(csInline) ? this : nullptr;
 }
-
-void TComponent::ReadState(TReader* Reader) { Reader->ReadData(this); }
-
-void TComponent::DefineProperties(TFiler* Filer) {
-    TPersistent::DefineProperties(Filer);
-    // The design position of a component without bounds of its own; controls publish
-    // Left and Top, which the reader finds before these.
-    auto left = [this] { return static_cast<int16_t>(FDesignInfo & 0xFFFF); };
-    auto top = [this] { return static_cast<int16_t>(static_cast<uint32_t>(FDesignInfo) >> 16); };
-    auto pack = [](int l, int t) {
-        return static_cast<int32_t>((static_cast<uint32_t>(static_cast<uint16_t>(t)) << 16) |
-                                    static_cast<uint16_t>(l));
-    };
-    Filer->DefineProperty(
-        "Left", [this, top, pack](TReader* r) { FDesignInfo = pack(r->ReadInteger(), top()); },
-        [left](TWriter* w) { w->WriteInteger(left()); }, left() != 0);
-    Filer->DefineProperty(
-        "Top", [this, left, pack](TReader* r) { FDesignInfo = pack(left(), r->ReadInteger()); },
-        [top](TWriter* w) { w->WriteInteger(top()); }, top() != 0);
-}
-
-void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 
 std::string TComponent::GetNamePath() const {
     return FName.empty() ? ClassName() : FName;

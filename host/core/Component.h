@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Object.h"
-#include "Set.h"
-#include "TypInfo.h"
+#include "host/core/Object.h"
+#include "host/core/Set.h"
+#include "host/core/TypInfo.h"
 
 class TFiler;
 class TReader;
@@ -34,8 +34,17 @@ protected:
 };
 
 enum TComponentStateFlag {
-    csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating,
-    csFixups, csFreeNotification, csInline, csDesignInstance
+    csLoading,
+    csReading,
+    csWriting,
+    csDestroying,
+    csDesigning,
+    csAncestor,
+    csUpdating,
+    csFixups,
+    csFreeNotification,
+    csInline,
+    csDesignInstance
 };
 using TComponentState = TSet<TComponentStateFlag>;
 enum TOperation { opInsert, opRemove };

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "Object.h"
+#include "host/core/Object.h"
 
 /// An event value as type information carries it: handler name, target object, and the
 /// bound callable held as a std::function of the event's signature.

@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "Stream.h"
-#include "SysUtils.h"
+#include "host/core/Stream.h"
+#include "host/core/SysUtils.h"
 
 ZK_IMPLEMENT_CLASS(TFileStream, TStream, nullptr)
 

@@ -1,9 +1,9 @@
-#include "List.h"
+#include "host/core/List.h"
 
 #include <algorithm>
 #include <string>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 ZK_IMPLEMENT_CLASS(TList, TObject, nullptr)
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "Object.h"
+#include "host/core/Object.h"
 
 enum TListNotification { lnAdded, lnExtracted, lnDeleted };
 

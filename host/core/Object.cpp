@@ -1,10 +1,10 @@
-#include "Object.h"
+#include "host/core/Object.h"
 
 #include <algorithm>
 #include <map>
 
-#include "SysUtils.h"
-#include "TypInfo.h"
+#include "host/core/SysUtils.h"
+#include "host/core/TypInfo.h"
 
 TMetaClass::TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish)
     : FName(name), FParent(parent), FCreate(create), FPublish(publish),

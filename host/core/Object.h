@@ -3,13 +3,13 @@
 
 #include <functional>
 #include <initializer_list>
-#include <type_traits>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 class TObject;
 class TComponent;
@@ -139,7 +139,9 @@ template <class T> constexpr TMetaClass::Creator CreatorOf() {
 public:                                                                                            \
     using inherited = Parent;                                                                      \
     static TClass StaticClass();                                                                   \
-    TClass ClassType() const override { return StaticClass(); }                                    \
+    TClass ClassType() const override {                                                            \
+        return StaticClass();                                                                      \
+    }                                                                                              \
                                                                                                    \
 public:
 
@@ -147,7 +149,7 @@ public:
 /// `void(TPublisher&)` naming its published properties, or nullptr.
 #define ZK_IMPLEMENT_CLASS(Name, Parent, Publish)                                                  \
     TClass Name::StaticClass() {                                                                   \
-        static const TMetaClass meta(#Name, Parent::StaticClass(),                                 \
-                                     zk::detail::CreatorOf<Name>(), Publish);                      \
+        static const TMetaClass meta(#Name, Parent::StaticClass(), zk::detail::CreatorOf<Name>(),  \
+                                     Publish);                                                     \
         return &meta;                                                                              \
     }

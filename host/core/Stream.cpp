@@ -1,6 +1,6 @@
 // TStream, TMemoryStream and TStringStream; the file stream is in FileStream.cpp.
 
-#include "Stream.h"
+#include "host/core/Stream.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 ZK_IMPLEMENT_CLASS(TStream, TObject, nullptr)
 ZK_IMPLEMENT_CLASS(TMemoryStream, TStream, nullptr)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Object.h"
+#include "host/core/Object.h"
 
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 

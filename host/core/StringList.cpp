@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "Strings.h"
-#include "SysUtils.h"
+#include "host/core/Strings.h"
+#include "host/core/SysUtils.h"
 
 ZK_IMPLEMENT_CLASS(TStringList, TStrings, nullptr)
 

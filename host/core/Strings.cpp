@@ -1,9 +1,9 @@
-#include "Strings.h"
+#include "host/core/Strings.h"
 
 #include <exception>
 
-#include "Stream.h"
-#include "SysUtils.h"
+#include "host/core/Stream.h"
+#include "host/core/SysUtils.h"
 
 ZK_IMPLEMENT_CLASS(TStrings, TPersistent, nullptr)
 
@@ -231,23 +231,6 @@ void TStrings::BeginUpdate() {
 void TStrings::EndUpdate() {
     if (FUpdateCount == 0) return;
     if (--FUpdateCount == 0) SetUpdateState(false);
-}
-
-TStringsUpdate::TStringsUpdate(TStrings* Strings)
-    : FStrings(Strings), FUncaught(std::uncaught_exceptions()) {
-    FStrings->BeginUpdate();
-}
-
-TStringsUpdate::~TStringsUpdate() noexcept(false) {
-    if (std::uncaught_exceptions() == FUncaught) {
-        FStrings->EndUpdate();
-        return;
-    }
-    // Already unwinding: a second exception from a change handler would terminate.
-    try {
-        FStrings->EndUpdate();
-    } catch (...) {
-    }
 }
 
 // ---- Streams and files --------------------------------------------------------------------

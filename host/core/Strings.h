@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Event.h"
+#include "host/core/Component.h"
+#include "host/core/Event.h"
+#include "host/core/UpdateScope.h"
 
 class TStream;
 
@@ -96,18 +97,8 @@ private:
     int FUpdateCount = 0;
 };
 
-/// Ends a BeginUpdate batch when leaving the scope, whether by return or by exception.
-class TStringsUpdate {
-public:
-    explicit TStringsUpdate(TStrings* Strings);
-    ~TStringsUpdate() noexcept(false);
-    TStringsUpdate(const TStringsUpdate&) = delete;
-    TStringsUpdate& operator=(const TStringsUpdate&) = delete;
-
-private:
-    TStrings* FStrings;
-    int FUncaught;
-};
+/// Ends a BeginUpdate batch of a string list when leaving the scope.
+using TStringsUpdate = TUpdateScope<TStrings>;
 
 /// What Add does with a string already in a sorted list. Unsorted lists accept
 /// duplicates whatever this says, as the platform's do.

@@ -2,7 +2,7 @@
 // Qt sets the C locale from the environment, so printf/strtod would read and write
 // "1,5" on some machines; std::to_chars/from_chars never do.
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 #include <charconv>
 #include <chrono>

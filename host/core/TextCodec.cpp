@@ -1,4 +1,4 @@
-#include "TextCodec.h"
+#include "host/core/TextCodec.h"
 
 #include <cerrno>
 #include <iconv.h>

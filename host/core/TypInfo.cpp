@@ -1,10 +1,10 @@
-#include "TypInfo.h"
+#include "host/core/TypInfo.h"
 
 #include <limits>
 #include <memory>
 #include <mutex>
 
-#include "Component.h"
+#include "host/core/Component.h"
 
 namespace {
 /// Owns every type-information record made at run time; they live for the process.

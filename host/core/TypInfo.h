@@ -8,31 +8,47 @@
 #include <type_traits>
 #include <vector>
 
-#include "Event.h"
-#include "Object.h"
-#include "Set.h"
-#include "Variant.h"
+#include "host/core/Event.h"
+#include "host/core/Object.h"
+#include "host/core/Set.h"
+#include "host/core/Variant.h"
 
 // Numbered as the platform numbers them; streams and the inspector depend on the values.
 enum TTypeKind : uint8_t {
-    tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod,
-    tkWChar, tkLString, tkWString, tkVariant, tkArray, tkRecord, tkInterface, tkInt64, tkDynArray
+    tkUnknown,
+    tkInteger,
+    tkChar,
+    tkEnumeration,
+    tkFloat,
+    tkString,
+    tkSet,
+    tkClass,
+    tkMethod,
+    tkWChar,
+    tkLString,
+    tkWString,
+    tkVariant,
+    tkArray,
+    tkRecord,
+    tkInterface,
+    tkInt64,
+    tkDynArray
 };
 enum TOrdType : uint8_t { otSByte, otUByte, otSWord, otUWord, otSLong, otULong };
 enum TFloatType : uint8_t { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
 
 /// Kind-specific facts about a type.
 struct TTypeData {
-    TOrdType OrdType = otSLong;      // ordinal kinds
-    int32_t MinValue = 0;            // ordinal kinds
-    int32_t MaxValue = 0;            // ordinal kinds
+    TOrdType OrdType = otSLong;          // ordinal kinds
+    int32_t MinValue = 0;                // ordinal kinds
+    int32_t MaxValue = 0;                // ordinal kinds
     const TTypeInfo* BaseType = nullptr; // enumerations: the base enumeration (itself for a base)
     std::vector<std::string> NameList;   // enumerations: names of MinValue..MaxValue
     const TTypeInfo* CompType = nullptr; // sets: the member enumeration
     TFloatType FloatType = ftDouble;     // tkFloat
     int64_t MinInt64Value = 0;           // tkInt64
     int64_t MaxInt64Value = 0;
-    TClass ClassType = nullptr;          // tkClass
+    TClass ClassType = nullptr; // tkClass
 };
 
 /// A type's kind, name and type data.
@@ -42,7 +58,9 @@ struct TTypeInfo {
     TTypeData Data;
 };
 
-inline const TTypeData* GetTypeData(const TTypeInfo* info) { return &info->Data; }
+inline const TTypeData* GetTypeData(const TTypeInfo* info) {
+    return &info->Data;
+}
 
 constexpr int32_t NoDefault = INT32_MIN;
 
@@ -103,7 +121,7 @@ const TTypeInfo* TypeInfoFor(const std::string*);
 const TTypeInfo* TypeInfoFor(const Variant*);
 const TTypeInfo* TypeInfoFor(const TNotifyEvent*);
 template <class T>
-    requires std::is_base_of_v<TObject, T>
+requires std::is_base_of_v<TObject, T>
 const TTypeInfo* TypeInfoFor(T* const*) {
     return T::StaticClass()->ClassInfo();
 }
@@ -140,7 +158,7 @@ const TTypeInfo* MakeTypeInfo(TTypeKind kind, const char* name);
     }
 #define ZK_SET_TYPEINFO(S, E)                                                                      \
     const TTypeInfo* TypeInfoFor(const S*) {                                                       \
-        static const TTypeInfo* info = MakeSetTypeInfo(#S, TypeInfoFor(static_cast<const E*>(0)));  \
+        static const TTypeInfo* info = MakeSetTypeInfo(#S, TypeInfoFor(static_cast<const E*>(0))); \
         return info;                                                                               \
     }
 
@@ -151,7 +169,9 @@ const TTypeInfo* MakeTypeInfo(TTypeKind kind, const char* name);
         return info;                                                                               \
     }
 
-template <class T> const TTypeInfo* TypeInfoOf() { return TypeInfoFor(static_cast<const T*>(nullptr)); }
+template <class T> const TTypeInfo* TypeInfoOf() {
+    return TypeInfoFor(static_cast<const T*>(nullptr));
+}
 
 // ---- Property lists and generic access ----------------------------------------------------
 
@@ -312,32 +332,50 @@ TPublisher& TPublisher::Prop(const char* name, const TTypeInfo* type, G get, S s
     constexpr bool writable = !std::is_same_v<S, std::nullptr_t>;
     TPropAccess& a = p.Access;
     if constexpr (std::is_same_v<V, std::string>) {
-        a.GetStr = [get, self](TObject* o) { return std::string(zk::detail::ReadMember(get, self(o))); };
+        a.GetStr = [get, self](TObject* o) {
+            return std::string(zk::detail::ReadMember(get, self(o)));
+        };
         if constexpr (writable)
-            a.SetStr = [set, self](TObject* o, const std::string& v) { zk::detail::WriteMember(set, self(o), v); };
+            a.SetStr = [set, self](TObject* o, const std::string& v) {
+                zk::detail::WriteMember(set, self(o), v);
+            };
     } else if constexpr (std::is_floating_point_v<V>) {
-        a.GetFloat = [get, self](TObject* o) { return double(zk::detail::ReadMember(get, self(o))); };
+        a.GetFloat = [get, self](TObject* o) {
+            return double(zk::detail::ReadMember(get, self(o)));
+        };
         if constexpr (writable)
-            a.SetFloat = [set, self](TObject* o, double v) { zk::detail::WriteMember(set, self(o), V(v)); };
+            a.SetFloat = [set, self](TObject* o, double v) {
+                zk::detail::WriteMember(set, self(o), V(v));
+            };
     } else if constexpr (zk::detail::IsSet<V>::value) {
-        a.GetOrd = [get, self](TObject* o) { return int64_t(zk::detail::ReadMember(get, self(o)).Bits()); };
+        a.GetOrd = [get, self](TObject* o) {
+            return int64_t(zk::detail::ReadMember(get, self(o)).Bits());
+        };
         if constexpr (writable)
             a.SetOrd = [set, self](TObject* o, int64_t v) {
                 zk::detail::WriteMember(set, self(o), V::FromBits(uint64_t(v)));
             };
     } else if constexpr (std::is_integral_v<V> || std::is_enum_v<V>) {
-        a.GetOrd = [get, self](TObject* o) { return int64_t(zk::detail::ReadMember(get, self(o))); };
+        a.GetOrd = [get, self](TObject* o) {
+            return int64_t(zk::detail::ReadMember(get, self(o)));
+        };
         if constexpr (writable)
-            a.SetOrd = [set, self](TObject* o, int64_t v) { zk::detail::WriteMember(set, self(o), V(v)); };
+            a.SetOrd = [set, self](TObject* o, int64_t v) {
+                zk::detail::WriteMember(set, self(o), V(v));
+            };
     } else if constexpr (std::is_pointer_v<V>) {
-        a.GetObj = [get, self](TObject* o) -> TObject* { return zk::detail::ReadMember(get, self(o)); };
+        a.GetObj = [get, self](TObject* o) -> TObject* {
+            return zk::detail::ReadMember(get, self(o));
+        };
         if constexpr (writable)
             a.SetObj = [set, self](TObject* o, TObject* v) {
                 using P = std::remove_pointer_t<V>;
                 zk::detail::WriteMember(set, self(o), As<P>(v));
             };
     } else if constexpr (zk::detail::IsEvent<V>::value) {
-        a.GetMethod = [get, self](TObject* o) { return zk::detail::ReadMember(get, self(o)).AsMethod(); };
+        a.GetMethod = [get, self](TObject* o) {
+            return zk::detail::ReadMember(get, self(o)).AsMethod();
+        };
         if constexpr (writable)
             a.SetMethod = [set, self](TObject* o, const TMethod& m) {
                 V ev;
@@ -346,9 +384,13 @@ TPublisher& TPublisher::Prop(const char* name, const TTypeInfo* type, G get, S s
                 return true;
             };
     } else if constexpr (std::is_same_v<V, Variant>) {
-        a.GetVar = [get, self](TObject* o) { return Variant(zk::detail::ReadMember(get, self(o))); };
+        a.GetVar = [get, self](TObject* o) {
+            return Variant(zk::detail::ReadMember(get, self(o)));
+        };
         if constexpr (writable)
-            a.SetVar = [set, self](TObject* o, const Variant& v) { zk::detail::WriteMember(set, self(o), v); };
+            a.SetVar = [set, self](TObject* o, const Variant& v) {
+                zk::detail::WriteMember(set, self(o), v);
+            };
     } else {
         static_assert(sizeof(V) == 0, "unsupported published property type");
     }

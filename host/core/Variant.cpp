@@ -1,9 +1,9 @@
-#include "Variant.h"
+#include "host/core/Variant.h"
 
 #include <cmath>
 #include <limits>
 
-#include "Object.h"
+#include "host/core/Object.h"
 
 Variant Variant::Null() {
     Variant v;

@@ -5,11 +5,21 @@
 #include <string>
 #include <variant>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 class TObject;
 
-enum TVarType { varEmpty, varNull, varBoolean, varInteger, varInt64, varDouble, varDate, varString, varObject };
+enum TVarType {
+    varEmpty,
+    varNull,
+    varBoolean,
+    varInteger,
+    varInt64,
+    varDouble,
+    varDate,
+    varString,
+    varObject
+};
 
 /// A value of one of a few kinds (empty, null, Boolean, integers, double, date, UTF-8 text,
 /// object reference) with the usual conversions between them.
@@ -59,5 +69,9 @@ private:
 
 std::string VarToStr(const Variant& v);
 TDateTime VarToDateTime(const Variant& v);
-inline bool VarIsEmpty(const Variant& v) { return v.IsEmpty(); }
-inline bool VarIsNull(const Variant& v) { return v.IsNull(); }
+inline bool VarIsEmpty(const Variant& v) {
+    return v.IsEmpty();
+}
+inline bool VarIsNull(const Variant& v) {
+    return v.IsNull();
+}

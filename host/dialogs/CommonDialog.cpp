@@ -1,6 +1,6 @@
 // The common dialogs' own logic: Execute with its runner, the dialogs' state, file filters.
 
-#include "Dialogs.h"
+#include "host/dialogs/Dialogs.h"
 
 namespace {
 TDialogRunner& CurrentDialogRunner() {

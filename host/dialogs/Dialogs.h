@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "Component.h"
-#include "Controls.h"
-#include "Graphics.h"
-#include "Strings.h"
+#include "host/controls/Controls.h"
+#include "host/core/Component.h"
+#include "host/core/Strings.h"
+#include "host/graphics/Graphics.h"
 
 /// Base of the dialogs that Execute shows modally; OnShow runs before, OnClose after.
 class TCommonDialog : public TComponent {

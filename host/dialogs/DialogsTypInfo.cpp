@@ -1,6 +1,6 @@
 // Class references and published properties of the dialogs; their registration.
 
-#include "Dialogs.h"
+#include "host/dialogs/Dialogs.h"
 
 ZK_ENUM_TYPEINFO(TFontDialogOption, "fdAnsiOnly", "fdTrueTypeOnly", "fdEffects", "fdFixedPitchOnly",
                  "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations",

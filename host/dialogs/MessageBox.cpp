@@ -1,8 +1,8 @@
 // Message boxes: MessageDlg, ShowMessage and MessageBox, all through one replaceable runner.
 
-#include "Dialogs.h"
-#include "Forms.h"
-#include "qt/Dialogs_p.h"
+#include "host/controls/Forms.h"
+#include "host/dialogs/Dialogs.h"
+#include "host/qt/Dialogs_p.h"
 
 namespace {
 TMessageBoxRunner& CurrentMessageBoxRunner() {

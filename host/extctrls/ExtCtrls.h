@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "Controls.h"
-#include "Graphics.h"
+#include "host/controls/Controls.h"
+#include "host/graphics/Graphics.h"
 
 // ---- The splitter -------------------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 // Class references and published properties of the splitter, paint box, image, shape and
 // bevel; their registration.
 
-#include "ExtCtrls.h"
+#include "host/extctrls/ExtCtrls.h"
 
 ZK_ENUM_TYPEINFO(TResizeStyle, "rsNone", "rsLine", "rsUpdate", "rsPattern")
 ZK_ENUM_TYPEINFO(TShapeType, "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",

@@ -1,6 +1,6 @@
 // TImage: a picture shown at its own size, centred, or stretched into the control.
 
-#include "ExtCtrls.h"
+#include "host/extctrls/ExtCtrls.h"
 
 TRect ImageDestRect(int PictureWidth, int PictureHeight, int ClientWidth, int ClientHeight,
                     bool Stretch, bool Proportional, bool Center) {

@@ -1,6 +1,6 @@
 // TPaintBox: a rectangle the application paints in OnPaint.
 
-#include "ExtCtrls.h"
+#include "host/extctrls/ExtCtrls.h"
 
 TPaintBox::TPaintBox(TComponent* AOwner) : TGraphicControl(AOwner) {
     FControlStyle.Include(csReplicatable);

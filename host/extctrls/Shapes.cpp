@@ -1,6 +1,6 @@
 // TShape and TBevel: figures drawn with a pen and brush, and 3-D boxes and lines.
 
-#include "ExtCtrls.h"
+#include "host/extctrls/ExtCtrls.h"
 
 // ---- TShape ------------------------------------------------------------------------------------
 

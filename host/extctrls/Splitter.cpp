@@ -1,7 +1,7 @@
 // TSplitter: dragging the bar between aligned controls resizes the one beside it.
 
-#include "ExtCtrls.h"
-#include "GdiApi.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/graphics/GdiApi.h"
 
 int SplitterNewSize(int StartSize, int Delta, const TSplitLimits& Limits) {
     const int size = StartSize + Delta;

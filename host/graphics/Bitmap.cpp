@@ -8,10 +8,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "GdiApi.h"
-#include "Graphics.h"
-#include "Stream.h"
-#include "qt/Gdi_p.h"
+#include "host/core/Stream.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
+#include "host/qt/Gdi_p.h"
 
 ZK_ENUM_TYPEINFO(TPixelFormat, "pfDevice", "pf1bit", "pf4bit", "pf8bit", "pf15bit", "pf16bit",
                  "pf24bit", "pf32bit", "pfCustom")

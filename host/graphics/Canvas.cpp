@@ -2,9 +2,9 @@
 
 #include <QFontMetrics>
 
-#include "GdiApi.h"
-#include "Graphics.h"
-#include "qt/Gdi_p.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
+#include "host/qt/Gdi_p.h"
 
 ZK_IMPLEMENT_CLASS(TCanvas, TPersistent, nullptr)
 

@@ -1,7 +1,7 @@
 // Colours: names, text conversion and resolution of system colours.
 
-#include "GdiApi.h"
-#include "Graphics.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
 
 const std::vector<TIdentMapEntry>& ColorIdents() {
     // The standard colours first, then the system colours by name, then the special values:

@@ -1,8 +1,8 @@
 // TGraphicsObject and TFont: a font description that tells its holder of each change.
 
-#include "GdiApi.h"
-#include "Graphics.h"
-#include "qt/Gdi_p.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
+#include "host/qt/Gdi_p.h"
 
 ZK_ENUM_TYPEINFO(TFontStyle, "fsBold", "fsItalic", "fsUnderline", "fsStrikeOut")
 ZK_SET_TYPEINFO(TFontStyles, TFontStyle)

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Gdi.h"
-#include "Types.h"
+#include "host/core/Types.h"
+#include "host/graphics/Gdi.h"
 
 using BOOL = int;
 using UINT = unsigned int;

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Event.h"
-#include "Gdi.h"
-#include "Set.h"
-#include "SysUtils.h"
-#include "TypInfo.h"
-#include "Types.h"
+#include "host/core/Component.h"
+#include "host/core/Event.h"
+#include "host/core/Set.h"
+#include "host/core/SysUtils.h"
+#include "host/core/TypInfo.h"
+#include "host/core/Types.h"
+#include "host/graphics/Gdi.h"
 
 class EInvalidGraphic : public Exception {
 public:
@@ -406,6 +406,12 @@ private:
     bool FBrushValid = false;
     bool FFontValid = false;
 };
+
+/// Draws Width nested one-pixel frames inside Rect, top and left edges in TopColor, bottom and
+/// right edges in BottomColor, and shrinks Rect by Width on every side.
+void DrawFrame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
+/// The two-pixel sunken border of a bsSingle container (panel, scroll box, grid); shrinks Rect.
+void DrawSunkenEdge(TCanvas* Canvas, TRect& Rect);
 
 // ---- Graphics and pictures ----------------------------------------------------------------
 

@@ -1,9 +1,9 @@
 // Graphics in the component stream: a binary "Data" property, so that a button's glyph is
 // saved with its form (pictures have theirs in GraphicsStreaming.cpp).
 
-#include "Filer.h"
-#include "Graphics.h"
-#include "Stream.h"
+#include "host/core/Stream.h"
+#include "host/graphics/Graphics.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 std::vector<uint8_t> ReadAll(TStream* stream) {

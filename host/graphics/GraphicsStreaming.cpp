@@ -1,7 +1,7 @@
 // Graphics in component streams: colour and character set names, pictures as Picture.Data.
 
-#include "Filer.h"
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 // Colour properties store well-known colours by name (clRed), as streams written by other

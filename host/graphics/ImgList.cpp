@@ -1,6 +1,6 @@
 // TCustomImageList: images of one size, cut from strips, drawn by index.
 
-#include "ImgList.h"
+#include "host/graphics/ImgList.h"
 
 namespace {
 void PublishImageList(TPublisher& p) {

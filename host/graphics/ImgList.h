@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "Component.h"
-#include "Graphics.h"
+#include "host/core/Component.h"
+#include "host/graphics/Graphics.h"
 
 /// A list of images of one size (Width x Height) drawn by index; each image keeps a colour
 /// that is drawn transparent.

@@ -1,8 +1,8 @@
 // TPen and TBrush: pen and brush descriptions that tell their holder of each change.
 
-#include "GdiApi.h"
-#include "Graphics.h"
-#include "qt/Gdi_p.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
+#include "host/qt/Gdi_p.h"
 
 ZK_ENUM_TYPEINFO(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
                  "psInsideFrame")

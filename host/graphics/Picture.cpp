@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "Graphics.h"
-#include "Stream.h"
+#include "host/core/Stream.h"
+#include "host/graphics/Graphics.h"
 
 ZK_IMPLEMENT_CLASS(TPicture, TPersistent, nullptr)
 

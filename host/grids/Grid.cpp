@@ -1,10 +1,10 @@
 // TCustomGrid: sizes, the current cell and the selection, scrolling and the scroll bars.
 
-#include "Filer.h"
-#include "Grids.h"
-#include "qt/ContainerWindows_p.h"
-#include "qt/ScrollBarWindow_p.h"
-#include "qt/WindowState_p.h"
+#include "host/grids/Grids.h"
+#include "host/qt/ContainerWindows_p.h"
+#include "host/qt/ScrollBarWindow_p.h"
+#include "host/qt/WindowState_p.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 [[noreturn]] void IndexError() {

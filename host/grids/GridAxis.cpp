@@ -1,6 +1,6 @@
 // TGridAxis: where the cells of one direction of a grid lie.
 
-#include "Grids.h"
+#include "host/grids/Grids.h"
 
 int TGridAxis::FixedBoundary() const {
     int pos = 0;

@@ -1,7 +1,7 @@
 // TCustomGrid: editing the current cell in place.
 
-#include "Grids.h"
-#include "qt/GridEditor_p.h"
+#include "host/grids/Grids.h"
+#include "host/qt/GridEditor_p.h"
 
 std::string TCustomGrid::GetEditText(int, int) {
     return {};

@@ -1,6 +1,6 @@
 // TCustomGrid: the mouse (selecting, sizing and moving rows and columns) and the keys.
 
-#include "Grids.h"
+#include "host/grids/Grids.h"
 
 namespace {
 /// How near a line the mouse must be to size the row or column before it.
@@ -191,7 +191,8 @@ bool TCustomGrid::TimedScroll(uintptr_t TimerId) {
     // view scrolls to show it.
     TGridCoord cell = FOptions.Contains(goRangeSelect) ? FAnchor : FCurrent;
     if (FScrollDirections & ScrollLeft) cell.X = std::max(FTopLeft.X - 1, FFixedCols);
-    if (FScrollDirections & ScrollRight) cell.X = std::min(h.LastFullyVisible() + 1, ColCount() - 1);
+    if (FScrollDirections & ScrollRight)
+        cell.X = std::min(h.LastFullyVisible() + 1, ColCount() - 1);
     if (FScrollDirections & ScrollUp) cell.Y = std::max(FTopLeft.Y - 1, FFixedRows);
     if (FScrollDirections & ScrollDown) cell.Y = std::min(v.LastFullyVisible() + 1, RowCount() - 1);
     if (FOptions.Contains(goRangeSelect))

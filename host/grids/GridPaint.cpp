@@ -1,7 +1,6 @@
 // TCustomGrid: painting the cells, the lines and the feedback of a drag.
 
-#include "Grids.h"
-#include "Panels.h"
+#include "host/grids/Grids.h"
 
 namespace {
 constexpr TColor LineColor = clSilver;
@@ -83,8 +82,7 @@ void TCustomGrid::Paint() {
     PaintDragFeedback(h, v);
     if (FBorderStyle == bsSingle) {
         TRect r = Rect(0, 0, Width(), Height());
-        DrawFrame3D(c, r, clBtnShadow, clBtnHighlight, 1);
-        DrawFrame3D(c, r, cl3DDkShadow, cl3DLight, 1);
+        DrawSunkenEdge(c, r);
     }
     if (FHorzShown && FVertShown) {
         c->Brush()->SetColor(clBtnFace);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
-#include "Forms.h"
-#include "Strings.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/core/Strings.h"
 
 class EInvalidGridOperation : public Exception {
 public:

@@ -1,6 +1,6 @@
 // TDrawGrid and TStringGrid, and the published properties of the grids.
 
-#include "Grids.h"
+#include "host/grids/Grids.h"
 
 ZK_ENUM_TYPEINFO(TGridOption, "goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine",
                  "goRangeSelect", "goDrawFocusSelected", "goRowSizing", "goColSizing",

@@ -1,6 +1,6 @@
 // TStringGridStrings: a column or a row of a string grid as a string list.
 
-#include "Grids.h"
+#include "host/grids/Grids.h"
 
 TStringGridStrings::TStringGridStrings(TStringGrid* AGrid, bool AColumn, int AIndex)
     : FGrid(AGrid), FColumn(AColumn), FIndex(AIndex) {}

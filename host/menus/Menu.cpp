@@ -1,8 +1,8 @@
 // TMenu, TMainMenu and TPopupMenu: the root of an item tree, the form's menu bar, popup menus.
 
-#include "Forms.h"
-#include "Menus.h"
-#include "qt/Menus_p.h"
+#include "host/controls/Forms.h"
+#include "host/menus/Menus.h"
+#include "host/qt/Menus_p.h"
 
 namespace {
 TPopupMenuRunner& CurrentPopupRunner() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Menus.h"
+#include "host/menus/Menus.h"
 
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
 

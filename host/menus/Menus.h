@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Controls.h"
+#include "host/controls/Controls.h"
+#include "host/core/Component.h"
 
 class EMenuError : public Exception {
 public:

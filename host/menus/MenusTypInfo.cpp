@@ -1,6 +1,6 @@
 // Class references and published properties of the menu classes; their registration.
 
-#include "Menus.h"
+#include "host/menus/Menus.h"
 
 ZK_ENUM_TYPEINFO(TPopupAlignment, "paLeft", "paRight", "paCenter")
 

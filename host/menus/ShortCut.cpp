@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "Menus.h"
+#include "host/menus/Menus.h"
 
 namespace {
 struct TKeyName {

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 #include "host/qt/WindowState_p.h"
 #include "host/qt/Window_p.h"
 

@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <qdrawutil.h>
 
-#include "host/ComCtrls.h"
+#include "host/comctrls/ComCtrls.h"
 #include "host/qt/DeviceContext_p.h"
 #include "host/qt/Window_p.h"
 

@@ -14,8 +14,8 @@
 
 #include <vector>
 
-#include "host/Controls.h"
-#include "host/Forms.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
 #include "host/qt/Gdi_p.h"
 #include "host/qt/Window_p.h"
 

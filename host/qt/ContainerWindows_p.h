@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "host/Graphics.h"
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
+#include "host/graphics/Graphics.h"
 
 /// A plain widget the panel paints on.
 const char* PanelWindowClass();

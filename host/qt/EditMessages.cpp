@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/StdCtrls.h"
 #include "host/qt/EditWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 QString ConvertCase(const QString& text, uint32_t style) {
     const bool upper = style & ES_UPPERCASE;

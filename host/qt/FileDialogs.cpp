@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
-#include "host/Dialogs.h"
+#include "host/dialogs/Dialogs.h"
 #include "host/qt/Translation_p.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QColorDialog>
 #include <QFontDialog>
 
-#include "host/Dialogs.h"
+#include "host/dialogs/Dialogs.h"
 #include "host/qt/Gdi_p.h"
 #include "host/qt/Translation_p.h"
 

@@ -16,8 +16,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/GdiApi.h"
-#include "host/Graphics.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
 
 class QPaintDevice;
 class QPainter;

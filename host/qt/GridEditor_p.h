@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
 
 /// Notifications the editor sends its grid as CN_NOTIFY with a TNMGridEditor record.
 inline constexpr int GEN_FIRST = -1900;

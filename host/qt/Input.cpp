@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "host/Controls.h"
+#include "host/controls/Controls.h"
 #include "host/qt/Window_p.h"
 
 /// A cursor shape handle: the framework cursor index it stands for.

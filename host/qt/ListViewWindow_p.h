@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Controls.h"
+#include "host/controls/Controls.h"
 
 // Notifications the window sends its control as CN_NOTIFY.
 inline constexpr int LVN_FIRST = -100;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <set>
 
-#include "host/Menus.h"
+#include "host/menus/Menus.h"
 
 /// Keeps track of which menu items are still alive, so that a click arriving after its item was
 /// freed (while a menu shows, or before a bar is rebuilt) is ignored instead of answered.

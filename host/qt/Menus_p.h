@@ -2,7 +2,7 @@
 // What the bridge does for the menu classes: popup menus shown as real QMenus, and the menu bar
 // of a form's window. Private to host/, and free of Qt types.
 
-#include "host/Menus.h"
+#include "host/menus/Menus.h"
 
 /// Shows the popup's items, as they are now, as a QMenu at pos (screen coordinates) until it
 /// closes; answers the item chosen, or null.

@@ -3,9 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "host/Filer.h"
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 #include "host/qt/Window_p.h"
+#include "host/streaming/Filer.h"
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
     // Streams find loaded forms by name: references into another form, and the unique name

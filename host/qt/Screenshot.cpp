@@ -1,10 +1,10 @@
-#include "host/Screenshot.h"
+#include "host/controls/Screenshot.h"
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
-#include "host/Controls.h"
+#include "host/controls/Controls.h"
 #include "host/qt/Window_p.h"
 
 bool SaveWindowImage(TWinControl* control, const std::string& fileName) {

@@ -2,7 +2,7 @@
 // Scroll bar controls: raw child windows that a scrolling control places along its edges. Free of
 // Qt types; private to host/.
 
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
 
 /// What a scroll bar shows: the thumb position in 0..Max, the page the view covers (the thumb's
 /// size and the page step) and the step of the arrows. Without Tracking the position changes

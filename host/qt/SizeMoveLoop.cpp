@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 #include "host/qt/Window_p.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 /// Sends the notification code to the widget's window as CN_COMMAND, unless silenced.
 void NotifyControl(QWidget* widget, uint16_t code);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "host/Graphics.h"
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
+#include "host/graphics/Graphics.h"
 
 /// Shows the window's background in background (the field of an edit or a list, the face of
 /// a check box) and its text in text.

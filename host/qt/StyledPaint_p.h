@@ -2,7 +2,7 @@
 // Parts of controls drawn in the application's style on a framework canvas: button faces,
 // dividers, arrows. Private to host/, and free of Qt types.
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 /// How a button face looks now.
 struct TButtonFace {

@@ -8,7 +8,7 @@
 #include <QStylePainter>
 #include <QTabBar>
 
-#include "host/TabRows.h"
+#include "host/containers/TabRows.h"
 #include "host/qt/PartInput_p.h"
 #include "host/qt/TabControl_p.h"
 #include "host/qt/Window_p.h"

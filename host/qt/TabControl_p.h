@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
 
 // Notifications the window sends its control as CN_NOTIFY, with an NMHDR record.
 inline constexpr int TCN_FIRST = -550;

@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-#include "host/Messages.h"
+#include "host/controls/Messages.h"
 #include "host/qt/Window_p.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "host/Controls.h"
+#include "host/controls/Controls.h"
 #include "host/qt/Gdi_p.h"
 #include "host/qt/Window_p.h"
 

@@ -8,9 +8,9 @@
 #include <map>
 #include <unordered_set>
 
-#include "host/Controls.h"
-#include "host/Forms.h"
-#include "host/GdiApi.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/graphics/GdiApi.h"
 #include "host/qt/Window_p.h"
 
 namespace {

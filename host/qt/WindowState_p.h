@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "host/Graphics.h"
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
+#include "host/graphics/Graphics.h"
 
 /// Ties a window to its control, so that FindControl answers it.
 void AttachControl(HWND wnd, TWinControl* control);

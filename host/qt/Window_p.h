@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "host/WinApi.h"
+#include "host/controls/WinApi.h"
 #include "host/qt/WindowState_p.h"
 
 /// A window procedure: a callable that answers the message's result. One freed while it runs

@@ -1,8 +1,8 @@
 // TButtonControl, TButton, TCheckBox and TRadioButton: buttons of the window system, whose
 // clicks come back as BN_CLICKED.
 
-#include "StdCtrls.h"
-#include "qt/StdWindows_p.h"
+#include "host/qt/StdWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 uint16_t NotifyCode(const TMessage& Message) {

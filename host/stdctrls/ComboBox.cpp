@@ -1,8 +1,8 @@
 // TCustomCombo: items mirrored into the window (ListControlItems.cpp); the text and the current
 // item are the window's while it exists.
 
-#include "StdCtrls.h"
-#include "qt/StdWindows_p.h"
+#include "host/qt/StdWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 // ---- TCustomCombo -----------------------------------------------------------------------------
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "StdCtrls.h"
-#include "qt/StdWindows_p.h"
+#include "host/qt/StdWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     FControlStyle = {csClickEvents, csSetCaption, csDoubleClicks};

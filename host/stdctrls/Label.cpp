@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "GdiApi.h"
-#include "StdCtrls.h"
+#include "host/graphics/GdiApi.h"
+#include "host/stdctrls/StdCtrls.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
     FControlStyle.Include(csOpaque);

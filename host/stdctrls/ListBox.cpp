@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "StdCtrls.h"
-#include "qt/StdWindows_p.h"
+#include "host/qt/StdWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 void CheckIndex(int Index, int Count) {

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "StdCtrls.h"
-#include "qt/StdWindows_p.h"
+#include "host/qt/StdWindows_p.h"
+#include "host/stdctrls/StdCtrls.h"
 
 TCustomListControl::TCustomListControl(TComponent* AOwner)
     : TWinControl(AOwner), FItems(new TListControlItems(this)), FCanvas(new TCanvas) {

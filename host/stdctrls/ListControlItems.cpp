@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 void TListControlItems::CheckIndex(int Index) const {
     if (Index < 0 || Index >= Count())

@@ -1,7 +1,7 @@
 // TCustomMemo and its Lines: a multi-line edit whose lines are read from and written to its
 // window, so that Lines and what the user sees never differ.
 
-#include "StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 /// The UTF-16 units of UTF-8 text: one per character, two for those beyond the BMP.

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
-#include "Forms.h"
-#include "Strings.h"
+#include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
+#include "host/core/Strings.h"
 
 // ---- Messages, notifications and styles of the standard window classes ------------------------
 

@@ -1,6 +1,6 @@
 // Class references, published properties and registration of the standard controls.
 
-#include "StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 ZK_ENUM_TYPEINFO(TTextLayout, "tlTop", "tlCenter", "tlBottom")
 ZK_ENUM_TYPEINFO(TEditCharCase, "ecNormal", "ecUpperCase", "ecLowerCase")

@@ -1,4 +1,4 @@
-#include "Extended.h"
+#include "host/streaming/Extended.h"
 
 #include <bit>
 #include <cctype>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <locale.h>
 
-#include "ValueCodec.h"
+#include "host/streaming/ValueCodec.h"
 
 // Text conversions go through the C library's long double, which is the x87 format here;
 // its printf and strtold round exactly, as the other converters of this format do.

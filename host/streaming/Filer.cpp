@@ -1,12 +1,12 @@
 // TFiler, and the registries that streams consult: integer constants and global roots.
 
-#include "Filer.h"
+#include "host/streaming/Filer.h"
 
 #include <map>
 #include <mutex>
 #include <utility>
 
-#include "Stream.h"
+#include "host/core/Stream.h"
 
 ZK_IMPLEMENT_CLASS(TFiler, TObject, nullptr)
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Extended.h"
-#include "ValueCodec.h"
+#include "host/core/Component.h"
+#include "host/streaming/Extended.h"
+#include "host/streaming/ValueCodec.h"
 
 class TStream;
 class TFiler;

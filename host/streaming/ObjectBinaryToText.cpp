@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "Filer.h"
-#include "ObjectText.h"
-#include "Stream.h"
+#include "host/core/Stream.h"
+#include "host/streaming/Filer.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 /// Appends codes as quoted runs of printable ASCII and #n for everything else.

@@ -2,11 +2,11 @@
 
 #include <limits>
 
-#include "Extended.h"
-#include "ObjectText.h"
-#include "Stream.h"
-#include "TextParser.h"
-#include "ValueCodec.h"
+#include "host/core/Stream.h"
+#include "host/streaming/Extended.h"
+#include "host/streaming/ObjectText.h"
+#include "host/streaming/TextParser.h"
+#include "host/streaming/ValueCodec.h"
 
 using namespace zk::stream;
 

@@ -3,10 +3,10 @@
 #include <bit>
 #include <cstring>
 
-#include "Collection.h"
-#include "Filer.h"
-#include "Stream.h"
-#include "TextCodec.h"
+#include "host/core/Collection.h"
+#include "host/core/Stream.h"
+#include "host/core/TextCodec.h"
+#include "host/streaming/Filer.h"
 
 ZK_IMPLEMENT_CLASS(TReader, TFiler, nullptr)
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "Collection.h"
-#include "Filer.h"
-#include "Stream.h"
-#include "TextCodec.h"
+#include "host/core/Collection.h"
+#include "host/core/Stream.h"
+#include "host/core/TextCodec.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 /// A property error that already names the component and property; passed on unwrapped.

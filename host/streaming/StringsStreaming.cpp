@@ -1,7 +1,7 @@
 // TStrings in component streams: the items travel as the defined property "Strings".
 
-#include "Filer.h"
-#include "Strings.h"
+#include "host/core/Strings.h"
+#include "host/streaming/Filer.h"
 
 void TStrings::DefineProperties(TFiler* Filer) {
     auto read = [this](TReader* Reader) {

@@ -1,8 +1,8 @@
-#include "TextParser.h"
+#include "host/streaming/TextParser.h"
 
 #include <cstdio>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace zk::stream {
 

@@ -1,9 +1,9 @@
-#include "ValueCodec.h"
+#include "host/streaming/ValueCodec.h"
 
 #include <algorithm>
 
-#include "SysUtils.h"
-#include "TextCodec.h"
+#include "host/core/SysUtils.h"
+#include "host/core/TextCodec.h"
 
 namespace zk::stream {
 

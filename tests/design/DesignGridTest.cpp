@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "DesignTesting.h"
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 

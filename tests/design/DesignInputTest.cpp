@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "DesignTesting.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 
@@ -33,10 +33,12 @@ protected:
     /// The history as its text dump, lines joined with '|'.
     std::string Dump() {
         TMemoryStream s;
-        for (int i = 0; i < History()->Count(); ++i) History()->Record(i)->SaveToStream(&s);
+        for (int i = 0; i < History()->Count(); ++i)
+            History()->Record(i)->SaveToStream(&s);
         std::string text(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
         std::string out;
-        for (char c : text) out += c == '\r' ? std::string() : c == '\n' ? std::string("|") : std::string(1, c);
+        for (char c : text)
+            out += c == '\r' ? std::string() : c == '\n' ? std::string("|") : std::string(1, c);
         return out;
     }
 };

@@ -1,11 +1,11 @@
 // Designing forms made of the stock controls: what each kind of control needs of the design.
 #include "DesignTesting.h"
-#include "host/ComCtrls.h"
-#include "host/Grids.h"
-#include "host/ListView.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
-#include "host/StdCtrls.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
+#include "host/grids/Grids.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "StreamFixtures.h"
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 
 /// A container with a caption, as panels are.
 class TStreamPanel : public TCustomControl {

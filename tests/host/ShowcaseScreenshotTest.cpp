@@ -2,17 +2,17 @@
 // showcase_screenshot.png for review; a few pixel checks make sure each family drew its text.
 
 #include "WindowTesting.h"
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Grids.h"
-#include "host/GroupBox.h"
-#include "host/ListView.h"
-#include "host/Menus.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
-#include "host/ScrollBox.h"
-#include "host/StdCtrls.h"
+#include "host/buttons/Buttons.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/grids/Grids.h"
+#include "host/menus/Menus.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ protected:
 
     /// Counts the dark pixels of a control's rectangle in the picture: ink from its text.
     int InkIn(const QImage& shot, const TControl* c) const {
-        const TPoint origin = Form->ScreenToClient(c->Parent()->ClientToScreen({c->Left(), c->Top()}));
+        const TPoint origin =
+            Form->ScreenToClient(c->Parent()->ClientToScreen({c->Left(), c->Top()}));
         int dark = 0;
         for (int x = origin.X; x < origin.X + c->Width(); ++x)
             for (int y = origin.Y; y < origin.Y + c->Height(); ++y)
@@ -105,10 +106,12 @@ protected:
         radio->SetCaption("单选按钮");
         radio->SetChecked(true);
         auto* list = Place<TListBox>(Form, 140, 168, 150, 60);
-        for (const char* s : {"列表项一", "列表项二", "列表项三"}) list->Items()->Add(s);
+        for (const char* s : {"列表项一", "列表项二", "列表项三"})
+            list->Items()->Add(s);
         list->SetItemIndex(1);
         auto* combo = Place<TComboBox>(Form, 300, 146, 150, 21);
-        for (const char* s : {"北京", "上海"}) combo->Items()->Add(s);
+        for (const char* s : {"北京", "上海"})
+            combo->Items()->Add(s);
         combo->SetItemIndex(0);
     }
 
@@ -133,7 +136,8 @@ protected:
         auto* view = Place<TListView>(Form, 140, 244, 240, 110);
         view->SetViewStyle(vsReport);
         view->SetGridLines(true);
-        for (const char* caption : {"名称", "类型"}) view->Columns()->Add()->SetCaption(caption);
+        for (const char* caption : {"名称", "类型"})
+            view->Columns()->Add()->SetCaption(caption);
         for (auto [name, type] : {std::pair{"按钮", "控件"}, std::pair{"窗体", "容器"}}) {
             TListItem* item = view->Items()->Add();
             item->SetCaption(name);
@@ -208,7 +212,8 @@ TEST_F(ShowcaseScreenshot, OneFormWithEveryStockControlAndChineseCaptions) {
     Process();
     const QImage shot = WidgetOf(Form->Handle())->grab().toImage();
     ASSERT_TRUE(shot.save("showcase_screenshot.png"));
-    for (const TControl* c : std::initializer_list<const TControl*>{Status, Label, Button, Panel, Paint})
+    for (const TControl* c :
+         std::initializer_list<const TControl*>{Status, Label, Button, Panel, Paint})
         EXPECT_GT(InkIn(shot, c), 10) << c->ClassName() << " shows no text";
 }
 } // namespace

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "WindowTesting.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 /// Replaces a control's WindowProc with one that swallows every mouse and key message (and
 /// counts them); restores the saved WindowProc when it goes.

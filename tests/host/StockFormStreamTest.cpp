@@ -4,12 +4,12 @@
 
 #include "ControlStreamFixtures.h"
 #include "StreamTestUtil.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/ListView.h"
-#include "host/Menus.h"
-#include "host/PageControl.h"
-#include "host/StdCtrls.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/PageControl.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/menus/Menus.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 /// A component to make by class name, where it goes, and published values to give it as text.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/Stream.h"
+#include "host/core/Stream.h"
 
 ZK_ENUM_TYPEINFO(TFixKind, "fkNone", "fkAlpha", "fkBeta", "fkGamma")
 ZK_SET_TYPEINFO(TFixKinds, TFixKind)

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "host/Collection.h"
-#include "host/Component.h"
-#include "host/Filer.h"
-#include "host/Strings.h"
+#include "host/core/Collection.h"
+#include "host/core/Component.h"
+#include "host/core/Strings.h"
+#include "host/streaming/Filer.h"
 
 enum TFixKind { fkNone, fkAlpha, fkBeta, fkGamma };
 using TFixKinds = TSet<TFixKind>;

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/Controls.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/controls/Controls.h"
+#include "host/core/Stream.h"
+#include "host/streaming/ObjectText.h"
 
 std::string SaveToBytes(TComponent* root) {
     TMemoryStream stream;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Forms.h"
+#include "host/controls/Forms.h"
 #include "host/qt/Gdi_p.h"
 #include "host/qt/Window_p.h"
 

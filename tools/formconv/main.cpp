@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "host/Filer.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
+#include "host/streaming/Filer.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 int Usage() {

@@ -2,7 +2,7 @@
 // the pressed face, and the layout of glyph and caption.
 
 #include "WindowTesting.h"
-#include "host/Buttons.h"
+#include "host/buttons/Buttons.h"
 
 namespace {
 class SpeedButtonTest : public WindowTest {

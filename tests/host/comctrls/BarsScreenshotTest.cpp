@@ -2,10 +2,10 @@
 // with Chinese captions: review material, written as bars_screenshot.png.
 
 #include "WindowTesting.h"
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Menus.h"
+#include "host/buttons/Buttons.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/menus/Menus.h"
 
 namespace {
 class PaintBarsScreenshot : public WindowTest {};

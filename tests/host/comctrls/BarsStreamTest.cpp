@@ -3,12 +3,12 @@
 
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Menus.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/buttons/Buttons.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/core/Stream.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/menus/Menus.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 std::string ToText(const std::string& binary) {

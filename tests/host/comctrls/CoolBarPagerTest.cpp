@@ -1,7 +1,7 @@
 // The cool bar's bands and the page scroller's arrows.
 
 #include "WindowTesting.h"
-#include "host/ComCtrls.h"
+#include "host/comctrls/ComCtrls.h"
 
 namespace {
 class CoolBarTest : public WindowTest {};

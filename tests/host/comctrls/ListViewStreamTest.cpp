@@ -5,7 +5,7 @@
 
 #include "ControlStreamFixtures.h"
 #include "StreamTestUtil.h"
-#include "host/ListView.h"
+#include "host/comctrls/ListView.h"
 
 namespace {
 std::string U32(uint32_t v) {
@@ -117,8 +117,8 @@ TEST(ListViewStream, DataBlockHasTheDocumentedLayoutAndIsLeftOutWithoutItems) {
     size_t start = 0;
     uint32_t size = 0;
     FindData(bytes, start, size);
-    const std::string expected = U32(1) + U32(2) + U32(0xFFFFFFFF) + U32(3) + "甲" + U32(1) +
-                                 U32(4) + "1 KB";
+    const std::string expected =
+        U32(1) + U32(2) + U32(0xFFFFFFFF) + U32(3) + "甲" + U32(1) + U32(4) + "1 KB";
     EXPECT_EQ(Hex(bytes.substr(start, size)), Hex(expected));
 }
 
@@ -148,9 +148,8 @@ TEST(ListViewStream, DamagedDataFailsWithTheReadersError) {
         {"item count 2^31-1", U32(0x7FFFFFFF) + data.substr(4)},
         {"item count one too many", U32(4) + data.substr(4)},
         {"caption length", data.substr(0, 12) + U32(0xFFFFFFF0) + data.substr(16)},
-        {"sub-item count",
-         data.substr(0, data.size() - afterFirstCaption.size()) + U32(0x40000000) +
-             afterFirstCaption.substr(4)},
+        {"sub-item count", data.substr(0, data.size() - afterFirstCaption.size()) +
+                               U32(0x40000000) + afterFirstCaption.substr(4)},
         {"trailing byte", data + "x"},
     };
     for (const auto& [what, block] : damaged)

@@ -1,9 +1,9 @@
 // List views: the column header as a raw child window announced to the list view and
 // subclassed by handle, items and their selection, columns.
 
-#include "host/ListView.h"
+#include "host/comctrls/ListView.h"
 #include "WindowTesting.h"
-#include "host/Panels.h"
+#include "host/containers/Panels.h"
 
 namespace {
 class ListViewTest : public WindowTest {

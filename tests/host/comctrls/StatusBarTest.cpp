@@ -5,7 +5,7 @@
 
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
-#include "host/ComCtrls.h"
+#include "host/comctrls/ComCtrls.h"
 
 namespace {
 class StatusBarTest : public WindowTest {

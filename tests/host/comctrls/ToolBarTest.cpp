@@ -2,9 +2,9 @@
 // real clicks, captions and images.
 
 #include "WindowTesting.h"
-#include "host/ComCtrls.h"
-#include "host/ImgList.h"
-#include "host/Menus.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/graphics/ImgList.h"
+#include "host/menus/Menus.h"
 
 namespace {
 class ToolBarTest : public WindowTest {

@@ -6,14 +6,14 @@
 
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
-#include "host/Grids.h"
-#include "host/GroupBox.h"
-#include "host/ListView.h"
-#include "host/ObjectText.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
-#include "host/ScrollBox.h"
-#include "host/Stream.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
+#include "host/core/Stream.h"
+#include "host/grids/Grids.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 /// A control of the class under test, made by its class reference on the form.

@@ -2,12 +2,12 @@
 // for review.
 
 #include "WindowTesting.h"
-#include "host/Grids.h"
-#include "host/GroupBox.h"
-#include "host/ListView.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
-#include "host/ScrollBox.h"
+#include "host/comctrls/ListView.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
+#include "host/grids/Grids.h"
 
 namespace {
 class ContainersScreenshotTest : public WindowTest {};

@@ -2,9 +2,9 @@
 // scrolling moves the children.
 
 #include "WindowTesting.h"
-#include "host/GroupBox.h"
-#include "host/Panels.h"
-#include "host/ScrollBox.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
 #include "host/qt/ScrollBarWindow_p.h"
 
 namespace {

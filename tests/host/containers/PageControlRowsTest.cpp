@@ -1,8 +1,8 @@
 // Page controls with several rows of tabs, and Ctrl+Tab between the pages.
 
-#include "host/PageControl.h"
-#include "host/TabRows.h"
 #include "WindowTesting.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/TabRows.h"
 
 TEST(TabRows, TabsWrapIntoFullRowsWithTheSelectedRowNextToThePage) {
     struct Case {

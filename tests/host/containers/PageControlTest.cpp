@@ -1,6 +1,6 @@
 // Page controls: pages and their tabs, and switching pages by a click on a tab.
 
-#include "host/PageControl.h"
+#include "host/containers/PageControl.h"
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
 

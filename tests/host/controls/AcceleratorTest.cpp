@@ -3,11 +3,11 @@
 // characters, reach the form as CM_DIALOGCHAR and act on the control whose caption marks it.
 
 #include "StdTesting.h"
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/GroupBox.h"
-#include "host/PageControl.h"
-#include "host/Panels.h"
+#include "host/buttons/Buttons.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/PageControl.h"
+#include "host/containers/Panels.h"
 
 namespace {
 TEST(Accelerator, TheHotkeyIsTheCharacterAfterTheLastSingleAmpersand) {

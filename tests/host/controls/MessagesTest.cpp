@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/Messages.h"
+#include "host/controls/Messages.h"
 
 namespace {
 TEST(Messages, NumbersAreThePlatforms) {

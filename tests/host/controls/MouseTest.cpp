@@ -1,7 +1,7 @@
 // Mouse: regions, capture, the clipped cursor, the last input position, key states in messages.
 
 #include "WindowTesting.h"
-#include "host/GdiApi.h"
+#include "host/graphics/GdiApi.h"
 
 namespace {
 class MouseTest : public WindowTest {};

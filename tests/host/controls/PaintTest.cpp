@@ -1,7 +1,7 @@
 // Painting: erase and paint messages through WindowProc with the canvas bound.
 
 #include "WindowTesting.h"
-#include "host/GdiApi.h"
+#include "host/graphics/GdiApi.h"
 
 namespace {
 class PaintTest : public WindowTest {

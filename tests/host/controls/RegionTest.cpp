@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/GdiApi.h"
+#include "host/graphics/GdiApi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Component names, ownership and notifications.
 #include <gtest/gtest.h>
 
-#include "host/Component.h"
+#include "host/core/Component.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "host/List.h"
+#include "host/core/List.h"
 
 namespace {
 

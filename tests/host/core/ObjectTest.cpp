@@ -1,7 +1,7 @@
 // Class references, the class registry and the Free protocol.
 #include <gtest/gtest.h>
 
-#include "host/Component.h"
+#include "host/core/Component.h"
 
 namespace {
 

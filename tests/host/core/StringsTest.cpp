@@ -8,8 +8,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "host/Stream.h"
-#include "host/Strings.h"
+#include "host/core/Stream.h"
+#include "host/core/Strings.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <thread>
 #include <utility>
 
-#include "host/SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace {
 template <class F> std::string ConvertErrorOf(F f) {

@@ -1,7 +1,7 @@
 // Published properties of every type kind through the generic accessors.
 #include <gtest/gtest.h>
 
-#include "host/Component.h"
+#include "host/core/Component.h"
 
 namespace {
 

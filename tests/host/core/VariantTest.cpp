@@ -1,8 +1,8 @@
 // Conversions of the variant type.
 #include <gtest/gtest.h>
 
-#include "host/Object.h"
-#include "host/Variant.h"
+#include "host/core/Object.h"
+#include "host/core/Variant.h"
 
 TEST(Variant, ConvertsToText) {
     TObject o;

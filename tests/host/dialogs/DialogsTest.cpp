@@ -20,7 +20,7 @@
 #include <functional>
 
 #include "WindowTesting.h"
-#include "host/Dialogs.h"
+#include "host/dialogs/Dialogs.h"
 
 namespace {
 class DialogTest : public WindowTest {

@@ -3,8 +3,8 @@
 
 #include "StreamTestUtil.h"
 #include "WindowTesting.h"
-#include "host/Buttons.h"
-#include "host/ExtCtrls.h"
+#include "host/buttons/Buttons.h"
+#include "host/extctrls/ExtCtrls.h"
 
 namespace {
 class PaintingControlsTest : public WindowTest {

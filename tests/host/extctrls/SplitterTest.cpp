@@ -2,8 +2,8 @@
 // MinSize and the room the rest of the form keeps; feedback on the screen layer while dragging.
 
 #include "WindowTesting.h"
-#include "host/ExtCtrls.h"
-#include "host/GdiApi.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/graphics/GdiApi.h"
 
 namespace {
 class SplitterTest : public WindowTest {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/GdiApi.h"
-#include "host/Graphics.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 
@@ -168,7 +168,7 @@ TEST(Picture_Graphic, AssignCopiesAndBitmapReplacesOtherFormats) {
 
 } // namespace
 
-#include "host/Stream.h"
+#include "host/core/Stream.h"
 
 namespace {
 

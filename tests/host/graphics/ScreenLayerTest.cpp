@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "host/GdiApi.h"
-#include "host/Graphics.h"
+#include "host/graphics/GdiApi.h"
+#include "host/graphics/Graphics.h"
 #include "host/qt/Gdi_p.h"
 
 namespace {

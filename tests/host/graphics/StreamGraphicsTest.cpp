@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "StreamTestUtil.h"
-#include "host/Graphics.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
+#include "host/graphics/Graphics.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 /// A component with the graphics objects a control publishes.

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "WindowTesting.h"
-#include "host/Grids.h"
+#include "host/grids/Grids.h"
 
 namespace {
 TEST(GridAxis, PositionsHitsAndScrollLimits) {

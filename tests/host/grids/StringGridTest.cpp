@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/Grids.h"
+#include "host/grids/Grids.h"
 
 namespace {
 /// A 4 x 3 string grid (no window) with "c,r" in every cell.

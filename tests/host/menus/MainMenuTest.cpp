@@ -4,7 +4,7 @@
 #include <QMenuBar>
 
 #include "WindowTesting.h"
-#include "host/Menus.h"
+#include "host/menus/Menus.h"
 
 namespace {
 class MainMenuTest : public WindowTest {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "StreamTestUtil.h"
-#include "host/Menus.h"
+#include "host/menus/Menus.h"
 
 namespace {
 TMenuItem* Item(TComponent* owner, const std::string& caption) {

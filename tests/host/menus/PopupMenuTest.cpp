@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "WindowTesting.h"
-#include "host/ExtCtrls.h"
-#include "host/Menus.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/menus/Menus.h"
 
 namespace {
 /// Replaces the popup runner for one test: records what the menu showed, answers `Choose`.

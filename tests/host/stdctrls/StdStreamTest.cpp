@@ -3,8 +3,8 @@
 
 #include "StdTesting.h"
 #include "StreamTestUtil.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
+#include "host/streaming/ObjectText.h"
 
 namespace {
 std::string ToText(const std::string& binary) {

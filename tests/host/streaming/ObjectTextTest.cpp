@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "StreamTestUtil.h"
-#include "host/ObjectText.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
+#include "host/streaming/ObjectText.h"
 
 using namespace std::string_literals;
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "StreamTestUtil.h"
-#include "host/Stream.h"
-#include "host/TextCodec.h"
+#include "host/core/Stream.h"
+#include "host/core/TextCodec.h"
 
 using namespace std::string_literals;
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "StreamTestUtil.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
 
 using namespace std::string_literals;
 

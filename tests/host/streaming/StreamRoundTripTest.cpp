@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "StreamTestUtil.h"
-#include "host/Stream.h"
+#include "host/core/Stream.h"
 
 using namespace std::string_literals;
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "host/Stream.h"
+#include "host/core/Stream.h"
 
 namespace {
 

@@ -1,0 +1,3 @@
+#include "host/core/Object.h"
+#include "host/menus/Menus.h"
+#include "host/qt/Window_p.h"

@@ -1,0 +1,2 @@
+#include "host/controls/Controls.h"
+#include "host/grids/Grids.h"

@@ -1,0 +1,28 @@
+# The layering check passes on the checkout and reports each kind of wrong include in a tree
+# made of nothing but wrong includes (and one right file it must leave alone).
+execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${SOURCE} -P ${CHECK}
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "the checkout breaks its layering:\n${out}${err}")
+endif()
+
+execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${BAD} -P ${CHECK}
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(code EQUAL 0)
+  message(FATAL_ERROR "the check passed a tree of wrong includes")
+endif()
+foreach(expected
+    "host/core/Upward.h: #include \"host/controls/Controls.h\""
+    "core/ may not include the higher layer controls/"
+    "the stock families stdctrls/ and grids/ never include one another"
+    "the inspector never includes the designer"
+    "demo/Bridge.cpp: #include <QWidget>"
+    "the Qt bridge is private to host/")
+  string(FIND "${err}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the check did not report: ${expected}\n${err}")
+  endif()
+endforeach()
+if(err MATCHES "Fine.cpp")
+  message(FATAL_ERROR "the check rejected allowed includes:\n${err}")
+endif()
