@@ -10,24 +10,26 @@ protected:
     void SetUp() override {
         InspectorTest::SetUp();
         Button1->SetCaption("OK");
+        Button1->SetHint("OK");
         Insp->SetCurObject(Button1);
         ShowInspector();
     }
 };
 
 TEST_F(InspectorEditing, EnterWritesNothingAndLeavingTheRowWritesOnce) {
-    const int row = RowOf("Caption");
+    const int row = RowOf("Hint");
+    ASSERT_LT(row, Insp->GetCount() - 1);
     ClickRow(row);
     ASSERT_EQ(Insp->ItemIndex(), row);
     ASSERT_TRUE(Insp->Edit1->Focused());
     EXPECT_EQ(Insp->Edit1->Text(), "OK");
     InspType("Go");
     InspKey(Qt::Key_Return);
-    EXPECT_EQ(Button1->Caption(), "OK");
+    EXPECT_EQ(Button1->Hint(), "OK");
     EXPECT_TRUE(Modified.empty());
     EXPECT_EQ(Insp->Edit1->SelLength(), 2);
     InspKey(Qt::Key_Down);
-    EXPECT_EQ(Button1->Caption(), "Go");
+    EXPECT_EQ(Button1->Hint(), "Go");
     EXPECT_EQ(Modified, std::vector<int>{row});
     EXPECT_EQ(Insp->ItemIndex(), row + 1);
     InspKey(Qt::Key_Up);
@@ -35,13 +37,13 @@ TEST_F(InspectorEditing, EnterWritesNothingAndLeavingTheRowWritesOnce) {
 }
 
 TEST_F(InspectorEditing, EscapeUndoesAndLeavingWritesNothing) {
-    ClickRow(RowOf("Caption"));
+    ClickRow(RowOf("Hint"));
     InspType("xyz");
     InspKey(Qt::Key_Escape);
     EXPECT_EQ(Insp->Edit1->Text(), "OK");
     EXPECT_FALSE(Insp->Edit1->Modified());
     InspKey(Qt::Key_Down);
-    EXPECT_EQ(Button1->Caption(), "OK");
+    EXPECT_EQ(Button1->Hint(), "OK");
     EXPECT_TRUE(Modified.empty());
 }
 
@@ -88,7 +90,7 @@ TEST_F(InspectorEditing, EditorsFitTheRowKind) {
         }
         const int buttons = (c.dialog ? 15 : 0) + (c.list ? 15 : 0);
         EXPECT_EQ(Insp->Edit1->BoundsRect(),
-                  Rect(S + 3, row * H + 1, W - 2 - buttons, row * H + H - 1))
+                  Rect(S + 3, row * H + 1, W + 1 - buttons, row * H + H - 1))
             << c.prop;
         TPanel* panel = c.dialog ? Insp->EditPanel : c.list ? Insp->ComboPanel : nullptr;
         if (panel) {
@@ -116,7 +118,7 @@ TEST_F(InspectorEditing, AModifyHandlerCannotMoveTheSelection) {
         Modified.push_back(item);
         Insp->SetItemIndex(0);
     };
-    const int row = RowOf("Caption");
+    const int row = RowOf("Hint");
     ClickRow(row);
     InspType("New");
     InspKey(Qt::Key_Down);
@@ -178,7 +180,7 @@ TEST_F(InspectorEditing, TheBoundaryZoneAndItsDrag) {
     EXPECT_EQ(Insp->SplitPos(), Insp->GridWidth() - 32);
     InspRelease(Insp->PaintBox1, Insp->GridWidth() - 32, y);
     EXPECT_FALSE(Insp->SplitDragging());
-    ClickRow(RowOf("Caption"));
+    ClickRow(RowOf("Hint"));
     EXPECT_EQ(Insp->Edit1->Left(), Insp->GridWidth() - 29);
     EXPECT_GE(Insp->Edit1->Width(), 0);
 }
