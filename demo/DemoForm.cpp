@@ -10,6 +10,7 @@
 #include "host/extctrls/ExtCtrls.h"
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
+#include "inspector/ObjectInsp.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 
@@ -58,6 +59,7 @@ void TDemoForm::BuildBars() {
     AddToolButton("结束设计", [this](TObject*) { FDesigner->EndDesign(); });
     AddToolButton("撤销", [this](TObject*) { FDesigner->Undo(); });
     AddToolButton("重做", [this](TObject*) { FDesigner->Redo(); });
+    AddToolButton("属性", [this](TObject*) { ShowObjectInspector(); });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
@@ -172,4 +174,29 @@ void TDemoForm::UpdateStatus() {
     FStatusBar->Panels()->Items(0)->SetText(designing ? "设计中" : "运行中");
     FStatusBar->Panels()->Items(1)->SetText("选中：" + IntToStr(selected) + " 个控件");
     FStatusBar->Panels()->Items(2)->SetText(FDesigner->IsDirty() ? "已修改" : "未修改");
+}
+
+void TDemoForm::ShowObjectInspector() {
+    if (!FInspector) {
+        FInspector = new TObjectInspForm(this);
+        FInspector->SetLeft(Left() + Width() + 8);
+        FInspector->SetTop(Top());
+        FInspector->OnGetObjects = [this](TStrings* list) {
+            list->Clear();
+            for (int i = 0; i < ComponentCount(); ++i) {
+                auto* control = Cast<TControl>(Components(i));
+                if (control && control != FInspector && !control->Name().empty())
+                    list->AddObject(control->Name(), control);
+            }
+        };
+        FInspector->OnSelectionChanged = [this](TObject* control) {
+            FInspector->SetCurObject(control);
+        };
+    }
+    TObject* target = ActiveControl() ? static_cast<TObject*>(ActiveControl()) : this;
+    if (FDesigner->Selection() && FDesigner->Selection()->Count() > 0)
+        target = FDesigner->Selection()->Get(0)->Control();
+    FInspector->CB1DropDown(FInspector->CB1);
+    FInspector->Show();
+    FInspector->SetCurObject(target);
 }

@@ -7,6 +7,7 @@
 class TStatusBar;
 class TToolBar;
 class TToolButton;
+class TObjectInspForm;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
@@ -26,9 +27,12 @@ private:
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
     void UpdateStatus();
+    /// Shows the object inspector, floating, on the selected control (or the focused one).
+    void ShowObjectInspector();
     TToolButton* AddToolButton(const char* caption, TNotifyEvent onClick);
 
     TZkFormDesigner* FDesigner = nullptr;
     TToolBar* FToolBar = nullptr;
     TStatusBar* FStatusBar = nullptr;
+    TObjectInspForm* FInspector = nullptr;
 };
