@@ -223,6 +223,22 @@ TEST_F(InspectorGrid, CaptionDoubleClickAndGrow) {
     EXPECT_EQ(grown, 1);
     Insp->Grow();
     EXPECT_EQ(grown, 1);
+    // Shown while collapsed to its caption, the window hides the object combo box.
+    Insp->Hide();
+    Insp->SetClientHeight(10);
+    Insp->Show();
+    Process();
+    EXPECT_FALSE(Insp->CB1->Visible());
+    Insp->Grow();
+    EXPECT_TRUE(Insp->CB1->Visible());
+    EXPECT_EQ(grown, 2);
+}
+
+TEST_F(InspectorGrid, TheContentPanelNeverErasesItsBackground) {
+    EXPECT_EQ(Insp->Panel()->BevelOuter(), bvNone);
+    EXPECT_EQ(Insp->Panel()->BevelInner(), bvNone);
+    Insp->Panel()->Perform(WM_ERASEBKGND, 0, 0);
+    EXPECT_EQ(Insp->Panel()->Cursor(), crHandPoint);
 }
 
 } // namespace
