@@ -29,6 +29,8 @@ void TObjectInspForm::FormResize(TObject*) {
     Box->UpdateScrollBars();
     FPanel->SetWidth(Box->ClientWidth());
     FGridWidth = PaintBox1->Width();
+    // A narrower grid (a narrower window, a scroll bar that appeared) keeps the value column.
+    FSplitPos = std::min(FSplitPos, MaxSplitPos());
     SetItemIndex(FItemIndex);
 }
 

@@ -183,6 +183,11 @@ TEST_F(InspectorEditing, TheBoundaryZoneAndItsDrag) {
     ClickRow(RowOf("Hint"));
     EXPECT_EQ(Insp->Edit1->Left(), Insp->GridWidth() - 29);
     EXPECT_GE(Insp->Edit1->Width(), 0);
+    // A narrower window takes the boundary along.
+    Insp->SetWidth(Insp->Width() - 40);
+    Process();
+    EXPECT_EQ(Insp->SplitPos(), Insp->GridWidth() - 32);
+    EXPECT_EQ(Insp->Edit1->Left(), Insp->GridWidth() - 29);
 }
 
 TEST_F(InspectorEditing, SelectingARowOutOfViewScrollsItIn) {
