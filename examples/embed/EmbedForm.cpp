@@ -21,7 +21,7 @@ template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* n
     return c;
 }
 
-// [write-form]
+//! [write-form]
 /// Writes the form with everything it owns, nested controls included, in the binary
 /// component stream format (the file starts with "TPF0").
 void WriteForm(TForm* Form, TStream& Stream) {
@@ -29,7 +29,7 @@ void WriteForm(TForm* Form, TStream& Stream) {
     writer.WriteRootComponent(Form);
     writer.FlushBuffer();
 }
-// [write-form]
+//! [write-form]
 } // namespace
 
 TEmbedForm::TEmbedForm(TComponent* AOwner) : TForm(AOwner) {
@@ -60,10 +60,10 @@ void TEmbedForm::BuildTools() {
         return b;
     };
     FDesignButton = add("开始设计", 80, [this](TObject*) { ToggleDesign(); });
-    // [palette]
+    //! [palette]
     add("插入按钮", 80, [this](TObject*) { Insert(TButton::StaticClass()); });
     add("插入评分", 80, [this](TObject*) { Insert(TRating::StaticClass()); });
-    // [palette]
+    //! [palette]
     add("保存", 56, [this](TObject*) { SaveToFile(FFileName); });
     add("载入", 56, [this](TObject*) { LoadFromFile(FFileName); });
     FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 260, 17));
@@ -86,7 +86,7 @@ void TEmbedForm::BuildContents() {
     Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 156, 120, 17))->SetCaption("贵宾客户");
 }
 
-// [attach-designer]
+//! [attach-designer]
 void TEmbedForm::AttachDesigner() {
     // A form loaded from a file brings the designer it was saved with; otherwise make one.
     FDesigner = nullptr;
@@ -106,9 +106,9 @@ void TEmbedForm::AttachDesigner() {
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
 }
-// [attach-designer]
+//! [attach-designer]
 
-// [toggle-design]
+//! [toggle-design]
 void TEmbedForm::ToggleDesign() {
     if (FDesigner->IsDesigning())
         FDesigner->EndDesign();
@@ -116,9 +116,9 @@ void TEmbedForm::ToggleDesign() {
         FDesigner->BeginDesign();
     UpdateStatus();
 }
-// [toggle-design]
+//! [toggle-design]
 
-// [insert]
+//! [insert]
 TDesignControl* TEmbedForm::Insert(TClass ControlClass) {
     if (!FDesigner->IsDesigning()) FDesigner->BeginDesign();
     const int step = 12 * (FInserted++ % 8);
@@ -129,9 +129,9 @@ TDesignControl* TEmbedForm::Insert(TClass ControlClass) {
     overlay->SetSelected(true);
     return overlay;
 }
-// [insert]
+//! [insert]
 
-// [save-load]
+//! [save-load]
 void TEmbedForm::SaveToFile(const std::string& FileName) {
     FDesigner->EndDesign(); // the file holds the form as it runs, without overlays
     FDesigner->SetIsDirty(false);
@@ -173,7 +173,7 @@ void TEmbedForm::ReadContents(TStream& Stream) {
     AttachDesigner();
     UpdateStatus();
 }
-// [save-load]
+//! [save-load]
 
 void TEmbedForm::UpdateStatus() {
     if (!FDesigner || !FStatus) return;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-// [rating-publish]
+//! [rating-publish]
 namespace {
 /// The published properties, in the order the stream writes them; a property that holds its
 /// default is not written.
@@ -20,7 +20,7 @@ const bool gRatingRegistered = (RegisterClass(TRating::StaticClass()), true);
 } // namespace
 
 ZK_IMPLEMENT_CLASS(TRating, TGraphicControl, PublishRating)
-// [rating-publish]
+//! [rating-publish]
 
 TRating::TRating(TComponent* AOwner) : TGraphicControl(AOwner) {
     SetBounds(0, 0, 120, 24);

@@ -4,7 +4,7 @@
 #include "host/controls/Controls.h"
 #include "host/graphics/Graphics.h"
 
-// [rating-class]
+//! [rating-class]
 /// Shows Value filled stars of MaxValue. Its published properties are what the stream saves
 /// and loads, and what run-time type information lists.
 class TRating : public TGraphicControl {
@@ -26,4 +26,4 @@ private:
     int FMaxValue = 5;
     TColor FStarColor = 0x0000C0FF; // amber, as $00BBGGRR
 };
-// [rating-class]
+//! [rating-class]

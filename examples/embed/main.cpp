@@ -12,7 +12,7 @@
 #include "EmbedForm.h"
 #include "Script.h"
 
-// [main]
+//! [main]
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
     const bool scripted = argc > 2 && std::strcmp(argv[1], "--scripted") == 0;
@@ -31,4 +31,4 @@ int main(int argc, char** argv) {
     TApplication::Finalize(); // frees the forms
     return result;
 }
-// [main]
+//! [main]
