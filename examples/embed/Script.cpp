@@ -74,14 +74,16 @@ int RunScriptedSession(TEmbedForm* form, const std::string& FileName) {
     designer->ClearSelection(nullptr);
     edit->SetSelected(true);
     designer->DeleteSelection();
-    Check(!Find(form, "EditName")->Visible(), "deleting the selected edit hides it");
+    Check(!edit->Visible(), "deleting the selected edit hides it");
     designer->Undo();
-    Check(Find(form, "EditName")->Visible(), "undo brings it back");
+    Check(edit->Visible(), "undo brings it back");
 
     form->DesignButton()->Click();
     Check(!designer->IsDesigning(), "结束设计 ends the session");
 
     const TSnapshot saved = TSnapshot::Of(form, rating->Name());
+    Check(saved.RatingValue == 4 && saved.RadioParent == "GroupKind",
+          "the inserted rating belongs to the form");
     form->SaveToFile(FileName);
     Check(ReadFile(FileName).rfind("TPF0", 0) == 0, "the saved file is a component stream");
 
@@ -106,9 +108,9 @@ int RunScriptedSession(TEmbedForm* form, const std::string& FileName) {
 
     form->DesignButton()->Click();
     TZkFormDesigner* loaded = form->Designer();
-    Check(loaded->IsDesigning() &&
-              loaded->FindOverlay(Find(form, saved.RatingName)) != nullptr,
-          "the designer that came back with the form designs the loaded controls");
+    Check(loaded->IsDesigning(), "the designer that came back with the form starts a session");
+    Check(loaded->FindOverlay(Find(form, saved.RatingName)) != nullptr,
+          "and designs the loaded controls");
     form->DesignButton()->Click();
     Check(!loaded->IsDesigning(), "and ends its session");
 
