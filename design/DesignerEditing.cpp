@@ -11,8 +11,7 @@ namespace {
 std::string NewControlName(TClass cls, TComponent* owner) {
     uint32_t tick = GetTickCount();
     std::string name = cls->ClassName() + IntToStr(tick);
-    while (owner && owner->FindComponent(name))
-        name = cls->ClassName() + IntToStr(++tick);
+    while (owner && owner->FindComponent(name)) name = cls->ClassName() + IntToStr(++tick);
     return name;
 }
 } // namespace
@@ -52,8 +51,7 @@ void TZkFormDesigner::DeleteSelection() {
         deleted.push_back(overlay);
     }
     selection->Clear();
-    for (TDesignControl* overlay : deleted)
-        overlay->ForgetSelection();
+    for (TDesignControl* overlay : deleted) overlay->ForgetSelection();
     for (int i = 0; i < OverlayCount(); ++i) {
         if (Overlay(i)->Visible()) {
             Overlay(i)->SetFocus();
