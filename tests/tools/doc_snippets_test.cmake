@@ -2,6 +2,7 @@
 # a changed line and a region that the code does not mark.
 #   cmake -DSOURCE=<checkout> -DWORK=<scratch dir> -P doc_snippets_test.cmake
 set(CHECK ${SOURCE}/scripts/doc-snippets.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/expect_reports.cmake)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -13,10 +14,7 @@ function(check doc expect_ok expected)
   elseif(NOT expect_ok AND rc EQUAL 0)
     message(FATAL_ERROR "the check passed ${doc}, which differs from the code")
   endif()
-  string(FIND "${out}${err}" "${expected}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the check of ${doc} did not report: ${expected}\n${out}${err}")
-  endif()
+  expect_reports("the check of ${doc}" "${out}${err}" "${expected}")
 endfunction()
 
 check(docs/embedding.md TRUE "snippets match the code")
