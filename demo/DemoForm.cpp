@@ -7,6 +7,8 @@
 #include "host/containers/PageControl.h"
 #include "host/containers/Panels.h"
 #include "host/containers/ScrollBox.h"
+#include "host/core/Version.h"
+#include "host/dialogs/Dialogs.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
@@ -60,6 +62,7 @@ void TDemoForm::BuildBars() {
     AddToolButton("撤销", [this](TObject*) { FDesigner->Undo(); });
     AddToolButton("重做", [this](TObject*) { FDesigner->Redo(); });
     AddToolButton("属性", [this](TObject*) { ShowObjectInspector(); });
+    AddToolButton("关于", [this](TObject*) { ShowAbout(); });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
@@ -165,6 +168,13 @@ void TDemoForm::StartDesign(const std::string& selectName) {
         if (auto* control = Cast<TControl>(c))
             if (auto* overlay = Cast<TDesignControl>(control->Parent())) overlay->SetSelected(true);
     UpdateStatus();
+}
+
+void TDemoForm::ShowAbout() {
+    TMessageBoxRequest about;
+    about.Caption = "关于";
+    about.Text = std::string("运行时表单设计器 示例\n版本 ") + ZK_VERSION_STRING;
+    ShowMessageBox(about);
 }
 
 void TDemoForm::UpdateStatus() {

@@ -11,8 +11,9 @@ class TObjectInspForm;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
-/// The tool bar starts and ends the design session and undoes and redoes; the status bar
-/// shows the selection count and whether the design changed.
+/// The tool bar starts and ends the design session, undoes and redoes, and shows the about
+/// box with the project's version; the status bar shows the selection count and whether the
+/// design changed.
 class TDemoForm : public TForm {
     ZK_CLASS(TDemoForm, TForm)
     explicit TDemoForm(TComponent* AOwner);
@@ -20,6 +21,8 @@ class TDemoForm : public TForm {
     TZkFormDesigner* Designer() const { return FDesigner; }
     /// Starts designing and selects the control named selectName (when not empty).
     void StartDesign(const std::string& selectName = {});
+    /// The about box: the program's name and the project's version.
+    void ShowAbout();
 
 private:
     void BuildBars();

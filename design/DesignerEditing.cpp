@@ -3,6 +3,7 @@
 #include "design/DesignControl.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
+#include "host/controls/Forms.h"
 
 namespace {
 /// ClassName followed by the tick count; a later number when that name is taken (two
@@ -16,7 +17,9 @@ std::string NewControlName(TClass cls, TComponent* owner) {
 } // namespace
 
 TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const TRect& Rect) {
-    TComponent* owner = FDesignForm->Owner();
+    // A control inserted on a form belongs to that form, as its other controls do, so that
+    // saving the form writes it; the form's own owner (the application) would leave it out.
+    TComponent* owner = Cast<TCustomForm>(FDesignForm) ? FDesignForm : FDesignForm->Owner();
     TControl* control = As<TControl>(ControlClass->Create(owner));
     TRect r = Rect;
     if (r.Right - r.Left < 5) r.Right = r.Left + 30;

@@ -29,7 +29,8 @@ endmacro()
 file(GLOB_RECURSE sources RELATIVE ${ROOT} LIST_DIRECTORIES false
      ${ROOT}/host/*.h ${ROOT}/host/*.cpp ${ROOT}/design/*.h ${ROOT}/design/*.cpp
      ${ROOT}/inspector/*.h ${ROOT}/inspector/*.cpp ${ROOT}/demo/*.h ${ROOT}/demo/*.cpp
-     ${ROOT}/bench/*.cpp ${ROOT}/fuzz/*.cpp ${ROOT}/tools/*.cpp)
+     ${ROOT}/bench/*.cpp ${ROOT}/fuzz/*.cpp ${ROOT}/tools/*.cpp
+     ${ROOT}/examples/*.h ${ROOT}/examples/*.cpp)
 
 foreach(file IN LISTS sources)
   file(STRINGS ${ROOT}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")

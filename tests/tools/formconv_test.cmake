@@ -1,6 +1,7 @@
 # Runs formconv on a stream file: to text and back gives the same bytes, check accepts the
-# file, and check rejects a cut copy with the reader's message and the offset.
-#   cmake -DFORMCONV=... -DINPUT=... -DWORK=... -P formconv_test.cmake
+# file, and check rejects a cut copy with the reader's message and the offset. --version
+# prints the project's version.
+#   cmake -DFORMCONV=... -DINPUT=... -DWORK=... -DVERSION=... -P formconv_test.cmake
 file(MAKE_DIRECTORY ${WORK})
 function(run expect_ok)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -26,5 +27,9 @@ execute_process(COMMAND head -c 100 ${INPUT} OUTPUT_FILE ${WORK}/cut.bin)
 run(FALSE ${FORMCONV} check ${WORK}/cut.bin)
 if(NOT OUT MATCHES "Stream read error \\(at offset 100, 0x64, of 100 bytes\\)")
   message(FATAL_ERROR "unexpected report: ${OUT}")
+endif()
+run(TRUE ${FORMCONV} --version)
+if(NOT OUT STREQUAL "formconv ${VERSION}\n")
+  message(FATAL_ERROR "unexpected version line: ${OUT}")
 endif()
 message(STATUS "formconv OK")

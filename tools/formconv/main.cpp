@@ -4,11 +4,13 @@
 //   formconv tobinary IN OUT   text form -> binary stream
 //   formconv check IN          reads IN as a binary stream (or a text form) without any
 //                              class knowledge; prints what is wrong and where
+//   formconv --version         prints the project's version
 
 #include <cstdio>
 #include <string>
 
 #include "host/core/Stream.h"
+#include "host/core/Version.h"
 #include "host/streaming/Filer.h"
 #include "host/streaming/ObjectText.h"
 
@@ -16,7 +18,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr, "usage: formconv totext IN OUT\n"
                          "       formconv tobinary IN OUT\n"
-                         "       formconv check IN\n");
+                         "       formconv check IN\n"
+                         "       formconv --version\n");
     return 2;
 }
 
@@ -71,6 +74,10 @@ int Check(const std::string& in) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("formconv %s\n", ZK_VERSION_STRING);
+        return 0;
+    }
     if (argc < 3) return Usage();
     std::string cmd = argv[1];
     try {

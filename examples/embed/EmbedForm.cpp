@@ -1,0 +1,187 @@
+#include "EmbedForm.h"
+
+#include "Rating.h"
+#include "host/containers/GroupBox.h"
+#include "host/containers/Panels.h"
+#include "host/core/Stream.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "host/streaming/Filer.h"
+
+ZK_IMPLEMENT_CLASS(TEmbedForm, TForm, nullptr)
+
+namespace {
+// A form saved with its designer names the designer's class; the reader needs to know it.
+const bool gDesignerRegistered = (RegisterClass(TZkFormDesigner::StaticClass()), true);
+
+template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* name, TRect r) {
+    auto* c = new T(owner);
+    c->SetName(name);
+    c->SetParent(parent);
+    c->SetBoundsRect(r);
+    return c;
+}
+
+//! [write-form]
+/// Writes the form with everything it owns, nested controls included, in the binary
+/// component stream format (the file starts with "TPF0").
+void WriteForm(TForm* Form, TStream& Stream) {
+    TWriter writer(&Stream, 4096);
+    writer.WriteRootComponent(Form);
+    writer.FlushBuffer();
+}
+//! [write-form]
+} // namespace
+
+TEmbedForm::TEmbedForm(TComponent* AOwner) : TForm(AOwner) {
+    SetName("EmbedForm");
+    SetCaption("运行时表单设计器 — 嵌入示例");
+    SetBounds(100, 100, 640, 400);
+    BuildTools();
+    BuildContents();
+    AttachDesigner();
+    UpdateStatus();
+}
+
+void TEmbedForm::BuildTools() {
+    // No owner: the tool row is the application's, so the stream neither writes nor replaces
+    // it. Its parent, the form, frees it.
+    FTools = new TPanel(nullptr);
+    FTools->SetName("PanelTools");
+    FTools->SetParent(this);
+    FTools->SetAlign(alTop);
+    FTools->SetHeight(36);
+    FTools->SetCaption("");
+    int left = 8;
+    auto add = [this, &left](const char* caption, int width, TNotifyEvent onClick) {
+        auto* b = Make<TButton>(FTools, nullptr, "", Bounds(left, 6, width, 24));
+        b->SetCaption(caption);
+        b->OnClick = std::move(onClick);
+        left += width + 6;
+        return b;
+    };
+    FDesignButton = add("开始设计", 80, [this](TObject*) { ToggleDesign(); });
+    //! [palette]
+    add("插入按钮", 80, [this](TObject*) { Insert(TButton::StaticClass()); });
+    add("插入评分", 80, [this](TObject*) { Insert(TRating::StaticClass()); });
+    //! [palette]
+    add("保存", 56, [this](TObject*) { SaveToFile(FFileName); });
+    add("载入", 56, [this](TObject*) { LoadFromFile(FFileName); });
+    FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 260, 17));
+}
+
+void TEmbedForm::BuildContents() {
+    Make<TLabel>(this, this, "LabelName", Bounds(16, 56, 64, 17))->SetCaption("姓名：");
+    Make<TEdit>(this, this, "EditName", Bounds(88, 52, 160, 21))->SetTextProp("张三");
+    Make<TLabel>(this, this, "LabelCity", Bounds(16, 88, 64, 17))->SetCaption("城市：");
+    auto* city = Make<TComboBox>(this, this, "ComboCity", Bounds(88, 84, 160, 21));
+    for (const char* name : {"北京", "上海", "广州"})
+        city->Items()->Add(name);
+    city->SetItemIndex(0);
+    Make<TLabel>(this, this, "LabelRating", Bounds(16, 122, 64, 17))->SetCaption("评分：");
+    Make<TRating>(this, this, "RatingService", Bounds(88, 118, 120, 24));
+    auto* group = Make<TGroupBox>(this, this, "GroupKind", Bounds(280, 52, 180, 90));
+    group->SetCaption("客户类别");
+    Make<TRadioButton>(group, this, "RadioPerson", Bounds(16, 24, 140, 17))->SetCaption("个人");
+    Make<TRadioButton>(group, this, "RadioCompany", Bounds(16, 52, 140, 17))->SetCaption("企业");
+    Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 156, 120, 17))->SetCaption("贵宾客户");
+}
+
+//! [attach-designer]
+void TEmbedForm::AttachDesigner() {
+    // A form loaded from a file brings the designer it was saved with; otherwise make one.
+    FDesigner = nullptr;
+    for (int i = 0; i < ComponentCount() && !FDesigner; ++i)
+        FDesigner = Cast<TZkFormDesigner>(Components(i));
+    if (!FDesigner) {
+        FDesigner = new TZkFormDesigner(this); // owned by the form it designs
+        FDesigner->SetName("Designer");
+        FDesigner->CannotDesignControls()->Add("PanelTools"); // stays clickable
+    }
+    // Events are code, not data: the host binds them again after every load.
+    FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
+    FDesigner->OnObjectClicked = [this](TDesignControl* overlay) {
+        FLastClicked = overlay->Control()->Name();
+        UpdateStatus();
+    };
+    FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
+    FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
+}
+//! [attach-designer]
+
+//! [toggle-design]
+void TEmbedForm::ToggleDesign() {
+    if (FDesigner->IsDesigning())
+        FDesigner->EndDesign();
+    else
+        FDesigner->BeginDesign();
+    UpdateStatus();
+}
+//! [toggle-design]
+
+//! [insert]
+TDesignControl* TEmbedForm::Insert(TClass ControlClass) {
+    if (!FDesigner->IsDesigning()) FDesigner->BeginDesign();
+    const int step = 12 * (FInserted++ % 8);
+    // Undoable like any other change of the session; the designer names the new control.
+    TDesignControl* overlay =
+        FDesigner->AddControlToDesign(ControlClass, Bounds(300 + step, 180 + step, 120, 24));
+    FDesigner->ClearSelection(nullptr);
+    overlay->SetSelected(true);
+    return overlay;
+}
+//! [insert]
+
+//! [save-load]
+void TEmbedForm::SaveToFile(const std::string& FileName) {
+    FDesigner->EndDesign(); // the file holds the form as it runs, without overlays
+    FDesigner->SetIsDirty(false);
+    TMemoryStream stream;
+    WriteForm(this, stream);
+    stream.SaveToFile(FileName);
+    UpdateStatus();
+}
+
+void TEmbedForm::LoadFromFile(const std::string& FileName) {
+    TMemoryStream file;
+    file.LoadFromFile(FileName); // a missing file fails here, before anything changes
+    FDesigner->EndDesign();
+    // Loading replaces everything the form owns. Keep it, to put it back when the file
+    // turns out to be damaged or of another format; the error still reaches the caller.
+    TMemoryStream backup;
+    WriteForm(this, backup);
+    try {
+        ReadContents(file);
+    } catch (const Exception&) {
+        backup.SetPosition(0);
+        ReadContents(backup);
+        throw;
+    }
+}
+
+void TEmbedForm::ReadContents(TStream& Stream) {
+    FDesigner = nullptr; // owned by the form: freed below with the rest
+    FLastClicked.clear();
+    while (ComponentCount() > 0)
+        Components(ComponentCount() - 1)->Free();
+    try {
+        TReader reader(&Stream, 4096);
+        reader.ReadRootComponent(this);
+    } catch (const Exception&) {
+        AttachDesigner();
+        throw;
+    }
+    AttachDesigner();
+    UpdateStatus();
+}
+//! [save-load]
+
+void TEmbedForm::UpdateStatus() {
+    if (!FDesigner || !FStatus) return;
+    const bool designing = FDesigner->IsDesigning();
+    FDesignButton->SetCaption(designing ? "结束设计" : "开始设计");
+    std::string text = designing ? "设计中" : "运行中";
+    if (designing) text += "，选中 " + IntToStr(FDesigner->Selection()->Count()) + " 个";
+    if (!FLastClicked.empty()) text += "，单击了 " + FLastClicked;
+    if (FDesigner->IsDirty()) text += "，已修改";
+    FStatus->SetCaption(text);
+}

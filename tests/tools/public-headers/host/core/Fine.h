@@ -1,0 +1,4 @@
+#pragma once
+// A right header: standard library and installed headers only.
+#include <string>
+#include "host/core/Bridged.h"
