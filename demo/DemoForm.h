@@ -4,14 +4,19 @@
 #include "design/DesignCommon.h"
 #include "host/controls/Forms.h"
 
+#include <utility>
+#include <vector>
+
 class TStatusBar;
 class TToolBar;
 class TToolButton;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
-/// The tool bar starts and ends the design session and undoes and redoes; the status bar
-/// shows the selection count and whether the design changed.
+/// The tool bar starts and ends the design session and undoes and redoes, each button enabled
+/// only when it can act; the palette at the right picks the class to insert (or the arrow,
+/// selection); the status bar shows the session, the mode, the selection count and whether
+/// the design changed.
 class TDemoForm : public TForm {
     ZK_CLASS(TDemoForm, TForm)
     explicit TDemoForm(TComponent* AOwner);
@@ -19,16 +24,30 @@ class TDemoForm : public TForm {
     TZkFormDesigner* Designer() const { return FDesigner; }
     /// Starts designing and selects the control named selectName (when not empty).
     void StartDesign(const std::string& selectName = {});
+    /// Insert mode for controlClass, or select mode for null (the palette's arrow).
+    void SetInsertMode(TClass controlClass);
+    /// Brings the tool bar's enabled buttons and the status bar up to date.
+    void UpdateStatus();
+
+protected:
+    void WndProc(TMessage& Message) override;
 
 private:
     void BuildBars();
     void BuildEntryFields();
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
-    void UpdateStatus();
-    TToolButton* AddToolButton(const char* caption, TNotifyEvent onClick);
+    void BuildPalette();
+    TToolButton* AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick);
 
     TZkFormDesigner* FDesigner = nullptr;
     TToolBar* FToolBar = nullptr;
+    TToolBar* FPalette = nullptr;
     TStatusBar* FStatusBar = nullptr;
+    TToolButton* FBeginButton = nullptr;
+    TToolButton* FEndButton = nullptr;
+    TToolButton* FUndoButton = nullptr;
+    TToolButton* FRedoButton = nullptr;
+    /// The palette's buttons and the class each inserts (null: the arrow).
+    std::vector<std::pair<TToolButton*, TClass>> FPaletteButtons;
 };
