@@ -119,6 +119,14 @@ void TZkFormDesigner::FinishBand(TPoint releasePos) {
                                          FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
         if (RectsOverlap(screen, band)) overlay->SetSelected(true);
     }
+    // Inside a container the press left the focus on the container, whose keys would act on
+    // the designer around it: the keys go to the controls just selected instead.
+    if (FIsInner)
+        for (int i = 0; i < OverlayCount(); ++i)
+            if (Overlay(i)->GetSelected() && Overlay(i)->CanFocus()) {
+                Overlay(i)->SetFocus();
+                break;
+            }
 }
 
 void TZkFormDesigner::FinishMove(TPoint releasePos) {

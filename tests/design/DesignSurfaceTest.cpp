@@ -120,6 +120,11 @@ TEST_F(DesignSurface, CtrlBandInsideAContainerSelectsOnlyItsChildrenAfterClearin
     EXPECT_EQ(Selected(), "XY");
     EXPECT_EQ(OverlayOf(x)->Designer()->GetSelectCount(), 2);
     EXPECT_TRUE(OverlayOf(y)->Selected());
+    // The keys then move what the band selected.
+    Key(Qt::Key_Right);
+    Process();
+    EXPECT_EQ(OverlayOf(x)->Left(), 7);
+    EXPECT_EQ(OverlayOf(y)->Left(), 97);
 }
 
 TEST_F(DesignSurface, DraggingOneOfThreeSelectedMovesAllByTheCursorTravelAsOneChange) {
