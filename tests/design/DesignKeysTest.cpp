@@ -5,18 +5,8 @@
 
 namespace {
 
-class DesignKeys : public DesignTest {
+class DesignKeys : public DesignRowTest {
 protected:
-    void SetUp() override {
-        DesignTest::SetUp();
-        A = Add<TTestButton>(Form, Bounds(20, 20, 60, 25), "A");
-        B = Add<TTestButton>(Form, Bounds(120, 20, 60, 25), "B");
-        C = Add<TTestButton>(Form, Bounds(220, 20, 60, 25), "C");
-    }
-    void TearDown() override {
-        Designer->EndDesign();
-        DesignTest::TearDown();
-    }
     /// Selects what a band from one point to the other overlaps; the form keeps the focus.
     void Band(TPoint from, TPoint to) {
         Press(from);
@@ -34,7 +24,6 @@ protected:
         Process();
     }
     TOperateHistory* History() { return Designer->History(); }
-    TTestButton *A = nullptr, *B = nullptr, *C = nullptr;
 };
 
 TEST_F(DesignKeys, RightWithTwoSelectedMovesBothAsOneChangeThenSelectsTheNextInTabOrder) {

@@ -1,25 +1,11 @@
 // The mouse on the design surface: rubber bands on the root and inside containers, the
 // drag-move of several selected controls with its outline, and drags that lose the mouse.
 #include "DesignTesting.h"
-#include "host/graphics/GdiApi.h"
 
 namespace {
 
-class DesignSurface : public DesignTest {
+class DesignSurface : public DesignRowTest {
 protected:
-    void SetUp() override {
-        DesignTest::SetUp();
-        // Overlays (16,16)-(84,49), (116,16)-(184,49) and (216,16)-(284,49).
-        A = Add<TTestButton>(Form, Bounds(20, 20, 60, 25), "A");
-        B = Add<TTestButton>(Form, Bounds(120, 20, 60, 25), "B");
-        C = Add<TTestButton>(Form, Bounds(220, 20, 60, 25), "C");
-    }
-    void TearDown() override {
-        Designer->EndDesign();
-        EXPECT_TRUE(ScreenFramesShown().empty()) << "a frame was left on the screen layer";
-        ClearScreenLayer();
-        DesignTest::TearDown();
-    }
     void MoveWith(TPoint p, Qt::KeyboardModifiers m) {
         QTest::mouseEvent(QTest::MouseMove, Window(), Qt::NoButton, m, QPoint(p.X, p.Y));
     }
@@ -37,12 +23,6 @@ protected:
             names += Designer->Selection()->Get(i)->Control()->Name();
         return names;
     }
-    TRect ScreenBounds(TControl* c) {
-        const TRect r = c->BoundsRect();
-        const TPoint tl = Form->ClientToScreen(Point(r.Left, r.Top));
-        return Bounds(tl.X, tl.Y, r.Width(), r.Height());
-    }
-    TTestButton *A = nullptr, *B = nullptr, *C = nullptr;
 };
 
 TEST_F(DesignSurface, BandSelectsTheOverlaysItOverlapsInEitherDirection) {
