@@ -10,6 +10,7 @@
 #include "host/extctrls/ExtCtrls.h"
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
+#include "inspector/ObjectInsp.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 
@@ -81,6 +82,7 @@ void TDemoForm::BuildBars() {
         FDesigner->Redo();
         UpdateStatus();
     });
+    AddToolButton(FToolBar, "属性", [this](TObject*) { ShowObjectInspector(); });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
@@ -248,4 +250,29 @@ void TDemoForm::UpdateStatus() {
     for (int i = 0; i < 4; ++i)
         if (FStatusBar->Panels()->Items(i)->Text() != texts[i])
             FStatusBar->Panels()->Items(i)->SetText(texts[i]);
+}
+
+void TDemoForm::ShowObjectInspector() {
+    if (!FInspector) {
+        FInspector = new TObjectInspForm(this);
+        FInspector->SetLeft(Left() + Width() + 8);
+        FInspector->SetTop(Top());
+        FInspector->OnGetObjects = [this](TStrings* list) {
+            list->Clear();
+            for (int i = 0; i < ComponentCount(); ++i) {
+                auto* control = Cast<TControl>(Components(i));
+                if (control && control != FInspector && !control->Name().empty())
+                    list->AddObject(control->Name(), control);
+            }
+        };
+        FInspector->OnSelectionChanged = [this](TObject* control) {
+            FInspector->SetCurObject(control);
+        };
+    }
+    TObject* target = ActiveControl() ? static_cast<TObject*>(ActiveControl()) : this;
+    if (FDesigner->Selection() && FDesigner->Selection()->Count() > 0)
+        target = FDesigner->Selection()->Get(0)->Control();
+    FInspector->CB1DropDown(FInspector->CB1);
+    FInspector->Show();
+    FInspector->SetCurObject(target);
 }

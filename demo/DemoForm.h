@@ -10,6 +10,7 @@
 class TStatusBar;
 class TToolBar;
 class TToolButton;
+class TObjectInspForm;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
@@ -38,6 +39,8 @@ private:
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
     void BuildPalette();
+    /// Shows the object inspector, floating, on the selected control (or the focused one).
+    void ShowObjectInspector();
     TToolButton* AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick);
 
     TZkFormDesigner* FDesigner = nullptr;
@@ -50,4 +53,5 @@ private:
     TToolButton* FRedoButton = nullptr;
     /// The palette's buttons and the class each inserts (null: the arrow).
     std::vector<std::pair<TToolButton*, TClass>> FPaletteButtons;
+    TObjectInspForm* FInspector = nullptr;
 };

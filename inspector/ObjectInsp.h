@@ -1,0 +1,202 @@
+#pragma once
+// The object inspector: one inspected property (TProp), the grid's content panel (TInspPanel)
+// and the inspector window with its hand-drawn two-column property grid (TObjectInspForm).
+
+#include <cstdint>
+#include <string>
+
+#include "host/buttons/Buttons.h"
+#include "host/containers/Panels.h"
+#include "host/containers/ScrollBox.h"
+#include "host/controls/Forms.h"
+#include "host/core/Strings.h"
+#include "host/core/TypInfo.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
+
+class TObjectInspForm;
+
+using TModifyEvent = TEvent<void(int Item)>;
+using TGetObjectsEvent = TEvent<void(TStrings* List)>;
+using TSelectionChangedEvent = TEvent<void(TObject* control)>;
+using TTransFieldNameEvent = TEvent<std::string(const std::string& FName)>;
+using TEditPropEvent = TEvent<void(const std::string& propname, TObject* propObject)>;
+
+/// The cursor identifiers; position p names the cursor value -p.
+inline constexpr int CursorNameCount = 23;
+extern const char* const CursorNames[CursorNameCount];
+/// The identifier of a cursor value, or its number when the table has no entry for it.
+std::string CursorValueText(int64_t value);
+
+/// The display words of a Boolean value.
+inline constexpr const char* BoolTrueText = "是";
+inline constexpr const char* BoolFalseText = "否";
+
+/// One published property of one inspected object: reads it as display text, writes text
+/// back, and tells the editors which buttons the row gets.
+class TProp : public TObject {
+    ZK_CLASS(TProp, TObject)
+    TProp(TObject* AObject, const TPropInfo& APropInfo, TObjectInspForm* AForm);
+    ~TProp() override;
+
+    /// The value for display: names for components, 是/否, cursor identifiers, date texts.
+    Variant GetValue();
+    /// Writes text (or a number) into the property with this system's conversions.
+    void SetValue(const Variant& Value);
+    /// The framework's own reading, strings preferred; a class property gives its object.
+    Variant GetValueDirect();
+    /// The row gets the dialog button.
+    bool IsClassProp() const;
+    /// The row gets the value-list button.
+    bool IsListProp() const;
+    bool IsEnumNull() const;
+
+    const TPropInfo& PropInfo() const { return FPropInfo; }
+    const std::string& PropName() const { return FPropInfo.Name; }
+    TTypeKind Kind() const { return FPropInfo.PropType->Kind; }
+    const std::string& TypeName() const { return FPropInfo.PropType->Name; }
+    /// The lower-cased type name that the conversions are chosen by.
+    std::string LowerTypeName() const { return LowerCase(TypeName()); }
+    TObject* Object() const { return FObject; }
+    TObjectInspForm* Form() const { return FForm; }
+    /// The names of an enumeration other than Boolean, from ordinal MinValue on; else null.
+    TStringList* EnumNames() const { return FEnumNames; }
+    int32_t MinValue() const { return FMinValue; }
+
+private:
+    /// The ordinal of a name of FEnumNames; false when it is not among them.
+    bool EnumOrdinal(const std::string& Name, int32_t& Ordinal) const;
+
+    int32_t FMinValue = 0;
+    TObjectInspForm* FForm;
+    TPropInfo FPropInfo;
+    TObject* FObject;
+    TStringList* FEnumNames = nullptr;
+};
+
+/// The grid's content panel: draws nothing and never erases, since the grid's bitmap covers it.
+class TInspPanel : public TPanel {
+    ZK_CLASS(TInspPanel, TPanel)
+    explicit TInspPanel(TComponent* AOwner) : TPanel(AOwner) {}
+
+protected:
+    void Paint() override {}
+    void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+};
+
+/// The object inspector window: an object combo box over a two-column grid of the inspected
+/// object's translated published properties, edited in place one row at a time.
+class TObjectInspForm : public TForm {
+    ZK_CLASS(TObjectInspForm, TForm)
+    /// Builds the window from its form description.
+    explicit TObjectInspForm(TComponent* AOwner);
+    ~TObjectInspForm() override;
+    void BeforeDestruction() override;
+
+    // Components of the form description.
+    TComboBox* CB1 = nullptr;
+    TScrollBox* Box = nullptr;
+    TPaintBox* PaintBox1 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TPanel* EditPanel = nullptr;
+    TSpeedButton* EditBtn = nullptr;
+    TPanel* ComboPanel = nullptr;
+    TSpeedButton* ComboBtn = nullptr;
+    TComboBox* namesE = nullptr;
+    TComboBox* namesC = nullptr;
+
+    void SetCurObject(TObject* AObject);
+    TObject* CurObject() const { return FCurObject; }
+    std::string GetClassName() const;
+    int GetCount() const { return FProps ? FProps->Count() : 0; }
+    /// The selected row's property, or null.
+    TProp* CurItem() const;
+    TProp* Props(int Index) const;
+    /// The display name of row Index as it was listed.
+    std::string ItemName(int Index) const;
+    void ClearProperties();
+    Variant GetPropValue(int Index);
+    void SetPropValue(int Index, const Variant& Value);
+    /// Takes List's texts and TProp objects as the rows (freeing the rows it replaces).
+    void SetItems(TStrings* List);
+    /// Shows the window, restoring a window collapsed to its caption.
+    void Grow();
+    void DrawOneLine(int Index, bool Selected);
+
+    void SetItemIndex(int Index);
+    int ItemIndex() const { return FItemIndex; }
+    void SetItemValue(const std::string& Text);
+    std::string GetItemValue(int Index);
+    void ItemsChanged();
+
+    int RowHeight() const { return FRowHeight; }
+    int GridWidth() const { return FGridWidth; }
+    int SplitPos() const { return FSplitPos; }
+    bool SplitDragging() const { return FSplitDragging; }
+    TBitmap* Buffer() const { return FBuffer; }
+    TInspPanel* Panel() const { return FPanel; }
+    /// The display name of a property at paint time: the table's, the handler's, or its own.
+    std::string DisplayName(const std::string& PropName);
+    /// The text the closed (or open) object combo box shows for entry Index.
+    std::string ComboItemText(int Index) const;
+
+    TModifyEvent OnModify;
+    TNotifyEvent OnGrow;
+    TGetObjectsEvent OnGetObjects;
+    TSelectionChangedEvent OnSelectionChanged;
+    TTransFieldNameEvent OnTransFieldName;
+    TEditPropEvent OnEditProp;
+    TNotifyEvent OnCaptionDblClick;
+
+    // Handlers named by the form description.
+    void FormCreate(TObject* Sender);
+    void FormDestroy(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void FormResize(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void PaintBox1Paint(TObject* Sender);
+    void PaintBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void PaintBox1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void PaintBox1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void CB1DropDown(TObject* Sender);
+    void CB1DrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+    void CB1Click(TObject* Sender);
+    void Edit1DblClick(TObject* Sender);
+    void Edit1KeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    void Edit1KeyPress(TObject* Sender, char& Key);
+    void Edit1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+protected:
+    void WndProc(TMessage& Message) override;
+    /// The inspected component's going takes its rows with it.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    /// The table's display name of a lower-case property name; false when it has none.
+    bool TranslateName(const std::string& Key, std::string& Display) const;
+    /// The display name a property is listed under when an object is set; empty hides it.
+    std::string ListName(const std::string& PropName);
+    void BuildRows(TObject* AObject);
+    /// Commits the edit box's text to the selected row when it was changed (may raise).
+    void CommitPendingEdit();
+    void PlaceButtonPanel(TPanel* Panel, TSpeedButton* Button, int Top);
+    /// The grid is drawn only when it can be: not while updating, and with its parts made.
+    void RepaintGrid();
+    /// The value column keeps this much room for the editors when the boundary is dragged.
+    int MaxSplitPos() const;
+
+    TStringList* FProps = nullptr;
+    int FItemIndex = -1;
+    int FRowHeight = 16;
+    int FGridWidth = 0;
+    int FSplitPos = 75;
+    TBitmap* FBuffer = nullptr;
+    bool FUpdating = false;
+    bool FApplying = false;
+    int FNormalHeight = 0;
+    uint32_t FLastClickTick = 0;
+    TInspPanel* FPanel = nullptr;
+    bool FSplitDragging = false;
+    std::string FCurItemName;
+    TObject* FCurObject = nullptr;
+};

@@ -1,0 +1,143 @@
+// TProp: one property of the inspected object, read and written as display text.
+
+#include "host/controls/Controls.h"
+#include "inspector/ObjectInsp.h"
+
+const char* const CursorNames[CursorNameCount] = {
+    "crDefault",  "crNone",     "crArrow",    "crCross",     "crIBeam",     "crSize",
+    "crSizeNESW", "crSizeNS",   "crSizeNWSE", "crSizeWE",    "crUpArrow",   "crHourGlass",
+    "crDrag",     "crNoDrop",   "crHSplit",   "crVSplit",    "crMultiDrag", "crSQLWait",
+    "crNo",       "crAppStart", "crHelp",     "crHandPoint", "crSizeAll"};
+
+std::string CursorValueText(int64_t value) {
+    if (value <= 0 && value > -CursorNameCount) return CursorNames[-value];
+    return IntToStr(value);
+}
+
+ZK_IMPLEMENT_CLASS(TProp, TObject, nullptr)
+
+TProp::TProp(TObject* AObject, const TPropInfo& APropInfo, TObjectInspForm* AForm)
+    : FForm(AForm), FPropInfo(APropInfo), FObject(AObject) {
+    if (Kind() != tkEnumeration || LowerTypeName() == "boolean") return;
+    const TTypeData* data = GetTypeData(FPropInfo.PropType);
+    if (data->BaseType && data->BaseType != FPropInfo.PropType) data = GetTypeData(data->BaseType);
+    FEnumNames = new TStringList;
+    FMinValue = data->MinValue;
+    // The names stored are those of MinValue..MaxValue; never more than the list holds.
+    const int64_t count = int64_t(data->MaxValue) - data->MinValue + 1;
+    for (int64_t i = 0; i < count && i < int64_t(data->NameList.size()); ++i)
+        FEnumNames->Add(data->NameList[size_t(i)]);
+}
+
+TProp::~TProp() {
+    delete FEnumNames;
+}
+
+bool TProp::EnumOrdinal(const std::string& Name, int32_t& Ordinal) const {
+    if (!FEnumNames) return false;
+    for (int i = 0; i < FEnumNames->Count(); ++i)
+        if (FEnumNames->Strings(i) == Name) {
+            Ordinal = FMinValue + i;
+            return true;
+        }
+    return false;
+}
+
+Variant TProp::GetValueDirect() {
+    if (Kind() == tkClass) return Variant(GetObjectProp(FObject, &FPropInfo));
+    return ::GetPropValue(FObject, &FPropInfo, true);
+}
+
+Variant TProp::GetValue() {
+    Variant value;
+    switch (Kind()) {
+    case tkClass: {
+        TObject* ref = GetObjectProp(FObject, &FPropInfo);
+        if (auto* component = Cast<TComponent>(ref))
+            value = component->Name();
+        else
+            value = PropName();
+        break;
+    }
+    case tkRecord:
+    case tkInterface:
+        value = TypeName();
+        break;
+    case tkWString:
+        value = GetWideStrProp(FObject, PropName());
+        break;
+    default:
+        value = ::GetPropValue(FObject, &FPropInfo, true);
+    }
+    const std::string type = LowerTypeName();
+    if (type == "boolean" || type == "wordbool")
+        value = LowerCase(VarToStr(value)) == "true" ? BoolTrueText : BoolFalseText;
+    else if (type == "tcursor")
+        value = CursorValueText(value.AsInt64());
+    else if (type == "tdatetime")
+        value = DateTimeToStr(VarToDateTime(value));
+    else if (type == "tdate")
+        value = DateToStr(VarToDateTime(value));
+    return value;
+}
+
+void TProp::SetValue(const Variant& Value) {
+    const std::string type = LowerTypeName();
+    const std::string text = VarToStr(Value);
+    if (type == "talign") {
+        // The alignment goes to the parent control: the design overlay holding the control.
+        int32_t ordinal = 0;
+        auto* control = Cast<TControl>(FObject);
+        if (EnumOrdinal(text, ordinal) && control && control->Parent())
+            control->Parent()->SetAlign(TAlign(uint8_t(ordinal)));
+        return;
+    }
+    if (Kind() == tkEnumeration && type != "boolean") {
+        // A value that is not among the names, or that the property refuses, is dropped.
+        try {
+            int32_t ordinal = 0;
+            if (EnumOrdinal(text, ordinal)) ::SetPropValue(FObject, &FPropInfo, Variant(ordinal));
+        } catch (const Exception&) {
+        }
+        return;
+    }
+    Variant value = Value;
+    if (type == "boolean") {
+        value = Variant(text == BoolTrueText);
+    } else if (type == "tcursor") {
+        for (int p = 0; p < CursorNameCount; ++p)
+            if (text == CursorNames[p]) {
+                ::SetPropValue(FObject, &FPropInfo, Variant(int32_t(-p)));
+                return;
+            }
+    } else if (type == "tdatetime") {
+        value = Variant::FromDate(StrToDateTime(text));
+    } else if (type == "tdate") {
+        value = Variant::FromDate(StrToDate(text));
+    }
+    ::SetPropValue(FObject, &FPropInfo, value);
+}
+
+bool TProp::IsClassProp() const {
+    switch (Kind()) {
+    case tkClass:
+    case tkArray:
+    case tkRecord:
+    case tkInterface:
+    case tkDynArray:
+        return true;
+    default: {
+        const std::string type = LowerTypeName();
+        return type == "tcolor" || type == "tfilename";
+    }
+    }
+}
+
+bool TProp::IsListProp() const {
+    const std::string type = LowerTypeName();
+    return Kind() == tkEnumeration || type == "boolean" || type == "tcursor";
+}
+
+bool TProp::IsEnumNull() const {
+    return Kind() == tkEnumeration;
+}

@@ -1,0 +1,179 @@
+// TProp on real controls: display texts, the special writes by type name, failures.
+
+#include <memory>
+
+#include "InspectorTesting.h"
+#include "host/menus/Menus.h"
+
+namespace {
+
+class PropTest : public InspectorTest {
+protected:
+    std::unique_ptr<TProp> Prop(TObject* obj, const char* name) {
+        const TPropInfo* info = GetPropInfo(obj, name);
+        EXPECT_NE(info, nullptr) << name;
+        return std::make_unique<TProp>(obj, *info, Insp);
+    }
+    std::string Text(TObject* obj, const char* name) {
+        return VarToStr(Prop(obj, name)->GetValue());
+    }
+};
+
+TEST_F(PropTest, BooleanAndWordBoolReadAsYesNoAndWriteByTheirOwnRules) {
+    struct Case {
+        const char* written;
+        bool visibleAfter; // Boolean: true only for 是
+        bool flagAfter;    // WordBool: looked up among False/True, other texts change nothing
+    };
+    const Case cases[] = {{"是", true, true},
+                          {"否", false, true},
+                          {"yes", false, true},
+                          {"False", false, false},
+                          {"True", false, true}};
+    Button1->SetVisible(true);
+    Target->Flag = true;
+    EXPECT_EQ(Text(Button1, "Visible"), "是");
+    EXPECT_EQ(Text(Target, "Flag"), "是");
+    Target->Flag = false;
+    EXPECT_EQ(Text(Target, "Flag"), "否");
+    Target->Flag = true;
+    for (const Case& c : cases) {
+        Prop(Button1, "Visible")->SetValue(Variant(c.written));
+        Prop(Target, "Flag")->SetValue(Variant(c.written));
+        EXPECT_EQ(Button1->Visible(), c.visibleAfter) << c.written;
+        EXPECT_EQ(Target->Flag, c.flagAfter) << c.written;
+    }
+    EXPECT_EQ(Text(Button1, "Visible"), "否");
+}
+
+TEST_F(PropTest, CursorsReadAsIdentifiersAndWriteTheirValues) {
+    Button1->SetCursor(crHandPoint);
+    EXPECT_EQ(Text(Button1, "Cursor"), "crHandPoint");
+    const std::pair<const char*, TCursor> writes[] = {
+        {"crSize", -5}, {"crHandPoint", -21}, {"crDefault", 0}, {"crSizeAll", -22}};
+    for (auto [name, value] : writes) {
+        Prop(Button1, "Cursor")->SetValue(Variant(name));
+        EXPECT_EQ(Button1->Cursor(), value) << name;
+    }
+    // No identifier of the table: the framework's own conversion gets the text.
+    Prop(Button1, "Cursor")->SetValue(Variant("-3"));
+    EXPECT_EQ(Button1->Cursor(), crCross);
+    EXPECT_THROW(Prop(Button1, "Cursor")->SetValue(Variant("crNoSuchCursor")), Exception);
+    EXPECT_EQ(Button1->Cursor(), crCross);
+    // Values outside the table show as numbers.
+    for (TCursor outside : {TCursor(5), TCursor(-23), TCursor(-300)}) {
+        Button1->SetCursor(outside);
+        EXPECT_EQ(Text(Button1, "Cursor"), IntToStr(outside));
+    }
+}
+
+TEST_F(PropTest, AlignmentIsWrittenToTheParentAndReadFromTheObject) {
+    auto* holder = new TPanel(Form);
+    holder->SetParent(Form);
+    Target->SetParent(holder);
+    Prop(Target, "Align")->SetValue(Variant("alRight"));
+    EXPECT_EQ(holder->Align(), alRight);
+    EXPECT_EQ(Target->Align(), alNone);
+    EXPECT_EQ(Text(Target, "Align"), "alNone");
+    // Not a name of the type, or no parent control: nothing is written.
+    Prop(Target, "Align")->SetValue(Variant("alSideways"));
+    EXPECT_EQ(holder->Align(), alRight);
+    auto* orphan = new TInspTarget(Form);
+    EXPECT_NO_THROW(Prop(orphan, "Align")->SetValue(Variant("alClient")));
+    EXPECT_EQ(orphan->Align(), alNone);
+}
+
+TEST_F(PropTest, ClassPropertiesReadAsComponentNameOrTheirOwnName) {
+    auto* menu = new TPopupMenu(Form);
+    menu->SetName("PopupMenu1");
+    EXPECT_EQ(Text(Button1, "PopupMenu"), "PopupMenu");
+    Button1->SetPopupMenu(menu);
+    EXPECT_EQ(Text(Button1, "PopupMenu"), "PopupMenu1");
+    EXPECT_EQ(Text(Button1, "Font"), "Font");
+    EXPECT_EQ(Text(Target, "Lines"), "Lines");
+    EXPECT_EQ(Prop(Button1, "Font")->GetValueDirect().AsObject(), Button1->Font());
+    EXPECT_EQ(Prop(Target, "Lines")->TypeName(), "TStrings");
+}
+
+TEST_F(PropTest, RecordsAndInterfacesReadAsTheirTypeNames) {
+    for (TTypeKind kind : {tkRecord, tkInterface}) {
+        TPropInfo info;
+        info.Name = "Origin";
+        info.PropType = MakeTypeInfo(kind, kind == tkRecord ? "TPoint" : "IUnknown");
+        TProp prop(Target, info, Insp);
+        EXPECT_EQ(VarToStr(prop.GetValue()), info.PropType->Name);
+        EXPECT_TRUE(prop.IsClassProp());
+        EXPECT_FALSE(prop.IsListProp());
+    }
+}
+
+TEST_F(PropTest, DatesRoundTripThroughTheirTexts) {
+    Target->Day = EncodeDate(2024, 2, 29);
+    Target->Stamp = EncodeDate(2023, 12, 31) + EncodeTime(23, 59, 58, 0);
+    const std::string day = Text(Target, "Day"), stamp = Text(Target, "Stamp");
+    EXPECT_EQ(day, DateToStr(Target->Day));
+    EXPECT_EQ(stamp, DateTimeToStr(Target->Stamp));
+    Target->Day = Target->Stamp = 0;
+    Prop(Target, "Day")->SetValue(Variant(day));
+    Prop(Target, "Stamp")->SetValue(Variant(stamp));
+    EXPECT_EQ(Text(Target, "Day"), day);
+    EXPECT_EQ(Text(Target, "Stamp"), stamp);
+    EXPECT_THROW(Prop(Target, "Day")->SetValue(Variant("not a date")), EConvertError);
+    EXPECT_EQ(Text(Target, "Day"), day);
+}
+
+TEST_F(PropTest, BadTextForAnIntegerRaisesAndAnUnknownEnumNameIsDropped) {
+    Button1->SetLeft(33);
+    EXPECT_THROW(Prop(Button1, "Left")->SetValue(Variant("abc")), Exception);
+    EXPECT_EQ(Button1->Left(), 33);
+    Prop(Button1, "Left")->SetValue(Variant("44"));
+    EXPECT_EQ(Button1->Left(), 44);
+    Target->Shade = shMedium;
+    EXPECT_NO_THROW(Prop(Target, "Shade")->SetValue(Variant("shPurple")));
+    EXPECT_EQ(Target->Shade, shMedium);
+    Prop(Target, "Shade")->SetValue(Variant("shDark"));
+    EXPECT_EQ(Target->Shade, shDark);
+    Target->Wide = "宽字符串";
+    EXPECT_EQ(Text(Target, "Wide"), "宽字符串");
+}
+
+TEST_F(PropTest, RowKindsChooseTheirButtons) {
+    struct Case {
+        TObject* obj;
+        const char* name;
+        bool classProp, listProp, enumNull;
+    };
+    const Case cases[] = {
+        {Button1, "Font", true, false, false},   {Button1, "Color", true, false, false},
+        {Button1, "Visible", false, true, true}, {Button1, "Cursor", false, true, false},
+        {Button1, "Align", false, true, true},   {Button1, "Caption", false, false, false},
+        {Target, "Flag", false, true, true},     {Target, "Lines", true, false, false}};
+    for (const Case& c : cases) {
+        auto p = Prop(c.obj, c.name);
+        EXPECT_EQ(p->IsClassProp(), c.classProp) << c.name;
+        EXPECT_EQ(p->IsListProp(), c.listProp) << c.name;
+        EXPECT_EQ(p->IsEnumNull(), c.enumNull) << c.name;
+    }
+}
+
+TEST_F(PropTest, EnumerationNamesFollowTheTypeRange) {
+    auto shade = Prop(Target, "Shade");
+    ASSERT_NE(shade->EnumNames(), nullptr);
+    EXPECT_EQ(shade->EnumNames()->CommaText(), "shLight,shMedium,shDark");
+    EXPECT_EQ(Prop(Button1, "Visible")->EnumNames(), nullptr);
+    EXPECT_EQ(Prop(Button1, "Left")->EnumNames(), nullptr);
+    // Unusual bounds keep their true range, and never more names than the type holds.
+    static TTypeInfo odd{tkEnumeration, "TOdd", {}};
+    odd.Data.MinValue = -300;
+    odd.Data.MaxValue = 400;
+    odd.Data.NameList = {"oddA", "oddB", "oddC"};
+    odd.Data.BaseType = &odd;
+    TPropInfo info;
+    info.Name = "Odd";
+    info.PropType = &odd;
+    TProp prop(Target, info, Insp);
+    EXPECT_EQ(prop.MinValue(), -300);
+    EXPECT_EQ(prop.EnumNames()->Count(), 3);
+}
+
+} // namespace
