@@ -29,7 +29,7 @@ void TZkFormDesigner::CaptureMouse() {
 void TZkFormDesigner::ReleaseMouse() {
     // The drag flags are down already, so the capture-changed notice this sends is not
     // taken for a capture lost mid-drag.
-    if (GetCapture() == FDesignForm->Handle()) ReleaseCapture();
+    if (FDesignForm->HandleAllocated() && GetCapture() == FDesignForm->Handle()) ReleaseCapture();
     ClipCursor(nullptr);
 }
 
