@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "bench/GuiBench.h"
 #include "design/DesignCommon.h"
 #include "host/controls/Forms.h"
 
@@ -126,12 +127,7 @@ BENCHMARK(MoveSelection)->Arg(1000)->UseManualTime()->Unit(benchmark::kMilliseco
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    Application->Initialize(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunGuiBenchmarks(argc, argv);
 
     std::printf("\n%-14s %6s %22s\n", "operation", "N", "time / N SetBounds");
     for (const auto& [key, ratio] : Ratios())
