@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "bench/GuiBench.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "inspector/ObjectInsp.h"
 
@@ -146,13 +147,7 @@ BENCHMARK(RepaintAgainstReading)->UseManualTime()->Unit(benchmark::kMicrosecond)
 } // namespace
 
 int main(int argc, char** argv) {
-    // Headless machines have no display: the offscreen platform paints all the same.
-    if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    Application->Initialize(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunGuiBenchmarks(argc, argv);
     std::printf("\n%d published properties, %d rows; ratios of processor time\n",
                 Bench().Properties, Bench().Insp->GetCount());
     std::printf("SetCurObject / reading every value once: %8.2f   SetCurObject / 2 ms: %.2f\n",

@@ -17,6 +17,8 @@
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 
 namespace {
+constexpr uintptr_t StatusTimer = 1;
+
 template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, TRect r) {
     auto* c = new T(owner);
     c->SetName(name);
@@ -29,8 +31,9 @@ template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, 
 TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("DemoForm");
     SetCaption("运行时表单设计器 — 示例");
-    SetBounds(120, 80, 760, 560);
+    SetBounds(120, 80, 860, 560);
     BuildBars();
+    BuildPalette();
     BuildEntryFields();
     BuildContainers();
 
@@ -41,12 +44,23 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
     UpdateStatus();
+    // What the history allows changes with every edit; the tool bar follows it a few times a
+    // second, as actions are updated while the application idles.
+    SetTimer(Handle(), StatusTimer, 150);
 }
 
-TToolButton* TDemoForm::AddToolButton(const char* caption, TNotifyEvent onClick) {
+void TDemoForm::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_TIMER && Message.WParam == StatusTimer) {
+        UpdateStatus();
+        return;
+    }
+    inherited::WndProc(Message);
+}
+
+TToolButton* TDemoForm::AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick) {
     auto* b = new TToolButton(this);
     b->SetCaption(caption);
-    b->SetParent(FToolBar);
+    b->SetParent(bar);
     b->OnClick = std::move(onClick);
     return b;
 }
@@ -57,18 +71,67 @@ void TDemoForm::BuildBars() {
     FToolBar->SetParent(this);
     FToolBar->SetShowCaptions(true);
     FToolBar->SetButtonWidth(72);
-    AddToolButton("开始设计", [this](TObject*) { StartDesign(); });
-    AddToolButton("结束设计", [this](TObject*) { FDesigner->EndDesign(); });
-    AddToolButton("撤销", [this](TObject*) { FDesigner->Undo(); });
-    AddToolButton("重做", [this](TObject*) { FDesigner->Redo(); });
-    AddToolButton("属性", [this](TObject*) { ShowObjectInspector(); });
-    AddToolButton("关于", [this](TObject*) { ShowAbout(); });
+    FBeginButton = AddToolButton(FToolBar, "开始设计", [this](TObject*) { StartDesign(); });
+    FEndButton = AddToolButton(FToolBar, "结束设计", [this](TObject*) {
+        FDesigner->EndDesign();
+        UpdateStatus();
+    });
+    FUndoButton = AddToolButton(FToolBar, "撤销", [this](TObject*) {
+        FDesigner->Undo();
+        UpdateStatus();
+    });
+    FRedoButton = AddToolButton(FToolBar, "重做", [this](TObject*) {
+        FDesigner->Redo();
+        UpdateStatus();
+    });
+    AddToolButton(FToolBar, "属性", [this](TObject*) { ShowObjectInspector(); });
+    AddToolButton(FToolBar, "关于", [this](TObject*) { ShowAbout(); });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
     FStatusBar->SetParent(this);
-    for (int width : {160, 160, 200})
+    for (int width : {120, 200, 160, 200})
         FStatusBar->Panels()->Add()->SetWidth(width);
+}
+
+void TDemoForm::BuildPalette() {
+    FPalette = new TToolBar(this);
+    FPalette->SetName("ToolBarPalette");
+    FPalette->SetParent(this);
+    FPalette->SetAlign(alRight);
+    FPalette->SetWidth(84);
+    FPalette->SetShowCaptions(true);
+    FPalette->SetButtonWidth(80);
+    FPalette->SetWrapable(true);
+    const std::pair<const char*, TClass> entries[] = {
+        {"↖ 选择", nullptr},
+        {"按钮", TButton::StaticClass()},
+        {"标签", TLabel::StaticClass()},
+        {"编辑框", TEdit::StaticClass()},
+        {"备忘录", TMemo::StaticClass()},
+        {"复选框", TCheckBox::StaticClass()},
+        {"单选按钮", TRadioButton::StaticClass()},
+        {"列表框", TListBox::StaticClass()},
+        {"组合框", TComboBox::StaticClass()},
+        {"面板", TPanel::StaticClass()},
+        {"分组框", TGroupBox::StaticClass()},
+    };
+    for (auto [caption, cls] : entries) {
+        TToolButton* b =
+            AddToolButton(FPalette, caption, [this, cls](TObject*) { SetInsertMode(cls); });
+        b->SetStyle(tbsCheck);
+        b->SetGrouped(true);
+        FPaletteButtons.emplace_back(b, cls);
+    }
+    FPaletteButtons.front().first->SetDown(true);
+}
+
+void TDemoForm::SetInsertMode(TClass controlClass) {
+    FDesigner->SetInsertClass(controlClass);
+    FDesigner->SetDesignState(controlClass ? dsInsert : dsSelect);
+    for (auto& [button, cls] : FPaletteButtons)
+        button->SetDown(cls == controlClass);
+    UpdateStatus();
 }
 
 void TDemoForm::BuildEntryFields() {
@@ -180,10 +243,23 @@ void TDemoForm::ShowAbout() {
 void TDemoForm::UpdateStatus() {
     if (!FStatusBar || !FDesigner) return;
     const bool designing = FDesigner->IsDesigning();
+    const TOperateHistory* history = FDesigner->History();
+    FBeginButton->SetEnabled(!designing);
+    FEndButton->SetEnabled(designing);
+    FUndoButton->SetEnabled(history && history->CanUndo());
+    FRedoButton->SetEnabled(history && history->CanRedo());
+
+    std::string mode = "模式：选择";
+    for (auto& [button, cls] : FPaletteButtons)
+        if (cls && FDesigner->DesignState() == dsInsert && cls == FDesigner->InsertClass())
+            mode = "模式：插入" + button->Caption();
     const int selected = FDesigner->Selection() ? FDesigner->Selection()->Count() : 0;
-    FStatusBar->Panels()->Items(0)->SetText(designing ? "设计中" : "运行中");
-    FStatusBar->Panels()->Items(1)->SetText("选中：" + IntToStr(selected) + " 个控件");
-    FStatusBar->Panels()->Items(2)->SetText(FDesigner->IsDirty() ? "已修改" : "未修改");
+    const std::string texts[] = {designing ? "设计中" : "运行中", mode,
+                                 "选中：" + IntToStr(selected) + " 个控件",
+                                 FDesigner->IsDirty() ? "已修改" : "未修改"};
+    for (int i = 0; i < 4; ++i)
+        if (FStatusBar->Panels()->Items(i)->Text() != texts[i])
+            FStatusBar->Panels()->Items(i)->SetText(texts[i]);
 }
 
 void TDemoForm::ShowObjectInspector() {

@@ -3,22 +3,52 @@
 //   zkdemo                      runs the demo
 //   zkdemo --design             starts with a design session
 //   zkdemo --screenshot FILE    designs, selects one control, writes a picture and exits
+//   zkdemo --help               lists these options
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "demo/DemoForm.h"
 #include "host/controls/Screenshot.h"
 
+namespace {
+const char Usage[] =
+    "用法：zkdemo [选项]\n"
+    "运行时表单设计器示例。\n"
+    "\n"
+    "  --design             启动后立即开始设计\n"
+    "  --screenshot 文件    开始设计、选中一个控件，把窗口保存为 PNG 图片后退出\n"
+    "  --help               显示本帮助并退出\n"
+    "\n"
+    "设计时：单击选中控件（Ctrl 加选或取消），在空白处拖出选框选中多个控件，\n"
+    "拖动选中的控件一起移动，拖动控制点改变大小；方向键移动、Shift+方向键改变大小，\n"
+    "Esc 取消选择，Delete 删除，Ctrl+Z 撤销，Ctrl+Shift+Z 重做。\n"
+    "右侧的控件面板选择要插入的控件类，在表单或容器上单击或拖出矩形即可插入；\n"
+    "箭头回到选择模式。\n";
+} // namespace
+
 int main(int argc, char** argv) {
+    // Before the application starts, so that the help needs no display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
     Application->Initialize(argc, argv);
     std::string screenshot;
     bool design = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshot = argv[++i];
-        else if (std::strcmp(argv[i], "--design") == 0)
+        } else if (std::strcmp(argv[i], "--design") == 0) {
             design = true;
+        } else {
+            std::fprintf(stderr, "zkdemo：未知选项 %s\n\n", argv[i]);
+            std::fputs(Usage, stderr);
+            TApplication::Finalize();
+            return 2;
+        }
     }
     TDemoForm* form = nullptr;
     Application->CreateForm(TDemoForm::StaticClass(), &form);

@@ -100,6 +100,8 @@ void TDesignControl::HeaderWndProc(TMessage& Message) {
 void TDesignControl::DoLButtonDown(TMessage& Message) {
     if (FDesigner->GetLockUpdate()) return;
     if (ControlKinds::IsGridBusy(FControl)) return;
+    if (FControl)
+        FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
     if (FSelected) {
         if (CtrlHeld(Message)) SetSelected(false);
         return;
@@ -233,12 +235,15 @@ void TDesignControl::CNKeyDown(TWMKey& Message) {
 }
 
 void TDesignControl::DoInnerKeyDown(TMessage& Message) {
-    if (FDesigner->GetSelectCount() >= 2) {
+    // Keys act on the designer's selection; an overlay that is not selected (Ctrl+click
+    // took it out and left it the focus) never acts on its own control.
+    if (FDesigner->GetSelectCount() >= 2 || !FSelected) {
         FDesigner->InnerKeyDown(Message);
         return;
     }
     TWMKey key(Message);
     const uint16_t code = key.CharCode;
+    if (code == VK_ESCAPE && CancelDesignerDrags(FRootDesigner)) return;
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TOperateHistory* history = FRootDesigner->FHistory;
     auto boundsChange = [this](auto change) { UserBoundsChange(change); };

@@ -1,44 +1,8 @@
-// Inserting and deleting controls, and the designer's undo, redo and history dump.
+// Deleting controls, and the designer's undo, redo and history dump.
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
-#include "host/controls/Forms.h"
-
-namespace {
-/// ClassName followed by the tick count; a later number when that name is taken (two
-/// insertions in one millisecond), so that an insertion never fails on its own name.
-std::string NewControlName(TClass cls, TComponent* owner) {
-    uint32_t tick = GetTickCount();
-    std::string name = cls->ClassName() + IntToStr(tick);
-    while (owner && owner->FindComponent(name)) name = cls->ClassName() + IntToStr(++tick);
-    return name;
-}
-} // namespace
-
-TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const TRect& Rect) {
-    // A control inserted on a form belongs to that form, as its other controls do, so that
-    // saving the form writes it; the form's own owner (the application) would leave it out.
-    TComponent* owner = Cast<TCustomForm>(FDesignForm) ? FDesignForm : FDesignForm->Owner();
-    TControl* control = As<TControl>(ControlClass->Create(owner));
-    TRect r = Rect;
-    if (r.Right - r.Left < 5) r.Right = r.Left + 30;
-    if (r.Bottom - r.Top < 5) r.Bottom = r.Top + 20;
-    control->SetBoundsRect(r);
-    control->SetParent(FDesignForm);
-    control->SetName(NewControlName(ControlClass, owner));
-    auto* overlay = new TDesignControl(control, this);
-    AddControl(overlay);
-    if (TOperateHistory* history = GetRoolDesigner()->FHistory) {
-        auto* before = new TOperateRec();
-        before->AddHistory(otInsert, overlay);
-        history->BeginChange(before);
-        auto* after = new TOperateRec();
-        after->AddHistory(otDeleted, overlay);
-        history->EndChange(after);
-    }
-    return overlay;
-}
 
 void TZkFormDesigner::DeleteSelection() {
     TZkControlSelection* selection = GetRoolDesigner()->FSelection;

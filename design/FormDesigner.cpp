@@ -151,6 +151,7 @@ void TZkFormDesigner::EndDesign() {
 
 void TZkFormDesigner::InnerEndDesign() {
     if (FRunState == TRunState::rsNone) return;
+    CancelDrag();
     // A design form on its way out (its destroy message or its going reached the
     // designer) is still whole, but is neither hidden nor shown any more.
     const bool formGoing = !FDesignForm || FDesignForm->ComponentState().Contains(csDestroying);
@@ -217,6 +218,12 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
     default:
         break;
     }
+    // A drag whose capture went to another window (or that the system cancels) ends there,
+    // without effect: no release may ever come.
+    if ((msg == WM_CAPTURECHANGED &&
+         reinterpret_cast<HWND>(Message.LParam) != FDesignForm->Handle()) ||
+        msg == WM_CANCELMODE)
+        CancelDrag();
     // Right double-click, middle button and wheel; keys and the other key notifications.
     if ((msg >= WM_RBUTTONDBLCLK && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= 0x108) ||
         (msg > CN_KEYDOWN && msg <= CN_KEYDOWN + 6))
@@ -254,28 +261,11 @@ void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-// ---- Mouse and keys: the idle behaviour ---------------------------------------------------
+// ---- The right button ----------------------------------------------------------------------
 
-void TZkFormDesigner::DoMouseMove(TMessage& Message) {
-    CallOldWindowProc(Message);
-}
-void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
-    CallOldWindowProc(Message);
-}
-void TZkFormDesigner::DoLButtonUp(TMessage& Message) {
-    CallOldWindowProc(Message);
-}
 void TZkFormDesigner::DoRButtonDown(TMessage& Message) {
     CallOldWindowProc(Message);
 }
 void TZkFormDesigner::DoRButtonUp(TMessage& Message) {
     CallOldWindowProc(Message);
 }
-void TZkFormDesigner::DoLButtonDBClick(TMessage& Message) {
-    (void)Message;
-    FRubberBanding = false;
-}
-void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
-    (void)Message;
-}
-void TZkFormDesigner::PerFormMove() {}

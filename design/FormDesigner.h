@@ -100,6 +100,18 @@ class TZkFormDesigner : public TComponent {
     /// Starts dragging the selected controls together.
     virtual void PerFormMove();
 
+    // Moving and resizing the selection; drags on the design surface.
+    /// Moves every selected overlay of this designer by (DX, DY): one undoable change.
+    void MoveSelection(int DX, int DY);
+    /// Grows every selected overlay of this designer by DW and DH (a combo box keeps its
+    /// height): one undoable change.
+    void ChangeSelectedControlsBounds(int DW, int DH);
+    /// Whether a band, an insert rectangle or a drag-move is in progress.
+    bool IsDragging() const { return FRubberBanding || FMoving; }
+    /// Ends a drag in progress without effect: erases its frame, frees the mouse and the
+    /// cursor, moves and selects nothing. Answers whether there was one.
+    bool CancelDrag();
+
     /// Creates a control of ControlClass at Rect (design-form client coordinates) with an
     /// overlay, records the insertion and answers the overlay.
     TDesignControl* AddControlToDesign(TClass ControlClass, const TRect& Rect);
@@ -151,7 +163,25 @@ private:
     /// The after-entry that the current user move or resize recorded: later steps of the
     /// same drag move it along, so that one action is one change from start to end.
     TOperateItem* FBoundsAfterItem = nullptr;
+
+    // Drags on the design surface.
+    void CaptureMouse();
+    void ReleaseMouse();
+    void DrawBand();
+    void FinishBand(TPoint releasePos);
+    void FinishMove(TPoint releasePos);
+    /// Where the latest press on a designed control of the tree began (screen coordinates,
+    /// kept by the root), so that a drag-move of the selection counts the travel from there.
+    void NotePress(TPoint screenPos) {
+        FPressPos = screenPos;
+        FPressKnown = true;
+    }
+    bool FMoveRectShown = false;
+    TPoint FPressPos;
+    bool FPressKnown = false;
 };
 
 /// Deselects the overlays of every designer of Root's tree except KeepDesigner's.
 void ClearDesignerSelections(TZkFormDesigner* Root, TZkFormDesigner* KeepDesigner);
+/// Cancels the drag of every designer of Root's tree; answers whether one was in progress.
+bool CancelDesignerDrags(TZkFormDesigner* Root);

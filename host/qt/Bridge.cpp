@@ -144,6 +144,14 @@ int32_t MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     return keys;
 }
 
+/// A window that stops being the active one loses the mouse capture held inside it, as
+/// the window system takes it back when the user switches windows.
+void ReleaseCaptureWithin(QWidget* window) {
+    HWND capture = GetCapture();
+    QWidget* cw = capture ? WidgetOf(capture) : nullptr;
+    if (cw && cw->window() == window) ReleaseCapture();
+}
+
 bool HandleMouse(QWidget* w, QMouseEvent* me) {
     QPoint global = ClampToClip(me->globalPosition().toPoint());
     RecordInput(global, me->buttons(), me->modifiers());
@@ -381,6 +389,7 @@ private:
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             if (!w->isWindow()) return false;
+            if (e->type() == QEvent::WindowDeactivate) ReleaseCaptureWithin(w);
             Deliver(e, w, wnd, WM_ACTIVATE,
                     e->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
             return true;

@@ -20,7 +20,9 @@ namespace {
 class TScreenLayerWidget : public QWidget {
 public:
     TScreenLayerWidget()
-        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+        // A tool-tip window: no platform makes it the active window when it is shown, so
+        // drawing a frame never takes the activation (or the mouse) from the application.
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
                                Qt::BypassWindowManagerHint | Qt::NoDropShadowWindowHint) {
         setObjectName(QStringLiteral("zkScreenLayer"));

@@ -3,6 +3,7 @@
 
 #include "WindowTesting.h"
 #include "design/DesignCommon.h"
+#include "host/graphics/GdiApi.h"
 
 /// A form owning a root designer; the designer's inspector is never shown.
 class DesignTest : public WindowTest {
@@ -13,7 +14,8 @@ protected:
         Designer->SetShowInspector(false);
     }
 
-    template <class T = TTestPanel> T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
+    template <class T = TTestPanel>
+    T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
         auto* c = new T(Form);
         if (name) c->SetName(name);
         c->SetParent(parent);
@@ -30,4 +32,24 @@ protected:
     }
 
     TZkFormDesigner* Designer = nullptr;
+};
+
+/// Three buttons A, B and C in a row on the form, their overlays at (16,16)-(84,49),
+/// (116,16)-(184,49) and (216,16)-(284,49). The session ends in teardown, which checks that
+/// no frame was left on the screen layer.
+class DesignRowTest : public DesignTest {
+protected:
+    void SetUp() override {
+        DesignTest::SetUp();
+        A = Add<TTestButton>(Form, Bounds(20, 20, 60, 25), "A");
+        B = Add<TTestButton>(Form, Bounds(120, 20, 60, 25), "B");
+        C = Add<TTestButton>(Form, Bounds(220, 20, 60, 25), "C");
+    }
+    void TearDown() override {
+        Designer->EndDesign();
+        EXPECT_TRUE(ScreenFramesShown().empty()) << "a frame was left on the screen layer";
+        ClearScreenLayer();
+        DesignTest::TearDown();
+    }
+    TTestButton *A = nullptr, *B = nullptr, *C = nullptr;
 };

@@ -78,6 +78,31 @@ TEST_F(MouseTest, WhileCapturedEveryMouseMessageGoesToTheCapturingWindow) {
     EXPECT_EQ(logB.Count(WM_LBUTTONDOWN), 1);
 }
 
+TEST_F(MouseTest, AFormThatStopsBeingActiveLosesTheCaptureHeldInsideIt) {
+    auto* a = new TTestPanel(Form);
+    a->SetParent(Form);
+    a->SetBounds(10, 10, 50, 50);
+    // Drawing on the screen layer takes no activation: the capture stays.
+    SetCapture(a->Handle());
+    HDC dc = GetDC(nullptr);
+    SetROP2(dc, R2_XORPEN);
+    Rectangle(dc, 10, 10, 60, 60);
+    Process();
+    EXPECT_EQ(GetCapture(), a->Handle());
+    Rectangle(dc, 10, 10, 60, 60);
+    ReleaseDC(nullptr, dc);
+
+    MessageLog log(a);
+    auto* other = new TForm(nullptr);
+    other->SetBounds(600, 100, 100, 100);
+    other->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WidgetOf(other->Handle())->windowHandle()));
+    Process();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(log.Count(WM_CAPTURECHANGED), 1);
+    other->Free();
+}
+
 TEST_F(MouseTest, PressOnACapturingControlCapturesUntilTheRelease) {
     auto* panel = new TTestPanel(Form);
     panel->SetParent(Form);

@@ -1,0 +1,139 @@
+// The designer's group moves against plain bounds changes of as many controls, in the same
+// run: one mouse step of a drag-move of N selected controls (the outline moves, the controls
+// do not), and MoveSelection of N selected controls. Prints ratios to N SetBounds calls, in
+// processor time of the one user-interface thread.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <map>
+#include <string>
+
+#include "bench/GuiBench.h"
+#include "design/DesignCommon.h"
+#include "host/controls/Forms.h"
+
+namespace {
+/// A windowed control, as an edit is.
+class TBenchEdit : public TWinControl {
+    ZK_CLASS(TBenchEdit, TWinControl)
+    explicit TBenchEdit(TComponent* AOwner) : TWinControl(AOwner) { SetTabStop(true); }
+};
+} // namespace
+
+ZK_IMPLEMENT_CLASS(TBenchEdit, TWinControl, nullptr)
+
+namespace {
+/// The thread's processor time: the machine may be busy with other work, and the handlers
+/// run on this one thread.
+struct Clock {
+    using time_point = double;
+    static double now() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+    }
+};
+
+double Seconds(double from) {
+    return Clock::now() - from;
+}
+
+/// A shown form with n controls in a session, every one of them selected.
+struct Session {
+    explicit Session(int n) {
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 1000, 800);
+        for (int i = 0; i < n; ++i) {
+            auto* c = new TBenchEdit(Form);
+            c->SetParent(Form);
+            c->SetBounds(8 + (i % 40) * 24, 8 + (i / 40) * 24, 20, 20);
+        }
+        Form->Show();
+        Designer = new TZkFormDesigner(Form);
+        Designer->SetShowInspector(false);
+        Designer->BeginDesign();
+        for (int i = 0; i < Designer->OverlayCount(); ++i)
+            Designer->Overlay(i)->SetSelected(true);
+        Application->ProcessMessages();
+    }
+    ~Session() { Form->Free(); }
+    /// n plain bounds changes: each overlay one pixel along, as a group move would do.
+    double PlainSetBounds(int dx) {
+        const auto t0 = Clock::now();
+        for (int i = 0; i < Designer->OverlayCount(); ++i) {
+            TControl* o = Designer->Overlay(i);
+            o->SetBounds(o->Left() + dx, o->Top(), o->Width(), o->Height());
+        }
+        return Seconds(t0);
+    }
+    TForm* Form;
+    TZkFormDesigner* Designer;
+};
+
+std::map<std::pair<std::string, int>, double>& Ratios() {
+    static std::map<std::pair<std::string, int>, double> ratios;
+    return ratios;
+}
+std::map<int, double>& StepMs() {
+    static std::map<int, double> steps;
+    return steps;
+}
+
+void DragStep(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    Session s(n);
+    s.Designer->PerFormMove();
+    double steps = 0, plain = 0;
+    int x = 500;
+    for (auto _ : state) {
+        x = x == 500 ? 501 : 500;
+        const auto t0 = Clock::now();
+        s.Form->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLong(x, 400));
+        const double step = Seconds(t0);
+        steps += step;
+        plain += s.PlainSetBounds(x == 501 ? 1 : -1);
+        state.SetIterationTime(step);
+    }
+    s.Designer->CancelDrag();
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["step/setbounds"] = steps / plain;
+    Ratios()[{"drag step", n}] = steps / plain;
+    StepMs()[n] = steps * 1e3 / iterations;
+}
+
+void MoveSelection(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    Session s(n);
+    double moves = 0, plain = 0;
+    int dx = 1;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        s.Designer->MoveSelection(dx, 0);
+        const double move = Seconds(t0);
+        moves += move;
+        plain += s.PlainSetBounds(-dx);
+        dx = -dx;
+        state.SetIterationTime(move);
+    }
+    state.counters["move/setbounds"] = moves / plain;
+    Ratios()[{"MoveSelection", n}] = moves / plain;
+}
+
+BENCHMARK(DragStep)->Arg(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(MoveSelection)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv) {
+    RunGuiBenchmarks(argc, argv);
+
+    std::printf("\n%-14s %6s %22s\n", "operation", "N", "time / N SetBounds");
+    for (const auto& [key, ratio] : Ratios())
+        std::printf("%-14s %6d %22.2f\n", key.first.c_str(), key.second, ratio);
+    for (const auto& [n, ms] : StepMs())
+        std::printf("drag step of %d selected controls: %.3f ms (target under 1 ms)\n", n, ms);
+    TApplication::Finalize();
+    return 0;
+}

@@ -1,0 +1,193 @@
+// The designer's mouse on its design form: the rubber band, the insert rectangle and the
+// drag-move of several selected controls, each with its exclusive-or frame.
+#include "design/DesignControl.h"
+#include "design/DragGeometry.h"
+#include "design/FormDesigner.h"
+#include "design/SelectionRect.h"
+#include "design/XorFrame.h"
+#include "host/controls/Forms.h"
+
+namespace {
+bool Held(const TMessage& m, intptr_t flag) {
+    return (m.WParam & flag) != 0;
+}
+
+/// Gives the container itself the keyboard focus. A form would hand it on to its active
+/// control (an overlay focused earlier), so a form forgets that control first.
+void FocusContainer(TWinControl* container) {
+    if (auto* form = Cast<TCustomForm>(container)) form->SetActiveControl(nullptr);
+    if (container->CanFocus()) container->SetFocus();
+}
+} // namespace
+
+void TZkFormDesigner::CaptureMouse() {
+    SetCapture(FDesignForm->Handle());
+    const TRect clip = ScreenClientRect(FDesignForm);
+    ClipCursor(&clip);
+}
+
+void TZkFormDesigner::ReleaseMouse() {
+    // The drag flags are down already, so the capture-changed notice this sends is not
+    // taken for a capture lost mid-drag.
+    if (FDesignForm->HandleAllocated() && GetCapture() == FDesignForm->Handle()) ReleaseCapture();
+    ClipCursor(nullptr);
+}
+
+void TZkFormDesigner::DrawBand() {
+    TXorFrame().Draw(SpannedRect(FDragFrom, FDragTo));
+}
+
+void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
+    TZkFormDesigner* root = GetRoolDesigner();
+    root->FPressKnown = false;
+    if (!FIsInner) {
+        FocusContainer(FDesignForm);
+        ClearDesignerSelections(root, nullptr);
+    }
+    if (Held(Message, MK_CONTROL) || !FIsInner || root->FDesignState == dsInsert) {
+        CancelDrag();
+        CaptureMouse();
+        FRubberBanding = true;
+        FDragFrom = FDragTo = FDesignForm->ClientToScreen(PointFromLParam(Message.LParam));
+    }
+    CallOldWindowProc(Message);
+}
+
+void TZkFormDesigner::DoMouseMove(TMessage& Message) {
+    const TPoint p = FDesignForm->ClientToScreen(PointFromLParam(Message.LParam));
+    const bool left = Held(Message, MK_LBUTTON);
+    if (FMoving) {
+        if (!left) {
+            CallOldWindowProc(Message);
+            return;
+        }
+        TXorFrame frame(FDesignForm);
+        if (FMoveRectShown) frame.Draw(FMoveRect);
+        FDragFrom = FDragTo;
+        FDragTo = p;
+        OffsetRect(FMoveRect, FDragTo.X - FDragFrom.X, FDragTo.Y - FDragFrom.Y);
+        frame.Draw(FMoveRect);
+        FMoveRectShown = true;
+        return;
+    }
+    const bool insert = GetRoolDesigner()->FDesignState == dsInsert;
+    const bool ctrl = Held(Message, MK_CONTROL);
+    if (FRubberBanding && ((left && (!FIsInner || ctrl)) || insert)) {
+        DrawBand();
+        FDragTo = p;
+        DrawBand();
+        return;
+    }
+    CallOldWindowProc(Message);
+}
+
+void TZkFormDesigner::DoLButtonUp(TMessage& Message) {
+    const TPoint p = FDesignForm->ClientToScreen(PointFromLParam(Message.LParam));
+    if (FMoving) {
+        FRubberBanding = false;
+        FinishMove(p);
+        return;
+    }
+    if (FRubberBanding) {
+        FinishBand(p);
+        return;
+    }
+    CallOldWindowProc(Message);
+}
+
+void TZkFormDesigner::FinishBand(TPoint releasePos) {
+    FRubberBanding = false;
+    ReleaseMouse();
+    DrawBand();
+    FDragTo = releasePos;
+    TZkFormDesigner* root = GetRoolDesigner();
+    ClearDesignerSelections(root, nullptr);
+    // Insert mode without a class to insert selects as a band does, so no press is lost.
+    if (root->FDesignState == dsInsert && root->FInsertClass) {
+        const TRect r = SpannedRect(FDesignForm->ScreenToClient(FDragFrom),
+                                    FDesignForm->ScreenToClient(FDragTo));
+        AddControlToDesign(root->FInsertClass, r);
+        return;
+    }
+    const TRect band = SpannedRect(FDragFrom, FDragTo);
+    for (int i = 0; i < OverlayCount(); ++i) {
+        TDesignControl* overlay = Overlay(i);
+        // Deleted controls are hidden and stay out of every selection.
+        if (!overlay->Visible()) continue;
+        const TRect r = overlay->BoundsRect();
+        const TRect screen = SpannedRect(FDesignForm->ClientToScreen(Point(r.Left, r.Top)),
+                                         FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
+        if (RectsOverlap(screen, band)) overlay->SetSelected(true);
+    }
+    // Inside a container the press left the focus on the container, whose keys would act on
+    // the designer around it: the keys go to the controls just selected instead.
+    if (FIsInner)
+        for (int i = 0; i < OverlayCount(); ++i)
+            if (Overlay(i)->GetSelected() && Overlay(i)->CanFocus()) {
+                Overlay(i)->SetFocus();
+                break;
+            }
+}
+
+void TZkFormDesigner::FinishMove(TPoint releasePos) {
+    FMoving = false;
+    ReleaseMouse();
+    if (FMoveRectShown) TXorFrame(FDesignForm).Draw(FMoveRect);
+    FMoveRectShown = false;
+    FDragTo = releasePos;
+    MoveSelection(FDragTo.X - FMoveOrigin.X, FDragTo.Y - FMoveOrigin.Y);
+}
+
+void TZkFormDesigner::DoLButtonDBClick(TMessage& Message) {
+    (void)Message;
+    // The double-click takes the place of a second press: whatever band the first press
+    // began has ended, and none begins.
+    if (FRubberBanding && !FMoving) CancelDrag();
+    FRubberBanding = false;
+}
+
+void TZkFormDesigner::PerFormMove() {
+    // A band in progress ends here, frame and all: the two drags share the drag points and
+    // the capture, and the release finishes only the move.
+    if (FRubberBanding) {
+        FRubberBanding = false;
+        DrawBand();
+    }
+    TRect r;
+    bool started = false;
+    for (int i = 0; i < OverlayCount(); ++i)
+        if (Overlay(i)->GetSelected()) r = MergeSelectionRect(r, Overlay(i)->BoundsRect(), started);
+    FMoveRect = SpannedRect(FDesignForm->ClientToScreen(Point(r.Left, r.Top)),
+                            FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
+    FMoving = true;
+    FMoveRectShown = false;
+    // From the press that began the drag: the step that handed it over counts too.
+    TZkFormDesigner* root = GetRoolDesigner();
+    TPoint from;
+    if (root->FPressKnown)
+        from = root->FPressPos;
+    else
+        GetCursorPos(from);
+    root->FPressKnown = false;
+    FDragFrom = FDragTo = FMoveOrigin = from;
+    CaptureMouse();
+}
+
+bool TZkFormDesigner::CancelDrag() {
+    const bool band = FRubberBanding, move = FMoving;
+    if (!band && !move) return false;
+    FRubberBanding = false;
+    FMoving = false;
+    if (FDesignForm) ReleaseMouse();
+    if (band) DrawBand();
+    if (move && FMoveRectShown && FDesignForm) TXorFrame(FDesignForm).Draw(FMoveRect);
+    FMoveRectShown = false;
+    return true;
+}
+
+bool CancelDesignerDrags(TZkFormDesigner* Root) {
+    bool cancelled = Root->CancelDrag();
+    for (int i = 0; i < Root->GetDesignerCount(); ++i)
+        cancelled = Root->GetChildDesigner(i)->CancelDrag() || cancelled;
+    return cancelled;
+}

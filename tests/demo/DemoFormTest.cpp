@@ -1,0 +1,87 @@
+// The demo's form: the insert palette, the mode in the status bar and the tool bar buttons
+// that are enabled only when they can act, through real clicks.
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "demo/DemoForm.h"
+#include "host/comctrls/ComCtrls.h"
+#include "host/qt/Window_p.h"
+#include "host/stdctrls/StdCtrls.h"
+
+namespace {
+
+class DemoFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = new TDemoForm(nullptr);
+        Form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
+        Application->ProcessMessages();
+    }
+    void TearDown() override { FreeAndNil(Form); }
+    QWindow* Window() { return WidgetOf(Form->Handle())->windowHandle(); }
+    TToolButton* Button(const std::string& caption) {
+        for (int i = 0; i < Form->ComponentCount(); ++i)
+            if (auto* b = Cast<TToolButton>(Form->Components(i)); b && b->Caption() == caption)
+                return b;
+        return nullptr;
+    }
+    void ClickOn(TControl* c, int x = 5, int y = 5) {
+        const TPoint p = Form->ScreenToClient(c->ClientToScreen({x, y}));
+        QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
+        Application->ProcessMessages();
+    }
+    std::string Status(int panel) {
+        auto* bar = Cast<TStatusBar>(Form->FindComponent("StatusBar1"));
+        return bar->Panels()->Items(panel)->Text();
+    }
+    std::vector<bool> Enabled() {
+        std::vector<bool> out;
+        for (const char* c : {"开始设计", "结束设计", "撤销", "重做"})
+            out.push_back(Button(c)->Enabled());
+        return out;
+    }
+    TDemoForm* Form = nullptr;
+};
+
+TEST_F(DemoFormTest, ToolBarButtonsAreEnabledOnlyWhenTheyCanAct) {
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, false, false}));
+    ClickOn(Button("开始设计"));
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(Status(0), "设计中");
+    // A keyboard move of the selected control makes a change to undo.
+    TControl* edit = Cast<TControl>(Form->FindComponent("EditName"));
+    ClickOn(edit);
+    QTest::keyClick(Window(), Qt::Key_Right, Qt::ControlModifier);
+    Form->UpdateStatus();
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, false}));
+    ClickOn(Button("撤销"));
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, false, true}));
+    ClickOn(Button("结束设计"));
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(Status(0), "运行中");
+}
+
+TEST_F(DemoFormTest, ThePaletteSetsTheInsertClassAndTheStatusBarShowsTheMode) {
+    Form->StartDesign();
+    ClickOn(Button("编辑框"));
+    EXPECT_EQ(Form->Designer()->DesignState(), dsInsert);
+    EXPECT_EQ(Form->Designer()->InsertClass(), TEdit::StaticClass());
+    EXPECT_EQ(Status(1), "模式：插入编辑框");
+    EXPECT_TRUE(Button("编辑框")->Down());
+    EXPECT_FALSE(Button("↖ 选择")->Down());
+    // A click on empty ground inserts an edit there.
+    const int count = Form->Designer()->OverlayCount();
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(600, 220));
+    Application->ProcessMessages();
+    ASSERT_EQ(Form->Designer()->OverlayCount(), count + 1);
+    EXPECT_EQ(Form->Designer()->Overlay(count)->Control()->ClassName(), "TEdit");
+    ClickOn(Button("↖ 选择"));
+    EXPECT_EQ(Form->Designer()->DesignState(), dsSelect);
+    EXPECT_EQ(Status(1), "模式：选择");
+    Form->Designer()->EndDesign();
+}
+
+} // namespace
