@@ -9,6 +9,7 @@
 #include "host/containers/ScrollBox.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/grids/Grids.h"
+#include "host/menus/Menus.h"
 #include "host/stdctrls/StdCtrls.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
@@ -37,6 +38,7 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
+    BuildAlignButton();
     UpdateStatus();
 }
 
@@ -58,12 +60,49 @@ void TDemoForm::BuildBars() {
     AddToolButton("结束设计", [this](TObject*) { FDesigner->EndDesign(); });
     AddToolButton("撤销", [this](TObject*) { FDesigner->Undo(); });
     AddToolButton("重做", [this](TObject*) { FDesigner->Redo(); });
+    AddToolButton("删除", [this](TObject*) { FDesigner->DeleteSelection(); });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
     FStatusBar->SetParent(this);
     for (int width : {160, 160, 200})
         FStatusBar->Panels()->Add()->SetWidth(width);
+}
+
+void TDemoForm::BuildAlignButton() {
+    // The same commands as the designer's context menu, taken from it.
+    auto* menu = new TPopupMenu(this);
+    TMenuItem* source = FDesigner->PopupMenu()->Items();
+    for (int i = 0; i < source->Count(); ++i) {
+        const auto command = static_cast<TKmAlign>(source->Items(i)->Tag());
+        if (command == daUndo || command == daRedo) continue;
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(source->Items(i)->Caption());
+        item->OnClick = [this, command](TObject*) { AlignSelection(command); };
+        menu->Items()->Add(item);
+    }
+    menu->OnPopup = [this, menu](TObject*) {
+        TZkFormDesigner* d = SelectionDesigner();
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            menu->Items()->Items(i)->SetEnabled(d && d->GetSelectCount() >= 2);
+    };
+    TToolButton* button = AddToolButton("对齐", nullptr);
+    button->SetStyle(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    button->OnClick = [button, menu](TObject*) {
+        const TPoint below = button->ClientToScreen({0, button->Height()});
+        menu->Popup(below.X, below.Y);
+    };
+}
+
+TZkFormDesigner* TDemoForm::SelectionDesigner() const {
+    TZkControlSelection* selection = FDesigner->Selection();
+    if (!FDesigner->IsDesigning() || !selection || selection->Count() == 0) return nullptr;
+    return selection->Get(0)->Designer();
+}
+
+void TDemoForm::AlignSelection(TKmAlign command) {
+    if (TZkFormDesigner* d = SelectionDesigner()) d->KMAlignControls(command);
 }
 
 void TDemoForm::BuildEntryFields() {

@@ -10,8 +10,8 @@ class TToolButton;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
-/// The tool bar starts and ends the design session and undoes and redoes; the status bar
-/// shows the selection count and whether the design changed.
+/// The tool bar starts and ends the design session, undoes and redoes, deletes and aligns;
+/// the status bar shows the selection count and whether the design changed.
 class TDemoForm : public TForm {
     ZK_CLASS(TDemoForm, TForm)
     explicit TDemoForm(TComponent* AOwner);
@@ -22,6 +22,11 @@ class TDemoForm : public TForm {
 
 private:
     void BuildBars();
+    /// A drop-down button with the alignment commands for the selected controls.
+    void BuildAlignButton();
+    /// The designer whose controls are selected, or null.
+    TZkFormDesigner* SelectionDesigner() const;
+    void AlignSelection(TKmAlign command);
     void BuildEntryFields();
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
