@@ -107,13 +107,14 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    std::printf("\n%6s %16s %15s %24s\n", "N", "align/setbounds", "undo/setbounds",
-                "align per item vs min");
+    std::printf("\n%6s %16s %15s %22s %26s\n", "N", "align/setbounds", "undo/setbounds",
+                "align per item vs min", "setbounds per item vs min");
     const Result* smallest = nullptr;
     for (const auto& [n, r] : Results()) {
         if (!smallest) smallest = &r;
-        std::printf("%6d %16.2f %15.2f %24.2f\n", n, r.Align / r.SetBounds, r.Undo / r.SetBounds,
-                    r.Align / smallest->Align);
+        std::printf("%6d %16.2f %15.2f %22.2f %26.2f\n", n, r.Align / r.SetBounds,
+                    r.Undo / r.SetBounds, r.Align / smallest->Align,
+                    r.SetBounds / smallest->SetBounds);
     }
     TApplication::Finalize();
     return 0;
