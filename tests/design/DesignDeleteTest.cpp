@@ -1,6 +1,8 @@
 // Deleting the selected controls: hidden, one change each in selection order, the focus and
 // selection moved on, restored by Undo, destroyed with the session's end when not restored.
 
+#include <array>
+
 #include "DesignTesting.h"
 
 namespace {
@@ -12,6 +14,12 @@ protected:
         Release(p, Qt::LeftButton, Qt::ControlModifier);
     }
     TOperateHistory* History() const { return Designer->History(); }
+    /// Buttons A, B and C side by side, in this order.
+    std::array<TControl*, 3> AddRow() {
+        return {Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A"),
+                Add<TTestButton>(Form, Bounds(100, 10, 60, 25), "B"),
+                Add<TTestButton>(Form, Bounds(200, 10, 60, 25), "C")};
+    }
     bool AnyVisibleOverlayFocused() const {
         for (int i = 0; i < Designer->OverlayCount(); ++i)
             if (Designer->Overlay(i)->Visible() && Designer->Overlay(i)->Focused()) return true;
@@ -20,9 +28,7 @@ protected:
 };
 
 TEST_F(DesignDelete, DeletingTwoOfThreeLeavesTheThirdSelectedAloneAndUndoBringsThemBack) {
-    auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");
-    auto* b = Add<TTestButton>(Form, Bounds(100, 10, 60, 25), "B");
-    auto* c = Add<TTestButton>(Form, Bounds(200, 10, 60, 25), "C");
+    auto [a, b, c] = AddRow();
     Begin();
     Click(At(b, 5, 5));
     CtrlClick(At(a, 5, 5));
@@ -96,9 +102,7 @@ TEST_F(DesignDelete, TheSessionsEndDestroysWhatStayedDeletedAndGivesBackWhatCame
 }
 
 TEST_F(DesignDelete, AFirstVisibleOverlayThatHadTheFocusIsSelectedToo) {
-    auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");
-    auto* b = Add<TTestButton>(Form, Bounds(100, 10, 60, 25), "B");
-    auto* c = Add<TTestButton>(Form, Bounds(200, 10, 60, 25), "C");
+    auto [a, b, c] = AddRow();
     Begin();
     Click(At(c, 5, 5));
     ASSERT_TRUE(OverlayOf(c)->Focused());
