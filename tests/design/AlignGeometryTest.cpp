@@ -55,13 +55,13 @@ TEST(AlignGeometry, EachCommandPlacesAlongItsOwnAxisOnly) {
     };
     for (const Case& c : cases) {
         const std::vector<TRect> placed = AlignRects(c.Align, Example);
-        EXPECT_EQ(Lefts(placed), c.Lefts) << "command " << c.Align;
-        EXPECT_EQ(Tops(placed), c.Tops) << "command " << c.Align;
+        EXPECT_EQ(Lefts(placed), c.Lefts) << "command " << int(c.Align);
+        EXPECT_EQ(Tops(placed), c.Tops) << "command " << int(c.Align);
         for (size_t i = 0; i < placed.size(); ++i) {
             EXPECT_EQ(placed[i].Right - placed[i].Left, Example[i].Right - Example[i].Left);
             EXPECT_EQ(placed[i].Bottom - placed[i].Top, Example[i].Bottom - Example[i].Top);
         }
-        EXPECT_EQ(AlignMovesLeft(c.Align), c.Tops == tops && c.Lefts != lefts) << c.Align;
+        EXPECT_EQ(AlignMovesLeft(c.Align), c.Tops == tops && c.Lefts != lefts) << int(c.Align);
     }
 }
 

@@ -75,9 +75,9 @@ TEST_F(DesignAlign, OneUndoAfterEachCommandRestoresEveryOverlayAndRedoReappliesI
          {daLeft, daRight, daHCenter, daHAverage, daTop, daBottom, daVCenter, daVAverage}) {
         Designer->KMAlignControls(align);
         const std::vector<TRect> aligned = OverlayBounds();
-        EXPECT_NE(aligned, start) << "command " << align;
+        EXPECT_NE(aligned, start) << "command " << int(align);
         // The change undone in the round before is discarded by this one.
-        ASSERT_EQ(History()->Count(), 2) << "one change for command " << align;
+        ASSERT_EQ(History()->Count(), 2) << "one change for command " << int(align);
         const TOperateRec* before = History()->Record(0);
         const TOperateRec* after = History()->Record(1);
         ASSERT_EQ(before->Count(), 3);
@@ -88,9 +88,9 @@ TEST_F(DesignAlign, OneUndoAfterEachCommandRestoresEveryOverlayAndRedoReappliesI
             EXPECT_EQ(after->Item(i)->Control, OverlayOf(Controls[i]));
         }
         Designer->KMAlignControls(daUndo);
-        EXPECT_EQ(OverlayBounds(), start) << "undo of command " << align;
+        EXPECT_EQ(OverlayBounds(), start) << "undo of command " << int(align);
         Designer->KMAlignControls(daRedo);
-        EXPECT_EQ(OverlayBounds(), aligned) << "redo of command " << align;
+        EXPECT_EQ(OverlayBounds(), aligned) << "redo of command " << int(align);
         Designer->Undo();
     }
     Designer->EndDesign();
@@ -107,9 +107,12 @@ TEST_F(DesignAlign, OneSelectedRecordsAnEqualPairAndNoneSelectedRecordsNothing) 
     }
     EXPECT_EQ(History()->Count(), 0);
     EXPECT_FALSE(Designer->IsDirty());
-    // A value outside the commands does nothing either.
-    Designer->KMAlignControls(static_cast<TKmAlign>(200));
+    // A value outside the commands does nothing, even with controls selected.
+    OverlayOf(Controls[0])->SetSelected(true);
+    for (int value : {10, 200, 255})
+        Designer->KMAlignControls(static_cast<TKmAlign>(value));
     EXPECT_EQ(History()->Count(), 0);
+    OverlayOf(Controls[0])->SetSelected(false);
 
     OverlayOf(Controls[1])->SetSelected(true);
     Designer->KMAlignControls(daRight);
