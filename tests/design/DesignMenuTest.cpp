@@ -195,6 +195,17 @@ TEST_F(DesignMenu, OnlyTheDesignersMenuShowsDuringASession) {
     EXPECT_EQ(runner.Calls[0].Menu, controlMenu) << "after the session the control's own";
 }
 
+TEST_F(DesignMenu, ShownOutsideASessionTheMenuHasNothingToUndoAndNothingToAlign) {
+    RecordingRunner runner;
+    ChooseOnShow(runner, "左对齐");
+    Designer->ShowPopupMenu({5, 6});
+    ASSERT_EQ(runner.Calls.size(), 1u);
+    EXPECT_EQ(runner.Calls[0].Pos, (TPoint{5, 6})) << "screen coordinates, as given";
+    EXPECT_FALSE(runner.Calls[0].Enabled[0]);
+    EXPECT_FALSE(runner.Calls[0].Enabled[1]);
+    EXPECT_EQ(Designer->History(), nullptr);
+}
+
 TEST_F(DesignMenu, AClickFromAnythingButAMenuItemIsAnInvalidCast) {
     auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");
     auto* b = Add<TTestButton>(Form, Bounds(100, 40, 80, 25), "B");
