@@ -11,6 +11,7 @@
 #include "host/dialogs/Dialogs.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/grids/Grids.h"
+#include "host/menus/Menus.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "inspector/ObjectInsp.h"
 
@@ -43,6 +44,7 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
+    BuildAlignButton();
     UpdateStatus();
     // What the history allows changes with every edit; the tool bar follows it a few times a
     // second, as actions are updated while the application idles.
@@ -86,6 +88,10 @@ void TDemoForm::BuildBars() {
     });
     AddToolButton(FToolBar, "属性", [this](TObject*) { ShowObjectInspector(); });
     AddToolButton(FToolBar, "关于", [this](TObject*) { ShowAbout(); });
+    AddToolButton(FToolBar, "删除", [this](TObject*) {
+        FDesigner->DeleteSelection();
+        UpdateStatus();
+    });
 
     FStatusBar = new TStatusBar(this);
     FStatusBar->SetName("StatusBar1");
@@ -132,6 +138,41 @@ void TDemoForm::SetInsertMode(TClass controlClass) {
     for (auto& [button, cls] : FPaletteButtons)
         button->SetDown(cls == controlClass);
     UpdateStatus();
+
+void TDemoForm::BuildAlignButton() {
+    // The same commands as the designer's context menu, taken from it.
+    auto* menu = new TPopupMenu(this);
+    TMenuItem* source = FDesigner->PopupMenu()->Items();
+    for (int i = 0; i < source->Count(); ++i) {
+        const auto command = static_cast<TKmAlign>(source->Items(i)->Tag());
+        if (command == daUndo || command == daRedo) continue;
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(source->Items(i)->Caption());
+        item->OnClick = [this, command](TObject*) { AlignSelection(command); };
+        menu->Items()->Add(item);
+    }
+    menu->OnPopup = [this, menu](TObject*) {
+        TZkFormDesigner* d = SelectionDesigner();
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            menu->Items()->Items(i)->SetEnabled(d && d->GetSelectCount() >= 2);
+    };
+    TToolButton* button = AddToolButton(FToolBar, "对齐", nullptr);
+    button->SetStyle(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    button->OnClick = [button, menu](TObject*) {
+        const TPoint below = button->ClientToScreen({0, button->Height()});
+        menu->Popup(below.X, below.Y);
+    };
+}
+
+TZkFormDesigner* TDemoForm::SelectionDesigner() const {
+    TZkControlSelection* selection = FDesigner->Selection();
+    if (!FDesigner->IsDesigning() || !selection || selection->Count() == 0) return nullptr;
+    return selection->Get(0)->Designer();
+}
+
+void TDemoForm::AlignSelection(TKmAlign command) {
+    if (TZkFormDesigner* d = SelectionDesigner()) d->KMAlignControls(command);
 }
 
 void TDemoForm::BuildEntryFields() {

@@ -14,10 +14,10 @@ class TObjectInspForm;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
-/// The tool bar starts and ends the design session and undoes and redoes, each button enabled
-/// only when it can act, and shows the about box with the project's version; the palette at
-/// the right picks the class to insert (or the arrow, selection); the status bar shows the
-/// session, the mode, the selection count and whether the design changed.
+/// The tool bar starts and ends the design session, undoes and redoes (each button enabled only
+/// when it can act), deletes and aligns, and shows the about box with the project's version;
+/// the palette at the right picks the class to insert (or the arrow, selection); the status bar
+/// shows the session, the mode, the selection count and whether the design changed.
 class TDemoForm : public TForm {
     ZK_CLASS(TDemoForm, TForm)
     explicit TDemoForm(TComponent* AOwner);
@@ -37,6 +37,11 @@ protected:
 
 private:
     void BuildBars();
+    /// A drop-down button with the alignment commands for the selected controls.
+    void BuildAlignButton();
+    /// The designer whose controls are selected, or null.
+    TZkFormDesigner* SelectionDesigner() const;
+    void AlignSelection(TKmAlign command);
     void BuildEntryFields();
     void BuildContainers();
     void BuildMorePage(TWinControl* page);

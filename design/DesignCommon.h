@@ -2,6 +2,7 @@
 // The designer's public headers: the designer component, its overlays, selection list,
 // history and the geometry they share.
 
+#include "design/AlignGeometry.h"
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
 #include "design/DesignTypes.h"

@@ -65,6 +65,8 @@ void TDesignControl::WinProc(TMessage& Message) {
         if (msg == CN_KEYDOWN) DoInnerKeyDown(Message);
         return;
     }
+    // The right press showed the designer's menu; the control's own stays shut.
+    if (msg == WM_CONTEXTMENU) return;
     if (msg == WM_SETFOCUS && !ControlKinds::IsGrid(FControl)) {
         SetFocus();
         return;
@@ -140,11 +142,6 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
     } else {
         FControl->SetCursor(crDefault);
     }
-}
-
-void TDesignControl::DoRButtonDown(TMessage& Message) {
-    TPoint p = ClientToScreen(PointFromLParam(Message.LParam));
-    (void)p; // the context menu shows here once the designer has one
 }
 
 // ---- The overlay's own window -------------------------------------------------------------
@@ -326,17 +323,4 @@ void TDesignControl::Move(int dx, int dy) {
     SetLockUpdate(false);
     SetTop(Top() + dy);
     FRootDesigner->SetIsDirty(true);
-}
-
-void TDesignControl::Delete() {
-    FDeleted = true;
-    SetVisible(false);
-    TOperateHistory* history = FRootDesigner->FHistory;
-    if (!history) return;
-    auto* rec = new TOperateRec();
-    rec->AddHistory(otDeleted, this);
-    history->BeginChange(rec);
-    rec = new TOperateRec();
-    rec->AddHistory(otInsert, this);
-    history->EndChange(rec);
 }

@@ -14,8 +14,8 @@ enum class TRunState { rsNone, rsDesigning };
 enum TDesignState { dsSelect, dsInsert };
 enum TChangeType { ctSelected, ctNotSelected };
 enum TOpType : uint8_t { otBounds, otDeleted, otInsert };
-/// Alignment commands; the ordinal is the context-menu item's Tag.
-enum TKmAlign {
+/// Alignment commands; the ordinal is the context-menu item's Tag (its low byte).
+enum TKmAlign : uint8_t {
     daLeft,
     daRight,
     daHCenter,

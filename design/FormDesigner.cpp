@@ -8,6 +8,7 @@
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/graphics/Graphics.h"
+#include "host/menus/Menus.h"
 
 namespace {
 void PublishDesigner(TPublisher& p) {
@@ -62,6 +63,7 @@ TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParent
     else
         FChildDesigners = new TList();
     FRootDesigner = GetRoolDesigner();
+    CreatePopupMenu();
     // A designer without a parent is a root: it needs a selection list of its own so that
     // its overlays have somewhere to register, even when made through this constructor.
     if (!FParentDesigner) FSelection = new TZkControlSelection(this);
@@ -79,11 +81,13 @@ void TZkFormDesigner::Initialize() {
     FParentDesigner = nullptr;
     FChildDesigners = new TList();
     FRootDesigner = this;
+    CreatePopupMenu();
     DesignResources::Startup();
 }
 
 TZkFormDesigner::~TZkFormDesigner() {
     EndDesign();
+    FreeAndNil(FPopupMenu);
     delete FChildDesigners;
     FChildDesigners = nullptr;
     delete FControls;
@@ -205,6 +209,8 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
         return;
     // The designed controls' accelerators do nothing while they are being designed.
     case CM_DIALOGCHAR:
+    // The right press shows the designer's menu; the form's own would follow it.
+    case WM_CONTEXTMENU:
         return;
     case WM_DESTROY:
     case WM_CLOSE: {
@@ -261,11 +267,3 @@ void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation)
     }
 }
 
-// ---- The right button ----------------------------------------------------------------------
-
-void TZkFormDesigner::DoRButtonDown(TMessage& Message) {
-    CallOldWindowProc(Message);
-}
-void TZkFormDesigner::DoRButtonUp(TMessage& Message) {
-    CallOldWindowProc(Message);
-}

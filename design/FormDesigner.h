@@ -121,6 +121,19 @@ class TZkFormDesigner : public TComponent {
     void Redo();
     void SaveOpHisToFile(const std::string& FileName);
 
+    // Aligning and the context menu.
+    /// Aligns or distributes this designer's selected controls as one recorded change, or
+    /// runs one undo or redo step.
+    void KMAlignControls(TKmAlign Align);
+    /// Shows the context menu at P (screen coordinates).
+    void ShowPopupMenu(const TPoint& P);
+    /// Enables the alignment items exactly when two or more of this designer's controls are
+    /// selected, then shows the menu at P (screen coordinates).
+    void OpenContextMenu(const TPoint& P);
+    void OnMenuPopup(TObject* Sender);
+    void OnMenuClick(TObject* Sender);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
@@ -129,6 +142,8 @@ protected:
     /// Whether child is left out of the design (bars, the designer's own splitter, the
     /// inspector, names in CannotDesignControls).
     bool Excluded(TControl* child) const;
+    /// Makes the context menu with its ten items (once).
+    void CreatePopupMenu();
 
 private:
     friend class TDesignControl;

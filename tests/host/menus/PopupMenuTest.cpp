@@ -4,45 +4,12 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "PopupMenuTesting.h"
 #include "WindowTesting.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/menus/Menus.h"
 
 namespace {
-/// Replaces the popup runner for one test: records what the menu showed, answers `Choose`.
-class RecordingRunner {
-public:
-    struct Shown {
-        TPoint Pos;
-        std::vector<std::string> Captions;
-        std::vector<bool> Enabled;
-        std::vector<bool> Checked;
-    };
-    RecordingRunner() {
-        FSaved = SetPopupMenuRunner([this](TPopupMenu* menu, TPoint pos) -> TMenuItem* {
-            Shown s{pos, {}, {}, {}};
-            for (int i = 0; i < menu->Items()->Count(); ++i) {
-                TMenuItem* item = menu->Items()->Items(i);
-                if (!item->Visible()) continue;
-                s.Captions.push_back(item->Caption());
-                s.Enabled.push_back(item->Enabled());
-                s.Checked.push_back(item->Checked());
-            }
-            Calls.push_back(s);
-            return Choose ? Choose(menu) : nullptr;
-        });
-    }
-    ~RecordingRunner() { SetPopupMenuRunner(FSaved); }
-    RecordingRunner(const RecordingRunner&) = delete;
-    RecordingRunner& operator=(const RecordingRunner&) = delete;
-
-    std::vector<Shown> Calls;
-    std::function<TMenuItem*(TPopupMenu*)> Choose;
-
-private:
-    TPopupMenuRunner FSaved;
-};
-
 class PopupMenuTest : public WindowTest {
 protected:
     TMenuItem* AddItem(TMenu* menu, const std::string& caption) {

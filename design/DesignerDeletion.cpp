@@ -1,0 +1,46 @@
+// Deleting controls: an overlay hides itself and its control, undoably, and stays alive
+// until the session ends; the designer deletes its selection that way and moves the focus on.
+#include <vector>
+
+#include "design/ControlSelection.h"
+#include "design/DesignControl.h"
+#include "design/FormDesigner.h"
+#include "design/OperateHistory.h"
+
+void TDesignControl::Delete() {
+    FDeleted = true;
+    SetVisible(false);
+    TOperateHistory* history = FRootDesigner->FHistory;
+    if (!history) return;
+    auto* rec = new TOperateRec();
+    rec->AddHistory(otDeleted, this);
+    history->BeginChange(rec);
+    rec = new TOperateRec();
+    rec->AddHistory(otInsert, this);
+    history->EndChange(rec);
+}
+
+void TZkFormDesigner::DeleteSelection() {
+    TZkControlSelection* selection = GetRoolDesigner()->FSelection;
+    if (!selection) return;
+    // Taken first: hiding a focused overlay can move the focus, and with it the selection.
+    std::vector<TDesignControl*> deleted;
+    for (int i = 0; i < selection->Count(); ++i)
+        deleted.push_back(selection->Get(i));
+    for (TDesignControl* overlay : deleted)
+        overlay->Delete();
+    selection->Clear();
+    for (TDesignControl* overlay : deleted) {
+        overlay->ForgetSelection();
+        // Without its handles, so that an undo shows the control unselected.
+        overlay->ResetRgn();
+    }
+    for (int i = 0; i < OverlayCount(); ++i) {
+        TDesignControl* overlay = Overlay(i);
+        if (!overlay->Visible()) continue;
+        if (overlay->CanFocus()) overlay->SetFocus();
+        // An overlay that had the focus already gets no focus message to select it.
+        overlay->SetSelected(true);
+        break;
+    }
+}

@@ -1,0 +1,89 @@
+// The designer's context menu: undo, redo and the eight alignment commands, opened by a right
+// press on the design form or on a designed control.
+#include "design/DesignControl.h"
+#include "design/FormDesigner.h"
+#include "design/OperateHistory.h"
+#include "host/menus/Menus.h"
+
+namespace {
+/// The items in menu order; the tag is the command's ordinal. The enabling addresses the
+/// first two items (undo, redo) and the rest (alignment) by position.
+struct TMenuEntry {
+    const char* Caption;
+    TKmAlign Command;
+};
+constexpr TMenuEntry MenuEntries[] = {{"取消", daUndo},
+                                      {"重做", daRedo},
+                                      {"左对齐", daLeft},
+                                      {"右对齐", daRight},
+                                      {"水平中心对齐", daHCenter},
+                                      {"水平等距对齐", daHAverage},
+                                      {"顶对齐", daTop},
+                                      {"底对齐", daBottom},
+                                      {"垂直中心对齐", daVCenter},
+                                      {"垂直等距对齐", daVAverage}};
+constexpr int FirstAlignItem = 2;
+} // namespace
+
+void TZkFormDesigner::CreatePopupMenu() {
+    if (FPopupMenu) return;
+    FPopupMenu = new TPopupMenu(nullptr);
+    FPopupMenu->OnPopup = [this](TObject* Sender) { OnMenuPopup(Sender); };
+    for (const TMenuEntry& entry : MenuEntries) {
+        auto* item = new TMenuItem(FPopupMenu);
+        item->SetCaption(entry.Caption);
+        item->SetTag(entry.Command);
+        item->OnClick = [this](TObject* Sender) { OnMenuClick(Sender); };
+        FPopupMenu->Items()->Add(item);
+    }
+}
+
+void TZkFormDesigner::ShowPopupMenu(const TPoint& P) {
+    if (FPopupMenu) FPopupMenu->Popup(P.X, P.Y);
+}
+
+void TZkFormDesigner::OpenContextMenu(const TPoint& P) {
+    if (!FPopupMenu) return;
+    const bool several = GetSelectCount() >= 2;
+    TMenuItem* items = FPopupMenu->Items();
+    for (int i = several ? 0 : FirstAlignItem; i < items->Count(); ++i)
+        items->Items(i)->SetEnabled(several);
+    ShowPopupMenu(P);
+}
+
+void TZkFormDesigner::OnMenuPopup(TObject* Sender) {
+    (void)Sender;
+    if (!FPopupMenu || FPopupMenu->Items()->Count() < FirstAlignItem) return;
+    const TOperateHistory* history = GetRoolDesigner()->FHistory;
+    FPopupMenu->Items()->Items(0)->SetEnabled(history && history->CanUndo());
+    FPopupMenu->Items()->Items(1)->SetEnabled(history && history->CanRedo());
+}
+
+void TZkFormDesigner::OnMenuClick(TObject* Sender) {
+    // Only a menu item says which command to run; anything else (null included) is a
+    // sender of the wrong class.
+    if (!Sender) throw EInvalidCast("Invalid class typecast: nil is not a TMenuItem");
+    auto* item = As<TMenuItem>(Sender);
+    KMAlignControls(static_cast<TKmAlign>(item->Tag() & 0xFF));
+}
+
+// ---- Right presses --------------------------------------------------------------------------
+
+void TZkFormDesigner::DoRButtonDown(TMessage& Message) {
+    CallOldWindowProc(Message);
+    // On an inner design form the press has gone on to the container's overlay, which shows
+    // the menu of the designer holding the container.
+    if (FIsInner || !FDesignForm) return;
+    OpenContextMenu(FDesignForm->ClientToScreen(PointFromLParam(Message.LParam)));
+}
+
+void TZkFormDesigner::DoRButtonUp(TMessage& Message) {
+    CallOldWindowProc(Message);
+}
+
+void TDesignControl::DoRButtonDown(TMessage& Message) {
+    // The press is in the covered control's client coordinates (a container's interior
+    // included), so its point on the screen is the control's.
+    TControl* at = FControl ? FControl : static_cast<TControl*>(this);
+    FDesigner->OpenContextMenu(at->ClientToScreen(PointFromLParam(Message.LParam)));
+}
