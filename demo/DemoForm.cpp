@@ -138,6 +138,7 @@ void TDemoForm::SetInsertMode(TClass controlClass) {
     for (auto& [button, cls] : FPaletteButtons)
         button->SetDown(cls == controlClass);
     UpdateStatus();
+}
 
 void TDemoForm::BuildAlignButton() {
     // The same commands as the designer's context menu, taken from it.
