@@ -41,10 +41,14 @@ public:
         FStart = CurrentBounds();
     }
 
-    bool eventFilter(QObject*, QEvent* e) override {
+    bool eventFilter(QObject* obj, QEvent* e) override {
+        // Mouse input reaches the top-level window first: Qt routes it to a widget from there,
+        // and keeps its own account of the pressed button and of the widget under the mouse
+        // (which picks the cursor shown) only if it sees it. The loop takes it at the widget.
+        if (obj->isWindowType() && IsMouse(e->type())) return false;
         // Input that arrives after the loop ended (Esc, then the release, before the loop
         // returns) is the loop's still, and changes nothing any more.
-        if (FDone) return IsInput(e->type());
+        if (FDone) return IsMouse(e->type()) || IsKey(e->type());
         switch (e->type()) {
         case QEvent::MouseMove: {
             auto* me = static_cast<QMouseEvent*>(e);
@@ -81,20 +85,13 @@ public:
     }
 
 private:
-    static bool IsInput(QEvent::Type t) {
-        switch (t) {
-        case QEvent::MouseMove:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            return true;
-        default:
-            return false;
-        }
+    static bool IsMouse(QEvent::Type t) {
+        return t == QEvent::MouseMove || t == QEvent::MouseButtonPress ||
+               t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick ||
+               t == QEvent::Wheel;
+    }
+    static bool IsKey(QEvent::Type t) {
+        return t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::ShortcutOverride;
     }
 
     void Quit() {

@@ -136,11 +136,36 @@ TEST_F(DesignDrag, LiveBarsStayAboveAControlDraggedOverThem) {
     TDesignControl* overlay = Selected(a);
     const TPoint p = At(a, 10, 10);
     const TPoint onButton = At(button, button->Width() / 2, button->Height() / 2);
-    DragPath(p, {Plus(p, 0, -20), Plus(p, 0, onButton.Y - p.Y)});
+    DragPath(p, {Plus(p, 0, -2), Plus(p, 0, onButton.Y - p.Y)});
     ASSERT_LT(overlay->Top(), tools->Top() + tools->Height()) << "the control lies under the bar";
     Click(onButton);
     Process();
     EXPECT_EQ(clicks, 1) << "the bar's button still takes the click";
+    Designer->EndDesign();
+}
+
+TEST_F(DesignDrag, ASizingCursorShowsOnlyOverItsOwnOverlay) {
+    auto* tools = new TToolBar(Form);
+    tools->SetName("ToolBar1");
+    tools->SetParent(Form);
+    auto* a = Add<TTestButton>(Form, Bounds(60, 80, 100, 50), "A");
+    Begin();
+    TDesignControl* overlay = Selected(a);
+    const TPoint onBar = At(tools, 150, tools->Height() / 2);
+    const TPoint onForm{300, 250};
+    for (bool drag : {false, true}) {
+        SCOPED_TRACE(drag);
+        const TPoint h = HandleAt(overlay, hcRight);
+        Move(Plus(h, 0, 1));
+        Process();
+        EXPECT_EQ(Window()->cursor().shape(), Qt::SizeHorCursor);
+        if (drag) DragPath(h, {Plus(h, 3, 0), Plus(h, 10, 0)});
+        for (TPoint p : {onBar, onForm}) {
+            Move(p);
+            Process();
+            EXPECT_EQ(Window()->cursor().shape(), Qt::ArrowCursor);
+        }
+    }
     Designer->EndDesign();
 }
 
