@@ -174,13 +174,14 @@ void TDesignControl::Paint() {
 }
 
 void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
-    if (Visible())
-        Message.Result = 1;
-    else
-        inherited::WMEraseBkgnd(Message);
+    // Under its control the overlay shows its parent's colour, as the parent itself would
+    // at run time: what the control leaves unpainted (a panel's face, a bevel's inside) looks
+    // as it does then, not like the design form's grid.
+    inherited::WMEraseBkgnd(Message);
 }
 
 bool TDesignControl::CanResize(int& NewWidth, int& NewHeight) {
-    if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + 20;
+    // A combo box keeps the height it has at run time.
+    if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + FControl->Height();
     return inherited::CanResize(NewWidth, NewHeight);
 }

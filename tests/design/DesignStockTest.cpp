@@ -39,12 +39,14 @@ TEST_F(DesignStock, TabSheetsAreWrappedWholeAndNeverSelected) {
 TEST_F(DesignStock, ComboBoxIsADropDownListOfFixedHeightDuringTheDesign) {
     auto* combo = Add<TComboBox>(Form, Bounds(10, 10, 120, 21), "Combo1");
     combo->SetStyle(csDropDown);
+    const int height = combo->Height(); // the height the combo box keeps at run time
     Begin();
     EXPECT_EQ(combo->Style(), csDropDownList);
     TDesignControl* overlay = OverlayOf(combo);
-    EXPECT_EQ(overlay->Height(), 2 * HandleSize + 20);
+    EXPECT_EQ(overlay->Height(), 2 * HandleSize + height) << "the combo's own height";
     overlay->SetHeight(60);
-    EXPECT_EQ(overlay->Height(), 28);
+    EXPECT_EQ(overlay->Height(), 2 * HandleSize + height);
+    EXPECT_EQ(combo->Height(), height);
     Designer->EndDesign();
     EXPECT_EQ(combo->Style(), csDropDown);
     EXPECT_EQ(combo->Parent(), Form);
