@@ -24,11 +24,6 @@ protected:
         QTest::mouseMove(window, press + QPoint(1, 0));
         Process();
     }
-    void KeyTo(TControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
-        ASSERT_TRUE(Cast<TWinControl>(focused)->Focused());
-        Key(key, m);
-        Process();
-    }
     TOperateHistory* History() { return Designer->History(); }
     /// The history as its text dump, lines joined with '|'.
     std::string Dump() {

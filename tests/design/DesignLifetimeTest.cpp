@@ -6,19 +6,6 @@
 #include "host/containers/PageControl.h"
 #include "host/stdctrls/StdCtrls.h"
 
-/// Stands in for the object inspector, which the designer knows by its class name only.
-class TObjectInspForm : public TCustomControl {
-    ZK_CLASS(TObjectInspForm, TCustomControl)
-    explicit TObjectInspForm(TComponent* AOwner) : TCustomControl(AOwner) {}
-};
-/// A host's own inspector, derived from it.
-class THostInspector : public TObjectInspForm {
-    ZK_CLASS(THostInspector, TObjectInspForm)
-    explicit THostInspector(TComponent* AOwner) : TObjectInspForm(AOwner) {}
-};
-ZK_IMPLEMENT_CLASS(TObjectInspForm, TCustomControl, nullptr)
-ZK_IMPLEMENT_CLASS(THostInspector, TObjectInspForm, nullptr)
-
 namespace {
 
 class DesignLifetime : public DesignTest {
@@ -122,20 +109,6 @@ TEST_F(DesignLifetime, APageBroughtToTheFrontDuringASessionStaysInFront) {
     EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
     EXPECT_FALSE(hidden->Visible()) << "hidden for another reason, it stays hidden";
     EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
-}
-
-TEST_F(DesignLifetime, TheInspectorAndItsDescendantsAreLeftOutOfTheDesign) {
-    auto* inspector = new TObjectInspForm(Form);
-    inspector->SetParent(Form);
-    auto* derived = new THostInspector(Form);
-    derived->SetParent(Form);
-    auto* edit = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "Edit1");
-    Begin();
-    EXPECT_EQ(inspector->Parent(), Form);
-    EXPECT_EQ(derived->Parent(), Form);
-    EXPECT_NE(edit->Parent(), Form);
-    EXPECT_EQ(Designer->OverlayCount(), 1);
-    Designer->EndDesign();
 }
 
 TEST_F(DesignLifetime, ADesignerThatCannotStartLeaksNothing) {

@@ -5,14 +5,7 @@
 
 namespace {
 
-class DesignState : public DesignTest {
-protected:
-    void KeyTo(TWinControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
-        ASSERT_TRUE(focused->Focused());
-        Key(key, m);
-        Process();
-    }
-};
+class DesignState : public DesignTest {};
 
 TEST_F(DesignState, EveryRecordedChangeAndEveryUndoAndRedoMakesTheDesignDirty) {
     auto* a = Add<TTestButton>(Form, Bounds(10, 10, 60, 25), "A");

@@ -7,6 +7,19 @@
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
 
+/// Stands in for the object inspector, which the designer knows by its class name only.
+class TObjectInspForm : public TCustomControl {
+    ZK_CLASS(TObjectInspForm, TCustomControl)
+    explicit TObjectInspForm(TComponent* AOwner) : TCustomControl(AOwner) {}
+};
+/// A host's own inspector, derived from it.
+class THostInspector : public TObjectInspForm {
+    ZK_CLASS(THostInspector, TObjectInspForm)
+    explicit THostInspector(TComponent* AOwner) : TObjectInspForm(AOwner) {}
+};
+ZK_IMPLEMENT_CLASS(TObjectInspForm, TCustomControl, nullptr)
+ZK_IMPLEMENT_CLASS(THostInspector, TObjectInspForm, nullptr)
+
 namespace {
 
 class DesignStock : public DesignTest {};
@@ -52,7 +65,11 @@ TEST_F(DesignStock, ComboBoxIsADropDownListOfFixedHeightDuringTheDesign) {
     EXPECT_EQ(combo->Parent(), Form);
 }
 
-TEST_F(DesignStock, BarsStayLiveAndUndesigned) {
+TEST_F(DesignStock, BarsAndTheInspectorStayLiveAndUndesigned) {
+    auto* inspector = new TObjectInspForm(Form);
+    inspector->SetParent(Form);
+    auto* derived = new THostInspector(Form);
+    derived->SetParent(Form);
     auto* status = new TStatusBar(Form);
     status->SetName("StatusBar1");
     status->SetParent(Form);
@@ -61,8 +78,8 @@ TEST_F(DesignStock, BarsStayLiveAndUndesigned) {
     tools->SetParent(Form);
     auto* edit = Add<TEdit>(Form, Bounds(10, 40, 100, 21), "Edit1");
     Begin();
-    EXPECT_EQ(status->Parent(), Form);
-    EXPECT_EQ(tools->Parent(), Form);
+    for (TControl* live : std::initializer_list<TControl*>{status, tools, inspector, derived})
+        EXPECT_EQ(live->Parent(), Form) << live->ClassName();
     EXPECT_NE(edit->Parent(), Form);
     EXPECT_EQ(Designer->OverlayCount(), 1);
     Designer->EndDesign();

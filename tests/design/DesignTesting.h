@@ -13,7 +13,8 @@ protected:
         Designer->SetShowInspector(false);
     }
 
-    template <class T = TTestPanel> T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
+    template <class T = TTestPanel>
+    T* Add(TWinControl* parent, TRect r, const char* name = nullptr) {
         auto* c = new T(Form);
         if (name) c->SetName(name);
         c->SetParent(parent);
@@ -26,6 +27,13 @@ protected:
     void Begin(TWinControl* control = nullptr) {
         Designer->BeginDesign(control);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
+        Process();
+    }
+
+    /// A key through the real input path to `focused`, which must have the focus.
+    void KeyTo(TControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
+        ASSERT_TRUE(Cast<TWinControl>(focused)->Focused());
+        Key(key, m);
         Process();
     }
 

@@ -49,6 +49,7 @@ const std::string Long = "中文说明" + std::string(300, 'x');
 } // namespace
 
 TEST(ObjectTextChinese, EveryStringKindComesBackFromTheTextReadingTheSame) {
+    RegisterStreamFixtures();
     const std::string binary = FormWith(
         ShortString(Title), {LongString(Long), WideString(u"宽字符'串"), Utf8String("名称'a\r\n"),
                              ShortString("\xB1\xEA\xCC\xE2"), WideString(u"abc")});
