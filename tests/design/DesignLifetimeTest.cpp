@@ -1,9 +1,8 @@
 // Lifetimes around a session: overlays destroyed under the designer, controls that outlive
-// their overlays, what a session gives back, and designers that cannot start.
+// their overlays, and designers that cannot start.
 #include <cstdio>
 
 #include "DesignTesting.h"
-#include "host/containers/PageControl.h"
 #include "host/stdctrls/StdCtrls.h"
 
 namespace {
@@ -81,34 +80,6 @@ TEST_F(DesignLifetime, AnUndesignedWindowedControlInADesignedContainerGetsNoDest
     EXPECT_TRUE(IsWindow(before));
     EXPECT_EQ(keep->Handle(), before);
     EXPECT_EQ(keep->Button()->text(), "live");
-}
-
-TEST_F(DesignLifetime, APageBroughtToTheFrontDuringASessionStaysInFront) {
-    auto* pages = Add<TPageControl>(Form, Bounds(10, 10, 300, 200), "Pages");
-    TTabSheet* sheets[2];
-    for (int i = 0; i < 2; ++i) {
-        sheets[i] = new TTabSheet(Form);
-        sheets[i]->SetName(i == 0 ? "SheetA" : "SheetB");
-        sheets[i]->SetCaption(i == 0 ? "第一页" : "第二页");
-        sheets[i]->SetPageControl(pages);
-    }
-    pages->SetActivePage(sheets[0]);
-    auto* hidden = Add(Form, Bounds(320, 10, 60, 60), "Hidden1");
-    Add<TTestButton>(hidden, Bounds(5, 5, 40, 20), "InHidden");
-    hidden->SetVisible(false);
-    Begin();
-    const TRect tab = pages->TabRect(1);
-    Click(At(pages, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2));
-    ASSERT_EQ(pages->ActivePage(), sheets[1]);
-    Designer->EndDesign();
-    Process();
-    EXPECT_EQ(pages->ActivePage(), sheets[1]);
-    EXPECT_TRUE(sheets[1]->Visible());
-    EXPECT_FALSE(sheets[0]->Visible());
-    EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
-    EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
-    EXPECT_FALSE(hidden->Visible()) << "hidden for another reason, it stays hidden";
-    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
 }
 
 TEST_F(DesignLifetime, ADesignerThatCannotStartLeaksNothing) {

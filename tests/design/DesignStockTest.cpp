@@ -104,7 +104,7 @@ TEST_F(DesignStock, ClickOnAListViewsColumnHeaderSelectsTheListView) {
     Designer->EndDesign();
 }
 
-TEST_F(DesignStock, PageControlStillSwitchesPagesWhenItsTabsAreClicked) {
+TEST_F(DesignStock, PageControlSwitchesPagesByItsTabsAndTheSessionLeavesThePageInFront) {
     auto* pages = Add<TPageControl>(Form, Bounds(10, 10, 300, 200), "Pages");
     TTabSheet* sheets[2];
     for (int i = 0; i < 2; ++i) {
@@ -114,12 +114,23 @@ TEST_F(DesignStock, PageControlStillSwitchesPagesWhenItsTabsAreClicked) {
         sheets[i]->SetPageControl(pages);
     }
     pages->SetActivePage(sheets[0]);
+    auto* hidden = Add(Form, Bounds(320, 10, 60, 60), "Hidden1");
+    Add<TTestButton>(hidden, Bounds(5, 5, 40, 20), "InHidden");
+    hidden->SetVisible(false);
     Begin();
     const TRect tab = pages->TabRect(1);
     Click(At(pages, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2));
     EXPECT_EQ(pages->ActivePage(), sheets[1]);
     EXPECT_TRUE(OverlayOf(pages)->Selected()) << "the click also selects the page control";
     Designer->EndDesign();
+    Process();
+    EXPECT_EQ(pages->ActivePage(), sheets[1]);
+    EXPECT_TRUE(sheets[1]->Visible());
+    EXPECT_FALSE(sheets[0]->Visible());
+    EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
+    EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
+    EXPECT_FALSE(hidden->Visible()) << "hidden for another reason, it stays hidden";
+    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
 }
 
 } // namespace
