@@ -65,40 +65,64 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
         const int show = Visible() ? SW_SHOW : SW_HIDE;
         ShowWindow(Handle(), show);
         ShowWindow(winControl->Handle(), show);
-        if (ControlKinds::IsCustomListControl(AControl)) Perform(WM_SIZE, 0, 0);
+        // The size handler fits the control into the overlay; the message carries the
+        // overlay's real size, which the framework's handler takes as the new size.
+        if (ControlKinds::IsCustomListControl(AControl))
+            Perform(WM_SIZE, SIZE_RESTORED, MakeLong(Width(), Height()));
         if (ControlKinds::IsComboBox(AControl)) {
             FOldComboStyle = ControlKinds::ComboStyle(AControl);
             ControlKinds::SetComboStyle(AControl, ControlKinds::DropDownListStyle());
         }
     }
+    // A control inserted during the session gets a new window, which opens on top.
+    if (ADesigner->IsDesigning()) ADesigner->RaiseLiveControls();
 }
 
 TDesignControl::~TDesignControl() {
+    // Deleted without Free: BeforeDestruction did not run.
+    Unwrap();
+    FreeObjectInstance(FHeaderWndProcInstance);
+}
+
+void TDesignControl::BeforeDestruction() {
+    // The control leaves the overlay before the destroy message goes down the overlay's
+    // windows: an undesigned windowed control inside a designed container lives on.
+    Unwrap();
+    inherited::BeforeDestruction();
+}
+
+void TDesignControl::Unwrap() {
+    if (FUnwrapped) return;
+    FUnwrapped = true;
     FreeAndNil(FInnerDesigner);
+    if (FDesigner) FDesigner->OverlayGone(this);
     TControl* control = FControl;
     const bool listView = ControlKinds::IsListView(control);
     if (listView && Parent()) Parent()->SetVisible(true);
     if (FHeaderWnd && IsWindow(FHeaderWnd))
         SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FOldHeaderWndProc));
-    FreeObjectInstance(FHeaderWndProcInstance);
-    if (control) {
-        control->RemoveFreeNotification(this);
-        control->WindowProc = FOldWindowProc;
-        control->SetParent(Parent());
-        TRect r = BoundsRect();
-        InflateRect(r, -HandleSize, -HandleSize);
-        control->SetBoundsRect(r);
-        if (auto* winControl = Cast<TWinControl>(control)) {
-            winControl->SetTabOrder(TabOrder());
-            winControl->SetTabStop(FOldTabStop);
-        }
-        // The overlay's alignment when something changed it during the design, otherwise
-        // the alignment the control had before.
-        control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
-        if (listView && Parent()) Parent()->SetVisible(false);
-        if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
-        if (FDeleted) control->Free();
+    FHeaderWnd = nullptr;
+    if (!control) return;
+    FControl = nullptr;
+    control->RemoveFreeNotification(this);
+    control->WindowProc = FOldWindowProc;
+    // Without a parent the overlay is being torn out of a design form that is deleted: the
+    // control goes back to that form, which frees it with its other children.
+    TWinControl* home = Parent() ? Parent() : FDesigner ? FDesigner->GetDesignForm() : nullptr;
+    control->SetParent(home);
+    TRect r = BoundsRect();
+    InflateRect(r, -HandleSize, -HandleSize);
+    control->SetBoundsRect(r);
+    if (auto* winControl = Cast<TWinControl>(control)) {
+        winControl->SetTabOrder(TabOrder());
+        winControl->SetTabStop(FOldTabStop);
     }
+    // The overlay's alignment when something changed it during the design, otherwise
+    // the alignment the control had before.
+    control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
+    if (listView && Parent()) Parent()->SetVisible(false);
+    if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
+    if (FDeleted) control->Free();
 }
 
 void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) {
@@ -109,7 +133,11 @@ void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) 
 }
 
 TRect TDesignControl::GetHitTestRect(uint32_t HitCode, bool Inflate) const {
-    if (HitCode == hcClient) return FControl ? FControl->ClientRect() : TRect{};
+    if (HitCode == hcClient) {
+        TRect r = FControl ? FControl->ClientRect() : TRect{};
+        if (Inflate) InflateRect(r, 2, 2);
+        return r;
+    }
     return HandleRect(HitCode, Width(), Height(), Inflate);
 }
 
@@ -146,13 +174,14 @@ void TDesignControl::Paint() {
 }
 
 void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
-    if (Visible())
-        Message.Result = 1;
-    else
-        inherited::WMEraseBkgnd(Message);
+    // Under its control the overlay shows its parent's colour, as the parent itself would
+    // at run time: what the control leaves unpainted (a panel's face, a bevel's inside) looks
+    // as it does then, not like the design form's grid.
+    inherited::WMEraseBkgnd(Message);
 }
 
 bool TDesignControl::CanResize(int& NewWidth, int& NewHeight) {
-    if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + 20;
+    // A combo box keeps the height it has at run time.
+    if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + FControl->Height();
     return inherited::CanResize(NewWidth, NewHeight);
 }

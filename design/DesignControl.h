@@ -19,6 +19,7 @@ class TDesignControl : public TCustomControl {
     ZK_CLASS(TDesignControl, TCustomControl)
     TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner);
     ~TDesignControl() override;
+    void BeforeDestruction() override;
 
     bool Selected() const { return FSelected; }
     void SetSelected(bool Value);
@@ -47,8 +48,11 @@ class TDesignControl : public TCustomControl {
     /// Hides the overlay and its control and records the deletion.
     void Delete();
     /// Clears the selected flag without touching the selection list (which the caller has
-    /// emptied already) and without an event.
-    void ForgetSelection() { FSelected = false; }
+    /// emptied already) and without an event; the handles leave the window region.
+    void ForgetSelection() {
+        FSelected = false;
+        ResetRgn();
+    }
 
     /// The covered control's window procedure while it is wrapped.
     virtual void WinProc(TMessage& Message);
@@ -66,12 +70,21 @@ protected:
     void WMWindowPosChanged(TWMWindowPosChanged& Message) override;
     void WMSetFocus(TWMSetFocus& Message) override;
     void CNKeyDown(TWMKey& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     virtual void DoInnerKeyDown(TMessage& Message);
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    /// Gives the control back to the overlay's parent (freeing it when it was deleted) and
+    /// tells the designer that the overlay is going; runs once.
+    void Unwrap();
     void HeaderWndProc(TMessage& Message);
+    /// Remembers a left press (the handle under it, or hcCaption for the control) where
+    /// a drag that follows starts.
+    void NotePress(uint32_t Code, TPoint ClientPos, TControl* Where);
+    /// The press point for WM_NCLBUTTONDOWN, and forgets the press.
+    intptr_t TakePressPoint();
     void CallOldWindowProc(TMessage& Message);
     void FollowControlVisibility();
     void RecordBoundsChange(const TRect& before, const TRect& after);
@@ -96,4 +109,12 @@ private:
     TAlign FOldAlign = alNone;
     TAlign FAlignAtStart = alNone;
     bool FDeleted = false;
+    bool FUnwrapped = false;
+    /// Set while a user's move or resize runs, which records itself when it ends.
+    bool FInUserBoundsChange = false;
+    /// Set while the position handler runs, around the size handler it calls.
+    bool FInPosChanged = false;
+    bool FPressed = false;
+    uint32_t FPressCode = hcCaption;
+    TPoint FPressPoint;
 };

@@ -17,12 +17,19 @@ bool LeftHeld(const TMessage& m) {
 } // namespace
 
 template <class F> void TDesignControl::UserBoundsChange(F action) {
-    FRootDesigner->FBoundsChanging = true;
-    FRootDesigner->FBoundsAfterItem = nullptr;
-    action();
-    // Cleared also when nothing changed, so that no later bounds change that the user did
-    // not start (an undo's, say) is taken for this action.
+    // One change from the bounds before the action to those after it, whatever order the
+    // framework's position and size messages come in; nothing at all when the action ends
+    // where it began (a drag cancelled with Esc).
+    const TRect start = BoundsRect();
     FRootDesigner->FBoundsChanging = false;
+    FRootDesigner->FBoundsAfterItem = nullptr;
+    FInUserBoundsChange = true;
+    action();
+    FInUserBoundsChange = false;
+    const TRect end = BoundsRect();
+    if (end != start) RecordBoundsChange(start, end);
+    // Cleared so that no later bounds change that the user did not start (an undo's, say)
+    // is taken for this action.
     FRootDesigner->FBoundsAfterItem = nullptr;
 }
 
@@ -67,6 +74,9 @@ void TDesignControl::WinProc(TMessage& Message) {
     }
     // The right press showed the designer's menu; the control's own stays shut.
     if (msg == WM_CONTEXTMENU) return;
+    // A designed control's accelerator does nothing during the session; the live controls
+    // around it still answer theirs.
+    if (msg == CM_DIALOGCHAR) return;
     if (msg == WM_SETFOCUS && !ControlKinds::IsGrid(FControl)) {
         SetFocus();
         return;
@@ -105,17 +115,32 @@ void TDesignControl::DoLButtonDown(TMessage& Message) {
     if (FControl)
         FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
     if (FSelected) {
-        if (CtrlHeld(Message)) SetSelected(false);
+        if (CtrlHeld(Message))
+            SetSelected(false);
+        else
+            NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
         return;
     }
     ClearDesignerSelections(FRootDesigner, CtrlHeld(Message) ? FDesigner : nullptr);
     SetSelected(true);
     SetFocus();
     if (FRootDesigner->OnObjectClicked) FRootDesigner->OnObjectClicked(this);
+    if (FSelected) NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
+}
+
+void TDesignControl::NotePress(uint32_t Code, TPoint ClientPos, TControl* Where) {
+    FPressCode = Code;
+    FPressPoint = Where->ClientToScreen(ClientPos);
+    FPressed = true;
+    // The control keeps the mouse until the release, as a control that captures the mouse
+    // does, so that a quick first step off it still reaches it.
+    if (Where == FControl && !FControl->MouseCapture()) FControl->SetMouseCapture(true);
 }
 
 void TDesignControl::DoLButtonUp(TMessage& Message) {
     (void)Message;
+    FPressed = false;
+    if (FControl && FControl->MouseCapture()) FControl->SetMouseCapture(false);
     if (ControlKinds::IsGridBusy(FControl)) return;
 }
 
@@ -133,8 +158,9 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
         if (LeftHeld(Message)) {
             ReleaseCapture();
             if (FDesigner->GetSelectCount() == 1) {
-                UserBoundsChange([this] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0); });
-                FRootDesigner->SetIsDirty(true);
+                // The loop starts from the press, so that the first step counts too.
+                const intptr_t from = TakePressPoint();
+                UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, from); });
             } else {
                 FDesigner->PerFormMove();
             }
@@ -146,10 +172,24 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
 
 // ---- The overlay's own window -------------------------------------------------------------
 
+void TDesignControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    inherited::MouseDown(Button, Shift, X, Y);
+    // The handle is the one under the press, not under the first step after it.
+    if (Button == mbLeft && FSelected) NotePress(HitTest(Point(X, Y)), Point(X, Y), this);
+}
+
+intptr_t TDesignControl::TakePressPoint() {
+    // 0 lets the loop start from where the mouse is now.
+    const intptr_t from = FPressed ? MakeLong(FPressPoint.X, FPressPoint.Y) : 0;
+    FPressed = false;
+    return from;
+}
+
 void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
     inherited::MouseMove(Shift, X, Y);
     if (!FSelected) return;
-    const uint32_t code = HitTest(Point(X, Y));
+    const bool dragging = Shift.Contains(ssLeft) && FPressed;
+    const uint32_t code = dragging ? FPressCode : HitTest(Point(X, Y));
     TCursor cursor = crDefault;
     switch (code) {
     case hcLeft:
@@ -172,10 +212,10 @@ void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
         break;
     }
     SetCursor(cursor);
-    if (Shift.Contains(ssLeft)) {
+    if (dragging) {
         ReleaseCapture();
-        UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, static_cast<intptr_t>(code), 0); });
-        FRootDesigner->SetIsDirty(true);
+        const intptr_t from = TakePressPoint();
+        UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, static_cast<intptr_t>(code), from); });
     }
 }
 
@@ -186,12 +226,21 @@ void TDesignControl::WMSize(TWMSize& Message) {
     FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize,
                         Height() - 2 * HandleSize);
     ResetRgn();
-    NoteBoundsChange(before);
+    // Inside a position change the left and top may already be new while the size is not:
+    // the position handler around it notes the whole change.
+    if (!FInPosChanged) NoteBoundsChange(before);
 }
 
 void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
     const TRect before = BoundsRect();
-    inherited::WMWindowPosChanged(Message);
+    FInPosChanged = true;
+    try {
+        inherited::WMWindowPosChanged(Message);
+    } catch (...) {
+        FInPosChanged = false;
+        throw;
+    }
+    FInPosChanged = false;
     const TAlign align = Align();
     SetAlign(alNone);
     SetAlign(align);
@@ -200,7 +249,7 @@ void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
 
 void TDesignControl::NoteBoundsChange(const TRect& before) {
     const TRect after = BoundsRect();
-    if (after == before) return;
+    if (after == before || FInUserBoundsChange) return;
     if (FRootDesigner->FBoundsChanging) {
         FRootDesigner->FBoundsChanging = false;
         RecordBoundsChange(before, after);
@@ -222,7 +271,9 @@ void TDesignControl::RecordBoundsChange(const TRect& before, const TRect& after)
 }
 
 void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
-    (void)Message;
+    // The form learns its active control however the focus arrived, so that Tab and the
+    // arrows walk on from here.
+    inherited::WMSetFocus(Message);
     if (FDesigner->GetLockUpdate()) return;
     SetSelected(true);
 }

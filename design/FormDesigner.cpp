@@ -40,7 +40,14 @@ TZkFormDesigner::TZkFormDesigner(TComponent* AOwner) : TComponent(AOwner) {
     FIsDirty = false;
     FSelection = new TZkControlSelection(this);
     FCannotDesignControls = new TStringList();
-    if (!ComponentState().Contains(csDesigning)) Initialize();
+    try {
+        if (!ComponentState().Contains(csDesigning)) Initialize();
+    } catch (...) {
+        // No destructor runs for a constructor that raises.
+        FreeAndNil(FSelection);
+        FreeAndNil(FCannotDesignControls);
+        throw;
+    }
 }
 
 TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParentDesigner,
@@ -112,7 +119,10 @@ TDesignControl* TZkFormDesigner::FindOverlay(const TControl* control) const {
 
 bool TZkFormDesigner::Excluded(TControl* child) const {
     if (ControlKinds::IsBar(child)) return true;
-    if (child->ClassName() == "TObjectInspForm") return true;
+    // The inspector and any class derived from it, known by name: the designer does not
+    // depend on the inspector's code.
+    for (TClass c = child->ClassType(); c; c = c->ClassParent())
+        if (c->ClassName() == "TObjectInspForm") return true;
     if (FSplitter && child == FSplitter) return true;
     TZkFormDesigner* root = GetRoolDesigner();
     return !child->Name().empty() && root->FCannotDesignControls->IndexOf(child->Name()) >= 0;
@@ -139,6 +149,7 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     }
     for (TControl* child : designable)
         FControls->Add(new TDesignControl(child, this));
+    RaiseLiveControls();
 
     FOldWindowProc = FDesignForm->WindowProc;
     FDesignForm->WindowProc = [this](TMessage& m) { WinProc(m); };
@@ -147,6 +158,8 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     if (FIsInner) return;
 
     FHistory = new TOperateHistory();
+    // Every recorded change, undo and redo leaves the design different from what was saved.
+    FHistory->OnChange = [this](TObject*) { SetIsDirty(true); };
 }
 
 void TZkFormDesigner::EndDesign() {
@@ -158,25 +171,60 @@ void TZkFormDesigner::InnerEndDesign() {
     CancelDrag();
     // A design form on its way out (its destroy message or its going reached the
     // designer) is still whole, but is neither hidden nor shown any more.
-    const bool formGoing = !FDesignForm || FDesignForm->ComponentState().Contains(csDestroying);
+    const bool formGoing =
+        !FDesignForm || FDesignFormGoing || FDesignForm->ComponentState().Contains(csDestroying);
+    // Shown again as the session leaves it: a page brought to the front during the session
+    // stays in front, and a container hidden for another reason stays hidden.
+    const bool visibleAtEnd = FDesignForm && FDesignForm->Visible();
     if (FDesignForm) {
         if (!formGoing) FDesignForm->SetVisible(false);
         if (FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
     }
     FOldWindowProc = nullptr;
     ClearSelection(nullptr);
-    for (int i = 0; i < FControls->Count(); ++i) {
-        auto* overlay = Overlay(i);
+    std::vector<TDesignControl*> overlays;
+    for (int i = 0; i < FControls->Count(); ++i)
+        overlays.push_back(Overlay(i));
+    FControls->Clear();
+    for (TDesignControl* overlay : overlays) {
         if (TControl* c = overlay->Control()) c->Perform(WM_MOUSEMOVE, 0, 0);
         overlay->SetLockUpdate(true);
         overlay->Free();
     }
-    FControls->Clear();
     FRunState = TRunState::rsNone;
     if (OnEndDesign) OnEndDesign(this);
-    if (!formGoing) FDesignForm->SetVisible(FDesignFormWasVisible);
+    if (!formGoing) FDesignForm->SetVisible(visibleAtEnd);
     delete FHistory;
     FHistory = nullptr;
+}
+
+void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {
+    if (FControls) FControls->Remove(Overlay);
+    TZkFormDesigner* root = GetRoolDesigner();
+    if (root->FSelection) root->FSelection->Remove(Overlay);
+    if (root->FHistory) root->FHistory->ForgetControl(Overlay);
+    if (root->FBoundsAfterItem && root->FBoundsAfterItem->Control == Overlay)
+        root->FBoundsAfterItem = nullptr;
+    // An overlay taken from its parent and freed without the designer: the design form is
+    // being deleted (not freed) and tears down its children. The session ends now, while the
+    // form is still a whole windowed control.
+    if (IsDesigning() && !Overlay->LockUpdate() && !Overlay->Parent()) {
+        FDesignFormGoing = true;
+        InnerEndDesign();
+        FDesignFormGoing = false;
+    }
+}
+
+void TZkFormDesigner::RaiseLiveControls() {
+    if (!FDesignForm) return;
+    for (int i = 0; i < FDesignForm->ControlCount(); ++i) {
+        auto* live = Cast<TWinControl>(FDesignForm->Controls(i));
+        if (!live || live->Is<TDesignControl>() || !live->HandleAllocated()) continue;
+        // Only the windows are restacked: the controls' order, which the form keeps and
+        // saves, stays as it was.
+        SetWindowPos(live->Handle(), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void TZkFormDesigner::CallOldWindowProc(TMessage& Message) {
@@ -207,8 +255,6 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
     case CN_KEYDOWN:
         InnerKeyDown(Message);
         return;
-    // The designed controls' accelerators do nothing while they are being designed.
-    case CM_DIALOGCHAR:
     // The right press shows the designer's menu; the form's own would follow it.
     case WM_CONTEXTMENU:
         return;

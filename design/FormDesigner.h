@@ -147,6 +147,12 @@ protected:
 
 private:
     friend class TDesignControl;
+    /// Forgets an overlay that is going: it leaves this designer's list, the selection
+    /// and the history.
+    void OverlayGone(TDesignControl* Overlay);
+    /// Puts the design form's live windowed children (bars, the inspector, names left out of
+    /// the design) above the overlays, so that a dragged control never covers them.
+    void RaiseLiveControls();
 
     TList* FControls = nullptr;
     TWinControl* FDesignForm = nullptr;
@@ -175,6 +181,8 @@ private:
     TClass FInsertClass = nullptr;
     bool FBoundsChanging = false;
     bool FDesignFormWasVisible = true;
+    /// Set while a session ends because the design form is being deleted.
+    bool FDesignFormGoing = false;
     /// The after-entry that the current user move or resize recorded: later steps of the
     /// same drag move it along, so that one action is one change from start to end.
     TOperateItem* FBoundsAfterItem = nullptr;

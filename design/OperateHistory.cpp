@@ -11,7 +11,8 @@ ZK_IMPLEMENT_CLASS(TOperateHistory, TList, nullptr)
 TOperateRec::TOperateRec() : FItems(new TList()) {}
 
 TOperateRec::~TOperateRec() {
-    for (int i = 0; i < FItems->Count(); ++i) delete Item(i);
+    for (int i = 0; i < FItems->Count(); ++i)
+        delete Item(i);
     delete FItems;
 }
 
@@ -29,8 +30,11 @@ void TOperateRec::Restore() {
     for (int i = 0; i < FItems->Count(); ++i) {
         TOperateItem* item = Item(i);
         TDesignControl* overlay = item->Control;
+        if (!overlay) continue;
         switch (item->OpType) {
-        case otBounds: overlay->SetRect(item->Rect); break;
+        case otBounds:
+            overlay->SetRect(item->Rect);
+            break;
         case otDeleted:
             overlay->SetVisible(true);
             overlay->SetDeleted(false);
@@ -75,7 +79,18 @@ void TOperateHistory::BeginChange(TOperateRec* Operate) {
     FPosition = Add(Operate);
 }
 
-void TOperateHistory::EndChange(TOperateRec* Operate) { FPosition = Add(Operate); }
+void TOperateHistory::EndChange(TOperateRec* Operate) {
+    FPosition = Add(Operate);
+    if (OnChange) OnChange(this);
+}
+
+void TOperateHistory::ForgetControl(TDesignControl* Control) {
+    for (int i = 0; i < Count(); ++i) {
+        TOperateRec* rec = Record(i);
+        for (int j = 0; j < rec->Count(); ++j)
+            if (rec->Item(j)->Control == Control) rec->Item(j)->Control = nullptr;
+    }
+}
 
 void TOperateHistory::Previous() {
     // FPosition names the after-record of the newest change in effect (an odd index), so
@@ -88,6 +103,7 @@ void TOperateHistory::Previous() {
     if ((FPosition & 1) == 0) --FPosition;
     Record(FPosition - 1)->Restore();
     FPosition -= 2;
+    if (OnChange) OnChange(this);
 }
 
 void TOperateHistory::Next() {
@@ -100,11 +116,13 @@ void TOperateHistory::Next() {
     }
     Record(next)->Restore();
     FPosition = next;
+    if (OnChange) OnChange(this);
 }
 
 void TOperateHistory::SaveToFile(const std::string& FileName) const {
     TMemoryStream stream;
-    for (int i = 0; i < Count(); ++i) Record(i)->SaveToStream(&stream);
+    for (int i = 0; i < Count(); ++i)
+        Record(i)->SaveToStream(&stream);
     stream.SetPosition(0);
     stream.SaveToFile(FileName);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "design/DesignTypes.h"
+#include "host/core/Event.h"
 #include "host/core/List.h"
 #include "host/core/Stream.h"
 #include "host/core/Types.h"
@@ -55,6 +56,11 @@ class TOperateHistory : public TList {
     int Position() const { return FPosition; }
     TOperateRec* Record(int Index) const { return static_cast<TOperateRec*>(Items(Index)); }
     void SaveToFile(const std::string& FileName) const;
+    /// Makes every entry of Control inert: its overlay is going away.
+    void ForgetControl(TDesignControl* Control);
+
+    /// Raised after a change is recorded and after an undo or redo restored a record.
+    TNotifyEvent OnChange;
 
 private:
     void DiscardFrom(int Index);

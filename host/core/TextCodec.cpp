@@ -49,6 +49,31 @@ bool IsAscii(std::string_view s) {
     return true;
 }
 
+std::u16string Utf8ToUtf16(std::string_view s) {
+    std::u16string out;
+    for (size_t i = 0; i < s.size();) {
+        const size_t n = Utf8SequenceLength(s, i);
+        if (!n) {
+            out += static_cast<char16_t>(Replacement);
+            ++i;
+            continue;
+        }
+        auto b = static_cast<unsigned char>(s[i]);
+        uint32_t cp = n == 1 ? b : n == 2 ? b & 0x1F : n == 3 ? b & 0x0F : b & 0x07;
+        for (size_t k = 1; k < n; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (cp >> 10));
+            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+        i += n;
+    }
+    return out;
+}
+
 bool IsValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
         size_t n = Utf8SequenceLength(s, i);

@@ -15,6 +15,9 @@ void AppendUtf8(std::string& out, uint32_t codePoint);
 std::string SanitizeUtf8(std::string_view s);
 /// UTF-16 code units to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view units);
+/// UTF-8 to UTF-16 code units (surrogate pairs above U+FFFF); an invalid sequence becomes
+/// U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view s);
 /// GBK bytes to UTF-8; a byte that does not start a GBK character becomes U+FFFD.
 std::string GbkToUtf8(std::string_view bytes);
 /// An 8-bit string of unknown encoding: kept when it is UTF-8, decoded as GBK otherwise.

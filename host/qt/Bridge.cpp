@@ -17,6 +17,7 @@
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
 #include "host/qt/Gdi_p.h"
+#include "host/qt/SizeMoveLoop_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
@@ -658,7 +659,7 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
         return HTCLIENT;
     case WM_NCLBUTTONDOWN:
         if (wp == HTCAPTION || (wp >= HTLEFT && wp <= HTBOTTOMRIGHT))
-            RunSizeMoveLoop(wnd, static_cast<int>(wp));
+            RunSizeMoveLoopFrom(wnd, static_cast<int>(wp), lp);
         return 0;
     case WM_ERASEBKGND:
         return 1;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "host/controls/Forms.h"
+#include "host/qt/SizeMoveLoop_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
@@ -31,13 +32,23 @@ TRect DraggedBounds(const TRect& start, int hitTest, int dx, int dy) {
 /// Takes every mouse and key event while the loop runs, so that nothing else sees the drag.
 class TSizeMoveFilter : public QObject {
 public:
-    TSizeMoveFilter(HWND wnd, int hitTest, QEventLoop& loop)
+    TSizeMoveFilter(HWND wnd, int hitTest, const TPoint* from, QEventLoop& loop)
         : FWnd(wnd), FHitTest(hitTest), FLoop(loop) {
-        GetCursorPos(FStartPos);
+        if (from)
+            FStartPos = *from;
+        else
+            GetCursorPos(FStartPos);
         FStart = CurrentBounds();
     }
 
-    bool eventFilter(QObject*, QEvent* e) override {
+    bool eventFilter(QObject* obj, QEvent* e) override {
+        // Mouse input reaches the top-level window first: Qt routes it to a widget from there,
+        // and keeps its own account of the pressed button and of the widget under the mouse
+        // (which picks the cursor shown) only if it sees it. The loop takes it at the widget.
+        if (obj->isWindowType() && IsMouse(e->type())) return false;
+        // Input that arrives after the loop ended (Esc, then the release, before the loop
+        // returns) is the loop's still, and changes nothing any more.
+        if (FDone) return IsMouse(e->type()) || IsKey(e->type());
         switch (e->type()) {
         case QEvent::MouseMove: {
             auto* me = static_cast<QMouseEvent*>(e);
@@ -52,7 +63,7 @@ public:
             RecordInput(g, me->buttons(), me->modifiers());
             if (me->button() == Qt::LeftButton) {
                 Follow(g);
-                FLoop.quit();
+                Quit();
             }
             return true;
         }
@@ -65,7 +76,7 @@ public:
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
                 Apply(FStart);
-                FLoop.quit();
+                Quit();
             }
             return true;
         default:
@@ -74,6 +85,20 @@ public:
     }
 
 private:
+    static bool IsMouse(QEvent::Type t) {
+        return t == QEvent::MouseMove || t == QEvent::MouseButtonPress ||
+               t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick ||
+               t == QEvent::Wheel;
+    }
+    static bool IsKey(QEvent::Type t) {
+        return t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::ShortcutOverride;
+    }
+
+    void Quit() {
+        FDone = true;
+        FLoop.quit();
+    }
+
     TRect CurrentBounds() const {
         if (TWinControl* c = FindControl(FWnd)) return c->BoundsRect();
         QWidget* w = WidgetOf(FWnd);
@@ -86,7 +111,7 @@ private:
 
     void Apply(const TRect& r) {
         if (!IsWindow(FWnd)) {
-            FLoop.quit();
+            Quit();
             return;
         }
         try {
@@ -104,15 +129,21 @@ private:
     QEventLoop& FLoop;
     TPoint FStartPos;
     TRect FStart;
+    bool FDone = false;
 };
 } // namespace
 
 void RunSizeMoveLoop(HWND wnd, int hitTest) {
+    RunSizeMoveLoopFrom(wnd, hitTest, 0);
+}
+
+void RunSizeMoveLoopFrom(HWND wnd, int hitTest, intptr_t from) {
     if (!qApp || !IsWindow(wnd)) return;
     SetCapture(wnd);
     DeliverMessage(wnd, WM_ENTERSIZEMOVE, 0, 0);
     QEventLoop loop;
-    TSizeMoveFilter filter(wnd, hitTest, loop);
+    const TPoint start = PointFromLParam(from);
+    TSizeMoveFilter filter(wnd, hitTest, from ? &start : nullptr, loop);
     QPointer<QWidget> widget = WidgetOf(wnd);
     QObject::connect(widget, &QObject::destroyed, &loop, &QEventLoop::quit);
     qApp->installEventFilter(&filter);

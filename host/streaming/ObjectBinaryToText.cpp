@@ -3,19 +3,22 @@
 #include <cstdio>
 
 #include "host/core/Stream.h"
+#include "host/core/TextCodec.h"
 #include "host/streaming/Filer.h"
 #include "host/streaming/ObjectText.h"
 
 namespace {
-/// Appends codes as quoted runs of printable ASCII and #n for everything else.
-void AppendQuoted(std::string& out, const std::vector<uint32_t>& codes) {
+/// Appends codes as quoted runs of printable ASCII and #n for everything else. With
+/// keepBytes the codes are bytes, and those from 128 up stay inside the quotes as they are:
+/// converted back, the text then gives the same bytes.
+void AppendQuoted(std::string& out, const std::vector<uint32_t>& codes, bool keepBytes = false) {
     if (codes.empty()) {
         out += "''";
         return;
     }
     bool quoted = false;
     for (uint32_t c : codes) {
-        if (c >= 32 && c <= 126) {
+        if (c >= 32 && (c <= 126 || (keepBytes && c >= 128))) {
             if (!quoted) out += '\'';
             quoted = true;
             out += static_cast<char>(c);
@@ -27,6 +30,11 @@ void AppendQuoted(std::string& out, const std::vector<uint32_t>& codes) {
         }
     }
     if (quoted) out += '\'';
+}
+
+std::vector<uint32_t> Bytes(const std::string& s) {
+    return {reinterpret_cast<const unsigned char*>(s.data()),
+            reinterpret_cast<const unsigned char*>(s.data()) + s.size()};
 }
 
 /// Code points of UTF-8 bytes decoded as the other converters decode them: the lead byte
@@ -64,7 +72,7 @@ public:
 /// Walks the binary form with a reader and prints each part.
 class BinaryToText {
 public:
-    explicit BinaryToText(TReader& reader) : R(reader) {}
+    BinaryToText(TReader& reader, TTextStrings strings) : R(reader), FStrings(strings) {}
 
     void Component(const std::string& indent, int depth) {
         if (depth > TReader::MaxComponentDepth) throw EReadError("Invalid stream format");
@@ -162,17 +170,20 @@ private:
         case vaString:
         case vaLString: {
             R.ReadValue();
-            std::string bytes = R.ReadRawString(code);
-            AppendQuoted(Out,
-                         std::vector<uint32_t>(
-                             reinterpret_cast<const unsigned char*>(bytes.data()),
-                             reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size()));
+            AppendQuoted(Out, Bytes(R.ReadRawString(code)), FStrings == TTextStrings::Text);
             break;
         }
-        case vaUTF8String:
+        case vaUTF8String: {
             R.ReadValue();
-            AppendQuoted(Out, Utf8Codes(R.ReadRawString(code)));
+            std::string bytes = R.ReadRawString(code);
+            // Valid UTF-8 comes back as a single-byte string with the same bytes, which
+            // reads as the same text.
+            if (FStrings == TTextStrings::Text && zk::text::IsValidUtf8(bytes))
+                AppendQuoted(Out, Bytes(bytes), true);
+            else
+                AppendQuoted(Out, Utf8Codes(bytes));
             break;
+        }
         case vaWString:
         case vaUString: {
             R.ReadValue();
@@ -238,17 +249,18 @@ private:
     }
 
     TReader& R;
+    TTextStrings FStrings;
     std::string FComponent;
 };
 } // namespace
 
-void ObjectBinaryToText(TStream& In, TStream& Out) {
+void ObjectBinaryToText(TStream& In, TStream& Out, TTextStrings Strings) {
     std::string text;
     {
         // The reader gives unread bytes back to In when it goes.
         TReader reader(&In, 4096);
         reader.ReadSignature();
-        BinaryToText converter(reader);
+        BinaryToText converter(reader, Strings);
         converter.Component("", 0);
         text = std::move(converter.Out);
     }

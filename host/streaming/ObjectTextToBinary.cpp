@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "host/core/Stream.h"
+#include "host/core/TextCodec.h"
 #include "host/streaming/Extended.h"
 #include "host/streaming/ObjectText.h"
 #include "host/streaming/TextParser.h"
@@ -114,15 +115,31 @@ private:
             units.insert(units.end(), P.Token().Units.begin(), P.Token().Units.end());
             P.Next();
         }
-        // A character code above 127 makes the whole string UTF-16; quoted bytes are then
-        // widened one by one.
+        // A character code above 127 makes the whole string UTF-16. Quoted text is then
+        // decoded as UTF-8 where it is UTF-8, and widened byte by byte where it is not.
         bool wide = false;
         for (const StringUnit& u : units)
             if (u.Code && (u.Value & 0xFFFF) > 127) wide = true;
         if (wide) {
             std::u16string s;
-            for (const StringUnit& u : units)
+            std::string quoted;
+            auto flushQuoted = [&] {
+                if (zk::text::IsValidUtf8(quoted))
+                    s += zk::text::Utf8ToUtf16(quoted);
+                else
+                    for (char c : quoted)
+                        s += static_cast<char16_t>(static_cast<unsigned char>(c));
+                quoted.clear();
+            };
+            for (const StringUnit& u : units) {
+                if (!u.Code) {
+                    quoted += static_cast<char>(u.Value & 0xFF);
+                    continue;
+                }
+                flushQuoted();
                 s += static_cast<char16_t>(u.Value & 0xFFFF);
+            }
+            flushQuoted();
             AppendWideString(Out, s);
         } else {
             std::string s;

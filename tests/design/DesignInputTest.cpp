@@ -11,22 +11,17 @@ class DesignInput : public DesignTest {
 protected:
     /// Presses the left button at `from` (form client coordinates) and moves the mouse one
     /// pixel, which hands the drag to the window system's loop; the loop then follows queued
-    /// moves by (dx, dy) in `steps` steps and the release.
+    /// moves to (dx, dy) from the press in `steps` steps and the release there.
     void Drag(TPoint from, int dx, int dy, int steps = 2) {
         QWindow* window = Window();
-        const QPoint start(from.X + 1, from.Y);
+        const QPoint press(from.X, from.Y);
         Press(from);
         QTimer::singleShot(0, [=] {
             for (int i = 1; i <= steps; ++i)
-                QTest::mouseMove(window, start + QPoint(dx * i / steps, dy * i / steps));
-            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(dx, dy));
+                QTest::mouseMove(window, press + QPoint(dx * i / steps, dy * i / steps));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, press + QPoint(dx, dy));
         });
-        QTest::mouseMove(window, start);
-        Process();
-    }
-    void KeyTo(TControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
-        ASSERT_TRUE(Cast<TWinControl>(focused)->Focused());
-        Key(key, m);
+        QTest::mouseMove(window, press + QPoint(1, 0));
         Process();
     }
     TOperateHistory* History() { return Designer->History(); }
@@ -91,7 +86,7 @@ TEST_F(DesignInput, CtrlArrowsMoveAndShiftArrowsResizeOnePixelEach) {
     KeyTo(overlay, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(overlay->BoundsRect(), Bounds(5, 16, 108, 59));
     EXPECT_EQ(a->Height(), 51);
-    EXPECT_FALSE(Designer->IsDirty()) << "a keyboard resize leaves the dirty flag alone";
+    EXPECT_TRUE(Designer->IsDirty()) << "a keyboard resize is a change like any other";
     KeyTo(overlay, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(overlay->Width(), 109);
     KeyTo(overlay, Qt::Key_Z); // Z without Ctrl does nothing
@@ -132,13 +127,20 @@ TEST_F(DesignInput, EscTabAndArrowsWalkTheSelectionThroughTheTabOrder) {
 }
 
 TEST_F(DesignInput, ComboBoxKeepsItsHeightUnderShiftUpAndDown) {
-    // A combo box's overlay always asks for the combo's fixed height.
-    auto* combo = Add<TTestButton>(Form, Bounds(10, 10, 100, 20), "Combo1");
+    // A combo box's overlay always has the combo's fixed height; Shift+Left and Right still
+    // resize it.
+    auto* combo = Add<TComboBox>(Form, Bounds(10, 10, 100, 20), "Combo1");
     Begin();
     TDesignControl* overlay = OverlayOf(combo);
-    int w = overlay->Width(), h = overlay->Height() + 5;
-    EXPECT_TRUE(overlay->CanResize(w, h));
-    EXPECT_EQ(h, overlay->Height() + 5) << "a button is no combo box";
+    Click(At(combo, 5, 5));
+    const TRect start = overlay->BoundsRect();
+    KeyTo(overlay, Qt::Key_Down, Qt::ShiftModifier);
+    KeyTo(overlay, Qt::Key_Down, Qt::ShiftModifier);
+    KeyTo(overlay, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(overlay->BoundsRect(), start);
+    EXPECT_EQ(History()->Count(), 0) << "no change, nothing recorded";
+    KeyTo(overlay, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(overlay->BoundsRect(), Rect(start.Left, start.Top, start.Right + 1, start.Bottom));
     Designer->EndDesign();
 }
 

@@ -47,7 +47,8 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
     button2->SetTabOrder(0);
     std::vector<TControl*> all = {panel, group, button, button2, edit, label, left};
     std::vector<Placement> before;
-    for (TControl* c : all) before.push_back(PlacementOf(c));
+    for (TControl* c : all)
+        before.push_back(PlacementOf(c));
     // A window procedure that survives the session is recognisable by what it does.
     int seen = 0;
     TWndMethod saved = button->WindowProc;
@@ -73,6 +74,7 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
     button->Perform(WM_KEYDOWN, 'A');
     EXPECT_EQ(seen, 1);
     EXPECT_EQ(Form->ControlCount(), 4);
+    button->WindowProc = saved; // the hook refers to this test's locals
 }
 
 TEST_F(DesignSession, AlignedControlIsUnalignedDuringTheDesignAndAlignedAgainAfter) {
@@ -196,8 +198,8 @@ TEST_F(DesignSession, DesignFormSwallowsKeysWheelAndMiddleButton) {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(Window(), &wheel);
     Process();
-    for (uint32_t m : {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL,
-                       CN_KEYDOWN})
+    for (uint32_t m :
+         {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL, CN_KEYDOWN})
         EXPECT_EQ(under.Count(m), 0) << std::hex << m;
     Designer->EndDesign();
 }
@@ -263,7 +265,8 @@ TEST_F(DesignSession, ChildDesignerLookupOutsideTheListIsNull) {
     EXPECT_EQ(Designer->GetChildDesigner(-1), nullptr);
     EXPECT_EQ(Designer->GetChildDesigner(2), nullptr);
     EXPECT_EQ(Designer->GetChildDesigner(1)->GetRoolDesigner(), Designer);
-    EXPECT_EQ(Designer->GetChildDesigner(1)->GetParenTZkFormDesigner(), Designer->GetChildDesigner(0));
+    EXPECT_EQ(Designer->GetChildDesigner(1)->GetParenTZkFormDesigner(),
+              Designer->GetChildDesigner(0));
     Designer->EndDesign();
 }
 

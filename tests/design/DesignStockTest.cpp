@@ -7,6 +7,19 @@
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
 
+/// Stands in for the object inspector, which the designer knows by its class name only.
+class TObjectInspForm : public TCustomControl {
+    ZK_CLASS(TObjectInspForm, TCustomControl)
+    explicit TObjectInspForm(TComponent* AOwner) : TCustomControl(AOwner) {}
+};
+/// A host's own inspector, derived from it.
+class THostInspector : public TObjectInspForm {
+    ZK_CLASS(THostInspector, TObjectInspForm)
+    explicit THostInspector(TComponent* AOwner) : TObjectInspForm(AOwner) {}
+};
+ZK_IMPLEMENT_CLASS(TObjectInspForm, TCustomControl, nullptr)
+ZK_IMPLEMENT_CLASS(THostInspector, TObjectInspForm, nullptr)
+
 namespace {
 
 class DesignStock : public DesignTest {};
@@ -39,18 +52,24 @@ TEST_F(DesignStock, TabSheetsAreWrappedWholeAndNeverSelected) {
 TEST_F(DesignStock, ComboBoxIsADropDownListOfFixedHeightDuringTheDesign) {
     auto* combo = Add<TComboBox>(Form, Bounds(10, 10, 120, 21), "Combo1");
     combo->SetStyle(csDropDown);
+    const int height = combo->Height(); // the height the combo box keeps at run time
     Begin();
     EXPECT_EQ(combo->Style(), csDropDownList);
     TDesignControl* overlay = OverlayOf(combo);
-    EXPECT_EQ(overlay->Height(), 2 * HandleSize + 20);
+    EXPECT_EQ(overlay->Height(), 2 * HandleSize + height) << "the combo's own height";
     overlay->SetHeight(60);
-    EXPECT_EQ(overlay->Height(), 28);
+    EXPECT_EQ(overlay->Height(), 2 * HandleSize + height);
+    EXPECT_EQ(combo->Height(), height);
     Designer->EndDesign();
     EXPECT_EQ(combo->Style(), csDropDown);
     EXPECT_EQ(combo->Parent(), Form);
 }
 
-TEST_F(DesignStock, BarsStayLiveAndUndesigned) {
+TEST_F(DesignStock, BarsAndTheInspectorStayLiveAndUndesigned) {
+    auto* inspector = new TObjectInspForm(Form);
+    inspector->SetParent(Form);
+    auto* derived = new THostInspector(Form);
+    derived->SetParent(Form);
     auto* status = new TStatusBar(Form);
     status->SetName("StatusBar1");
     status->SetParent(Form);
@@ -59,8 +78,8 @@ TEST_F(DesignStock, BarsStayLiveAndUndesigned) {
     tools->SetParent(Form);
     auto* edit = Add<TEdit>(Form, Bounds(10, 40, 100, 21), "Edit1");
     Begin();
-    EXPECT_EQ(status->Parent(), Form);
-    EXPECT_EQ(tools->Parent(), Form);
+    for (TControl* live : std::initializer_list<TControl*>{status, tools, inspector, derived})
+        EXPECT_EQ(live->Parent(), Form) << live->ClassName();
     EXPECT_NE(edit->Parent(), Form);
     EXPECT_EQ(Designer->OverlayCount(), 1);
     Designer->EndDesign();
@@ -85,7 +104,7 @@ TEST_F(DesignStock, ClickOnAListViewsColumnHeaderSelectsTheListView) {
     Designer->EndDesign();
 }
 
-TEST_F(DesignStock, PageControlStillSwitchesPagesWhenItsTabsAreClicked) {
+TEST_F(DesignStock, PageControlSwitchesPagesByItsTabsAndTheSessionLeavesThePageInFront) {
     auto* pages = Add<TPageControl>(Form, Bounds(10, 10, 300, 200), "Pages");
     TTabSheet* sheets[2];
     for (int i = 0; i < 2; ++i) {
@@ -95,12 +114,23 @@ TEST_F(DesignStock, PageControlStillSwitchesPagesWhenItsTabsAreClicked) {
         sheets[i]->SetPageControl(pages);
     }
     pages->SetActivePage(sheets[0]);
+    auto* hidden = Add(Form, Bounds(320, 10, 60, 60), "Hidden1");
+    Add<TTestButton>(hidden, Bounds(5, 5, 40, 20), "InHidden");
+    hidden->SetVisible(false);
     Begin();
     const TRect tab = pages->TabRect(1);
     Click(At(pages, (tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2));
     EXPECT_EQ(pages->ActivePage(), sheets[1]);
     EXPECT_TRUE(OverlayOf(pages)->Selected()) << "the click also selects the page control";
     Designer->EndDesign();
+    Process();
+    EXPECT_EQ(pages->ActivePage(), sheets[1]);
+    EXPECT_TRUE(sheets[1]->Visible());
+    EXPECT_FALSE(sheets[0]->Visible());
+    EXPECT_TRUE(IsWindowVisible(sheets[1]->Handle()));
+    EXPECT_FALSE(IsWindowVisible(sheets[0]->Handle()));
+    EXPECT_FALSE(hidden->Visible()) << "hidden for another reason, it stays hidden";
+    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
 }
 
 } // namespace

@@ -31,6 +31,13 @@ protected:
         Process();
     }
 
+    /// A key through the real input path to `focused`, which must have the focus.
+    void KeyTo(TControl* focused, Qt::Key key, Qt::KeyboardModifiers m = {}) {
+        ASSERT_TRUE(Cast<TWinControl>(focused)->Focused());
+        Key(key, m);
+        Process();
+    }
+
     TZkFormDesigner* Designer = nullptr;
 };
 

@@ -130,11 +130,27 @@ TEST_F(OperateHistory, DumpWritesOneLinePerEntryWithCrLf) {
 
 TEST_F(OperateHistory, DumpOutsideASessionOrOnAnInnerDesignerIsAnEmptyFile) {
     const std::string path = testing::TempDir() + "history_empty.txt";
+    auto isEmptyFile = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return in.good() && in.peek() == std::char_traits<char>::eof();
+    };
+    // An inner designer keeps no history of its own, even while the root's has changes.
+    Designer->EndDesign();
+    Add<TTestButton>(Add(Form, Bounds(150, 20, 120, 80), "Panel1"), Bounds(5, 5, 50, 20), "B1");
+    Begin();
+    Overlay = OverlayOf(Edit);
+    RecordMoveTo(30);
+    TZkFormDesigner* inner = Designer->GetChildDesigner(0);
+    ASSERT_NE(inner, nullptr);
+    ASSERT_TRUE(inner->IsInner());
+    inner->SaveOpHisToFile(path);
+    EXPECT_TRUE(isEmptyFile());
+    Designer->SaveOpHisToFile(path);
+    EXPECT_FALSE(isEmptyFile());
+
     Designer->EndDesign();
     Designer->SaveOpHisToFile(path);
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in.good());
-    EXPECT_EQ(in.peek(), std::char_traits<char>::eof());
+    EXPECT_TRUE(isEmptyFile());
     EXPECT_THROW(Designer->SaveOpHisToFile("/nonexistent-dir/x.txt"), EFCreateError);
     std::remove(path.c_str());
 }

@@ -175,7 +175,7 @@ TEST(StockFormStream, AFormWithOneOfEachStockControlLoadsBackTheSame) {
     if (!OracleAvailable()) GTEST_SKIP() << "fpc was not found when the build was configured";
     std::string text, binary;
     ASSERT_TRUE(RunOracle("totext", bytes, text));
-    EXPECT_EQ(text, BinaryToText(bytes));
+    EXPECT_EQ(text, BinaryToText(bytes, TTextStrings::Codes));
     ASSERT_TRUE(RunOracle("tobinary", text, binary));
     loaded = As<TStreamForm>(LoadFromBytes(binary, new TStreamForm(nullptr)));
     EXPECT_EQ(expected, InAnyComponentOrder(DescribeTree(loaded)));

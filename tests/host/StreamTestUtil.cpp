@@ -211,9 +211,9 @@ std::string Hex(const std::string& bytes) {
     return out;
 }
 
-std::string BinaryToText(const std::string& binary) {
+std::string BinaryToText(const std::string& binary, TTextStrings strings) {
     TStringStream in(binary), out;
-    ObjectBinaryToText(in, out);
+    ObjectBinaryToText(in, out, strings);
     return out.DataString();
 }
 

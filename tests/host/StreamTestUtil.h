@@ -4,6 +4,7 @@
 #include <string>
 
 #include "StreamFixtures.h"
+#include "host/streaming/ObjectText.h"
 
 /// The bytes WriteRootComponent gives for root.
 std::string SaveToBytes(TComponent* root);
@@ -20,7 +21,7 @@ TFixForm* MakeSampleForm();
 /// Hex of bytes, for readable failure messages.
 std::string Hex(const std::string& bytes);
 /// Our converters between the binary and the text form.
-std::string BinaryToText(const std::string& binary);
+std::string BinaryToText(const std::string& binary, TTextStrings strings = TTextStrings::Text);
 std::string TextToBinary(const std::string& text);
 /// Whether the Free Pascal converter (the oracle) was built for this test run.
 bool OracleAvailable();

@@ -23,6 +23,16 @@ if(NOT first STREQUAL second)
 endif()
 run(TRUE ${FORMCONV} check ${INPUT})
 
+# The other converters' printing, every non-ASCII character as a #n code.
+run(TRUE ${FORMCONV} totext --codes ${INPUT} ${WORK}/codes.txt)
+file(READ ${WORK}/codes.txt codes)
+string(FIND "${codes}" "Caption = #20027#31383#21475' Main'" coded)
+string(FIND "${first}" "Caption = '主窗口 Main'" readable)
+if(coded EQUAL -1 OR readable EQUAL -1)
+  message(FATAL_ERROR "expected the caption as codes with --codes and as text without:\n"
+                      "${codes}\n${first}")
+endif()
+
 execute_process(COMMAND head -c 100 ${INPUT} OUTPUT_FILE ${WORK}/cut.bin)
 run(FALSE ${FORMCONV} check ${WORK}/cut.bin)
 if(NOT OUT MATCHES "Stream read error \\(at offset 100, 0x64, of 100 bytes\\)")

@@ -1,6 +1,9 @@
 // formconv: component stream files between binary and text form, and a damage report.
 //
-//   formconv totext IN OUT     binary stream -> text form
+//   formconv totext [--codes] IN OUT
+//                              binary stream -> text form; strings keep their UTF-8 text
+//                              inside the quotes (tobinary gives the same bytes back), or,
+//                              with --codes, print #n codes as other converters do
 //   formconv tobinary IN OUT   text form -> binary stream
 //   formconv check IN          reads IN as a binary stream (or a text form) without any
 //                              class knowledge; prints what is wrong and where
@@ -16,7 +19,7 @@
 
 namespace {
 int Usage() {
-    std::fprintf(stderr, "usage: formconv totext IN OUT\n"
+    std::fprintf(stderr, "usage: formconv totext [--codes] IN OUT\n"
                          "       formconv tobinary IN OUT\n"
                          "       formconv check IN\n"
                          "       formconv --version\n");
@@ -24,11 +27,12 @@ int Usage() {
 }
 
 /// Converts IN into memory first, so that a failed conversion leaves no half-written OUT.
-int Convert(bool toText, const std::string& in, const std::string& out) {
+int Convert(bool toText, const std::string& in, const std::string& out,
+            TTextStrings strings = TTextStrings::Text) {
     TFileStream input(in, fmOpenRead);
     TMemoryStream result;
     if (toText)
-        ObjectBinaryToText(input, result);
+        ObjectBinaryToText(input, result, strings);
     else
         ObjectTextToBinary(input, result);
     result.SaveToFile(out);
@@ -82,6 +86,8 @@ int main(int argc, char** argv) {
     std::string cmd = argv[1];
     try {
         if (cmd == "totext" && argc == 4) return Convert(true, argv[2], argv[3]);
+        if (cmd == "totext" && argc == 5 && std::string(argv[2]) == "--codes")
+            return Convert(true, argv[3], argv[4], TTextStrings::Codes);
         if (cmd == "tobinary" && argc == 4) return Convert(false, argv[2], argv[3]);
         if (cmd == "check" && argc == 3) return Check(argv[2]);
     } catch (const Exception& e) {

@@ -136,7 +136,7 @@ TEST(ControlStream, TheOracleReadsOurFormsAsWeDoAndWritesThemBackLoadable) {
 
     std::string text;
     ASSERT_TRUE(RunOracle("totext", bytes, text));
-    EXPECT_EQ(text, BinaryToText(bytes));
+    EXPECT_EQ(text, BinaryToText(bytes, TTextStrings::Codes));
     // Encoded by the oracle (text as UTF-16 strings), the form loads with every value, and
     // saving it again gives our bytes.
     std::string binary;

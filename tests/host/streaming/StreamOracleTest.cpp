@@ -11,8 +11,9 @@ namespace {
 bool Oracle(const char* mode, const std::string& input, std::string& output) {
     return RunOracle(mode, input, output);
 }
+/// Our text in the printing that other converters share.
 std::string OurText(const std::string& binary) {
-    return BinaryToText(binary);
+    return BinaryToText(binary, TTextStrings::Codes);
 }
 std::string OurBinary(const std::string& text) {
     return TextToBinary(text);
