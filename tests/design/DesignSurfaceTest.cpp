@@ -30,7 +30,7 @@ TEST_F(DesignSurface, BandSelectsTheOverlaysItOverlapsInEitherDirection) {
         TPoint From, To;
         const char* Expected;
     } cases[] = {
-        {{60, 70}, {150, 40}, "AB"},  {{150, 40}, {60, 70}, "AB"}, // dragged up and to the left
+        {{60, 70}, {150, 40}, "AB"},  {{150, 70}, {60, 40}, "AB"}, // dragged up and to the left
         {{150, 70}, {216, 40}, "B"}, // touching C's left edge does not overlap it
         {{150, 70}, {217, 40}, "BC"}, {{10, 80}, {300, 60}, ""}, // below every control
     };
