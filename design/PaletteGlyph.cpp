@@ -10,7 +10,12 @@ constexpr int H = 24;
 // Palette indices; the bottom-left pixel is the glyph's transparent colour, as palettes take it.
 enum : uint8_t { Back, Black, Navy, White, Dot, Face };
 constexpr std::array<std::array<uint8_t, 3>, 6> Colors{{
-    {192, 192, 192}, {0, 0, 0}, {0, 0, 128}, {255, 255, 255}, {128, 128, 128}, {255, 255, 192},
+    {192, 192, 192},
+    {0, 0, 0},
+    {0, 0, 128},
+    {255, 255, 255},
+    {128, 128, 128},
+    {255, 255, 192},
 }};
 
 using TPixels = std::array<std::array<uint8_t, W>, H>;

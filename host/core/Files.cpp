@@ -22,8 +22,8 @@ bool RenameFile(const std::string& OldName, const std::string& NewName) {
 std::string TempFileBeside(const std::string& FileName) {
     static std::atomic<unsigned> counter{0};
     for (;;) {
-        std::string name = FileName + ".~" + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
+        std::string name =
+            FileName + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         if (::access(name.c_str(), F_OK) != 0) return name;
     }
 }

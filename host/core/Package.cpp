@@ -21,7 +21,8 @@ HMODULE LoadPackage(const std::string& FileName) {
     gLoading = false;
     if (!module) {
         const char* why = dlerror();
-        throw EPackageError("Can't load package " + FileName + (why ? std::string(": ") + why : ""));
+        throw EPackageError("Can't load package " + FileName +
+                            (why ? std::string(": ") + why : ""));
     }
     try {
         RunExport(module, "ZkPackageInitialize");

@@ -67,7 +67,8 @@ protected:
         Check = Add<TCheckBox>(Form, Rect(220, 60, 320, 80), "CheckBox1");
     }
     void TearDown() override {
-        for (TCustomForm* f : Fresh) f->Free();
+        for (TCustomForm* f : Fresh)
+            f->Free();
         DesignTest::TearDown();
     }
     TForm* FreshForm() {
@@ -115,7 +116,8 @@ TEST_F(PersistenceTest, SavedFormLoadsBackWithItsControlsAndSavesToTheSameBytes)
 
 TEST_F(PersistenceTest, SaveWritesNeitherDeletedControlsNorUndoneInsertions) {
     Begin();
-    TDesignControl* inserted = Designer->AddControlToDesign(TEdit::StaticClass(), Rect(40, 200, 0, 0));
+    TDesignControl* inserted =
+        Designer->AddControlToDesign(TEdit::StaticClass(), Rect(40, 200, 0, 0));
     const std::string insertedName = inserted->Control()->Name();
     Designer->Undo();
     OverlayOf(Check)->Delete();
@@ -202,8 +204,8 @@ TEST_F(PersistenceTest, SavingADesignFormOnNoFormRaisesAndWritesNothing) {
 }
 
 TEST_F(PersistenceTest, FileSaveReplacesTheFileWholeOrNotAtAll) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("zk-persistence-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("zk-persistence-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string file = (dir / "form.zkf").string();
     Designer->SaveToBinaryFile(file);
