@@ -85,6 +85,7 @@ protected:
 };
 
 TEST_F(PersistenceTest, SavedFormLoadsBackWithItsControlsAndSavesToTheSameBytes) {
+    Designer->CannotDesignControls()->Add("CheckBox1");
     Begin();
     Designer->AddControlToDesign(TButton::StaticClass(), Rect(40, 200, 120, 230));
     OverlayOf(Panel)->InnerDesigner()->AddControlToDesign(TLabel::StaticClass(),
@@ -109,7 +110,9 @@ TEST_F(PersistenceTest, SavedFormLoadsBackWithItsControlsAndSavesToTheSameBytes)
 
     TMemoryStream again;
     TZkFormDesigner* designer = DesignerOf(copy);
-    ASSERT_NE(designer, nullptr);
+    ASSERT_NE(designer, nullptr) << "the designer loads back with its published properties";
+    EXPECT_FALSE(designer->ShowInspector());
+    EXPECT_EQ(designer->CannotDesignControls()->Text(), "CheckBox1\n");
     designer->SaveToStream(&again);
     EXPECT_EQ(Bytes(again), Bytes(stream, 4));
 }
