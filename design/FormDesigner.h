@@ -10,7 +10,9 @@
 #include "host/core/List.h"
 #include "host/core/Strings.h"
 
+class TCustomForm;
 class TDesignControl;
+class TMemoryStream;
 class TOperateHistory;
 struct TOperateItem;
 class TPopupMenu;
@@ -133,6 +135,20 @@ class TZkFormDesigner : public TComponent {
     void OnMenuPopup(TObject* Sender);
     void OnMenuClick(TObject* Sender);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
+
+    // Persistence of the form that holds the design form, in the binary component stream.
+    /// Ends the root designer's session, then writes the form holding the root's design form,
+    /// children included, at Stream's position. EComponentError, with nothing written and the
+    /// session left running, when the design form lies on no form.
+    void SaveToStream(TMemoryStream* Stream);
+    /// Saves into a file beside FileName first and then renames it over FileName, so that a
+    /// failed save leaves the previous file as it was.
+    void SaveToBinaryFile(const std::string& FileName);
+    /// Replaces every component Form owns with those of Stream, read from its position. Ends
+    /// first every design session running on Form. A stream that cannot be read into a form of
+    /// Form's class raises the framework's error and leaves Form as it was.
+    static void LoadFromStream(TCustomForm* Form, TMemoryStream* Stream);
+    static void LoadFromBinaryFile(TCustomForm* Form, const std::string& FileName);
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
