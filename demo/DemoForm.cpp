@@ -1,5 +1,6 @@
 #include "demo/DemoForm.h"
 
+#include "design/Registration.h"
 #include "host/buttons/Buttons.h"
 #include "host/comctrls/ComCtrls.h"
 #include "host/comctrls/ListView.h"
@@ -7,6 +8,7 @@
 #include "host/containers/PageControl.h"
 #include "host/containers/Panels.h"
 #include "host/containers/ScrollBox.h"
+#include "host/core/ComponentPalette.h"
 #include "host/core/Version.h"
 #include "host/dialogs/Dialogs.h"
 #include "host/extctrls/ExtCtrls.h"
@@ -19,6 +21,19 @@ ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 
 namespace {
 constexpr uintptr_t StatusTimer = 1;
+/// Form files of this program: the binary component stream under an extension of our own.
+const char* const FormFileFilter = "窗体文件 (*.zkf)|*.zkf|所有文件 (*)|*";
+const char* const FormFileExt = "zkf";
+
+/// The stock controls the demo inserts, on a palette page of their own, and the package's page.
+void RegisterPaletteClasses() {
+    Register();
+    RegisterComponents("标准",
+                       {TButton::StaticClass(), TLabel::StaticClass(), TEdit::StaticClass(),
+                        TMemo::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(),
+                        TListBox::StaticClass(), TComboBox::StaticClass(), TPanel::StaticClass(),
+                        TGroupBox::StaticClass()});
+}
 
 template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, TRect r) {
     auto* c = new T(owner);
@@ -38,17 +53,27 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     BuildEntryFields();
     BuildContainers();
 
-    FDesigner = new TZkFormDesigner(this);
+    // A designer the form does not own: loading a saved form replaces what the form owns, and
+    // the designer and its bound events stay.
+    FDesigner = new TZkFormDesigner(this, nullptr, false);
     FDesigner->SetName("FormDesigner1");
     FDesigner->SetShowInspector(false);
     FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
     BuildAlignButton();
+    BuildFileButton();
+    OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = AskToSave(); };
     UpdateStatus();
     // What the history allows changes with every edit; the tool bar follows it a few times a
     // second, as actions are updated while the application idles.
     SetTimer(Handle(), StatusTimer, 150);
+}
+
+TDemoForm::~TDemoForm() {
+    // The form is still whole: the session ends on its controls before they go.
+    FreeAndNil(FDesigner);
+    FreeAndNil(FInspector);
 }
 
 void TDemoForm::WndProc(TMessage& Message) {
@@ -60,7 +85,8 @@ void TDemoForm::WndProc(TMessage& Message) {
 }
 
 TToolButton* TDemoForm::AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick) {
-    auto* b = new TToolButton(this);
+    // Owned by its bar, as the bar is by no one: the designed form's stream holds neither.
+    auto* b = new TToolButton(bar);
     b->SetCaption(caption);
     b->SetParent(bar);
     b->OnClick = std::move(onClick);
@@ -68,7 +94,7 @@ TToolButton* TDemoForm::AddToolButton(TToolBar* bar, const char* caption, TNotif
 }
 
 void TDemoForm::BuildBars() {
-    FToolBar = new TToolBar(this);
+    FToolBar = new TToolBar(nullptr);
     FToolBar->SetName("ToolBar1");
     FToolBar->SetParent(this);
     FToolBar->SetShowCaptions(true);
@@ -93,7 +119,7 @@ void TDemoForm::BuildBars() {
         UpdateStatus();
     });
 
-    FStatusBar = new TStatusBar(this);
+    FStatusBar = new TStatusBar(nullptr);
     FStatusBar->SetName("StatusBar1");
     FStatusBar->SetParent(this);
     for (int width : {120, 200, 160, 200})
@@ -101,7 +127,7 @@ void TDemoForm::BuildBars() {
 }
 
 void TDemoForm::BuildPalette() {
-    FPalette = new TToolBar(this);
+    FPalette = new TToolBar(nullptr);
     FPalette->SetName("ToolBarPalette");
     FPalette->SetParent(this);
     FPalette->SetAlign(alRight);
@@ -109,27 +135,33 @@ void TDemoForm::BuildPalette() {
     FPalette->SetShowCaptions(true);
     FPalette->SetButtonWidth(80);
     FPalette->SetWrapable(true);
-    const std::pair<const char*, TClass> entries[] = {
-        {"↖ 选择", nullptr},
-        {"按钮", TButton::StaticClass()},
-        {"标签", TLabel::StaticClass()},
-        {"编辑框", TEdit::StaticClass()},
-        {"备忘录", TMemo::StaticClass()},
-        {"复选框", TCheckBox::StaticClass()},
-        {"单选按钮", TRadioButton::StaticClass()},
-        {"列表框", TListBox::StaticClass()},
-        {"组合框", TComboBox::StaticClass()},
-        {"面板", TPanel::StaticClass()},
-        {"分组框", TGroupBox::StaticClass()},
-    };
-    for (auto [caption, cls] : entries) {
+    RegisterPaletteClasses();
+    auto addEntry = [this](const std::string& caption, TClass cls) {
         TToolButton* b =
-            AddToolButton(FPalette, caption, [this, cls](TObject*) { SetInsertMode(cls); });
+            AddToolButton(FPalette, caption.c_str(), [this, cls](TObject*) { SetInsertMode(cls); });
         b->SetStyle(tbsCheck);
         b->SetGrouped(true);
         FPaletteButtons.emplace_back(b, cls);
-    }
+    };
+    addEntry("↖ 选择", nullptr);
+    // Every control class of the palette's pages: the stock controls this program registers
+    // and what packages register (the designer's own page holds no control to insert).
+    for (const std::string& page : GetPalettePages())
+        for (TClass cls : GetPaletteClasses(page))
+            if (cls->InheritsFrom(TControl::StaticClass())) addEntry(PaletteCaption(cls), cls);
     FPaletteButtons.front().first->SetDown(true);
+}
+
+std::string TDemoForm::PaletteCaption(TClass cls) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"TButton", "按钮"},     {"TLabel", "标签"},      {"TEdit", "编辑框"},
+        {"TMemo", "备忘录"},     {"TCheckBox", "复选框"}, {"TRadioButton", "单选按钮"},
+        {"TListBox", "列表框"},  {"TComboBox", "组合框"}, {"TPanel", "面板"},
+        {"TGroupBox", "分组框"},
+    };
+    for (auto [name, caption] : names)
+        if (cls->ClassName() == name) return caption;
+    return cls->ClassName();
 }
 
 void TDemoForm::SetInsertMode(TClass controlClass) {
@@ -142,7 +174,7 @@ void TDemoForm::SetInsertMode(TClass controlClass) {
 
 void TDemoForm::BuildAlignButton() {
     // The same commands as the designer's context menu, taken from it.
-    auto* menu = new TPopupMenu(this);
+    auto* menu = new TPopupMenu(FToolBar);
     TMenuItem* source = FDesigner->PopupMenu()->Items();
     for (int i = 0; i < source->Count(); ++i) {
         const auto command = static_cast<TKmAlign>(source->Items(i)->Tag());
@@ -164,6 +196,75 @@ void TDemoForm::BuildAlignButton() {
         const TPoint below = button->ClientToScreen({0, button->Height()});
         menu->Popup(below.X, below.Y);
     };
+}
+
+void TDemoForm::BuildFileButton() {
+    auto* menu = new TPopupMenu(FToolBar);
+    const std::pair<const char*, TNotifyEvent> items[] = {
+        {"打开…", [this](TObject*) { OpenForm(); }},
+        {"保存…", [this](TObject*) { SaveForm(); }},
+    };
+    for (const auto& [caption, action] : items) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        item->OnClick = action;
+        menu->Items()->Add(item);
+    }
+    TToolButton* button = AddToolButton(FToolBar, "文件", nullptr);
+    button->SetStyle(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    button->OnClick = [button, menu](TObject*) {
+        const TPoint below = button->ClientToScreen({0, button->Height()});
+        menu->Popup(below.X, below.Y);
+    };
+}
+
+bool TDemoForm::SaveForm() {
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter(FormFileFilter);
+    dialog.SetDefaultExt(FormFileExt);
+    if (!dialog.Execute()) return false;
+    FDesigner->SaveToBinaryFile(dialog.FileName());
+    FDesigner->SetIsDirty(false);
+    UpdateStatus();
+    return true;
+}
+
+void TDemoForm::OpenForm() {
+    TOpenDialog dialog(nullptr);
+    dialog.SetFilter(FormFileFilter);
+    dialog.SetDefaultExt(FormFileExt);
+    if (!dialog.Execute()) return;
+    TZkFormDesigner::LoadFromBinaryFile(this, dialog.FileName());
+    FDesigner->SetIsDirty(false);
+    UpdateStatus();
+}
+
+bool TDemoForm::AskToSave() {
+    if (!FDesigner->IsDirty()) return true;
+    TMessageBoxRequest ask;
+    ask.Caption = "保存";
+    ask.Text = "窗体已修改，是否保存？";
+    ask.Type = mtConfirmation;
+    ask.Buttons = mbYesNoCancel;
+    ask.DefaultButton = mbYes;
+    ask.ButtonCaptions = {{mbYes, "保存"}, {mbNo, "不保存"}, {mbCancel, "取消"}};
+    switch (ShowMessageBox(ask)) {
+    case mrYes:
+        return SaveForm();
+    case mrNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TToolButton* TDemoForm::ToolButton(const std::string& caption) const {
+    for (TToolBar* bar : {FToolBar, FPalette})
+        for (int i = 0; i < bar->ComponentCount(); ++i)
+            if (auto* b = Cast<TToolButton>(bar->Components(i)); b && b->Caption() == caption)
+                return b;
+    return nullptr;
 }
 
 TZkFormDesigner* TDemoForm::SelectionDesigner() const {
@@ -306,7 +407,7 @@ void TDemoForm::UpdateStatus() {
 
 void TDemoForm::ShowObjectInspector() {
     if (!FInspector) {
-        FInspector = new TObjectInspForm(this);
+        FInspector = new TObjectInspForm(nullptr);
         FInspector->SetLeft(Left() + Width() + 8);
         FInspector->SetTop(Top());
         FInspector->OnGetObjects = [this](TStrings* list) {

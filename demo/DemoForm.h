@@ -21,6 +21,7 @@ class TObjectInspForm;
 class TDemoForm : public TForm {
     ZK_CLASS(TDemoForm, TForm)
     explicit TDemoForm(TComponent* AOwner);
+    ~TDemoForm() override;
 
     TZkFormDesigner* Designer() const { return FDesigner; }
     /// Starts designing and selects the control named selectName (when not empty).
@@ -31,6 +32,17 @@ class TDemoForm : public TForm {
     void SetInsertMode(TClass controlClass);
     /// Brings the tool bar's enabled buttons and the status bar up to date.
     void UpdateStatus();
+    /// Asks for a file and saves the designed form into it (which ends the session); false
+    /// when the user cancelled.
+    bool SaveForm();
+    /// Asks for a form file and loads it into this form in place of its controls.
+    void OpenForm();
+    /// While the design has unsaved changes, asks whether to save: 保存 saves, 不保存 goes on,
+    /// 取消 (or a cancelled save) keeps the form open. Answers whether the form may close.
+    bool AskToSave();
+    /// The tool bar's or the palette's button with that caption, or null.
+    TToolButton* ToolButton(const std::string& caption) const;
+    TStatusBar* StatusBar() const { return FStatusBar; }
 
 protected:
     void WndProc(TMessage& Message) override;
@@ -46,6 +58,9 @@ private:
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
     void BuildPalette();
+    /// The drop-down 文件 button: 打开… and 保存….
+    void BuildFileButton();
+    static std::string PaletteCaption(TClass cls);
     /// Shows the object inspector, floating, on the selected control (or the focused one).
     void ShowObjectInspector();
     TToolButton* AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick);

@@ -263,6 +263,8 @@ struct TMessageBoxRequest {
     TMsgDlgButtons Buttons{mbOK};
     /// The button Enter chooses.
     TMsgDlgBtn DefaultButton = mbOK;
+    /// Texts for buttons that say something other than their usual word ("保存" for mbYes).
+    std::vector<std::pair<TMsgDlgBtn, std::string>> ButtonCaptions;
     /// Where the box's top-left goes, in screen coordinates; -1 centres it.
     int X = -1;
     int Y = -1;

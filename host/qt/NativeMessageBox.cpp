@@ -52,7 +52,10 @@ TModalResult RunNativeMessageBox(const TMessageBoxRequest& request) {
     std::map<QAbstractButton*, TMsgDlgBtn> buttons;
     for (const TButtonLook& look : ButtonLooks) {
         if (!request.Buttons.Contains(look.Button)) continue;
-        QPushButton* b = box.addButton(QString::fromUtf8(look.Text), look.Role);
+        QString text = QString::fromUtf8(look.Text);
+        for (const auto& [button, caption] : request.ButtonCaptions)
+            if (button == look.Button) text = QString::fromStdString(caption);
+        QPushButton* b = box.addButton(text, look.Role);
         b->setObjectName(QString::fromUtf8(GetEnumName(TypeInfoOf<TMsgDlgBtn>(), look.Button)));
         buttons[b] = look.Button;
         if (look.Button == request.DefaultButton) box.setDefaultButton(b);

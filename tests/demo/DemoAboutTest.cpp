@@ -19,10 +19,7 @@ protected:
     }
 
     TToolButton* ToolButton(const std::string& caption) const {
-        for (int i = 0; i < Form->ComponentCount(); ++i)
-            if (auto* b = Cast<TToolButton>(Form->Components(i)))
-                if (b->Caption() == caption) return b;
-        return nullptr;
+        return static_cast<TDemoForm*>(Form)->ToolButton(caption);
     }
 };
 

@@ -22,21 +22,13 @@ protected:
     }
     void TearDown() override { FreeAndNil(Form); }
     QWindow* Window() { return WidgetOf(Form->Handle())->windowHandle(); }
-    TToolButton* Button(const std::string& caption) {
-        for (int i = 0; i < Form->ComponentCount(); ++i)
-            if (auto* b = Cast<TToolButton>(Form->Components(i)); b && b->Caption() == caption)
-                return b;
-        return nullptr;
-    }
+    TToolButton* Button(const std::string& caption) { return Form->ToolButton(caption); }
     void ClickOn(TControl* c, int x = 5, int y = 5) {
         const TPoint p = Form->ScreenToClient(c->ClientToScreen({x, y}));
         QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
         Application->ProcessMessages();
     }
-    std::string Status(int panel) {
-        auto* bar = Cast<TStatusBar>(Form->FindComponent("StatusBar1"));
-        return bar->Panels()->Items(panel)->Text();
-    }
+    std::string Status(int panel) { return Form->StatusBar()->Panels()->Items(panel)->Text(); }
     std::vector<bool> Enabled() {
         std::vector<bool> out;
         for (const char* c : {"开始设计", "结束设计", "撤销", "重做"})
