@@ -44,15 +44,13 @@ extern "C" __attribute__((visibility("default"))) void ZkPackageFinalize() {
 
 namespace {
 /// The load that linking the package into a program makes, counted when the library comes in
-/// with the program and uncounted when it goes. A library opened by LoadPackage is counted by
-/// LoadPackage instead, since it may stay resident after its last UnloadPackage.
+/// with the program. It is never uncounted: such a package goes only with the process, whose
+/// end takes the framework's objects down in an order the units' shut-down cannot rely on. A
+/// library opened by LoadPackage is counted by LoadPackage instead, since it may stay
+/// resident after its last UnloadPackage.
 struct TLinkedLoad {
-    bool Counted = !IsPackageLoading();
     TLinkedLoad() {
-        if (Counted) ZkPackageInitialize();
-    }
-    ~TLinkedLoad() {
-        if (Counted) ZkPackageFinalize();
+        if (!IsPackageLoading()) ZkPackageInitialize();
     }
 } linkedLoad;
 } // namespace
