@@ -5,14 +5,10 @@
 #include "host/containers/Panels.h"
 #include "host/core/Stream.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "host/streaming/Filer.h"
 
 ZK_IMPLEMENT_CLASS(TEmbedForm, TForm, nullptr)
 
 namespace {
-// A form saved with its designer names the designer's class; the reader needs to know it.
-const bool gDesignerRegistered = (RegisterClass(TZkFormDesigner::StaticClass()), true);
-
 template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* name, TRect r) {
     auto* c = new T(owner);
     c->SetName(name);
@@ -21,15 +17,6 @@ template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* n
     return c;
 }
 
-//! [write-form]
-/// Writes the form with everything it owns, nested controls included, in the binary
-/// component stream format (the file starts with "TPF0").
-void WriteForm(TForm* Form, TStream& Stream) {
-    TWriter writer(&Stream, 4096);
-    writer.WriteRootComponent(Form);
-    writer.FlushBuffer();
-}
-//! [write-form]
 } // namespace
 
 TEmbedForm::TEmbedForm(TComponent* AOwner) : TForm(AOwner) {
@@ -133,44 +120,19 @@ TDesignControl* TEmbedForm::Insert(TClass ControlClass) {
 
 //! [save-load]
 void TEmbedForm::SaveToFile(const std::string& FileName) {
-    FDesigner->EndDesign(); // the file holds the form as it runs, without overlays
+    // Ends the session and writes the form, with everything it owns, beside FileName first,
+    // then over it: a save that fails halfway leaves the old file whole.
+    FDesigner->SaveToBinaryFile(FileName);
     FDesigner->SetIsDirty(false);
-    TMemoryStream stream;
-    WriteForm(this, stream);
-    stream.SaveToFile(FileName);
     UpdateStatus();
 }
 
 void TEmbedForm::LoadFromFile(const std::string& FileName) {
-    TMemoryStream file;
-    file.LoadFromFile(FileName); // a missing file fails here, before anything changes
-    FDesigner->EndDesign();
-    // Loading replaces everything the form owns. Keep it, to put it back when the file
-    // turns out to be damaged or of another format; the error still reaches the caller.
-    TMemoryStream backup;
-    WriteForm(this, backup);
-    try {
-        ReadContents(file);
-    } catch (const Exception&) {
-        backup.SetPosition(0);
-        ReadContents(backup);
-        throw;
-    }
-}
-
-void TEmbedForm::ReadContents(TStream& Stream) {
-    FDesigner = nullptr; // owned by the form: freed below with the rest
+    // Ends every session on the form and replaces what it owns with the file's components. A
+    // missing, damaged or foreign file raises the framework's error and changes nothing.
+    TZkFormDesigner::LoadFromBinaryFile(this, FileName);
     FLastClicked.clear();
-    while (ComponentCount() > 0)
-        Components(ComponentCount() - 1)->Free();
-    try {
-        TReader reader(&Stream, 4096);
-        reader.ReadRootComponent(this);
-    } catch (const Exception&) {
-        AttachDesigner();
-        throw;
-    }
-    AttachDesigner();
+    AttachDesigner(); // the designer came back with the form: bind its events again
     UpdateStatus();
 }
 //! [save-load]

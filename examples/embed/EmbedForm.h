@@ -36,7 +36,6 @@ private:
     void BuildTools();
     void BuildContents();
     void AttachDesigner();
-    void ReadContents(TStream& Stream);
     void UpdateStatus();
 
     TZkFormDesigner* FDesigner = nullptr;
