@@ -6,6 +6,7 @@
 #include "host/core/Stream.h"
 #include "host/streaming/Filer.h"
 #include "inspector/ObjectInsp.h"
+#include "inspector/ZkPopupList.h"
 
 const std::vector<uint8_t>& ObjectInspFormResource();
 
@@ -15,6 +16,9 @@ void PublishInspector(TPublisher& p) {
     p.Method("FormCreate", &F::FormCreate);
     p.Method("FormDestroy", &F::FormDestroy);
     p.Method("FormActivate", &F::FormActivate);
+    p.Method("FormDeactivate", &F::FormDeactivate);
+    p.Method("ComboBtnClick", &F::ComboBtnClick);
+    p.Method("EditBtnClick", &F::EditBtnClick);
     p.Method("FormResize", &F::FormResize);
     p.Method("FormShow", &F::FormShow);
     p.Method("PaintBox1Paint", &F::PaintBox1Paint);
@@ -107,12 +111,15 @@ void TObjectInspForm::FormCreate(TObject*) {
     FRowHeight = measure.Canvas()->TextHeight("Wg") + 3;
     Box->VertScrollBar()->SetIncrement(FRowHeight);
     Box->VertScrollBar()->SetTracking(true);
+    FPopup = new TPopupListBox(nullptr);
+    FPopup->ListBox->OnClick = [this](TObject* Sender) { LB1Click(Sender); };
     FNormalHeight = Height();
     FormResize(this);
 }
 
 void TObjectInspForm::FormDestroy(TObject*) {
     FreeAndNil(FBuffer);
+    FreeAndNil(FPopup);
     if (FProps) ClearProperties();
     FreeAndNil(FProps);
     if (auto* component = Cast<TComponent>(FCurObject)) component->RemoveFreeNotification(this);
