@@ -60,8 +60,13 @@ void TZkFormDesigner::StartInspector() {
     GetObjects(FInspector->CB1->Items());
     if (!FShowInspector) return;
     DockInspector();
-    if (OverlayCount() > 0)
-        if (TControl* first = Overlay(0)->Control()) first->Perform(WM_LBUTTONDOWN, 0, 0);
+    if (OverlayCount() == 0) return;
+    // A press the overlay takes as a click: it selects and focuses the control. The release
+    // ends the press, which would otherwise keep the mouse for a release never coming.
+    if (TControl* first = Overlay(0)->Control()) {
+        first->Perform(WM_LBUTTONDOWN, 0, 0);
+        first->Perform(WM_LBUTTONUP, 0, 0);
+    }
 }
 
 void TZkFormDesigner::HideInspector() {

@@ -297,6 +297,10 @@ void TObjectInspForm::CB1Click(TObject*) {
     if (selected < 0) return;
     TObject* obj = CB1->Items()->Objects(selected);
     OnSelectionChanged(obj);
-    if (auto* control = Cast<TControl>(obj)) control->Perform(WM_LBUTTONDOWN, 0, 0);
+    // Pressed and released: a press alone leaves the control holding the mouse.
+    if (auto* control = Cast<TControl>(obj)) {
+        control->Perform(WM_LBUTTONDOWN, 0, 0);
+        control->Perform(WM_LBUTTONUP, 0, 0);
+    }
     if (Edit1->Visible() && Edit1->CanFocus()) Edit1->SetFocus();
 }
