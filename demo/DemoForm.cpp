@@ -383,7 +383,11 @@ void TDemoForm::StartDesign(const std::string& selectName) {
     FDesigner->BeginDesign();
     if (TComponent* c = FindComponent(selectName))
         if (auto* control = Cast<TControl>(c))
-            if (auto* overlay = Cast<TDesignControl>(control->Parent())) overlay->SetSelected(true);
+            if (Cast<TDesignControl>(control->Parent())) {
+                // As a click: selected alone, focused, shown in the inspector.
+                control->Perform(WM_LBUTTONDOWN, 0, 0);
+                control->Perform(WM_LBUTTONUP, 0, 0);
+            }
     UpdateStatus();
 }
 
