@@ -1,5 +1,6 @@
 #include "demo/DemoForm.h"
 
+#include "demo/LinesEditor.h"
 #include "design/Registration.h"
 #include "host/buttons/Buttons.h"
 #include "host/comctrls/ComCtrls.h"
@@ -35,7 +36,12 @@ void RegisterPaletteClasses() {
                         TGroupBox::StaticClass()});
 }
 
+/// Room at the form's left edge for the inspector that a session docks there (with its
+/// splitter), so that it covers no designed control.
+constexpr int InspectorRoom = 190;
+
 template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, TRect r) {
+    if (parent == owner) OffsetRect(r, InspectorRoom, 0);
     auto* c = new T(owner);
     c->SetName(name);
     c->SetParent(parent);
@@ -47,7 +53,7 @@ template <class T> T* Make(TForm* owner, TWinControl* parent, const char* name, 
 TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("DemoForm");
     SetCaption("运行时表单设计器 — 示例");
-    SetBounds(120, 80, 860, 560);
+    SetBounds(40, 80, 860 + InspectorRoom, 560);
     BuildBars();
     BuildPalette();
     BuildEntryFields();
@@ -57,10 +63,12 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     // the designer and its bound events stay.
     FDesigner = new TZkFormDesigner(this, nullptr, false);
     FDesigner->SetName("FormDesigner1");
-    FDesigner->SetShowInspector(false);
     FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
+    FDesigner->OnEditProp = [this](const std::string& type, TObject* object) {
+        EditProperty(type, object);
+    };
     BuildAlignButton();
     BuildFileButton();
     OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = AskToSave(); };
@@ -73,7 +81,6 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
 TDemoForm::~TDemoForm() {
     // The form is still whole: the session ends on its controls before they go.
     FreeAndNil(FDesigner);
-    FreeAndNil(FInspector);
 }
 
 void TDemoForm::WndProc(TMessage& Message) {
@@ -112,7 +119,11 @@ void TDemoForm::BuildBars() {
         FDesigner->Redo();
         UpdateStatus();
     });
-    AddToolButton(FToolBar, "属性", [this](TObject*) { ShowObjectInspector(); });
+    FInspectorButton = AddToolButton(FToolBar, "属性", [this](TObject*) {
+        FDesigner->SetShowInspector(!FDesigner->ShowInspector());
+        UpdateStatus();
+    });
+    FInspectorButton->SetStyle(tbsCheck);
     AddToolButton(FToolBar, "关于", [this](TObject*) { ShowAbout(); });
     AddToolButton(FToolBar, "删除", [this](TObject*) {
         FDesigner->DeleteSelection();
@@ -372,7 +383,11 @@ void TDemoForm::StartDesign(const std::string& selectName) {
     FDesigner->BeginDesign();
     if (TComponent* c = FindComponent(selectName))
         if (auto* control = Cast<TControl>(c))
-            if (auto* overlay = Cast<TDesignControl>(control->Parent())) overlay->SetSelected(true);
+            if (Cast<TDesignControl>(control->Parent())) {
+                // As a click: selected alone, focused, shown in the inspector.
+                control->Perform(WM_LBUTTONDOWN, 0, 0);
+                control->Perform(WM_LBUTTONUP, 0, 0);
+            }
     UpdateStatus();
 }
 
@@ -391,6 +406,7 @@ void TDemoForm::UpdateStatus() {
     FEndButton->SetEnabled(designing);
     FUndoButton->SetEnabled(history && history->CanUndo());
     FRedoButton->SetEnabled(history && history->CanRedo());
+    FInspectorButton->SetDown(FDesigner->ShowInspector());
 
     std::string mode = "模式：选择";
     for (auto& [button, cls] : FPaletteButtons)
@@ -405,27 +421,8 @@ void TDemoForm::UpdateStatus() {
             FStatusBar->Panels()->Items(i)->SetText(texts[i]);
 }
 
-void TDemoForm::ShowObjectInspector() {
-    if (!FInspector) {
-        FInspector = new TObjectInspForm(nullptr);
-        FInspector->SetLeft(Left() + Width() + 8);
-        FInspector->SetTop(Top());
-        FInspector->OnGetObjects = [this](TStrings* list) {
-            list->Clear();
-            for (int i = 0; i < ComponentCount(); ++i) {
-                auto* control = Cast<TControl>(Components(i));
-                if (control && control != FInspector && !control->Name().empty())
-                    list->AddObject(control->Name(), control);
-            }
-        };
-        FInspector->OnSelectionChanged = [this](TObject* control) {
-            FInspector->SetCurObject(control);
-        };
-    }
-    TObject* target = ActiveControl() ? static_cast<TObject*>(ActiveControl()) : this;
-    if (FDesigner->Selection() && FDesigner->Selection()->Count() > 0)
-        target = FDesigner->Selection()->Get(0)->Control();
-    FInspector->CB1DropDown(FInspector->CB1);
-    FInspector->Show();
-    FInspector->SetCurObject(target);
+void TDemoForm::EditProperty(const std::string& type, TObject* object) {
+    auto* lines = Cast<TStrings>(object);
+    if (type != "TStrings" || !lines) return;
+    if (EditLines(lines, FLinesEditorRunner)) FDesigner->SetIsDirty(true);
 }

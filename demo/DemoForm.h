@@ -1,6 +1,7 @@
 #pragma once
 // The demo's main window: a data-entry form that the user can rearrange while it runs.
 
+#include "demo/LinesEditor.h"
 #include "design/DesignCommon.h"
 #include "host/controls/Forms.h"
 
@@ -43,6 +44,8 @@ class TDemoForm : public TForm {
     /// The tool bar's or the palette's button with that caption, or null.
     TToolButton* ToolButton(const std::string& caption) const;
     TStatusBar* StatusBar() const { return FStatusBar; }
+    /// Answers the lines editor instead of a person (tests); empty shows it modally.
+    void SetLinesEditorRunner(TLinesEditorRunner Runner) { FLinesEditorRunner = std::move(Runner); }
 
 protected:
     void WndProc(TMessage& Message) override;
@@ -61,8 +64,8 @@ private:
     /// The drop-down 文件 button: 打开… and 保存….
     void BuildFileButton();
     static std::string PaletteCaption(TClass cls);
-    /// Shows the object inspector, floating, on the selected control (or the focused one).
-    void ShowObjectInspector();
+    /// The designer's dialog button on a row of a class type: string lists get the lines editor.
+    void EditProperty(const std::string& type, TObject* object);
     TToolButton* AddToolButton(TToolBar* bar, const char* caption, TNotifyEvent onClick);
 
     TZkFormDesigner* FDesigner = nullptr;
@@ -75,5 +78,6 @@ private:
     TToolButton* FRedoButton = nullptr;
     /// The palette's buttons and the class each inserts (null: the arrow).
     std::vector<std::pair<TToolButton*, TClass>> FPaletteButtons;
-    TObjectInspForm* FInspector = nullptr;
+    TToolButton* FInspectorButton = nullptr;
+    TLinesEditorRunner FLinesEditorRunner;
 };

@@ -34,7 +34,8 @@ class TDesignControl : public TCustomControl {
     TZkFormDesigner* InnerDesigner() const { return FInnerDesigner; }
     TZkFormDesigner* Designer() const { return FDesigner; }
     bool Deleted() const { return FDeleted; }
-    void SetDeleted(bool value) { FDeleted = value; }
+    /// Marks the control deleted (or back); the inspector's object list follows.
+    void SetDeleted(bool value);
 
     /// The rectangle of a handle (or, for hcClient, the control's client rectangle).
     TRect GetHitTestRect(uint32_t HitCode, bool Inflate) const;

@@ -276,6 +276,7 @@ void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
     inherited::WMSetFocus(Message);
     if (FDesigner->GetLockUpdate()) return;
     SetSelected(true);
+    FRootDesigner->InspectControl(FControl);
 }
 
 void TDesignControl::CNKeyDown(TWMKey& Message) {

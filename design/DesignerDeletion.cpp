@@ -7,8 +7,13 @@
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 
+void TDesignControl::SetDeleted(bool value) {
+    FDeleted = value;
+    FRootDesigner->InspectorListed(FControl, !value);
+}
+
 void TDesignControl::Delete() {
-    FDeleted = true;
+    SetDeleted(true);
     SetVisible(false);
     TOperateHistory* history = FRootDesigner->FHistory;
     if (!history) return;

@@ -44,6 +44,7 @@ TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const T
     }
     auto* overlay = new TDesignControl(control, this);
     AddControl(overlay);
+    InspectorListed(control, true);
     if (TOperateHistory* history = GetRoolDesigner()->FHistory) {
         auto* before = new TOperateRec();
         before->AddHistory(otInsert, overlay);

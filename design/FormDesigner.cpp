@@ -9,6 +9,7 @@
 #include "host/extctrls/ExtCtrls.h"
 #include "host/graphics/Graphics.h"
 #include "host/menus/Menus.h"
+#include "inspector/ObjectInsp.h"
 
 namespace {
 void PublishDesigner(TPublisher& p) {
@@ -71,6 +72,7 @@ TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParent
         FChildDesigners = new TList();
     FRootDesigner = GetRoolDesigner();
     CreatePopupMenu();
+    if (!FParentDesigner && !FIsInner) CreateInspector();
     // A designer without a parent is a root: it needs a selection list of its own so that
     // its overlays have somewhere to register, even when made through this constructor.
     if (!FParentDesigner) FSelection = new TZkControlSelection(this);
@@ -89,11 +91,13 @@ void TZkFormDesigner::Initialize() {
     FChildDesigners = new TList();
     FRootDesigner = this;
     CreatePopupMenu();
+    CreateInspector();
     DesignResources::Startup();
 }
 
 TZkFormDesigner::~TZkFormDesigner() {
     EndDesign();
+    FreeInspector();
     FreeAndNil(FPopupMenu);
     delete FChildDesigners;
     FChildDesigners = nullptr;
@@ -123,8 +127,8 @@ bool TZkFormDesigner::Excluded(TControl* child) const {
     // depend on the inspector's code.
     for (TClass c = child->ClassType(); c; c = c->ClassParent())
         if (c->ClassName() == "TObjectInspForm") return true;
-    if (FSplitter && child == FSplitter) return true;
     TZkFormDesigner* root = GetRoolDesigner();
+    if (root->FSplitter && child == root->FSplitter) return true;
     return !child->Name().empty() && root->FCannotDesignControls->IndexOf(child->Name()) >= 0;
 }
 
@@ -160,6 +164,7 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     FHistory = new TOperateHistory();
     // Every recorded change, undo and redo leaves the design different from what was saved.
     FHistory->OnChange = [this](TObject*) { SetIsDirty(true); };
+    StartInspector();
 }
 
 void TZkFormDesigner::EndDesign() {
@@ -192,6 +197,7 @@ void TZkFormDesigner::InnerEndDesign() {
         overlay->Free();
     }
     FRunState = TRunState::rsNone;
+    if (!FIsInner) HideInspector();
     if (OnEndDesign) OnEndDesign(this);
     if (!formGoing) FDesignForm->SetVisible(visibleAtEnd);
     delete FHistory;
@@ -264,6 +270,7 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
         // so the message goes to the procedure that was saved when the session began.
         TWndMethod old = FOldWindowProc;
         EndDesign();
+        FreeInspector();
         if (old) old(Message);
         return;
     }
@@ -300,16 +307,13 @@ void TZkFormDesigner::SetIsDirty(bool Value) {
     if (Value && OnDirty) OnDirty(this);
 }
 
-void TZkFormDesigner::SetShowInspector(bool Value) {
-    FShowInspector = Value;
-}
-
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FInspector) FInspector = nullptr;
+    if (Operation == opRemove && AComponent == FSplitter) FSplitter = nullptr;
     if (Operation == opRemove && AComponent == FDesignForm) {
         // The design form is going but still whole: a session still running ends first.
         EndDesign();
         FDesignForm = nullptr;
     }
 }
-

@@ -77,6 +77,15 @@ class TZkFormDesigner : public TComponent {
     bool ShowInspector() const { return FShowInspector; }
     void SetShowInspector(bool Value);
 
+    // The object inspector of the root designer.
+    /// Fills List with the designed, not deleted controls of the whole tree.
+    void GetObjects(TStrings* List);
+    /// The display name of a property outside the inspector's table: the host's, or FName.
+    std::string doTransFieldName(const std::string& FName);
+    void doEditProp(const std::string& propname, TObject* propObject);
+    TObjectInspForm* Inspector() const { return FInspector; }
+    TSplitter* InspectorSplitter() const { return FSplitter; }
+
     TDesignState DesignState() const { return FDesignState; }
     void SetDesignState(TDesignState value) { FDesignState = value; }
     TClass InsertClass() const { return FInsertClass; }
@@ -169,6 +178,22 @@ private:
     /// Puts the design form's live windowed children (bars, the inspector, names left out of
     /// the design) above the overlays, so that a dragged control never covers them.
     void RaiseLiveControls();
+
+    // The inspector (DesignerInspector.cpp).
+    /// Makes the inspector with its bindings and the splitter, when there are none.
+    void CreateInspector();
+    /// Docks the inspector at the left of the form holding the design form, the splitter
+    /// right of it, and shows both.
+    void DockInspector();
+    /// Fills the object list and, when shown, docks the inspector on the first control.
+    void StartInspector();
+    void HideInspector();
+    /// Empties the object list and frees the inspector and the splitter.
+    void FreeInspector();
+    /// Makes Control the inspected object of the tree's inspector.
+    void InspectControl(TControl* Control);
+    /// Adds Control to the inspector's object list or takes it out.
+    void InspectorListed(TControl* Control, bool Listed);
 
     TList* FControls = nullptr;
     TWinControl* FDesignForm = nullptr;

@@ -5,6 +5,7 @@
 
 #include "host/controls/WinApi.h"
 #include "inspector/ObjectInsp.h"
+#include "inspector/ZkPopupList.h"
 
 namespace {
 /// Kinds whose display text is a name rather than a value that could be written back.
@@ -63,6 +64,7 @@ void TObjectInspForm::SetItemIndex(int Index) {
     if (view + bar->Position() < top + H) bar->SetPosition(top + H - view);
     if (top < bar->Position()) bar->SetPosition(top - 1);
     FCurItemName = FProps->Strings(Index);
+    if (FPopup) FPopup->Hide();
     RepaintGrid();
 }
 

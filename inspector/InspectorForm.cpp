@@ -6,6 +6,7 @@
 #include "host/core/Stream.h"
 #include "host/streaming/Filer.h"
 #include "inspector/ObjectInsp.h"
+#include "inspector/ZkPopupList.h"
 
 const std::vector<uint8_t>& ObjectInspFormResource();
 
@@ -15,6 +16,9 @@ void PublishInspector(TPublisher& p) {
     p.Method("FormCreate", &F::FormCreate);
     p.Method("FormDestroy", &F::FormDestroy);
     p.Method("FormActivate", &F::FormActivate);
+    p.Method("FormDeactivate", &F::FormDeactivate);
+    p.Method("ComboBtnClick", &F::ComboBtnClick);
+    p.Method("EditBtnClick", &F::EditBtnClick);
     p.Method("FormResize", &F::FormResize);
     p.Method("FormShow", &F::FormShow);
     p.Method("PaintBox1Paint", &F::PaintBox1Paint);
@@ -107,12 +111,15 @@ void TObjectInspForm::FormCreate(TObject*) {
     FRowHeight = measure.Canvas()->TextHeight("Wg") + 3;
     Box->VertScrollBar()->SetIncrement(FRowHeight);
     Box->VertScrollBar()->SetTracking(true);
+    FPopup = new TPopupListBox(nullptr);
+    FPopup->ListBox->OnClick = [this](TObject* Sender) { LB1Click(Sender); };
     FNormalHeight = Height();
     FormResize(this);
 }
 
 void TObjectInspForm::FormDestroy(TObject*) {
     FreeAndNil(FBuffer);
+    FreeAndNil(FPopup);
     if (FProps) ClearProperties();
     FreeAndNil(FProps);
     if (auto* component = Cast<TComponent>(FCurObject)) component->RemoveFreeNotification(this);
@@ -290,6 +297,10 @@ void TObjectInspForm::CB1Click(TObject*) {
     if (selected < 0) return;
     TObject* obj = CB1->Items()->Objects(selected);
     OnSelectionChanged(obj);
-    if (auto* control = Cast<TControl>(obj)) control->Perform(WM_LBUTTONDOWN, 0, 0);
+    // Pressed and released: a press alone leaves the control holding the mouse.
+    if (auto* control = Cast<TControl>(obj)) {
+        control->Perform(WM_LBUTTONDOWN, 0, 0);
+        control->Perform(WM_LBUTTONUP, 0, 0);
+    }
     if (Edit1->Visible() && Edit1->CanFocus()) Edit1->SetFocus();
 }

@@ -13,6 +13,7 @@ object ObjectInspForm: TObjectInspForm
   Font.Style = []
   FormStyle = fsStayOnTop
   OnActivate = FormActivate
+  OnDeactivate = FormDeactivate
   OnCreate = FormCreate
   OnDestroy = FormDestroy
   OnResize = FormResize
@@ -80,6 +81,7 @@ object ObjectInspForm: TObjectInspForm
       Top = 0
       Width = 14
       Height = 14
+      OnClick = EditBtnClick
       Glyph.Data = {
         B6000000424DB60000000000000036000000280000000A000000040000000100
         18000000000080000000130B0000130B00000000000000000000C0C0C0C0C0C0
@@ -102,6 +104,7 @@ object ObjectInspForm: TObjectInspForm
       Top = 0
       Width = 14
       Height = 14
+      OnClick = ComboBtnClick
       Glyph.Data = {
         76010000424D760100000000000036000000280000000A0000000A0000000100
         18000000000040010000130B0000130B00000000000000000000C0C0C0C0C0C0

@@ -15,6 +15,7 @@
 #include "host/stdctrls/StdCtrls.h"
 
 class TObjectInspForm;
+class TPopupListBox;
 
 using TModifyEvent = TEvent<void(int Item)>;
 using TGetObjectsEvent = TEvent<void(TStrings* List)>;
@@ -152,6 +153,7 @@ class TObjectInspForm : public TForm {
     void FormCreate(TObject* Sender);
     void FormDestroy(TObject* Sender);
     void FormActivate(TObject* Sender);
+    void FormDeactivate(TObject* Sender);
     void FormResize(TObject* Sender);
     void FormShow(TObject* Sender);
     void PaintBox1Paint(TObject* Sender);
@@ -165,6 +167,14 @@ class TObjectInspForm : public TForm {
     void Edit1KeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
     void Edit1KeyPress(TObject* Sender, char& Key);
     void Edit1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    /// Opens the selected row's value list under it, or closes an open one.
+    void ComboBtnClick(TObject* Sender);
+    /// Writes the value picked in the list at once.
+    void LB1Click(TObject* Sender);
+    /// Runs the dialog of the selected row's type, or hands its object to OnEditProp.
+    void EditBtnClick(TObject* Sender);
+    /// The value popup (owned).
+    TPopupListBox* Popup() const { return FPopup; }
 
 protected:
     void WndProc(TMessage& Message) override;
@@ -182,6 +192,7 @@ private:
     void PlaceButtonPanel(TPanel* Panel, TSpeedButton* Button, int Top);
     /// The grid is drawn only when it can be: not while updating, and with its parts made.
     void RepaintGrid();
+    void OpenPopup();
     /// The value column keeps this much room for the editors when the boundary is dragged.
     int MaxSplitPos() const;
 
@@ -199,4 +210,5 @@ private:
     bool FSplitDragging = false;
     std::string FCurItemName;
     TObject* FCurObject = nullptr;
+    TPopupListBox* FPopup = nullptr;
 };

@@ -171,6 +171,7 @@ void TCustomForm::SetActiveControl(TWinControl* Control) {
 
 bool TCustomForm::SetFocusedControl(TWinControl* Control) {
     if (Control == this || FActiveControl == Control) return true;
+    if (ComponentState().Contains(csDestroying)) Control = nullptr;
     TWinControl* previous = FActiveControl;
     if (previous) previous->RemoveFreeNotification(this);
     FActiveControl = Control;
@@ -178,6 +179,13 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
     if (previous) previous->OnExit(previous);
     if (Control) Control->OnEnter(Control);
     return true;
+}
+
+void TCustomForm::BeforeDestruction() {
+    if (FActiveControl) FActiveControl->RemoveFreeNotification(this);
+    FActiveControl = nullptr;
+    Destroying();
+    inherited::BeforeDestruction();
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {

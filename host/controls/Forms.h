@@ -123,6 +123,9 @@ protected:
     void CMRelease(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    /// A form on its way out has no active control: its links go first, and a child freed
+    /// after them would no longer tell it.
+    void BeforeDestruction() override;
 
 private:
     void ApplyWindowStyle();

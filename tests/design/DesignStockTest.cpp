@@ -6,18 +6,13 @@
 #include "host/containers/Panels.h"
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
+#include "inspector/ObjectInsp.h"
 
-/// Stands in for the object inspector, which the designer knows by its class name only.
-class TObjectInspForm : public TCustomControl {
-    ZK_CLASS(TObjectInspForm, TCustomControl)
-    explicit TObjectInspForm(TComponent* AOwner) : TCustomControl(AOwner) {}
-};
-/// A host's own inspector, derived from it.
+/// A host's own inspector, derived from the object inspector.
 class THostInspector : public TObjectInspForm {
     ZK_CLASS(THostInspector, TObjectInspForm)
     explicit THostInspector(TComponent* AOwner) : TObjectInspForm(AOwner) {}
 };
-ZK_IMPLEMENT_CLASS(TObjectInspForm, TCustomControl, nullptr)
 ZK_IMPLEMENT_CLASS(THostInspector, TObjectInspForm, nullptr)
 
 namespace {

@@ -1,0 +1,133 @@
+// The root designer's object inspector: made with the designer, docked at the left of the
+// designed form with a splitter beside it while a session runs, told of the control that has
+// the focus, its object list kept in step with insertions and deletions.
+#include "design/DesignControl.h"
+#include "design/FormDesigner.h"
+#include "host/controls/Forms.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "inspector/ObjectInsp.h"
+
+namespace {
+/// The splitter between the docked inspector and the designed form.
+constexpr int SplitterWidth = 3;
+
+void ListOverlays(const TZkFormDesigner* designer, TStrings* List) {
+    for (int i = 0; i < designer->OverlayCount(); ++i) {
+        TDesignControl* overlay = designer->Overlay(i);
+        TControl* control = overlay->Control();
+        if (overlay->Deleted() || !control) continue;
+        List->AddObject(control->Name(), control);
+    }
+}
+} // namespace
+
+void TZkFormDesigner::CreateInspector() {
+    if (FInspector) return;
+    FInspector = new TObjectInspForm(nullptr);
+    FInspector->FreeNotification(this);
+    FInspector->OnGetObjects = [this](TStrings* List) { GetObjects(List); };
+    FInspector->OnTransFieldName = [this](const std::string& FName) {
+        return doTransFieldName(FName);
+    };
+    FInspector->OnEditProp = [this](const std::string& propname, TObject* propObject) {
+        doEditProp(propname, propObject);
+    };
+    if (FSplitter) return;
+    FSplitter = new TSplitter(nullptr);
+    FSplitter->FreeNotification(this);
+    FSplitter->SetWidth(SplitterWidth);
+}
+
+void TZkFormDesigner::DockInspector() {
+    TCustomForm* form = GetParentForm(FDesignForm);
+    if (form && FInspector->Parent() != form) {
+        FInspector->SetBorderStyle(bsNone);
+        FInspector->SetParent(form);
+        FInspector->SetAlign(alLeft);
+        FSplitter->SetParent(form);
+        FSplitter->SetAlign(alLeft);
+        FInspector->SetLeft(0);
+    }
+    if (FSplitter->Parent()) {
+        FSplitter->SetLeft(FInspector->Left() + FInspector->Width());
+        FSplitter->Show();
+    }
+    FInspector->Show();
+}
+
+void TZkFormDesigner::StartInspector() {
+    CreateInspector();
+    GetObjects(FInspector->CB1->Items());
+    if (!FShowInspector) return;
+    DockInspector();
+    if (OverlayCount() == 0) return;
+    // A press the overlay takes as a click: it selects and focuses the control. The release
+    // ends the press, which would otherwise keep the mouse for a release never coming.
+    if (TControl* first = Overlay(0)->Control()) {
+        first->Perform(WM_LBUTTONDOWN, 0, 0);
+        first->Perform(WM_LBUTTONUP, 0, 0);
+    }
+}
+
+void TZkFormDesigner::HideInspector() {
+    if (FInspector) FInspector->Hide();
+    if (FSplitter) FSplitter->Hide();
+}
+
+void TZkFormDesigner::FreeInspector() {
+    if (FInspector) FInspector->CB1->Items()->Clear();
+    // A docked inspector on a form that is being destroyed goes with the form's children;
+    // freeing it here would pull it from under the form's own round of its children.
+    for (TControl* part : {static_cast<TControl*>(FInspector), static_cast<TControl*>(FSplitter)}) {
+        if (!part) continue;
+        TWinControl* parent = part->Parent();
+        const bool parentGoing = parent && parent->ComponentState().Contains(csDestroying);
+        if (parentGoing) continue;
+        part->RemoveFreeNotification(this);
+        part->Free();
+        if (part == FInspector) FInspector = nullptr;
+        if (part == FSplitter) FSplitter = nullptr;
+    }
+}
+
+void TZkFormDesigner::InspectControl(TControl* Control) {
+    if (TObjectInspForm* inspector = GetRoolDesigner()->FInspector)
+        inspector->SetCurObject(Control);
+}
+
+void TZkFormDesigner::InspectorListed(TControl* Control, bool Listed) {
+    TObjectInspForm* inspector = GetRoolDesigner()->FInspector;
+    if (!inspector || !Control) return;
+    TStrings* items = inspector->CB1->Items();
+    const int at = items->IndexOfObject(Control);
+    if (Listed && at < 0) items->AddObject(Control->Name(), Control);
+    if (!Listed && at >= 0) items->Delete(at);
+    // A control that leaves the design is no longer shown either.
+    if (!Listed && inspector->CurObject() == Control) inspector->SetCurObject(nullptr);
+}
+
+void TZkFormDesigner::GetObjects(TStrings* List) {
+    List->Clear();
+    ListOverlays(this, List);
+    TZkFormDesigner* root = GetRoolDesigner();
+    for (int i = 0; i < root->GetDesignerCount(); ++i)
+        ListOverlays(root->GetChildDesigner(i), List);
+}
+
+std::string TZkFormDesigner::doTransFieldName(const std::string& FName) {
+    return OnTransFieldName ? OnTransFieldName(FName) : FName;
+}
+
+void TZkFormDesigner::doEditProp(const std::string& propname, TObject* propObject) {
+    if (OnEditProp) OnEditProp(propname, propObject);
+}
+
+void TZkFormDesigner::SetShowInspector(bool Value) {
+    if (Value == FShowInspector) return;
+    FShowInspector = Value;
+    if (!FInspector) return;
+    if (FRunState == TRunState::rsDesigning && Value)
+        FInspector->Show();
+    else
+        FInspector->Hide();
+}

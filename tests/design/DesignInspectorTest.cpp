@@ -1,0 +1,264 @@
+// The designer's object inspector: docked beside the designed form during a session, showing
+// the control clicked, its object list following insertions, deletions, undo and redo.
+#include <algorithm>
+
+#include "DesignTesting.h"
+#include "design/DesignControl.h"
+#include "host/containers/Panels.h"
+#include "host/extctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "inspector/ObjectInsp.h"
+
+namespace {
+
+/// Button A and panel P (holding B and C) right of where the inspector docks, and memo M.
+class DesignInspector : public DesignTest {
+protected:
+    void SetUp() override {
+        DesignTest::SetUp();
+        Form->SetBounds(100, 100, 640, 360);
+        Designer->SetShowInspector(true);
+        A = Add<TButton>(Form, Bounds(300, 10, 60, 25), "A");
+        P = Add<TTestPanel>(Form, Bounds(300, 60, 200, 100), "P");
+        B = Add<TButton>(P, Bounds(10, 10, 60, 25), "B");
+        C = Add<TButton>(P, Bounds(10, 50, 60, 25), "C");
+        M = Add<TMemo>(Form, Bounds(300, 200, 120, 60), "M");
+    }
+    TObjectInspForm* Insp() const { return Designer->Inspector(); }
+    std::vector<std::string> Listed() const {
+        std::vector<std::string> names;
+        TStrings* items = Insp()->CB1->Items();
+        for (int i = 0; i < items->Count(); ++i)
+            names.push_back(items->Strings(i));
+        return names;
+    }
+    bool IsListed(const char* name) const {
+        const std::vector<std::string> names = Listed();
+        return std::find(names.begin(), names.end(), name) != names.end();
+    }
+    int RowOf(const std::string& prop) const {
+        for (int i = 0; i < Insp()->GetCount(); ++i)
+            if (Insp()->Props(i)->PropName() == prop) return i;
+        return -1;
+    }
+    TButton* A = nullptr;
+    TTestPanel* P = nullptr;
+    TButton* B = nullptr;
+    TButton* C = nullptr;
+    TMemo* M = nullptr;
+};
+
+TEST_F(DesignInspector, SessionDocksTheInspectorOnTheFirstControl) {
+    Begin();
+    ASSERT_TRUE(Insp());
+    EXPECT_EQ(Insp()->Parent(), Form);
+    EXPECT_TRUE(Insp()->Visible());
+    EXPECT_EQ(Insp()->Align(), alLeft);
+    EXPECT_EQ(Insp()->Left(), 0);
+    TSplitter* splitter = Designer->InspectorSplitter();
+    EXPECT_EQ(splitter->Parent(), Form);
+    EXPECT_TRUE(splitter->Visible());
+    EXPECT_EQ(splitter->Width(), 3);
+    EXPECT_EQ(splitter->Left(), Insp()->Width());
+    EXPECT_EQ(Insp()->CurObject(), A);
+    // Neither is designed.
+    EXPECT_FALSE(Designer->FindOverlay(Insp()));
+    EXPECT_FALSE(Designer->FindOverlay(splitter));
+    Designer->EndDesign();
+    EXPECT_FALSE(Insp()->Visible());
+    EXPECT_FALSE(splitter->Visible());
+    // The next session docks it again without designing either.
+    Begin();
+    EXPECT_TRUE(Insp()->Visible());
+    EXPECT_TRUE(splitter->Visible());
+    EXPECT_EQ(Designer->OverlayCount(), 3);
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, ObjectListHoldsTheWholeTreeInNameOrder) {
+    Begin();
+    const std::vector<std::string> all{"A", "B", "C", "M", "P"};
+    EXPECT_EQ(Listed(), all);
+    Insp()->CB1DropDown(Insp()->CB1);
+    EXPECT_EQ(Listed(), all);
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, DeletionInsertionUndoAndRedoKeepTheListInStep) {
+    Begin();
+    Click(At(A, 5, 5));
+    Designer->DeleteSelection();
+    EXPECT_FALSE(IsListed("A"));
+    Insp()->CB1DropDown(Insp()->CB1);
+    EXPECT_FALSE(IsListed("A"));
+    Designer->Undo();
+    EXPECT_TRUE(IsListed("A"));
+    Designer->Redo();
+    EXPECT_FALSE(IsListed("A"));
+
+    TDesignControl* inserted =
+        Designer->AddControlToDesign(TTestButton::StaticClass(), Rect(400, 10, 450, 30));
+    const std::string name = inserted->Control()->Name();
+    EXPECT_TRUE(IsListed(name.c_str()));
+    Designer->Undo();
+    EXPECT_FALSE(IsListed(name.c_str()));
+    Designer->Redo();
+    EXPECT_TRUE(IsListed(name.c_str()));
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, ClickingAControlInspectsIt) {
+    Begin();
+    for (TControl* c : std::initializer_list<TControl*>{B, M, A}) {
+        Click(At(c, 5, 5));
+        EXPECT_TRUE(OverlayOf(c)->GetSelected()) << c->Name();
+        EXPECT_TRUE(OverlayOf(c)->Focused()) << c->Name();
+        EXPECT_EQ(Insp()->CurObject(), c) << c->Name();
+    }
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, PickingFromTheObjectListSelectsAndLeavesTheMouseFree) {
+    Begin();
+    TComboBox* list = Insp()->CB1;
+    list->SetItemIndex(list->Items()->IndexOf("C"));
+    Insp()->CB1Click(list);
+    EXPECT_EQ(Insp()->CurObject(), C);
+    EXPECT_TRUE(OverlayOf(C)->GetSelected());
+    EXPECT_FALSE(C->MouseCapture());
+    Click(At(M, 5, 5));
+    EXPECT_EQ(Insp()->CurObject(), M);
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, WithoutAHandlerEveryNonEventPropertyIsListed) {
+    Begin();
+    Click(At(A, 5, 5));
+    int expected = 0;
+    for (const TPropInfo* info : GetPropList(A))
+        if (info->PropType->Kind != tkMethod) ++expected;
+    EXPECT_EQ(Insp()->GetCount(), expected);
+    TStrings* table = Insp()->namesE->Items();
+    for (int i = 0; i < Insp()->GetCount(); ++i) {
+        const std::string prop = Insp()->Props(i)->PropName();
+        const int at = table->IndexOf(LowerCase(prop));
+        const std::string shown = at >= 0 ? Insp()->namesC->Items()->Strings(at) : prop;
+        EXPECT_EQ(Insp()->ItemName(i), shown);
+    }
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, HostHandlerHidesAPropertyAndIsNotAskedForCaption) {
+    // The framework publishes no Constraints: the first property outside the table stands in.
+    std::string hidden;
+    for (const TPropInfo* info : GetPropList(A))
+        if (info->PropType->Kind != tkMethod && hidden.empty() &&
+            Designer->Inspector()->namesE->Items()->IndexOf(LowerCase(info->Name)) < 0)
+            hidden = info->Name;
+    ASSERT_FALSE(hidden.empty());
+    std::vector<std::string> asked;
+    Designer->OnTransFieldName = [&](const std::string& name) {
+        asked.push_back(name);
+        return name == hidden ? std::string() : name;
+    };
+    Begin();
+    Click(At(M, 5, 5));
+    Click(At(A, 5, 5));
+    EXPECT_EQ(RowOf(hidden), -1);
+    EXPECT_GE(RowOf("Caption"), 0);
+    EXPECT_NE(std::find(asked.begin(), asked.end(), hidden), asked.end());
+    EXPECT_EQ(std::find(asked.begin(), asked.end(), "Caption"), asked.end());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, StringListRowGoesToTheDesignersHost) {
+    std::string type;
+    TObject* object = nullptr;
+    Designer->OnEditProp = [&](const std::string& name, TObject* obj) {
+        type = name;
+        object = obj;
+    };
+    Begin();
+    Click(At(M, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), M);
+    Insp()->SetItemIndex(RowOf("Lines"));
+    Process();
+    ASSERT_TRUE(Insp()->EditBtn->Visible());
+    Click(At(Insp()->EditBtn, 5, 5));
+    EXPECT_EQ(type, "TStrings");
+    EXPECT_EQ(object, M->Lines());
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, ShowInspectorDuringAndOutsideASession) {
+    Begin();
+    TSplitter* splitter = Designer->InspectorSplitter();
+    Designer->SetShowInspector(false);
+    EXPECT_FALSE(Insp()->Visible());
+    EXPECT_TRUE(splitter->Visible());
+    Designer->SetShowInspector(true);
+    EXPECT_TRUE(Insp()->Visible());
+    Designer->EndDesign();
+    for (bool value : {false, true}) {
+        Insp()->Show();
+        Designer->SetShowInspector(value);
+        EXPECT_EQ(Designer->ShowInspector(), value);
+        EXPECT_FALSE(Insp()->Visible()) << value;
+    }
+}
+
+TEST_F(DesignInspector, SessionWithoutTheInspectorLeavesItUndocked) {
+    Designer->SetShowInspector(false);
+    Begin();
+    EXPECT_FALSE(Insp()->Visible());
+    EXPECT_EQ(Insp()->Parent(), nullptr);
+    EXPECT_EQ(Listed().size(), 5u);
+    Designer->EndDesign();
+}
+
+/// A form of its own, freed or closed during a session.
+class DesignInspectorLife : public WindowTest {};
+
+TEST_F(DesignInspectorLife, DestroyingTheDesignedFormFreesInspectorAndSplitter) {
+    for (bool ownedByForm : {false, true}) {
+        auto* form = new TForm(nullptr);
+        form->SetBounds(50, 50, 500, 300);
+        auto* button = new TButton(form);
+        button->SetName("Button1");
+        button->SetParent(form);
+        button->SetBounds(250, 20, 60, 25);
+        form->Show();
+        auto* designer =
+            ownedByForm ? new TZkFormDesigner(form) : new TZkFormDesigner(form, nullptr, false);
+        designer->BeginDesign();
+        ASSERT_TRUE(designer->Inspector());
+        ASSERT_EQ(designer->Inspector()->Parent(), form);
+        form->Free();
+        Process();
+        if (ownedByForm) continue;
+        EXPECT_EQ(designer->Inspector(), nullptr);
+        EXPECT_EQ(designer->InspectorSplitter(), nullptr);
+        EXPECT_FALSE(designer->IsDesigning());
+        designer->Free();
+    }
+}
+
+TEST_F(DesignInspectorLife, ClosingFreesThemAndTheNextSessionMakesThemAgain) {
+    auto* designer = new TZkFormDesigner(Form, nullptr, false);
+    auto* button = new TButton(Form);
+    button->SetName("Button1");
+    button->SetParent(Form);
+    designer->BeginDesign();
+    Form->Perform(WM_CLOSE, 0, 0);
+    EXPECT_EQ(designer->Inspector(), nullptr);
+    EXPECT_EQ(designer->InspectorSplitter(), nullptr);
+    Form->Show();
+    designer->BeginDesign();
+    ASSERT_TRUE(designer->Inspector());
+    EXPECT_TRUE(designer->Inspector()->Visible());
+    EXPECT_EQ(designer->Inspector()->Parent(), Form);
+    designer->EndDesign();
+    designer->Free();
+}
+
+} // namespace
