@@ -192,6 +192,9 @@ private:
     void FreeInspector();
     /// Makes Control the inspected object of the tree's inspector.
     void InspectControl(TControl* Control);
+    /// After an edit in the inspector: the design changed, and an overlay whose control was
+    /// moved or sized by the edit takes the control's new place.
+    void InspectorModified();
     /// Adds Control to the inspector's object list or takes it out.
     void InspectorListed(TControl* Control, bool Listed);
 

@@ -118,6 +118,36 @@ TEST_F(DesignInspector, ClickingAControlInspectsIt) {
     Designer->EndDesign();
 }
 
+TEST_F(DesignInspector, BoundsTypedInTheInspectorMoveTheOverlayWithTheControl) {
+    Begin();
+    Click(At(A, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), A);
+    ASSERT_FALSE(Designer->IsDirty());
+    const struct {
+        const char* prop;
+        const char* text;
+        TRect bounds; // of A in the form, after the edit
+    } cases[] = {
+        {"Width", "100", Bounds(300, 10, 100, 25)},
+        {"Height", "40", Bounds(300, 10, 100, 40)},
+        {"Left", "24", Bounds(320, 10, 100, 40)}, // 20 right of where it lay in its overlay
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.prop);
+        Insp()->SetItemIndex(RowOf(c.prop));
+        Insp()->SetItemValue(c.text);
+        TDesignControl* overlay = OverlayOf(A);
+        EXPECT_EQ(A->BoundsRect(), InnerRect(overlay->Width(), overlay->Height()));
+        const TRect inForm =
+            Bounds(overlay->Left() + HandleSize, overlay->Top() + HandleSize,
+                   overlay->Width() - 2 * HandleSize, overlay->Height() - 2 * HandleSize);
+        EXPECT_EQ(inForm, c.bounds);
+    }
+    EXPECT_TRUE(Designer->IsDirty()) << "an edit in the inspector is a change to save";
+    Designer->EndDesign();
+    EXPECT_EQ(A->BoundsRect(), Bounds(320, 10, 100, 40));
+}
+
 TEST_F(DesignInspector, PickingFromTheObjectListSelectsAndLeavesTheMouseFree) {
     Begin();
     TComboBox* list = Insp()->CB1;
