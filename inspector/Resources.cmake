@@ -13,8 +13,8 @@ function(zk_form_resource target dfm symbol)
   add_custom_command(
     OUTPUT ${cpp}
     COMMAND ${CMAKE_COMMAND} -DIN=${bin} -DOUT=${cpp} -DSYMBOL=${symbol}
-            -P ${CMAKE_SOURCE_DIR}/inspector/EmbedResource.cmake
-    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/inspector/EmbedResource.cmake)
+            -P ${CMAKE_SOURCE_DIR}/inspector/BytesToCpp.cmake
+    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/inspector/BytesToCpp.cmake)
   target_sources(${target} PRIVATE ${cpp})
 endfunction()
 
