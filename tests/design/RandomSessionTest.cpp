@@ -2,7 +2,7 @@
 // context-menu commands on a form of nested stock containers, with the designer's invariants
 // checked after every event and the session's undo, end and save checked at the end.
 //
-// The short batch (10 sessions of 200 events) runs with the tests. A long batch:
+// The short batch (5 sessions of 200 events) runs with the tests. A long batch:
 //   ZK_SESSIONS=0:100 ZK_SESSION_EVENTS=5000 build-asan/tests/design_tests
 //       --gtest_filter='RandomSession.*'   (one line)
 // ZK_SESSIONS=SEED:1 repeats one session; every failure names its seed and event.
@@ -481,7 +481,7 @@ private:
 /// "first:count" from the environment, or the default.
 std::pair<unsigned, int> SeedRange() {
     const char* env = std::getenv("ZK_SESSIONS");
-    if (!env) return {1, 10};
+    if (!env) return {1, 5};
     std::string s(env);
     size_t colon = s.find(':');
     return {static_cast<unsigned>(std::stoul(s.substr(0, colon))),
