@@ -20,9 +20,9 @@ endfunction()
 check(docs/embedding.md TRUE "snippets match the code")
 
 file(READ ${SOURCE}/docs/embedding.md guide)
-string(REPLACE "writer.FlushBuffer();" "" changed "${guide}")
+string(REPLACE "FDesigner->SaveToBinaryFile(FileName);" "" changed "${guide}")
 file(WRITE ${WORK}/changed.md "${changed}")
-check(${WORK}/changed.md FALSE "examples/embed/EmbedForm.cpp#write-form")
+check(${WORK}/changed.md FALSE "examples/embed/EmbedForm.cpp#save-load")
 
 file(WRITE ${WORK}/unmarked.md "<!-- snippet: examples/embed/main.cpp#no-such-region -->\n```cpp\n```\n")
 check(${WORK}/unmarked.md FALSE "[no-such-region]")
