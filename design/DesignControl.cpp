@@ -2,6 +2,8 @@
 // and painting.
 #include "design/DesignControl.h"
 
+#include <algorithm>
+
 #include "design/ControlKinds.h"
 #include "design/FormDesigner.h"
 #include "host/graphics/GdiApi.h"
@@ -183,5 +185,8 @@ void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
 bool TDesignControl::CanResize(int& NewWidth, int& NewHeight) {
     // A combo box keeps the height it has at run time.
     if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + FControl->Height();
+    // Never narrower than the margin on both sides, where the control would have no room.
+    NewWidth = std::max(NewWidth, 2 * HandleSize);
+    NewHeight = std::max(NewHeight, 2 * HandleSize);
     return inherited::CanResize(NewWidth, NewHeight);
 }

@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
 # Installs every build and test dependency on a Debian 12 machine.
 # Idempotent: when everything is present it only asks dpkg and returns.
+# `scripts/setup.sh --fuzz` (or ZK_FUZZ=1) adds clang and its libFuzzer runtime, which the
+# fuzz targets in fuzz/ need.
 set -euo pipefail
+
+fuzz="${ZK_FUZZ:-0}"
+for arg in "$@"; do
+  case "$arg" in
+    --fuzz) fuzz=1 ;;
+    *) echo "usage: scripts/setup.sh [--fuzz]" >&2; exit 2 ;;
+  esac
+done
 
 packages=(
   g++ cmake ninja-build pkg-config
@@ -12,6 +22,9 @@ packages=(
   qt6-translations-l10n
   xvfb xauth
 )
+if [ "$fuzz" = 1 ] || [ "$fuzz" = ON ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -147,8 +147,8 @@ using TReaderError =
     std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
 
 /// Reads the binary component stream. The input is untrusted: every length is checked
-/// against what the stream still holds, nesting is bounded, and a failed load frees what
-/// it built.
+/// against what the stream still holds, nesting and the number of components are bounded
+/// (docs/stream-limits.md), and a failed load frees what it built.
 class TReader : public TFiler {
     ZK_CLASS(TReader, TFiler)
     TReader(TStream* Stream, int BufSize);
@@ -158,6 +158,10 @@ class TReader : public TFiler {
     /// Deepest nesting of components, and of lists and collections inside one value.
     static constexpr int MaxComponentDepth = 64;
     static constexpr int MaxValueDepth = 64;
+    /// Most component records one reader takes (the root not counted). Each component that
+    /// joins its owner is announced to every component the owner already has, so loading
+    /// grows with the square of the count; this keeps a hostile stream's load short.
+    static constexpr int MaxComponents = 10000;
 
     /// Reads a whole stream: into Root when given (its class name is not checked), else
     /// into a new instance of the registered class the stream names. Returns the root.
@@ -259,6 +263,7 @@ private:
     std::string FErrorPath;
     bool FPropFound = false;
     int FComponentDepth = 0;
+    int FComponentCount = 0;
     int FValueDepth = 0;
     std::vector<TComponent*> FLoaded;
     std::vector<TComponent*> FCreated;

@@ -169,6 +169,9 @@ TComponent* TReader::CreateComponent(const std::string& ClassName, const std::st
 
 TComponent* TReader::ReadComponent(TComponent* Component) {
     if (FComponentDepth >= MaxComponentDepth) InvalidFormat();
+    if (++FComponentCount > MaxComponents)
+        throw EReadError("Too many components in stream (more than " + IntToStr(MaxComponents) +
+                         ")");
     ScopedValue<int> depth(FComponentDepth, FComponentDepth + 1);
     uint8_t flags;
     int pos;
