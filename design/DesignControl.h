@@ -46,6 +46,11 @@ class TDesignControl : public TCustomControl {
 
     virtual void SetRect(const TRect& ARect);
     virtual void Move(int dx, int dy);
+    /// The bounds in the parent's scrolled content: a scroll box that scrolls moves the
+    /// overlay without changing them. The history keeps these.
+    TRect ContentBounds() const;
+    /// SetRect with bounds in the parent's content, at its present scroll position.
+    void SetContentBounds(const TRect& ARect);
     /// Hides the overlay and its control and records the deletion.
     void Delete();
     /// Clears the selected flag without touching the selection list (which the caller has

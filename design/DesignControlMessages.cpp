@@ -5,6 +5,7 @@
 #include "design/DesignControl.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
+#include "host/containers/ScrollBox.h"
 #include "host/controls/Forms.h"
 
 namespace {
@@ -20,13 +21,13 @@ template <class F> void TDesignControl::UserBoundsChange(F action) {
     // One change from the bounds before the action to those after it, whatever order the
     // framework's position and size messages come in; nothing at all when the action ends
     // where it began (a drag cancelled with Esc).
-    const TRect start = BoundsRect();
+    const TRect start = ContentBounds();
     FRootDesigner->FBoundsChanging = false;
     FRootDesigner->FBoundsAfterItem = nullptr;
     FInUserBoundsChange = true;
     action();
     FInUserBoundsChange = false;
-    const TRect end = BoundsRect();
+    const TRect end = ContentBounds();
     if (end != start) RecordBoundsChange(start, end);
     // Cleared so that no later bounds change that the user did not start (an undo's, say)
     // is taken for this action.
@@ -220,7 +221,7 @@ void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TDesignControl::WMSize(TWMSize& Message) {
-    const TRect before = BoundsRect();
+    const TRect before = ContentBounds();
     inherited::WMSize(Message);
     if (ControlKinds::IsTabSheet(FControl) || FLockUpdate || !FControl) return;
     FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize,
@@ -232,7 +233,7 @@ void TDesignControl::WMSize(TWMSize& Message) {
 }
 
 void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
-    const TRect before = BoundsRect();
+    const TRect before = ContentBounds();
     FInPosChanged = true;
     try {
         inherited::WMWindowPosChanged(Message);
@@ -248,7 +249,8 @@ void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
 }
 
 void TDesignControl::NoteBoundsChange(const TRect& before) {
-    const TRect after = BoundsRect();
+    // In content bounds, so that a scroll of the parent is no change.
+    const TRect after = ContentBounds();
     if (after == before || FInUserBoundsChange) return;
     if (FRootDesigner->FBoundsChanging) {
         FRootDesigner->FBoundsChanging = false;
@@ -367,6 +369,29 @@ void TDesignControl::SetSelected(bool Value) {
 void TDesignControl::SetRect(const TRect& ARect) {
     SetBoundsRect(ARect);
     FRootDesigner->SetIsDirty(true);
+}
+
+namespace {
+/// How far the overlay's parent has scrolled its content; (0, 0) when it does not scroll.
+TPoint ParentScroll(const TControl* Overlay) {
+    auto* scrolling = Cast<TScrollingWinControl>(Overlay->Parent());
+    if (!scrolling) return {0, 0};
+    return {scrolling->HorzScrollBar()->Position(), scrolling->VertScrollBar()->Position()};
+}
+} // namespace
+
+TRect TDesignControl::ContentBounds() const {
+    TRect r = BoundsRect();
+    const TPoint scroll = ParentScroll(this);
+    OffsetRect(r, scroll.X, scroll.Y);
+    return r;
+}
+
+void TDesignControl::SetContentBounds(const TRect& ARect) {
+    TRect r = ARect;
+    const TPoint scroll = ParentScroll(this);
+    OffsetRect(r, -scroll.X, -scroll.Y);
+    SetRect(r);
 }
 
 void TDesignControl::Move(int dx, int dy) {

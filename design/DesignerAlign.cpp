@@ -38,14 +38,14 @@ void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
     for (size_t i = 0; i < selected.size(); ++i) {
         TDesignControl* overlay = selected[i];
         const TRect r = overlay->BoundsRect();
-        before->AddHistory(otBounds, r, overlay);
+        before->AddHistory(otBounds, overlay->ContentBounds(), overlay);
         const TRect target = AlignedRect(Align, g, r, i == 0 ? nullptr : &previous);
         if (horizontal)
             overlay->SetLeft(target.Left);
         else
             overlay->SetTop(target.Top);
         previous = overlay->BoundsRect();
-        after->AddHistory(otBounds, previous, overlay);
+        after->AddHistory(otBounds, overlay->ContentBounds(), overlay);
     }
     if (history) {
         history->BeginChange(before.release());

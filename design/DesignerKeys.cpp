@@ -52,9 +52,9 @@ template <class F> bool ChangeSelected(TZkFormDesigner* designer, F change) {
     for (int i = 0; i < designer->OverlayCount(); ++i) {
         TDesignControl* overlay = designer->Overlay(i);
         if (!overlay->GetSelected()) continue;
-        before->AddHistory(otBounds, overlay->BoundsRect(), overlay);
+        before->AddHistory(otBounds, overlay->ContentBounds(), overlay);
         change(overlay);
-        after->AddHistory(otBounds, overlay->BoundsRect(), overlay);
+        after->AddHistory(otBounds, overlay->ContentBounds(), overlay);
     }
     TOperateHistory* history = designer->GetRoolDesigner()->History();
     if (before->Count() == 0 || !history) {

@@ -33,7 +33,7 @@ void TOperateRec::Restore() {
         if (!overlay) continue;
         switch (item->OpType) {
         case otBounds:
-            overlay->SetRect(item->Rect);
+            overlay->SetContentBounds(item->Rect);
             break;
         case otDeleted:
             overlay->SetVisible(true);

@@ -13,6 +13,7 @@
 /// One entry of a snapshot: what to do with which overlay when the snapshot is restored.
 struct TOperateItem {
     TOpType OpType = otBounds;
+    /// The overlay's bounds in its parent's scrolled content (TDesignControl::ContentBounds).
     TRect Rect;
     TDesignControl* Control = nullptr;
 };

@@ -176,7 +176,7 @@ private:
     friend class TToolBar;
     /// The grouped check buttons next to this one, itself included.
     std::vector<TToolButton*> Group() const;
-    void Changed();
+    void Changed() override;
 
     bool FDown = false;
     bool FGrouped = false;
