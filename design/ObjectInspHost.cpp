@@ -88,8 +88,16 @@ void TZkFormDesigner::StartInspector() {
 }
 
 void TZkFormDesigner::HideInspector() {
-    if (FInspector) FInspector->Hide();
-    if (FSplitter) FSplitter->Hide();
+    // Undocked, not only hidden: docked, the two would keep their places in the form's tab
+    // order, and the designed controls after them would save tab orders that no longer count
+    // from 0 when the form is loaded again.
+    TCustomForm* form = FDesignForm ? GetParentForm(FDesignForm) : nullptr;
+    for (TControl* part : {static_cast<TControl*>(FInspector), static_cast<TControl*>(FSplitter)}) {
+        if (!part) continue;
+        part->Hide();
+        if (form && part->Parent() == form && !form->ComponentState().Contains(csDestroying))
+            part->SetParent(nullptr);
+    }
 }
 
 void TZkFormDesigner::FreeInspector() {

@@ -75,6 +75,22 @@ TEST_F(DesignInspector, SessionDocksTheInspectorOnTheFirstControl) {
     Designer->EndDesign();
 }
 
+TEST_F(DesignInspector, EndingTheSessionUndocksItSoTabOrdersCountFromZeroAgain) {
+    // A control inserted while the inspector is docked comes after it in the tab order.
+    Begin();
+    TControl* inserted =
+        Designer->AddControlToDesign(TButton::StaticClass(), Rect(560, 10, 600, 30))->Control();
+    Designer->EndDesign();
+    EXPECT_EQ(Insp()->Parent(), nullptr);
+    EXPECT_EQ(Designer->InspectorSplitter()->Parent(), nullptr);
+    std::vector<int> orders;
+    for (int i = 0; i < Form->ControlCount(); ++i)
+        if (auto* w = Cast<TWinControl>(Form->Controls(i))) orders.push_back(w->TabOrder());
+    std::sort(orders.begin(), orders.end());
+    EXPECT_EQ(orders, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(static_cast<TWinControl*>(inserted)->TabOrder(), 3);
+}
+
 TEST_F(DesignInspector, ObjectListHoldsTheWholeTreeInNameOrder) {
     Begin();
     const std::vector<std::string> all{"A", "B", "C", "M", "P"};

@@ -1,6 +1,7 @@
-// Random design sessions, deterministic by seed: real clicks, drags, bands, keys, insertions and
-// context-menu commands on a form of nested stock containers, with the designer's invariants
-// checked after every event and the session's undo, end and save checked at the end.
+// Random design sessions, deterministic by seed: real clicks, drags, bands, keys, insertions,
+// context-menu commands and edits in the docked inspector on a form of nested stock containers,
+// with the designer's invariants checked after every event and the session's undo, end and
+// save checked at the end.
 //
 // The short batch (5 sessions of 200 events) runs with the tests. A long batch:
 //   ZK_SESSIONS=0:100 ZK_SESSION_EVENTS=5000 build-asan/tests/design_tests
@@ -26,6 +27,7 @@
 #include "host/containers/ScrollBox.h"
 #include "host/core/Stream.h"
 #include "host/stdctrls/StdCtrls.h"
+#include "inspector/ObjectInsp.h"
 
 namespace {
 
@@ -53,21 +55,28 @@ struct Start {
 };
 
 constexpr uint32_t ProbeMessage = WM_USER + 77;
+/// Room at the form's left for the inspector the session docks there.
+constexpr int InspectorRoom = 200;
 
 class RandomSession : public DesignTest {
 protected:
     void SetUp() override {
         DesignTest::SetUp();
         Form->SetName("RandomForm");
-        Form->SetBounds(100, 100, 640, 460);
+        Form->SetBounds(100, 100, 640 + InspectorRoom, 460);
+        Designer->SetShowInspector(true);
+        // A refused inspector edit is reported, not raised: noted here instead of a box.
+        Application->SetErrorReport([this](const std::string&) { ++Reports; });
         Process();
     }
     void TearDown() override {
+        Application->SetErrorReport({});
         ClearScreenLayer();
         DesignTest::TearDown();
     }
 
     template <class T> T* Make(TWinControl* parent, TRect r) {
+        if (parent == Form) OffsetRect(r, InspectorRoom, 0);
         T* c = Add<T>(parent, r);
         c->SetName(std::string(T::StaticClass()->ClassName()).substr(1) + IntToStr(++FNameCount));
         return c;
@@ -203,8 +212,52 @@ protected:
         TControl* c = Pick(live)->Control();
         return At(c, Rand(0, std::max(0, c->Width() - 1)), Rand(0, std::max(0, c->Height() - 1)));
     }
+    /// Anywhere on the design form: mostly right of the inspector, now and then in its grid.
     TPoint Ground() {
-        return {Rand(0, Form->ClientWidth() - 1), Rand(0, Form->ClientHeight() - 1)};
+        TObjectInspForm* insp = Designer->Inspector();
+        if (insp && insp->Visible() && Rand(0, 4) == 0) {
+            TControl* grid = insp->Box;
+            return At(grid, Rand(0, grid->Width() - 1), Rand(0, grid->Height() - 1));
+        }
+        const int left = insp && insp->Visible() ? insp->Width() + 3 : 0;
+        return {Rand(left, Form->ClientWidth() - 1), Rand(0, Form->ClientHeight() - 1)};
+    }
+    /// A value to type into a row: numbers near the form's sizes, the row's own names, the
+    /// inspector's yes and no, and text that fits nothing.
+    std::string RowText(TProp* prop) {
+        switch (Rand(0, 4)) {
+        case 0:
+            return IntToStr(Rand(-40, 700));
+        case 1:
+            if (TStringList* names = prop->EnumNames(); names && names->Count() > 0)
+                return names->Strings(Rand(0, names->Count() - 1));
+            return IntToStr(Rand(0, 200));
+        case 2:
+            return Rand(0, 1) ? BoolTrueText : BoolFalseText;
+        case 3:
+            return "";
+        default:
+            return Pick(
+                std::vector<std::string>{"abc", "-", "1e9", "99999999999", "clRed", "按钮"});
+        }
+    }
+    /// Writes a row of the inspected control as a commit of the row editor does.
+    void InspectorEdit(std::string& what) {
+        TObjectInspForm* insp = Designer->Inspector();
+        if (!insp || !insp->Visible() || insp->GetCount() == 0) return;
+        const int row = Rand(0, insp->GetCount() - 1);
+        TProp* prop = insp->Props(row);
+        // Tab order and names are what the end of the session is checked against.
+        if (prop->PropName() == "TabOrder" || prop->PropName() == "Name") return;
+        const std::string text = RowText(prop);
+        what = "inspector " + prop->PropName() + " := '" + text + "'";
+        if (auto* c = Cast<TControl>(insp->CurObject())) FInspected.insert(c);
+        insp->SetItemIndex(row);
+        try {
+            insp->SetItemValue(text);
+        } catch (const Exception&) {
+            ++Reports;
+        }
     }
     TPoint OnHandle() {
         std::vector<TDesignControl*> selected;
@@ -236,7 +289,7 @@ protected:
     void Event(std::string& what) {
         static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
                                        Qt::Key_Tab,  Qt::Key_Escape, Qt::Key_Delete};
-        const int kind = Rand(0, 11);
+        const int kind = Rand(0, 12);
         if (FTrace) std::fprintf(stderr, "  kind %d\n", kind);
         switch (kind) {
         case 0:
@@ -307,6 +360,10 @@ protected:
             Process();
             break;
         }
+        case 12:
+            what = "inspector edit";
+            InspectorEdit(what);
+            break;
         }
         Process();
     }
@@ -322,7 +379,8 @@ protected:
             EXPECT_EQ(o->Parent(), start.Parent);
             // A page fills its page control and shows when its tab is clicked, which is no
             // design change.
-            if (!Cast<TTabSheet>(o->Control())) {
+            // The inspector's edits are not in the history.
+            if (!Cast<TTabSheet>(o->Control()) && !FInspected.count(o->Control())) {
                 EXPECT_EQ(Unscrolled(o), start.Bounds);
                 EXPECT_EQ(o->Visible(), start.Visible);
             }
@@ -381,7 +439,9 @@ protected:
             if (FWatch->Gone.count(s.Control)) continue;
             SCOPED_TRACE(s.Control->Name());
             EXPECT_EQ(s.Control->Parent(), s.Parent);
-            EXPECT_EQ(s.Control->Align(), s.Align);
+            if (!FInspected.count(s.Control)) {
+                EXPECT_EQ(s.Control->Align(), s.Align);
+            }
             FProbed.clear();
             s.Control->Perform(ProbeMessage, 0, 0);
             EXPECT_EQ(FProbed.count(s.Control), 1u) << "the window procedure was not given back";
@@ -427,6 +487,7 @@ protected:
                 Form->Components(i)->Free();
         FStart.clear();
         FSessionStart.clear();
+        FInspected.clear();
     }
 
 public:
@@ -459,6 +520,8 @@ public:
 
     long Events = 0;
     long Checks = 0;
+    /// Inspector edits refused with an error.
+    long Reports = 0;
 
 private:
     const bool FTrace = std::getenv("ZK_SESSION_TRACE") != nullptr;
@@ -473,6 +536,9 @@ private:
     /// Each overlay as the session began.
     std::map<TDesignControl*, Overlaid> FSessionStart;
     std::set<TControl*> FProbed;
+    /// Controls the inspector wrote to: their bounds, visibility and alignment may differ
+    /// from the start after undoing everything.
+    std::set<TControl*> FInspected;
     TFreeWatch* FWatch = nullptr;
 };
 
@@ -495,8 +561,9 @@ TEST_F(RandomSession, NoOrderOfInputBreaksTheDesign) {
     const int events = EventCount();
     for (int i = 0; i < count && !HasFailure(); ++i)
         RunSession(first + static_cast<unsigned>(i), events);
-    std::printf("random sessions: %d from seed %u, %ld events, %ld invariant checks\n", count,
-                first, Events, Checks);
+    std::printf("random sessions: %d from seed %u, %ld events, %ld invariant checks, %ld refused "
+                "inspector edits\n",
+                count, first, Events, Checks, Reports);
 }
 
 } // namespace
