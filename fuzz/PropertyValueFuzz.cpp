@@ -8,12 +8,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "host/controls/Forms.h"
+#include "fuzz/FuzzApplication.h"
 #include "inspector/ObjectInsp.h"
 
 namespace {
@@ -50,11 +49,6 @@ std::vector<TTarget> TargetsOf(TObject* object) {
 
 TForm* HostForm() {
     static TForm* form = [] {
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "property_value_fuzz";
-        static char* argv[] = {name, nullptr};
-        Application->Initialize(argc, argv);
         auto* f = new TForm(nullptr);
         f->SetBounds(0, 0, 400, 300);
         f->Show();

@@ -254,6 +254,9 @@ void TObjectInspForm::SetCurObject(TObject* AObject) {
         if (auto* component = Cast<TComponent>(AObject)) component->FreeNotification(this);
         if (AObject) BuildRows(AObject);
         CB1->SetItemIndex(AObject ? IndexOfExact(CB1->Items(), NameOf(AObject)) : -1);
+    } else {
+        // The same object again: what was typed is written, and the rows stay.
+        CommitPendingEdit();
     }
     FormResize(this);
 }

@@ -16,8 +16,10 @@ bool ShowsName(TTypeKind kind) {
 } // namespace
 
 void TObjectInspForm::CommitPendingEdit() {
-    if (FItemIndex != -1 && CurItem() && Edit1->Visible() && Edit1->Modified())
-        SetItemValue(Edit1->Text());
+    if (FItemIndex == -1 || !CurItem() || !Edit1->Visible() || !Edit1->Modified()) return;
+    SetItemValue(Edit1->Text());
+    // Written: nothing is pending any more (a refused value stays typed and pending).
+    Edit1->SetModified(false);
 }
 
 void TObjectInspForm::PlaceButtonPanel(TPanel* Panel, TSpeedButton* Button, int Top) {
@@ -36,7 +38,10 @@ void TObjectInspForm::SetItemIndex(int Index) {
         RepaintGrid();
         return;
     }
-    CommitPendingEdit();
+    // Leaving the row writes what was typed; placing the editor again on the same row (the
+    // window was resized) keeps it typed, so that a layout pass never raises a refused value.
+    const bool keepTyped = Index == FItemIndex && Index >= 0 && Edit1->Modified();
+    if (Index != FItemIndex) CommitPendingEdit();
     FItemIndex = Index;
     if (Index < 0) return;
     TProp* prop = CurItem();
@@ -51,14 +56,16 @@ void TObjectInspForm::SetItemIndex(int Index) {
         PlaceButtonPanel(EditPanel, EditBtn, top);
         editWidth -= 15;
     }
-    Edit1->SetTextProp(GetItemValue(Index));
+    if (!keepTyped) Edit1->SetTextProp(GetItemValue(Index));
     if (ComboPanel->Visible()) {
         PlaceButtonPanel(ComboPanel, ComboBtn, top);
         editWidth -= 15;
     }
     Edit1->SetBounds(FSplitPos + 3, top, std::max(editWidth, 0), H - 2);
-    Edit1->SelectAll();
-    Edit1->SetModified(false);
+    if (!keepTyped) {
+        Edit1->SelectAll();
+        Edit1->SetModified(false);
+    }
     TControlScrollBar* bar = Box->VertScrollBar();
     const int view = Box->ClientHeight();
     if (view + bar->Position() < top + H) bar->SetPosition(top + H - view);

@@ -28,6 +28,8 @@ corpus="build-fuzz/corpus/$target"
 mkdir -p "$corpus" build-fuzz/artifacts
 cp -n fuzz/corpus/"$seeds"/* "$corpus"/
 export QT_QPA_PLATFORM=offscreen
+# The offscreen platform warns of every window raised.
+export QT_LOGGING_RULES="default.warning=false"
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 exec "build-fuzz/fuzz/$target" -runs="$runs" -rss_limit_mb=2048 -timeout=10 \
   -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/ "${extra[@]}" "$@" "$corpus"

@@ -29,6 +29,12 @@ public:
     std::string Out;
 
 private:
+    /// A name in the binary form: a length byte and the bytes, so never longer than 255.
+    void ShortStr(const std::string& s) {
+        if (s.size() > MaxShortStr) P.Error("Identifier too long");
+        AppendShortStr(Out, s);
+    }
+
     bool AtObject() const {
         return P.IsSymbol("object") || P.IsSymbol("inherited") || P.IsSymbol("inline");
     }
@@ -53,10 +59,12 @@ private:
             P.CheckChar(']');
             flags |= ffChildPos;
         }
-        if (flags) Out += static_cast<char>(0xF0 | flags);
+        // A class name of 240 bytes or more begins with what reads as a prefix byte: an empty
+        // prefix goes before it.
+        if (flags || cls.size() >= 0xF0) Out += static_cast<char>(0xF0 | flags);
         Out += pos;
-        AppendShortStr(Out, cls);
-        AppendShortStr(Out, name);
+        ShortStr(cls);
+        ShortStr(name);
         while (!AtObject() && !P.IsSymbol("end"))
             Property(depth);
         Out += '\0';
@@ -73,7 +81,7 @@ private:
             P.Next();
             name += '.' + P.CheckSymbol();
         }
-        AppendShortStr(Out, name);
+        ShortStr(name);
         P.CheckChar('=');
         Value(depth);
     }
@@ -184,7 +192,7 @@ private:
                     ident += '.' + P.CheckSymbol();
                 }
                 Out += static_cast<char>(vaIdent);
-                AppendShortStr(Out, ident);
+                ShortStr(ident);
             }
             return;
         }
@@ -198,7 +206,7 @@ private:
             Out += static_cast<char>(vaSet);
             if (!P.IsChar(']')) {
                 for (;;) {
-                    AppendShortStr(Out, P.CheckSymbol());
+                    ShortStr(P.CheckSymbol());
                     if (P.IsChar(']')) break;
                     P.CheckChar(',');
                 }

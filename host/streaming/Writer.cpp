@@ -108,6 +108,10 @@ void TWriter::WriteString(const std::string& Value) {
 }
 
 void TWriter::WriteStr(const std::string& Value) {
+    // A name is a length byte and its bytes; cut short, it would load as another name.
+    if (Value.size() > MaxShortStr)
+        throw EWriteError("Name too long to be written (" + IntToStr(int64_t(Value.size())) +
+                          " bytes, at most 255): " + Value.substr(0, 32) + "...");
     std::string out;
     AppendShortStr(out, Value);
     WriteBytes(out);

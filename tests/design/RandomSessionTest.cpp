@@ -252,8 +252,9 @@ protected:
         const std::string text = RowText(prop);
         what = "inspector " + prop->PropName() + " := '" + text + "'";
         if (auto* c = Cast<TControl>(insp->CurObject())) FInspected.insert(c);
-        insp->SetItemIndex(row);
         try {
+            // Leaving a row commits what its editor holds, which may be refused too.
+            insp->SetItemIndex(row);
             insp->SetItemValue(text);
         } catch (const Exception&) {
             ++Reports;

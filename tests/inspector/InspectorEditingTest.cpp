@@ -210,3 +210,16 @@ TEST_F(InspectorEditing, SelectingARowOutOfViewScrollsItIn) {
 }
 
 } // namespace
+
+TEST_F(InspectorEditing, ResizingTheWindowLeavesAPendingEditPending) {
+    // A layout pass places the editor again; it must not write (and raise for) typed text,
+    // as when the session's end realigns the form the inspector is docked on.
+    const int row = RowOf("Width");
+    ClickRow(row);
+    InspType("abc");
+    EXPECT_NO_THROW(
+        Insp->SetBounds(Insp->Left(), Insp->Top(), Insp->Width() + 20, Insp->Height() + 20));
+    EXPECT_EQ(Insp->Edit1->Text(), "abc");
+    EXPECT_TRUE(Insp->Edit1->Modified());
+    EXPECT_EQ(Insp->ItemIndex(), row);
+}

@@ -62,6 +62,26 @@ TEST(ObjectText, PrefixFlagsAndPositionsTravelBothWays) {
     EXPECT_EQ(text, ToText(bytes));
 }
 
+TEST(ObjectText, NamesHoldAtMost255BytesAndLongClassNamesReadBack) {
+    // A name is a length byte and its bytes: longer ones are refused, not cut.
+    for (const std::string& text : {"object F: " + std::string(256, 'T') + "\nend\n",
+                                    "object F: T\n  " + std::string(256, 'P') + " = 1\nend\n",
+                                    "object F: T\n  P = " + std::string(256, 'e') + "\nend\n"}) {
+        try {
+            ToBinary(text);
+            ADD_FAILURE() << "accepted a name of 256 bytes";
+        } catch (const EParserError& e) {
+            EXPECT_EQ(e.Message().rfind("Identifier too long", 0), 0u) << e.Message();
+        }
+    }
+    // A class name's length byte from 240 up reads as a prefix byte unless one comes first.
+    for (size_t length : {239u, 240u, 255u}) {
+        const std::string text = "object F: " + std::string(length, 'T') + "\nend\n";
+        const std::string binary = ToBinary(text);
+        EXPECT_EQ(ToText(binary), text) << length;
+    }
+}
+
 TEST(ObjectText, SyntaxErrorsNameLineColumnAndOffset) {
     const std::pair<std::string, std::string> cases[] = {
         {"object F: T\n  P = 'abc\nend\n", "Unterminated string (at 2,7, stream offset 00000012)"},

@@ -209,3 +209,16 @@ TEST(StreamErrors, UnresolvableReferencesStayUnsetSilently) {
     EXPECT_EQ(static_cast<TFixWidget*>(form->Components(0))->Buddy(), nullptr);
     form->Free();
 }
+
+TEST(StreamErrors, ANameTooLongForTheStreamIsRefusedNotCut) {
+    // Cut to 255 bytes it would load under another name, or clash with a sibling's.
+    RegisterStreamFixtures();
+    auto* form = new TFixForm;
+    form->SetName(std::string(256, 'F'));
+    TMemoryStream stream;
+    {
+        TWriter writer(&stream, 64);
+        EXPECT_THROW(writer.WriteRootComponent(form), EWriteError);
+    }
+    form->Free();
+}
