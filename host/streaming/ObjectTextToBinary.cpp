@@ -1,5 +1,6 @@
 // Text form to binary component stream, encoded the way the other converters encode it.
 
+#include <cmath>
 #include <limits>
 
 #include "host/core/Stream.h"
@@ -200,6 +201,20 @@ private:
             break;
         case TextTokenKind::Eof:
             P.Error("Invalid property value");
+        }
+        if (P.IsChar('+') || P.IsChar('-')) {
+            // An infinity as floats print it ("+Inf", "-Inf"), so that it reads back.
+            const TextToken sign = P.Token();
+            P.Next();
+            if (P.Token().Kind != TextTokenKind::Symbol || !SameTextAscii(P.Token().Text, "Inf"))
+                P.ErrorAt(sign, "Invalid property value");
+            const bool negative = sign.Text[0] == '-';
+            P.Next();
+            unsigned char bytes[10];
+            DoubleToExtended(negative ? -HUGE_VAL : HUGE_VAL).ToBytes(bytes);
+            Out += static_cast<char>(vaExtended);
+            Out.append(reinterpret_cast<const char*>(bytes), 10);
+            return;
         }
         if (P.IsChar('[')) {
             P.Next();

@@ -60,10 +60,10 @@ void TextParser::Advance() {
     ++FPos;
 }
 
-void TextParser::Error(const std::string& message) const {
+void TextParser::ErrorAt(const TextToken& at, const std::string& message) const {
     char where[80];
-    std::snprintf(where, sizeof where, " (at %d,%d, stream offset %08zX)", FToken.Line,
-                  FToken.Column, FToken.Offset);
+    std::snprintf(where, sizeof where, " (at %d,%d, stream offset %08zX)", at.Line, at.Column,
+                  at.Offset);
     throw EParserError(message + where);
 }
 

@@ -39,7 +39,9 @@ public:
     std::string CheckSymbol();
     /// With the token on '{': the hex bytes up to the closing '}', which is consumed.
     std::string ReadBinary();
-    [[noreturn]] void Error(const std::string& message) const;
+    [[noreturn]] void Error(const std::string& message) const { ErrorAt(FToken, message); }
+    /// The error placed at an earlier token.
+    [[noreturn]] void ErrorAt(const TextToken& at, const std::string& message) const;
 
 private:
     char Peek(size_t ahead = 0) const;
