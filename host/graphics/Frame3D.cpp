@@ -1,4 +1,6 @@
 // Three-dimensional frames drawn with a canvas's pen: bevels and sunken borders.
+#include <algorithm>
+
 #include "host/graphics/GdiApi.h"
 #include "host/graphics/Graphics.h"
 
@@ -9,6 +11,13 @@ void DrawFrame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomCol
     --Rect.Bottom;
     --Rect.Right;
     for (; Width > 0; --Width) {
+        if (Rect.Left > Rect.Right || Rect.Top > Rect.Bottom) {
+            // Nothing left to draw on: a huge width (a bevel width typed into the inspector)
+            // only deflates the rectangle, at once, bounded so that it cannot overflow.
+            const int rest = std::min(Width, 1 << 24);
+            InflateRect(Rect, -rest, -rest);
+            break;
+        }
         Canvas->Pen()->SetColor(TopColor);
         Canvas->Polyline({{Rect.Left, Rect.Bottom}, {Rect.Left, Rect.Top}, {Rect.Right, Rect.Top}});
         Canvas->Pen()->SetColor(BottomColor);

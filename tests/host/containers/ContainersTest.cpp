@@ -79,6 +79,18 @@ TEST_F(ContainersTest, PanelPaintsItsBevelsAndCentredCaption) {
     EXPECT_GT(inkLeft, 10);
 }
 
+TEST_F(ContainersTest, AHugeBevelWidthPaintsTheFrameItCanAndStops) {
+    // Typed into the inspector, a bevel a billion pixels wide once drew a billion frames.
+    auto* panel = Make<TPanel>(40, 30);
+    panel->SetBevelWidth(1000000000);
+    Process();
+    const QImage image = WidgetOf(panel->Handle())->grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 5), ToQColor(clBtnHighlight));
+    EXPECT_EQ(image.pixelColor(39, 5), ToQColor(clBtnShadow));
+    // Frames fill it to the middle.
+    EXPECT_EQ(image.pixelColor(14, 14), ToQColor(clBtnHighlight));
+}
+
 TEST_F(ContainersTest, ParentBackgroundShowsWhatTheParentPaintsThroughThePanel) {
     // The form paints a green band under the panel's left half, on its yellow face.
     Form->SetColor(clYellow);
