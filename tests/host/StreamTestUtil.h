@@ -1,10 +1,21 @@
 #pragma once
 // Helpers for stream tests: saving to and loading from bytes, describing a tree as text.
 
+#include <cstdint>
 #include <string>
 
 #include "StreamFixtures.h"
 #include "host/streaming/ObjectText.h"
+
+/// A short string as the stream holds it: a length byte, then the bytes.
+inline std::string S(const std::string& s) {
+    return std::string(1, static_cast<char>(s.size())) + s;
+}
+/// A 32-bit integer as the stream holds it: little-endian.
+inline std::string U32(uint32_t n) {
+    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+            static_cast<char>(n >> 24)};
+}
 
 /// The bytes WriteRootComponent gives for root.
 std::string SaveToBytes(TComponent* root);

@@ -8,12 +8,6 @@
 #include "host/comctrls/ListView.h"
 
 namespace {
-std::string U32(uint32_t v) {
-    std::string s;
-    for (int i = 0; i < 4; ++i)
-        s += static_cast<char>(v >> (8 * i));
-    return s;
-}
 
 /// A form with a report-style list view: columns, and items with sub-items and indexes.
 TStreamForm* MakeListForm() {

@@ -8,13 +8,6 @@
 using namespace std::string_literals;
 
 namespace {
-std::string S(const std::string& s) {
-    return std::string(1, static_cast<char>(s.size())) + s;
-}
-std::string U32(uint32_t n) {
-    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
-            static_cast<char>(n >> 24)};
-}
 std::string ShortString(const std::string& bytes) {
     return "\x06"s + S(bytes);
 }

@@ -8,15 +8,6 @@
 using namespace std::string_literals;
 
 namespace {
-std::string S(const std::string& s) {
-    return std::string(1, static_cast<char>(s.size())) + s;
-}
-std::string U32(uint32_t n) {
-    std::string out;
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((n >> (8 * i)) & 0xFF);
-    return out;
-}
 std::string Widget(const std::string& name, const std::string& props,
                    const std::string& kids = "") {
     return S("TFixWidget") + S(name) + props + "\x00"s + kids + "\x00"s;

@@ -19,13 +19,6 @@ std::string OurBinary(const std::string& text) {
     return TextToBinary(text);
 }
 
-std::string S(const std::string& s) {
-    return std::string(1, static_cast<char>(s.size())) + s;
-}
-std::string U32(uint32_t n) {
-    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
-            static_cast<char>(n >> 24)};
-}
 std::string Ext(uint64_t mantissa, uint16_t signExp) {
     std::string out = "\x05"s;
     for (int i = 0; i < 8; ++i)
