@@ -48,8 +48,10 @@ void TControl::SetParent(TWinControl* AParent) {
 void TControl::ParentChanged(TWinControl*) {}
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    AWidth = std::max(AWidth, 0);
-    AHeight = std::max(AHeight, 0);
+    AWidth = std::clamp(AWidth, 0, MaxControlExtent);
+    AHeight = std::clamp(AHeight, 0, MaxControlExtent);
+    ALeft = std::clamp(ALeft, -MaxControlPosition, MaxControlPosition);
+    ATop = std::clamp(ATop, -MaxControlPosition, MaxControlPosition);
     const bool sized = AWidth != FWidth || AHeight != FHeight;
     const bool moved = ALeft != FLeft || ATop != FTop;
     if (!sized && !moved) return;

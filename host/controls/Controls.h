@@ -148,6 +148,12 @@ struct TCreateParams {
 
 /// The base of every control: a component with a parent, bounds, visibility and a window
 /// procedure. A TControl itself has no window; its parent's window shows it.
+/// The largest width or height of a control: sizes travel in 16-bit halves of WM_SIZE.
+constexpr int MaxControlExtent = 32767;
+/// The farthest a control's left or top may lie from its parent's origin, so that
+/// left + width stays far from overflow.
+constexpr int MaxControlPosition = 1 << 24;
+
 class TControl : public TComponent {
     ZK_CLASS(TControl, TComponent)
     explicit TControl(TComponent* AOwner);
@@ -184,6 +190,8 @@ class TControl : public TComponent {
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
     /// Asks CanResize when the size changes, then delivers WM_WINDOWPOSCHANGED (and, when the
     /// size changed, WM_SIZE) through WindowProc before it returns.
+    /// Sizes are kept within 0..MaxControlExtent and positions within
+    /// ±MaxControlPosition, whatever is asked (a width typed into the inspector, say).
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }

@@ -579,3 +579,6 @@ TEST_F(RandomSession, Seed2AContextMenuCommandOnAnyDesignerOfTheTree) {
 TEST_F(RandomSession, Seed12AMoveUndoneAfterItsScrollBoxScrolled) {
     RunSession(12, 200);
 }
+TEST_F(RandomSession, Seed19AWidthOfABillionTypedIntoTheInspector) {
+    RunSession(19, 280);
+}

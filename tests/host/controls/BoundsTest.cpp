@@ -2,6 +2,7 @@
 // children.
 
 #include "WindowTesting.h"
+#include "host/containers/Panels.h"
 
 namespace {
 class BoundsTest : public WindowTest {};
@@ -63,6 +64,26 @@ TEST_F(BoundsTest, CanResizeMayAdjustOrRefuseTheNewSize) {
     EXPECT_EQ(log.Count(WM_WINDOWPOSCHANGED), 0);
 }
 
+TEST_F(BoundsTest, AbsurdBoundsAreKeptWhereTheMessagesCanCarryThem) {
+    // WM_SIZE carries 16-bit sizes: a width of a billion once reached the size handlers cut
+    // to its low 16 bits, and a control inside a design overlay took that cut size.
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    struct Size {
+        int width, height;
+    };
+    std::vector<Size> seen;
+    panel->OnResize = [&](TObject*) { seen.push_back({panel->Width(), panel->Height()}); };
+    panel->SetBounds(INT32_MAX, INT32_MIN, 1000000000, 70000);
+    EXPECT_EQ(panel->BoundsRect(),
+              Bounds(MaxControlPosition, -MaxControlPosition, MaxControlExtent, MaxControlExtent));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].width, MaxControlExtent);
+    EXPECT_EQ(seen[0].height, MaxControlExtent);
+    panel->SetBounds(0, 0, -5, 20);
+    EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 0, 20));
+}
+
 TEST_F(BoundsTest, AResizedFormFromOutsideUpdatesItsBoundsThroughTheMessages) {
     MessageLog log(Form);
     WidgetOf(Form->Handle())->resize(350, 260);
@@ -78,7 +99,9 @@ struct AlignCase {
     std::vector<TRect> expected;
 };
 // Names the case in ctest's listing instead of dumping its bytes.
-void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AlignCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AlignTest : public WindowTest, public ::testing::WithParamInterface<AlignCase> {};
 
