@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the component stream reader and to the converters (text forms have
-// a target of their own); anything but a framework exception (a crash, a leak, a hang, a
-// sanitizer report) is a bug.
+// Feeds arbitrary bytes to the component stream reader and to the converters; anything but a
+// framework exception (a crash, a leak, a hang, a sanitizer report) is a bug.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,5 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     if (!CheckStreamInput(bytes).empty()) __builtin_trap();
+    // The same bytes taken for a text form.
+    if (!CheckTextFormInput(bytes).empty()) __builtin_trap();
     return 0;
 }
