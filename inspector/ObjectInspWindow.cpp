@@ -246,7 +246,13 @@ void TObjectInspForm::BuildRows(TObject* AObject) {
 
 void TObjectInspForm::SetCurObject(TObject* AObject) {
     if (AObject != FCurObject) {
-        CommitPendingEdit();
+        // What was typed goes to the object being left. A refused value is reported, not
+        // raised, so that what changed the object (a deletion, an undo) runs to its end.
+        try {
+            CommitPendingEdit();
+        } catch (const Exception&) {
+            Application->HandleException(this);
+        }
         Edit1->SetModified(false);
         ClearProperties();
         if (auto* old = Cast<TComponent>(FCurObject)) old->RemoveFreeNotification(this);

@@ -223,3 +223,15 @@ TEST_F(InspectorEditing, ResizingTheWindowLeavesAPendingEditPending) {
     EXPECT_TRUE(Insp->Edit1->Modified());
     EXPECT_EQ(Insp->ItemIndex(), row);
 }
+
+TEST_F(InspectorEditing, ARefusedEditIsReportedWhenTheObjectChangesUnderIt) {
+    // A deletion or an undo that changes the inspected object must run to its end.
+    std::vector<std::string> reports;
+    Application->SetErrorReport([&](const std::string& m) { reports.push_back(m); });
+    ClickRow(RowOf("Width"));
+    InspType("abc");
+    EXPECT_NO_THROW(Insp->SetCurObject(Target));
+    EXPECT_EQ(Insp->CurObject(), Target);
+    EXPECT_EQ(reports.size(), 1u);
+    Application->SetErrorReport({});
+}
