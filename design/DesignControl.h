@@ -49,6 +49,11 @@ class TDesignControl : public TCustomControl {
     /// The bounds in the parent's scrolled content: a scroll box that scrolls moves the
     /// overlay without changing them. The history keeps these.
     TRect ContentBounds() const;
+    /// Takes the control's place and size (plus the handle margin) after the control changed
+    /// its own bounds: it sizes itself, or a property moved it.
+    void FitToControl();
+    /// Handles the fit that the control's own bounds change asked for.
+    void Dispatch(TMessage& Message) override;
     /// SetRect with bounds in the parent's content, at its present scroll position.
     void SetContentBounds(const TRect& ARect);
     /// Hides the overlay and its control and records the deletion.
@@ -100,6 +105,9 @@ private:
     /// earlier in the same user action.
     void NoteBoundsChange(const TRect& before);
 
+    /// A fit is posted and not yet done; FFitting: one runs now.
+    bool FFitPosted = false;
+    bool FFitting = false;
     TZkFormDesigner* FRootDesigner = nullptr;
     TZkFormDesigner* FInnerDesigner = nullptr;
     TControl* FControl = nullptr;

@@ -9,6 +9,9 @@
 #include "host/controls/Forms.h"
 
 namespace {
+/// Posted to an overlay whose control left the place the overlay gave it.
+constexpr uint32_t DM_FITCONTROL = WM_USER + 0x5A1;
+
 bool CtrlHeld(const TMessage& m) {
     return (m.WParam & MK_CONTROL) != 0;
 }
@@ -90,6 +93,39 @@ void TDesignControl::WinProc(TMessage& Message) {
     }
     CallOldWindowProc(Message);
     if (msg == CM_VISIBLECHANGED) FollowControlVisibility();
+    // The control went elsewhere than the overlay put it (it sizes itself, or refused the
+    // size): the overlay follows once the change that moved it is over.
+    if (msg == WM_WINDOWPOSCHANGED && !FFitPosted && !FFitting && HandleAllocated() &&
+        !ControlKinds::IsTabSheet(FControl) &&
+        FControl->BoundsRect() != InnerRect(Width(), Height()))
+        FFitPosted = PostMessage(Handle(), DM_FITCONTROL, 0, 0);
+}
+
+void TDesignControl::Dispatch(TMessage& Message) {
+    if (Message.Msg != DM_FITCONTROL) {
+        inherited::Dispatch(Message);
+        return;
+    }
+    FFitPosted = false;
+    FitToControl();
+}
+
+void TDesignControl::FitToControl() {
+    if (!FControl || FFitting || FLockUpdate || ControlKinds::IsTabSheet(FControl)) return;
+    const TRect r = FControl->BoundsRect();
+    if (r == InnerRect(Width(), Height())) return;
+    FFitting = true;
+    try {
+        SetBounds(Left() + r.Left - HandleSize, Top() + r.Top - HandleSize,
+                  r.Width() + 2 * HandleSize, r.Height() + 2 * HandleSize);
+        // An overlay that only moved has no size to fit its control from.
+        const TRect inner = InnerRect(Width(), Height());
+        if (FControl->BoundsRect() != inner) FControl->SetBoundsRect(inner);
+    } catch (...) {
+        FFitting = false;
+        throw;
+    }
+    FFitting = false;
 }
 
 void TDesignControl::FollowControlVisibility() {

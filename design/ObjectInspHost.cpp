@@ -44,16 +44,8 @@ void TZkFormDesigner::InspectorModified() {
     // A bounds edit moves or sizes the control inside its overlay: the overlay takes the new
     // place instead, so the control shows whole and its handles frame it.
     auto* control = Cast<TControl>(FInspector->CurObject());
-    auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr;
-    if (!overlay) return;
-    const TRect r = control->BoundsRect();
-    const TRect fitted = InnerRect(overlay->Width(), overlay->Height());
-    if (r == fitted) return;
-    overlay->SetBounds(overlay->Left() + r.Left - HandleSize, overlay->Top() + r.Top - HandleSize,
-                       r.Width() + 2 * HandleSize, r.Height() + 2 * HandleSize);
-    // An overlay that only moved has no size to fit its control from.
-    const TRect inner = InnerRect(overlay->Width(), overlay->Height());
-    if (control->BoundsRect() != inner) control->SetBoundsRect(inner);
+    if (auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr)
+        overlay->FitToControl();
 }
 
 void TZkFormDesigner::DockInspector() {

@@ -44,6 +44,26 @@ TEST_F(DesignStock, TabSheetsAreWrappedWholeAndNeverSelected) {
     EXPECT_EQ(pages->ActivePage(), sheet);
 }
 
+TEST_F(DesignStock, TheOverlayFollowsAControlThatSizesItself) {
+    auto* label = Add<TLabel>(Form, Bounds(10, 10, 40, 15), "Label1");
+    label->SetCaption("ab");
+    Begin();
+    TDesignControl* overlay = Designer->FindOverlay(label);
+    ASSERT_TRUE(overlay);
+    const int left = overlay->Left();
+    // A longer caption widens the label itself; a drag of its handle that the label undoes
+    // ends the same way.
+    label->SetCaption("a much longer caption than before");
+    Process();
+    EXPECT_GT(label->Width(), 40);
+    EXPECT_EQ(label->BoundsRect(), InnerRect(overlay->Width(), overlay->Height()));
+    EXPECT_EQ(overlay->Left(), left);
+    overlay->SetBounds(overlay->Left(), overlay->Top(), 30, overlay->Height());
+    Process();
+    EXPECT_EQ(label->BoundsRect(), InnerRect(overlay->Width(), overlay->Height()));
+    Designer->EndDesign();
+}
+
 TEST_F(DesignStock, ComboBoxIsADropDownListOfFixedHeightDuringTheDesign) {
     auto* combo = Add<TComboBox>(Form, Bounds(10, 10, 120, 21), "Combo1");
     combo->SetStyle(csDropDown);

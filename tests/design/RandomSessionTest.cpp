@@ -480,8 +480,17 @@ protected:
             ADD_FAILURE() << "the designer did not load back";
         const auto* a = static_cast<const char*>(saved.Memory());
         const auto* b = static_cast<const char*>(again.Memory());
-        EXPECT_EQ(std::string(a, a + saved.Size()), std::string(b, b + again.Size()))
-            << "the form does not load back to the same bytes";
+        const std::string first(a, a + saved.Size()), second(b, b + again.Size());
+        if (first != second) {
+            size_t at = 0;
+            while (at < first.size() && at < second.size() && first[at] == second[at])
+                ++at;
+            // Where they part, as text, rather than two whole streams.
+            const size_t from = at < 40 ? 0 : at - 40;
+            ADD_FAILURE() << "the form does not load back to the same bytes; they part at byte "
+                          << at << ":\n  saved  ..." << first.substr(from, 80) << "\n  loaded ..."
+                          << second.substr(from, 80);
+        }
         copy->Free();
         Form->SetName("RandomForm");
     }
@@ -508,7 +517,8 @@ public:
         for (TDesignControl* o : Overlays())
             FSessionStart[o] = {o->Parent(), Unscrolled(o), o->Visible()};
         std::string what;
-        for (int i = 0; i < events && !HasFailure(); ++i) {
+        FFailedBefore = FailedParts();
+        for (int i = 0; i < events && !SessionFailed(); ++i) {
             if (FTrace) std::fprintf(stderr, "seed %u event %d\n", seed, i);
             Event(what);
             if (FTrace) std::fprintf(stderr, "  %s\n", what.c_str());
@@ -516,9 +526,10 @@ public:
             CheckInvariants();
             ++Events;
         }
-        if (!HasFailure()) CheckUndoAll();
-        if (!HasFailure()) CheckEnd();
-        if (!HasFailure()) CheckSaveLoad();
+        if (!SessionFailed()) CheckUndoAll();
+        if (!SessionFailed()) CheckEnd();
+        if (!SessionFailed()) CheckSaveLoad();
+        if (SessionFailed()) FailedSeeds.push_back(seed);
         if (Designer->IsDesigning()) Designer->EndDesign();
         Clear();
         FWatch->Free();
@@ -527,6 +538,17 @@ public:
 
     /// Runs count sessions from seed first, printing progress for long batches.
     void RunBatch(unsigned first, int count);
+    /// Whether the session running now has failed a check.
+    bool SessionFailed() const { return FailedParts() > FFailedBefore; }
+    static int FailedParts() {
+        const testing::TestResult* result =
+            testing::UnitTest::GetInstance()->current_test_info()->result();
+        int failed = 0;
+        for (int i = 0; i < result->total_part_count(); ++i)
+            failed += result->GetTestPartResult(i).failed() ? 1 : 0;
+        return failed;
+    }
+    std::vector<unsigned> FailedSeeds;
 
     long Events = 0;
     long Checks = 0;
@@ -546,6 +568,7 @@ private:
     /// Each overlay as the session began.
     std::map<TDesignControl*, Overlaid> FSessionStart;
     std::set<TControl*> FProbed;
+    int FFailedBefore = 0;
     /// Controls the inspector wrote to: their bounds, visibility and alignment may differ
     /// from the start after undoing everything.
     std::set<TControl*> FInspected;
@@ -570,7 +593,8 @@ void RandomSession::RunBatch(unsigned first, int count) {
     const int events = EventCount();
     const auto start = std::chrono::steady_clock::now();
     int run = 0;
-    for (; run < count && !HasFailure(); ++run) {
+    // A failing session does not stop the batch: every failing seed is listed at the end.
+    for (; run < count; ++run) {
         RunSession(first + static_cast<unsigned>(run), events);
         // A long batch shows how far it got.
         if (count > 5)
@@ -584,6 +608,11 @@ void RandomSession::RunBatch(unsigned first, int count) {
                 "inspector edits, %.0f s\n",
                 run, first, Events, Checks, Reports,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    std::string seeds;
+    for (unsigned seed : FailedSeeds)
+        seeds += " " + std::to_string(seed);
+    if (!FailedSeeds.empty())
+        std::printf("failing sessions (repeat one with ZK_SESSIONS=SEED:1):%s\n", seeds.c_str());
 }
 
 TEST_F(RandomSession, NoOrderOfInputBreaksTheDesign) {
