@@ -280,9 +280,13 @@ protected:
         const bool escape = Rand(0, 9) == 0;
         QWindow* window = Window();
         Press(from, Qt::LeftButton, m);
+        // The release is a timer of its own: a move that starts the window system's loop
+        // does not return until a release comes, and it must come from within that loop.
         QTimer::singleShot(0, [=] {
             QTest::mouseMove(window, QPoint(to.X, to.Y));
             if (escape) QTest::keyClick(window, Qt::Key_Escape);
+        });
+        QTimer::singleShot(0, [=] {
             QTest::mouseRelease(window, Qt::LeftButton, m, QPoint(to.X, to.Y));
         });
         Move(mid);
