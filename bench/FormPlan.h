@@ -27,8 +27,9 @@ inline bool IsContainer(Kind kind) {
 }
 
 /// n controls: panels holding group boxes holding panels (three levels of containers,
-/// about one control in fifteen), and labels, edits, check boxes and buttons by turns in
-/// the innermost panels. Parents come before their children.
+/// about one control in seven), and labels, edits, check boxes and buttons by turns in the
+/// innermost panels, at their natural height with a gap of eight pixels between them.
+/// Parents come before their children; the outer panels tile the form and beyond.
 inline std::vector<Node> Make(int n) {
     std::vector<Node> nodes;
     auto add = [&](Kind kind, int parent, int left, int top, int width, int height,
@@ -37,16 +38,16 @@ inline std::vector<Node> Make(int n) {
         nodes.push_back({kind, parent, left, top, width, height, name, text.empty() ? name : text});
         return static_cast<int>(nodes.size()) - 1;
     };
-    const int outer = n / 200 > 0 ? n / 200 : 1;
+    const int outer = (n + 89) / 90;
     std::vector<int> inner;
     for (int i = 0; i < outer; ++i) {
         const int p =
-            add(Kind::Panel, -1, 8 + (i % 2) * 492, 8 + (i / 2 % 2) * 392, 484, 384, "Panel", "");
+            add(Kind::Panel, -1, 8 + (i % 2) * 492, 8 + (i / 2) * 412, 484, 404, "Panel", "");
         for (int g = 0; g < 4; ++g) {
-            const int box = add(Kind::GroupBox, p, 4 + (g % 2) * 240, 4 + (g / 2) * 188, 236, 184,
+            const int box = add(Kind::GroupBox, p, 4 + (g % 2) * 240, 4 + (g / 2) * 198, 236, 194,
                                 "GroupBox", "分组 " + std::to_string(g + 1));
             for (int k = 0; k < 2; ++k)
-                inner.push_back(add(Kind::Panel, box, 6 + k * 114, 18, 110, 160, "Panel", ""));
+                inner.push_back(add(Kind::Panel, box, 6 + k * 114, 18, 110, 168, "Panel", ""));
         }
     }
     static const Kind leaves[] = {Kind::Label, Kind::Edit, Kind::CheckBox, Kind::Button};
@@ -56,9 +57,9 @@ inline std::vector<Node> Make(int n) {
     for (int i = 0; static_cast<int>(nodes.size()) < n; ++i) {
         const size_t slot = static_cast<size_t>(i) % inner.size();
         const int row = filled[slot]++;
-        const int k = i % 4;
-        add(leaves[k], inner[slot], 4 + (row % 2) * 52, 4 + (row / 2 % 12) * 12, 50, 12,
-            prefixes[k], texts[k] + std::to_string(i + 1));
+        const int k = (i + i / static_cast<int>(inner.size())) % 4;
+        add(leaves[k], inner[slot], 4 + (row % 2) * 54, 4 + (row / 2 % 5) * 32, 46, 24, prefixes[k],
+            texts[k] + std::to_string(i + 1));
     }
     return nodes;
 }
