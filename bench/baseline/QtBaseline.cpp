@@ -174,9 +174,13 @@ void Free(Form* form) {
 }
 
 double WrapAndUnwrap(Form* form) {
-    const double t0 = ThreadSeconds();
-    UnwrapAll(WrapAll(form));
-    const double t = ThreadSeconds() - t0;
+    double t0 = ThreadSeconds();
+    const std::vector<Wrapped> wrapped = WrapAll(form);
+    const double spent = ThreadSeconds() - t0;
+    Flush();
+    t0 = ThreadSeconds();
+    UnwrapAll(wrapped);
+    const double t = spent + ThreadSeconds() - t0;
     Flush();
     return t;
 }

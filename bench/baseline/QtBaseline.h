@@ -18,7 +18,7 @@ void Free(Form* form);
 
 /// Wraps every widget, parents first, in a masked overlay four pixels larger on each side
 /// (the widget moved into it), then takes each out again and frees the overlay. Returns the
-/// processor seconds of both together.
+/// processor seconds of both together; the events in between are handled untimed.
 double WrapAndUnwrap(Form* form);
 /// Heap bytes per overlay that wrapping every widget costs, the overlays kept until measured.
 double WrapBytesPerWidget(Form* form);
