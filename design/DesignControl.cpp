@@ -98,10 +98,8 @@ void TDesignControl::Unwrap() {
     FreeAndNil(FInnerDesigner);
     if (FDesigner) FDesigner->OverlayGone(this);
     TControl* control = FControl;
-    // A list view goes back to a shown parent; the parent is then as it was before.
-    TWinControl* shownParent = ControlKinds::IsListView(control) ? Parent() : nullptr;
-    const bool parentWasVisible = shownParent && shownParent->Visible();
-    if (shownParent) shownParent->SetVisible(true);
+    const bool listView = ControlKinds::IsListView(control);
+    if (listView && Parent()) Parent()->SetVisible(true);
     if (FHeaderWnd && IsWindow(FHeaderWnd))
         SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FOldHeaderWndProc));
     FHeaderWnd = nullptr;
@@ -123,7 +121,7 @@ void TDesignControl::Unwrap() {
     // The overlay's alignment when something changed it during the design, otherwise
     // the alignment the control had before.
     control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
-    if (shownParent && !parentWasVisible) shownParent->SetVisible(false);
+    if (listView && Parent()) Parent()->SetVisible(false);
     if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
     if (FDeleted) control->Free();
 }

@@ -141,9 +141,10 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     }
     if (!FDesignForm || !FControls) return;
     if (OnBeforeDesign) OnBeforeDesign(this);
-    // The form stays on the screen as it was while the overlays are made, and paints once
-    // when they are all in place: no hiding and showing, which would flicker.
-    SuspendRedraw(true);
+    // Hidden while the overlays are made; shown again only when it was shown before, so
+    // that a container the user does not see (a page not in front) stays hidden.
+    FDesignFormWasVisible = FDesignForm->Visible();
+    FDesignForm->SetVisible(false);
 
     std::vector<TControl*> designable;
     for (int i = 0; i < FDesignForm->ControlCount(); ++i) {
@@ -157,7 +158,7 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     FOldWindowProc = FDesignForm->WindowProc;
     FDesignForm->WindowProc = [this](TMessage& m) { WinProc(m); };
     FRunState = TRunState::rsDesigning;
-    SuspendRedraw(false);
+    FDesignForm->SetVisible(FDesignFormWasVisible);
     if (FIsInner) return;
 
     FHistory = new TOperateHistory();
@@ -174,11 +175,16 @@ void TZkFormDesigner::InnerEndDesign() {
     if (FRunState == TRunState::rsNone) return;
     CancelDrag();
     // A design form on its way out (its destroy message or its going reached the
-    // designer) is still whole, but paints no more.
+    // designer) is still whole, but is neither hidden nor shown any more.
     const bool formGoing =
         !FDesignForm || FDesignFormGoing || FDesignForm->ComponentState().Contains(csDestroying);
-    if (!formGoing) SuspendRedraw(true);
-    if (FDesignForm && FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
+    // Shown again as the session leaves it: a page brought to the front during the session
+    // stays in front, and a container hidden for another reason stays hidden.
+    const bool visibleAtEnd = FDesignForm && FDesignForm->Visible();
+    if (FDesignForm) {
+        if (!formGoing) FDesignForm->SetVisible(false);
+        if (FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
+    }
     FOldWindowProc = nullptr;
     ClearSelection(nullptr);
     std::vector<TDesignControl*> overlays;
@@ -193,7 +199,7 @@ void TZkFormDesigner::InnerEndDesign() {
     FRunState = TRunState::rsNone;
     if (!FIsInner) HideInspector();
     if (OnEndDesign) OnEndDesign(this);
-    if (!formGoing) SuspendRedraw(false);
+    if (!formGoing) FDesignForm->SetVisible(visibleAtEnd);
     delete FHistory;
     FHistory = nullptr;
 }
@@ -213,13 +219,6 @@ void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {
         InnerEndDesign();
         FDesignFormGoing = false;
     }
-}
-
-void TZkFormDesigner::SuspendRedraw(bool Suspend) {
-    // Straight to the window: a hook on a designed container (its overlay's, which holds back
-    // every message while the overlay goes) must not keep it from painting again.
-    if (FDesignForm && FDesignForm->HandleAllocated())
-        DefWindowProc(FDesignForm->Handle(), WM_SETREDRAW, Suspend ? 0 : 1, 0);
 }
 
 void TZkFormDesigner::RaiseLiveControls() {

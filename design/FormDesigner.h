@@ -178,8 +178,6 @@ private:
     /// Puts the design form's live windowed children (bars, the inspector, names left out of
     /// the design) above the overlays, so that a dragged control never covers them.
     void RaiseLiveControls();
-    /// Holds back (or lets again) the design form's painting while a session starts or ends.
-    void SuspendRedraw(bool Suspend);
 
     // The inspector (ObjectInspHost.cpp).
     /// Makes the inspector with its bindings and the splitter, when there are none.
@@ -226,6 +224,7 @@ private:
     TDesignState FDesignState = dsSelect;
     TClass FInsertClass = nullptr;
     bool FBoundsChanging = false;
+    bool FDesignFormWasVisible = true;
     /// Set while a session ends because the design form is being deleted.
     bool FDesignFormGoing = false;
     /// The after-entry that the current user move or resize recorded: later steps of the

@@ -202,9 +202,6 @@ inline constexpr uint32_t WM_ACTIVATE = 0x0006;
 inline constexpr uint32_t WM_SETFOCUS = 0x0007;
 inline constexpr uint32_t WM_KILLFOCUS = 0x0008;
 inline constexpr uint32_t WM_ENABLE = 0x000A;
-/// wParam 0 holds back the window's painting (it stays on the screen as it is); 1 lets it
-/// paint again, all of it.
-inline constexpr uint32_t WM_SETREDRAW = 0x000B;
 inline constexpr uint32_t WM_SETTEXT = 0x000C;
 inline constexpr uint32_t WM_GETTEXT = 0x000D;
 inline constexpr uint32_t WM_GETTEXTLENGTH = 0x000E;

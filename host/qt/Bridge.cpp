@@ -663,10 +663,6 @@ intptr_t DefaultToWidget(TWindowRec* rec, HWND wnd, uint32_t msg, intptr_t wp, i
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_SETREDRAW:
-        // Qt repaints the whole widget when updates come back on.
-        w->setUpdatesEnabled(wp != 0);
-        return 0;
     case WM_PAINT: {
         TPendingEvent* pending = MatchingPending(wnd, msg, wp, lp);
         if (!pending || pending->Receiver != w) return 0;

@@ -1,8 +1,5 @@
 // Design sessions: wrapping and unwrapping controls, nesting, exclusions, the form's hook.
-#include <QWidget>
-
 #include "DesignTesting.h"
-#include "host/comctrls/ListView.h"
 
 namespace {
 
@@ -78,35 +75,6 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
     EXPECT_EQ(seen, 1);
     EXPECT_EQ(Form->ControlCount(), 4);
     button->WindowProc = saved; // the hook refers to this test's locals
-}
-
-TEST_F(DesignSession, StartAndEndHideNothingAndLeaveEveryWindowPainting) {
-    auto* panel = Add(Form, Bounds(10, 10, 300, 200), "Panel1");
-    auto* group = Add(panel, Bounds(20, 20, 200, 120), "GroupBox1");
-    auto* button = Add<TTestButton>(group, Bounds(10, 10, 75, 25), "Button1");
-    auto* hidden = Add(Form, Bounds(320, 10, 100, 100), "Panel2");
-    auto* inHidden = Add<TTestButton>(hidden, Bounds(5, 5, 50, 25), "Button2");
-    hidden->SetVisible(false);
-    // A list view goes back to a parent that is shown for it a moment.
-    auto* list = Add<TListView>(Form, Bounds(10, 220, 200, 100), "List1");
-    const std::vector<TWinControl*> windows = {Form, panel, group, button, hidden, inHidden, list};
-    auto check = [&](const char* when) {
-        SCOPED_TRACE(when);
-        for (TWinControl* w : windows) {
-            EXPECT_TRUE(WidgetOf(w->Handle())->updatesEnabled()) << w->Name();
-            EXPECT_EQ(w->Visible(), w != hidden) << w->Name();
-        }
-    };
-    MessageLog formLog(Form);
-    Designer->BeginDesign();
-    EXPECT_EQ(formLog.Count(CM_VISIBLECHANGED), 0) << "the form stays on the screen";
-    check("in the session");
-    Process();
-    Designer->EndDesign();
-    EXPECT_EQ(formLog.Count(CM_VISIBLECHANGED), 0);
-    check("after it");
-    EXPECT_EQ(button->Parent(), group);
-    EXPECT_EQ(inHidden->Parent(), hidden);
 }
 
 TEST_F(DesignSession, AlignedControlIsUnalignedDuringTheDesignAndAlignedAgainAfter) {
