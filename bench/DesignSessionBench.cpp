@@ -22,15 +22,14 @@
 
 #include "bench/FormPlan.h"
 #include "bench/GuiBench.h"
+#include "bench/StreamBytes.h"
 #include "bench/ThreadClock.h"
 #include "bench/baseline/QtBaseline.h"
 #include "design/DesignCommon.h"
 #include "design/DesignControl.h"
 #include "host/containers/GroupBox.h"
 #include "host/containers/Panels.h"
-#include "host/core/Stream.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "host/streaming/Filer.h"
 
 namespace {
 using FormPlan::Kind;
@@ -169,22 +168,6 @@ void DragStep(benchmark::State& state) {
     Note(state, "drag step", n, ours, floor);
 }
 
-std::string Save(TComponent* root) {
-    TMemoryStream stream;
-    TWriter writer(&stream, 4096);
-    writer.WriteRootComponent(root);
-    writer.FlushBuffer();
-    return {static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
-}
-
-TWinControl* Load(const std::string& bytes) {
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TReader reader(&stream, 4096);
-    return static_cast<TWinControl*>(reader.ReadRootComponent());
-}
-
 void LoadForm(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     if (!QtBaseline::HasUiLoader()) {
@@ -194,17 +177,17 @@ void LoadForm(benchmark::State& state) {
     }
     const std::vector<FormPlan::Node> plan = FormPlan::Make(n);
     TForm* sample = BuildForm(plan, nullptr);
-    const std::string bytes = Save(sample);
+    const std::string bytes = SaveToBytes(sample);
     sample->Free();
     const std::string ui = QtBaseline::UiDocument(plan);
     std::vector<double> ours, read, floor;
     for (auto _ : state) {
         double t0 = ThreadSeconds();
-        TWinControl* form = Load(bytes);
+        auto* form = static_cast<TWinControl*>(LoadFromBytes(bytes));
         read.push_back(ThreadSeconds() - t0);
         form->Free();
         t0 = ThreadSeconds();
-        form = Load(bytes);
+        form = static_cast<TWinControl*>(LoadFromBytes(bytes));
         form->HandleNeeded();
         ours.push_back(ThreadSeconds() - t0);
         form->Free();
