@@ -7,11 +7,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <map>
 #include <string>
 
 #include "bench/GuiBench.h"
+#include "bench/ThreadClock.h"
 #include "design/DesignCommon.h"
 #include "host/controls/Forms.h"
 
@@ -26,19 +26,8 @@ class TBenchEdit : public TWinControl {
 ZK_IMPLEMENT_CLASS(TBenchEdit, TWinControl, nullptr)
 
 namespace {
-/// The thread's processor time: the machine may be busy with other work, and the handlers
-/// run on this one thread.
-struct Clock {
-    using time_point = double;
-    static double now() {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-    }
-};
-
 double Seconds(double from) {
-    return Clock::now() - from;
+    return ThreadSeconds() - from;
 }
 
 /// A shown form with n controls in a session, every one of them selected.
@@ -62,7 +51,7 @@ struct Session {
     ~Session() { Form->Free(); }
     /// n plain bounds changes: each overlay one pixel along, as a group move would do.
     double PlainSetBounds(int dx) {
-        const auto t0 = Clock::now();
+        const auto t0 = ThreadSeconds();
         for (int i = 0; i < Designer->OverlayCount(); ++i) {
             TControl* o = Designer->Overlay(i);
             o->SetBounds(o->Left() + dx, o->Top(), o->Width(), o->Height());
@@ -90,7 +79,7 @@ void DragStep(benchmark::State& state) {
     int x = 500;
     for (auto _ : state) {
         x = x == 500 ? 501 : 500;
-        const auto t0 = Clock::now();
+        const auto t0 = ThreadSeconds();
         s.Form->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLong(x, 400));
         const double step = Seconds(t0);
         steps += step;
@@ -110,7 +99,7 @@ void MoveSelection(benchmark::State& state) {
     double moves = 0, plain = 0;
     int dx = 1;
     for (auto _ : state) {
-        const auto t0 = Clock::now();
+        const auto t0 = ThreadSeconds();
         s.Designer->MoveSelection(dx, 0);
         const double move = Seconds(t0);
         moves += move;

@@ -10,9 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "bench/StreamBytes.h"
 #include "host/controls/Forms.h"
-#include "host/core/Stream.h"
-#include "host/streaming/Filer.h"
 
 namespace {
 /// A windowed control with text, as an edit is.
@@ -93,22 +92,6 @@ TBenchForm* MakeComponents(int n) {
     return form;
 }
 
-std::string Save(TComponent* root) {
-    TMemoryStream stream;
-    TWriter writer(&stream, 4096);
-    writer.WriteRootComponent(root);
-    writer.FlushBuffer();
-    return {static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
-}
-
-TComponent* Load(const std::string& bytes) {
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TReader reader(&stream, 4096);
-    return reader.ReadRootComponent();
-}
-
 struct Result {
     double CreateNsPerItem = 0;
     double LoadNsPerItem = 0;
@@ -123,14 +106,14 @@ std::map<std::pair<std::string, int>, Result>& Results() {
 void LoadAgainstCreate(benchmark::State& state, const char* scenario, TBenchForm* (*make)(int)) {
     const int n = static_cast<int>(state.range(0));
     TBenchForm* sample = make(n);
-    const std::string bytes = Save(sample);
+    const std::string bytes = SaveToBytes(sample);
     sample->Free();
     double create = 0, load = 0;
     for (auto _ : state) {
         auto t0 = Clock::now();
         TBenchForm* made = make(n);
         auto t1 = Clock::now();
-        TComponent* loaded = Load(bytes);
+        TComponent* loaded = LoadFromBytes(bytes);
         auto t2 = Clock::now();
         made->Free();
         loaded->Free();

@@ -14,7 +14,6 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
     : TCustomControl(nullptr) {
     FHeaderWnd = nullptr;
     FDeleted = false;
-    FHeaderWndProcInstance = MakeObjectInstance([this](TMessage& m) { HeaderWndProc(m); });
     FLockUpdate = false;
     FSelected = false;
     FDesigner = ADesigner;

@@ -89,6 +89,9 @@ void TDesignControl::WinProc(TMessage& Message) {
         LoWord(Message.WParam) == WM_CREATE) {
         FHeaderWnd = reinterpret_cast<HWND>(Message.LParam);
         FOldHeaderWndProc = reinterpret_cast<WNDPROC>(GetWindowLong(FHeaderWnd, GWL_WNDPROC));
+        // Made here, for the one kind of control that has a header, not for every overlay.
+        if (!FHeaderWndProcInstance)
+            FHeaderWndProcInstance = MakeObjectInstance([this](TMessage& m) { HeaderWndProc(m); });
         SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FHeaderWndProcInstance));
     }
     CallOldWindowProc(Message);

@@ -8,6 +8,9 @@ namespace {
 HPEN gSelectionPen = nullptr;
 HPEN gGridPen = nullptr;
 TBitmap* gGridBitmap = nullptr;
+/// The grid in the screen's format, already in the colours of the last form painted.
+TBitmap* gGridImage = nullptr;
+TColor gGridBack = clNone, gGridFore = clNone;
 bool gStarted = false;
 
 HPEN MakeDashedPen(COLORREF color, DWORD on, DWORD off) {
@@ -55,6 +58,8 @@ void Shutdown() {
     gSelectionPen = gGridPen = nullptr;
     delete gGridBitmap;
     gGridBitmap = nullptr;
+    delete gGridImage;
+    gGridImage = nullptr;
 }
 
 HPEN SelectionPen() {
@@ -70,6 +75,25 @@ HPEN GridPen() {
 TBitmap* GridBitmap() {
     Startup();
     return gGridBitmap;
+}
+
+TBitmap* GridImage(TColor back, TColor fore) {
+    Startup();
+    // Compared as the colours they show, so that a system colour that changed is seen.
+    back = ColorToRGB(back);
+    fore = ColorToRGB(fore);
+    if (gGridImage && gGridBack == back && gGridFore == fore) return gGridImage;
+    if (!gGridImage) gGridImage = new TBitmap();
+    gGridImage->SetWidth(gGridBitmap->Width());
+    gGridImage->SetHeight(gGridBitmap->Height());
+    // Coloured by the same blit that a paint of the monochrome grid would use.
+    TCanvas* canvas = gGridImage->Canvas();
+    canvas->Brush()->SetColor(back);
+    canvas->Font()->SetColor(fore);
+    canvas->Draw(0, 0, gGridBitmap);
+    gGridBack = back;
+    gGridFore = fore;
+    return gGridImage;
 }
 
 } // namespace DesignResources

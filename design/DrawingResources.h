@@ -3,8 +3,7 @@
 // shared by every designer and overlay, released when it shuts down.
 
 #include "host/graphics/Gdi.h"
-
-class TBitmap;
+#include "host/graphics/Graphics.h"
 
 namespace DesignResources {
 /// The dashed grey pen of the rubber band and the drag outline (4 on, 4 off).
@@ -13,6 +12,10 @@ HPEN SelectionPen();
 HPEN GridPen();
 /// A screen-sized monochrome bitmap, white with a black dot every 8 pixels both ways.
 TBitmap* GridBitmap();
+/// GridBitmap in the screen's pixel format, white made `back` and black `fore`: what drawing
+/// GridBitmap on a canvas with that brush and font colour gives. Made again only when the
+/// colours change.
+TBitmap* GridImage(TColor back, TColor fore);
 /// Creates the resources (in the order handle size, selection pen, grid pen, grid bitmap);
 /// does nothing when they exist.
 void Startup();

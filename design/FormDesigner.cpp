@@ -298,7 +298,12 @@ void TZkFormDesigner::PaintGrid() {
     else if (auto* custom = Cast<TCustomControl>(FDesignForm))
         canvas = custom->Canvas();
     if (!canvas) return;
-    canvas->Draw(0, 0, DesignResources::GridBitmap());
+    // Only the part the paint updates, from a grid already in the screen's format and the
+    // form's colours: a drag step repaints a few small rectangles, not the whole form.
+    TBitmap* grid = DesignResources::GridImage(canvas->Brush()->Color(), canvas->Font()->Color());
+    TRect part;
+    if (!IntersectRect(part, canvas->ClipRect(), Rect(0, 0, grid->Width(), grid->Height()))) return;
+    canvas->CopyRect(part, grid->Canvas(), part);
 }
 
 void TZkFormDesigner::SetIsDirty(bool Value) {

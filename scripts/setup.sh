@@ -16,6 +16,7 @@ done
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  qt6-tools-dev libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
   fp-compiler
   fonts-noto-cjk

@@ -714,7 +714,9 @@ void TControl::CMParentColorChanged(TMessage& Message) {
     DefaultHandler(Message);
 }
 void TControl::CMParentFontChanged(TMessage& Message) {
-    if (FParentFont && FParent) {
+    // A font that is the parent's already stays as it is: no font-changed handling, no new
+    // window font, no repaint, and no cascade through the children, which have it too.
+    if (FParentFont && FParent && !FFont->SameAs(*FParent->Font())) {
         FFont->Assign(FParent->Font());
         FParentFont = true;
     }

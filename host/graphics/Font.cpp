@@ -99,6 +99,11 @@ void TFont::Assign(TPersistent* source) {
     inherited::Assign(source);
 }
 
+bool TFont::SameAs(const TFont& other) const {
+    return FName == other.FName && FHeight == other.FHeight && FStyle == other.FStyle &&
+           FColor == other.FColor && FCharset == other.FCharset && FPitch == other.FPitch;
+}
+
 // Each setter changes nothing and tells nobody when the value is already there.
 #define ZK_FONT_SETTER(Setter, Field, Type)                                                        \
     void TFont::Setter(Type value) {                                                               \

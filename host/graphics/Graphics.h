@@ -204,6 +204,8 @@ class TFont : public TGraphicsObject {
     ~TFont() override;
 
     void Assign(TPersistent* source) override;
+    /// Whether Assign(other) would leave this font as it is.
+    bool SameAs(const TFont& other) const;
 
     const TFontName& Name() const { return FName; }
     void SetName(const TFontName& value);

@@ -72,24 +72,28 @@ int QtTextFlags(UINT format) {
 void DrawImage(HDC dc, const QRect& target, const QImage& image, bool monochrome, DWORD rop,
                const QColor* transparent) {
     if (image.isNull() || target.isEmpty()) return;
-    QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    // An opaque image is drawn as it is: a conversion would only copy it, and blending opaque
+    // pixels over the destination gives the same result as copying them.
+    const bool recolour = monochrome || transparent || image.hasAlphaChannel();
+    QImage source = recolour ? image.convertToFormat(QImage::Format_ARGB32) : image;
+    const int width = source.width(), height = source.height();
     if (monochrome) {
         // White becomes the background colour, black the text colour, as a blit from a
         // one-bit bitmap does.
         const QRgb back = ColorRefToQColor(dc->BkColor).rgb();
         const QRgb fore = ColorRefToQColor(dc->TextColor).rgb();
-        for (int y = 0; y < source.height(); ++y) {
+        for (int y = 0; y < height; ++y) {
             auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
-            for (int x = 0; x < source.width(); ++x)
+            for (int x = 0; x < width; ++x)
                 line[x] = (line[x] & 0xFFFFFF) == 0xFFFFFF ? back : fore;
         }
     }
     bool alpha = source.hasAlphaChannel() && !monochrome;
     if (transparent) {
         const QRgb key = transparent->rgb() & 0xFFFFFF;
-        for (int y = 0; y < source.height(); ++y) {
+        for (int y = 0; y < height; ++y) {
             auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
-            for (int x = 0; x < source.width(); ++x)
+            for (int x = 0; x < width; ++x)
                 if ((line[x] & 0xFFFFFF) == key) line[x] = 0;
         }
         alpha = true;

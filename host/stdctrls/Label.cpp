@@ -147,6 +147,14 @@ void TCustomLabel::CMTextChanged(TMessage& Message) {
     AdjustBounds();
 }
 
+void TCustomLabel::CMParentFontChanged(TMessage& Message) {
+    // A label that follows its parent's font fits its text again on a move, also to a parent
+    // whose font is the one it has already, where no font change tells it to.
+    const bool unchanged = ParentFont() && Parent() && Font()->SameAs(*Parent()->Font());
+    TGraphicControl::CMParentFontChanged(Message);
+    if (unchanged) AdjustBounds();
+}
+
 void TCustomLabel::CMFontChanged(TMessage& Message) {
     TGraphicControl::CMFontChanged(Message);
     AdjustBounds();

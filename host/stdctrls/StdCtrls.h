@@ -368,6 +368,7 @@ protected:
     virtual void DoDrawText(HDC DC, TRect& Rect, uint32_t Flags);
     void CMTextChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
+    void CMParentFontChanged(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
     /// Its caption's accelerator focuses FocusControl (with ShowAccelChar, while enabled).
     void CMDialogChar(TWMKey& Message) override;

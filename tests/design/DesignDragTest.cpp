@@ -1,5 +1,7 @@
 // Dragging designed controls with the mouse as a user does: where a drag starts, what one
 // drag records and what a cancelled one leaves, and what stays above a dragged control.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include "DesignTesting.h"
@@ -141,6 +143,35 @@ TEST_F(DesignDrag, LiveBarsStayAboveAControlDraggedOverThem) {
     Click(onButton);
     Process();
     EXPECT_EQ(clicks, 1) << "the bar's button still takes the click";
+    Designer->EndDesign();
+}
+
+TEST_F(DesignDrag, TheGridShowsAgainWhereADraggedControlWas) {
+    Form->SetColor(clWhite);
+    Form->Font()->SetColor(clBlack);
+    auto* a = Add<TTestButton>(Form, Bounds(60, 60, 100, 50), "A");
+    Begin();
+    TDesignControl* overlay = Selected(a);
+    const TRect before = overlay->BoundsRect();
+    const TPoint p = At(a, 10, 10);
+    DragPath(p, {Plus(p, 3, 2), Plus(p, 61, 43)});
+    ASSERT_EQ(overlay->Left(), before.Left + 61);
+    Process();
+    // What the window shows now, as the last paints left it: a grab would paint it all anew.
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
+    ASSERT_FALSE(shown.isNull());
+    const QPoint origin =
+        WidgetOf(Form->Handle())->mapTo(WidgetOf(Form->Handle())->window(), QPoint());
+    int checked = 0;
+    for (int y = before.Top; y < before.Bottom; ++y)
+        for (int x = before.Left; x < before.Right; ++x) {
+            if (PtInRect(overlay->BoundsRect(), Point(x, y))) continue;
+            const bool dot = x % 8 == 0 && y % 8 == 0;
+            const QColor c(shown.pixel(origin + QPoint(x, y)));
+            ASSERT_EQ(c, dot ? QColor(Qt::black) : QColor(Qt::white)) << x << "," << y;
+            ++checked;
+        }
+    EXPECT_GT(checked, 2000);
     Designer->EndDesign();
 }
 

@@ -1,5 +1,7 @@
 // The dotted grid drawn over a root design form after every paint.
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QWidget>
 
 #include "DesignTesting.h"
@@ -28,6 +30,37 @@ TEST_F(DesignGrid, DotsEveryEightPixelsInTheTextColourOverTheFormColour) {
     Process();
     const QImage after = Grab();
     EXPECT_EQ(after.pixel(16, 24), ground) << "no grid outside a session";
+}
+
+TEST_F(DesignGrid, TheGridFollowsTheCanvasColoursWhenTheyChangeInTheSession) {
+    // Each row: the brush and font colour of the form's canvas, and the dot and ground they
+    // give.
+    struct Row {
+        TColor brush, font;
+        QColor dot, ground;
+    };
+    const Row rows[] = {{clWhite, clBlack, Qt::black, Qt::white},
+                        {clBlue, clYellow, Qt::yellow, Qt::blue},
+                        {clWhite, clBlack, Qt::black, Qt::white}};
+    Begin();
+    QWidget* widget = WidgetOf(Form->Handle());
+    for (const Row& row : rows) {
+        Form->Canvas()->Brush()->SetColor(row.brush);
+        Form->Canvas()->Font()->SetColor(row.font);
+        // A small part only, as a control moved away asks for.
+        const TRect part = Bounds(37, 21, 30, 19);
+        InvalidateRect(Form->Handle(), &part, true);
+        Process();
+        const QImage shown =
+            QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
+        const QPoint origin = widget->mapTo(widget->window(), QPoint());
+        for (int y = part.Top; y < part.Bottom; ++y)
+            for (int x = part.Left; x < part.Right; ++x)
+                ASSERT_EQ(QColor(shown.pixel(origin + QPoint(x, y))),
+                          x % 8 == 0 && y % 8 == 0 ? row.dot : row.ground)
+                    << x << "," << y;
+    }
+    Designer->EndDesign();
 }
 
 TEST_F(DesignGrid, InnerDesignersDrawNoGrid) {

@@ -1,0 +1,2 @@
+#include <QWidget>
+#include "host/qt/Window_p.h"

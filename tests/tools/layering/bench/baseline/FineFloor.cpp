@@ -1,0 +1,2 @@
+#include <QWidget>
+#include "host/controls/Controls.h"
