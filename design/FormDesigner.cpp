@@ -198,6 +198,9 @@ void TZkFormDesigner::InnerEndDesign() {
     }
     FRunState = TRunState::rsNone;
     if (!FIsInner) HideInspector();
+    // The controls are back without their overlays: those that are aligned take their
+    // places now, not at the next layout, so that a save right after the session holds them.
+    if (!formGoing) FDesignForm->Realign();
     if (OnEndDesign) OnEndDesign(this);
     if (!formGoing) FDesignForm->SetVisible(visibleAtEnd);
     delete FHistory;

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -280,17 +281,23 @@ protected:
         const bool escape = Rand(0, 9) == 0;
         QWindow* window = Window();
         Press(from, Qt::LeftButton, m);
-        // The release is a timer of its own: a move that starts the window system's loop
-        // does not return until a release comes, and it must come from within that loop.
+        // The release is a real timer of its own (a zero timer is a posted event, which a
+        // loop nested in the delivery of another never gets): a move that starts the window
+        // system's loop does not return until a release comes from within that loop.
         QTimer::singleShot(0, [=] {
             QTest::mouseMove(window, QPoint(to.X, to.Y));
             if (escape) QTest::keyClick(window, Qt::Key_Escape);
         });
-        QTimer::singleShot(0, [=] {
+        auto released = std::make_shared<bool>(false);
+        QTimer::singleShot(1, [=] {
             QTest::mouseRelease(window, Qt::LeftButton, m, QPoint(to.X, to.Y));
+            *released = true;
         });
         Move(mid);
         Process();
+        // The release belongs to this drag: it must not reach the next event's press.
+        for (int wait = 0; !*released && wait < 1000; ++wait)
+            QTest::qWait(1);
     }
 
     void Event(std::string& what) {
