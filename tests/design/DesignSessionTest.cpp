@@ -95,6 +95,17 @@ TEST_F(DesignSession, AlignedControlIsUnalignedDuringTheDesignAndAlignedAgainAft
     EXPECT_EQ(left->Parent(), Form);
 }
 
+TEST_F(DesignSession, AControlAlignedDuringTheSessionTakesItsPlaceWhenItEnds) {
+    // The inspector's Align row aligns the overlay; the control takes the alignment, and the
+    // place it gives, as the session ends, before anything could save the form.
+    auto* button = Add<TTestButton>(Form, Bounds(100, 60, 50, 20), "Bottom1");
+    Begin();
+    OverlayOf(button)->SetAlign(alBottom);
+    Designer->EndDesign();
+    EXPECT_EQ(button->Align(), alBottom);
+    EXPECT_EQ(button->BoundsRect(), Bounds(0, Form->ClientHeight() - 20, Form->ClientWidth(), 20));
+}
+
 TEST_F(DesignSession, InvisibleControlGetsAHiddenOverlayThatFollowsIt) {
     auto* hidden = Add<TTestButton>(Form, Bounds(10, 10, 50, 20), "Hidden1");
     hidden->SetVisible(false);
