@@ -29,6 +29,7 @@
 #include "host/containers/Panels.h"
 #include "host/containers/ScrollBox.h"
 #include "host/core/Stream.h"
+#include "host/dialogs/Dialogs.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "inspector/ObjectInsp.h"
 
@@ -70,10 +71,14 @@ protected:
         Designer->SetShowInspector(true);
         // A refused inspector edit is reported, not raised: noted here instead of a box.
         Application->SetErrorReport([this](const std::string&) { ++Reports; });
+        // A click on a row's dialog button opens a font or colour dialog: answered at once,
+        // confirmed or cancelled, as a person would.
+        FOldRunner = SetDialogRunner([this](TCommonDialog*) { return Rand(0, 1) == 0; });
         Process();
     }
     void TearDown() override {
         Application->SetErrorReport({});
+        SetDialogRunner(FOldRunner);
         ClearScreenLayer();
         DesignTest::TearDown();
     }
@@ -580,6 +585,7 @@ private:
     std::map<TDesignControl*, Overlaid> FSessionStart;
     std::set<TControl*> FProbed;
     int FFailedBefore = 0;
+    TDialogRunner FOldRunner;
     /// Controls the inspector wrote to: their bounds, visibility and alignment may differ
     /// from the start after undoing everything.
     std::set<TControl*> FInspected;
