@@ -204,7 +204,11 @@ protected:
         ++Checks;
     }
 
-    int Rand(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(FRng); }
+    /// lo when the range is empty (an inspector dragged wider than the form, a grid of no
+    /// width): the distribution's range must not be.
+    int Rand(int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, std::max(lo, hi))(FRng);
+    }
     template <class T> T Pick(const std::vector<T>& v) {
         return v[static_cast<size_t>(Rand(0, static_cast<int>(v.size()) - 1))];
     }
