@@ -13,9 +13,9 @@ function(zk_form_resource target dfm symbol)
   add_custom_command(
     OUTPUT ${cpp}
     COMMAND ${CMAKE_COMMAND} -DIN=${bin} -DOUT=${cpp} -DSYMBOL=${symbol}
-            -P ${CMAKE_SOURCE_DIR}/inspector/BytesToCpp.cmake
-    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/inspector/BytesToCpp.cmake)
+            -P ${CMAKE_SOURCE_DIR}/inspector/ByteArray.cmake
+    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/inspector/ByteArray.cmake)
   target_sources(${target} PRIVATE ${cpp})
 endfunction()
 
-zk_form_resource(zkdesign ${CMAKE_SOURCE_DIR}/inspector/ObjectInsp.dfm ObjectInspFormResource)
+zk_form_resource(zkdesign ${CMAKE_SOURCE_DIR}/inspector/PropertyWindow.dfm ObjectInspFormResource)
