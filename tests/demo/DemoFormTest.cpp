@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "DemoTesting.h"
 #include "demo/DemoForm.h"
 #include "host/comctrls/ComCtrls.h"
 #include "host/qt/Window_p.h"
@@ -12,22 +13,9 @@
 
 namespace {
 
-class DemoFormTest : public ::testing::Test {
+class DemoFormTest : public DemoTest {
 protected:
-    void SetUp() override {
-        Form = new TDemoForm(nullptr);
-        Form->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
-        Application->ProcessMessages();
-    }
-    void TearDown() override { FreeAndNil(Form); }
-    QWindow* Window() { return WidgetOf(Form->Handle())->windowHandle(); }
     TToolButton* Button(const std::string& caption) { return Form->ToolButton(caption); }
-    void ClickOn(TControl* c, int x = 5, int y = 5) {
-        const TPoint p = Form->ScreenToClient(c->ClientToScreen({x, y}));
-        QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
-        Application->ProcessMessages();
-    }
     std::string Status(int panel) { return Form->StatusBar()->Panels()->Items(panel)->Text(); }
     std::vector<bool> Enabled() {
         std::vector<bool> out;
@@ -35,7 +23,6 @@ protected:
             out.push_back(Button(c)->Enabled());
         return out;
     }
-    TDemoForm* Form = nullptr;
 };
 
 TEST_F(DemoFormTest, ToolBarButtonsAreEnabledOnlyWhenTheyCanAct) {

@@ -4,6 +4,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "DemoTesting.h"
 #include "demo/DemoForm.h"
 #include "design/FormDesigner.h"
 #include "host/comctrls/ComCtrls.h"
@@ -13,21 +14,8 @@
 
 namespace {
 
-class DemoInspector : public ::testing::Test {
+class DemoInspector : public DemoTest {
 protected:
-    void SetUp() override {
-        Form = new TDemoForm(nullptr);
-        Form->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
-        Application->ProcessMessages();
-    }
-    void TearDown() override { FreeAndNil(Form); }
-    QWindow* Window() { return WidgetOf(Form->Handle())->windowHandle(); }
-    void ClickOn(TControl* c, int x = 5, int y = 5) {
-        const TPoint p = Form->ScreenToClient(c->ClientToScreen({x, y}));
-        QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(p.X, p.Y));
-        Application->ProcessMessages();
-    }
     TControl* Named(const char* name) { return Cast<TControl>(Form->FindComponent(name)); }
     TObjectInspForm* Insp() { return Form->Designer()->Inspector(); }
     int RowOf(const std::string& prop) {
@@ -35,7 +23,6 @@ protected:
             if (Insp()->Props(i)->PropName() == prop) return i;
         return -1;
     }
-    TDemoForm* Form = nullptr;
 };
 
 TEST_F(DemoInspector, SessionDocksTheInspectorLeftOfEveryDesignedControl) {
