@@ -6,6 +6,30 @@
 
 namespace {
 TControl* g_captureControl = nullptr;
+
+/// One SetBounds in progress. A handler of its position message may place the same control
+/// again (an aligned control put back by its parent's realignment); the inner placement is
+/// then the control's state, and the outer one must not write its own bounds over it.
+struct TBoundsCall {
+    const TControl* Control;
+    TBoundsCall* Outer;
+    bool Superseded = false;
+
+    explicit TBoundsCall(const TControl* control);
+    ~TBoundsCall();
+};
+
+thread_local TBoundsCall* g_boundsCalls = nullptr;
+
+TBoundsCall::TBoundsCall(const TControl* control) : Control(control), Outer(g_boundsCalls) {
+    for (TBoundsCall* call = Outer; call; call = call->Outer)
+        if (call->Control == control) call->Superseded = true;
+    g_boundsCalls = this;
+}
+
+TBoundsCall::~TBoundsCall() {
+    g_boundsCalls = Outer;
+}
 } // namespace
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(new TFont) {
@@ -60,7 +84,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TWindowPos pos{nullptr, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER};
     if (ALeft == FLeft && ATop == FTop) pos.flags |= SWP_NOMOVE;
     if (AWidth == FWidth && AHeight == FHeight) pos.flags |= SWP_NOSIZE;
+    TBoundsCall call(this);
     Perform(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<intptr_t>(&pos));
+    if (call.Superseded) return;
     // The bounds are the window's state, whatever a handler did with the message.
     FLeft = ALeft;
     FTop = ATop;

@@ -661,3 +661,6 @@ TEST_F(RandomSession, Seed12AMoveUndoneAfterItsScrollBoxScrolled) {
 TEST_F(RandomSession, Seed19AWidthOfABillionTypedIntoTheInspector) {
     RunSession(19, 280);
 }
+TEST_F(RandomSession, Seed49AClientAlignedButtonDraggedInsideAScrollBox) {
+    RunSession(49, 170);
+}

@@ -84,6 +84,28 @@ TEST_F(BoundsTest, AbsurdBoundsAreKeptWhereTheMessagesCanCarryThem) {
     EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 0, 20));
 }
 
+TEST_F(BoundsTest, APlacementMadeWhileTheMoveIsHandledIsTheOneThatStays) {
+    // An aligned control dragged away is put back by its parent while its position message
+    // is handled; the drag's own placement, finishing after, once wrote its bounds over that.
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(2, 2, 100, 80);
+    const TRect home = Bounds(2, 2, 100, 90);
+    std::vector<int> heights;
+    TWndMethod saved = panel->WindowProc;
+    panel->WindowProc = [&](TMessage& m) {
+        saved(m);
+        if (m.Msg == WM_SIZE) heights.push_back(HiWord(m.LParam));
+        if (m.Msg == WM_WINDOWPOSCHANGED && panel->BoundsRect() != home)
+            panel->SetBoundsRect(home);
+    };
+    panel->SetBounds(-5, 4, 100, 80);
+    panel->WindowProc = saved;
+    EXPECT_EQ(panel->BoundsRect(), home);
+    EXPECT_EQ(heights, std::vector<int>{90}) << "the last size the handlers saw is the one kept";
+    EXPECT_EQ(WidgetOf(panel->Handle())->geometry(), QRect(2, 2, 100, 90));
+}
+
 TEST_F(BoundsTest, AResizedFormFromOutsideUpdatesItsBoundsThroughTheMessages) {
     MessageLog log(Form);
     WidgetOf(Form->Handle())->resize(350, 260);
