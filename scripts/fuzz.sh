@@ -31,5 +31,7 @@ export QT_QPA_PLATFORM=offscreen
 # The offscreen platform warns of every window raised.
 export QT_LOGGING_RULES="default.warning=false"
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
+# Undefined behaviour stops the run like a crash, so that its input is kept.
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 exec "build-fuzz/fuzz/$target" -runs="$runs" -rss_limit_mb=2048 -timeout=10 \
   -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/ "${extra[@]}" "$@" "$corpus"

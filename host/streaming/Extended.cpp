@@ -1,5 +1,6 @@
 #include "host/streaming/Extended.h"
 
+#include <algorithm>
 #include <bit>
 #include <cctype>
 #include <cfloat>
@@ -58,10 +59,19 @@ double SignedDouble(bool negative, double magnitude) {
     return negative ? -magnitude : magnitude;
 }
 
+/// The exponent written after the e of a decimal text, or 0. It is kept far beyond any
+/// finite extended value but clear of overflow in the sums made with it ("1e99999999999999999999"
+/// reads as LONG_MAX).
+long WrittenExponent(const std::string& text, size_t e) {
+    if (e == std::string::npos) return 0;
+    constexpr long limit = 1000000;
+    return std::clamp(std::strtol(text.c_str() + e + 1, nullptr, 10), -limit, limit);
+}
+
 /// The power of ten of a decimal number's first significant digit (1.5e3 and 1500 give 3).
 long DecimalExponent(const std::string& text) {
     size_t e = text.find_first_of("eE");
-    long exp10 = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    long exp10 = WrittenExponent(text, e);
     size_t point = text.find('.');
     long intDigits = 0, leadingZeros = 0;
     bool seen = false;
@@ -82,7 +92,7 @@ long DecimalExponent(const std::string& text) {
 /// The number a decimal text stands for, divided by ten.
 long double TenthOf(const std::string& text) {
     size_t e = text.find_first_of("eE");
-    long exp10 = e == std::string::npos ? 0 : std::strtol(text.c_str() + e + 1, nullptr, 10);
+    long exp10 = WrittenExponent(text, e);
     std::string scaled = text.substr(0, e) + "e" + std::to_string(exp10 - 1);
     return std::strtold(scaled.c_str(), nullptr);
 }

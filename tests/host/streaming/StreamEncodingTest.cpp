@@ -131,6 +131,21 @@ TEST(StreamEncoding, ExtendedConversionIsExactOneWayAndRoundsTheOther) {
     EXPECT_TRUE(std::isinf(ExtendedToDouble(TExtended80{0, 0x7FFF})));
 }
 
+TEST(StreamEncoding, FloatTextsWithExponentsBeyondALongReadAsInfinityOrZero) {
+    // The exponent once went into sums as LONG_MAX or LONG_MIN, and they overflowed.
+    const std::pair<const char*, double> cases[] = {
+        {"1e99999999999999999999", HUGE_VAL},
+        {"-12.5e99999999999999999999", -HUGE_VAL},
+        {"1e-99999999999999999999", 0.0},
+        {"0.001e-9223372036854775809", 0.0},
+    };
+    for (const auto& [text, value] : cases) {
+        TExtended80 v;
+        ASSERT_TRUE(TextToExtended(text, v)) << text;
+        EXPECT_EQ(ExtendedToDouble(v), value) << text;
+    }
+}
+
 TEST(StreamEncoding, TextIsPlainWhenAsciiAndUtf8Otherwise) {
     const std::pair<std::string, std::string> cases[] = {
         {"Hi", "\x06\x02Hi"s},
