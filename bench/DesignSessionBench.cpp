@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -143,7 +144,7 @@ void Session(benchmark::State& state) {
 
 void DragStep(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    constexpr int steps = 60;
+    const int steps = std::getenv("ZK_DRAG_STEPS") ? std::atoi(std::getenv("ZK_DRAG_STEPS")) : 60;
     Twins t(n);
     TControl* edit = nullptr;
     for (size_t i = 0; i < t.Plan.size() && !edit; ++i)

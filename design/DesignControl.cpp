@@ -12,6 +12,8 @@ ZK_IMPLEMENT_CLASS(TDesignControl, TCustomControl, nullptr)
 
 TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
     : TCustomControl(nullptr) {
+    // The erase fills the whole overlay: what lies beneath is never seen through it.
+    FControlStyle.Include(csOpaque);
     FHeaderWnd = nullptr;
     FDeleted = false;
     FLockUpdate = false;

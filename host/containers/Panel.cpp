@@ -3,6 +3,7 @@
 #include "host/containers/Panels.h"
 
 #include "host/qt/ContainerWindows_p.h"
+#include "host/qt/WindowState_p.h"
 
 namespace {
 void PublishPanel(TPublisher& p) {
@@ -118,6 +119,7 @@ void TCustomPanel::SetParentBackground(bool Value) {
         FControlStyle.Exclude(csOpaque);
     else
         FControlStyle.Include(csOpaque);
+    if (HandleAllocated()) SetWindowOpaque(Handle(), !Value);
     Invalidate();
 }
 

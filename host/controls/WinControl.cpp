@@ -102,6 +102,7 @@ void TWinControl::CreateWnd() {
     if (!ParentFont() || Parent()) ApplyFont();
     if (Cursor() != crDefault) SetWindowCursor(FHandle, Cursor());
     if (ShowHint() && !Hint().empty()) SetWindowToolTip(FHandle, Hint());
+    if (FControlStyle.Contains(csOpaque)) SetWindowOpaque(FHandle, true);
 }
 
 void TWinControl::CreateHandle() {

@@ -97,6 +97,7 @@ QPainter* PainterOf(HDC dc) {
         auto painter = std::make_unique<QPainter>();
         if (!painter->begin(device)) return nullptr;
         dc->Painter = std::move(painter);
+        dc->PainterClipValid = false;
     }
     return dc->Painter.get();
 }
@@ -105,21 +106,24 @@ QPainter* BeginDrawing(HDC dc) {
     QPainter* p = PainterOf(dc);
     if (!p) return nullptr;
     p->resetTransform();
-    QRegion clip;
-    bool clipped = false;
-    if (dc->HasBaseClip) {
-        clip = dc->BaseClip;
-        clipped = true;
+    if (!dc->PainterClipValid) {
+        QRegion clip;
+        bool clipped = false;
+        if (dc->HasBaseClip) {
+            clip = dc->BaseClip;
+            clipped = true;
+        }
+        if (dc->HasClip) {
+            const QRegion own = dc->Clip.translated(dc->Origin);
+            clip = clipped ? clip.intersected(own) : own;
+            clipped = true;
+        }
+        if (clipped)
+            p->setClipRegion(clip);
+        else
+            p->setClipping(false);
+        dc->PainterClipValid = true;
     }
-    if (dc->HasClip) {
-        const QRegion own = dc->Clip.translated(dc->Origin);
-        clip = clipped ? clip.intersected(own) : own;
-        clipped = true;
-    }
-    if (clipped)
-        p->setClipRegion(clip);
-    else
-        p->setClipping(false);
     p->translate(dc->Origin);
     p->setRenderHint(QPainter::Antialiasing, false);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -300,12 +304,14 @@ int SelectClipRgn(HDC dc, HRGN rgn) {
     if (!rgn) {
         dc->HasClip = false;
         dc->Clip = QRegion();
+        dc->PainterClipValid = false;
         return SIMPLEREGION;
     }
     TGdiObjectRec* r = LiveObject(rgn, TGdiKind::Region);
     if (!r) return ERROR;
     dc->Clip = r->Region;
     dc->HasClip = true;
+    dc->PainterClipValid = false;
     if (dc->Clip.isEmpty()) return NULLREGION;
     return dc->Clip.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }

@@ -70,6 +70,9 @@ struct TDeviceContextRec {
     int Rop2 = R2_COPYPEN;
     QRegion Clip;
     bool HasClip = false;
+    /// The painter's clip is the one the context's regions give: set once per painter and
+    /// clip change, as converting a region into the rasteriser's clip is costly.
+    bool PainterClipValid = false;
     QPoint PenPos;
     COLORREF TextColor = 0;
     COLORREF BkColor = 0xFFFFFF;

@@ -138,7 +138,10 @@ BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* r, const std::s
     const QFontMetrics fm(font);
     const QString s = QString::fromStdString(text);
     const QColor back = ColorRefToQColor(dc->BkColor);
-    if (r && (options & ETO_CLIPPED)) p->setClipRect(QRectOf(*r), Qt::IntersectClip);
+    if (r && (options & ETO_CLIPPED)) {
+        p->setClipRect(QRectOf(*r), Qt::IntersectClip);
+        dc->PainterClipValid = false;
+    }
     if (r && (options & ETO_OPAQUE)) p->fillRect(QRectOf(*r), back);
     if (dc->BkMode == OPAQUE) p->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), back);
     p->setFont(font);
@@ -169,7 +172,10 @@ int DrawText(HDC dc, const std::string& text, TRect* r, UINT format) {
     if (dc->Kind == TDCKind::Screen) return used.height();
     QPainter* p = BeginDrawing(dc);
     if (!p) return 0;
-    if (!(format & DT_NOCLIP)) p->setClipRect(box, Qt::IntersectClip);
+    if (!(format & DT_NOCLIP)) {
+        p->setClipRect(box, Qt::IntersectClip);
+        dc->PainterClipValid = false;
+    }
     if (dc->BkMode == OPAQUE) p->fillRect(used, ColorRefToQColor(dc->BkColor));
     p->setFont(font);
     p->setPen(ColorRefToQColor(dc->TextColor));

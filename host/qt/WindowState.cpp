@@ -34,6 +34,14 @@ void SetWindowToolTip(HWND wnd, const std::string& text) {
     if (QWidget* w = WidgetOf(wnd)) w->setToolTip(QString::fromStdString(text));
 }
 
+void SetWindowOpaque(HWND wnd, bool opaque) {
+    QWidget* w = WidgetOf(wnd);
+    // A plain widget (or one of its subclasses without a meta-object of their own) paints
+    // nothing by itself: its erase and paint messages draw all there is.
+    if (w && w->metaObject() == &QWidget::staticMetaObject)
+        w->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
 void BindWindowCanvas(TCanvas* canvas, HWND wnd, TPoint origin, const TRect& clip) {
     QWidget* w = WidgetOf(wnd);
     if (!w) return;

@@ -19,6 +19,10 @@ void SetWindowFont(HWND wnd, const TFont& font);
 /// The shape over the window; crDefault takes the parent's.
 void SetWindowCursor(HWND wnd, int cursorIndex);
 void SetWindowToolTip(HWND wnd, const std::string& text);
+/// Says whether the window's procedure paints every pixel of it (its control's csOpaque), so
+/// that what lies beneath need not be painted first. Only windows that show nothing but what
+/// their procedure paints take it; a native widget keeps its own judgement.
+void SetWindowOpaque(HWND wnd, bool opaque);
 /// Binds canvas to the window that is painting now, with (0, 0) at origin (client
 /// coordinates) and drawing confined to clip; whatever else draws on the window is ended first.
 void BindWindowCanvas(TCanvas* canvas, HWND wnd, TPoint origin, const TRect& clip);

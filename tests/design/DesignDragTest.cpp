@@ -6,6 +6,7 @@
 
 #include "DesignTesting.h"
 #include "host/comctrls/ComCtrls.h"
+#include "host/containers/Panels.h"
 #include "host/stdctrls/StdCtrls.h"
 
 namespace {
@@ -173,6 +174,41 @@ TEST_F(DesignDrag, TheGridShowsAgainWhereADraggedControlWas) {
         }
     EXPECT_GT(checked, 2000);
     Designer->EndDesign();
+}
+
+TEST_F(DesignDrag, WhereAControlLeftAPanelShowsThePanelsBackground) {
+    // Overlays paint every pixel of themselves, so nothing beneath them is painted first; a
+    // see-through panel must still show what lies under it where a control was dragged off.
+    for (bool parentBackground : {true, false}) {
+        SCOPED_TRACE(parentBackground ? "see-through panel" : "panel of its own colour");
+        Form->SetColor(clWhite);
+        auto* panel = Add<TPanel>(Form, Bounds(40, 40, 260, 200));
+        panel->SetParentBackground(parentBackground);
+        panel->SetColor(clYellow);
+        auto* button = Add<TTestButton>(panel, Bounds(20, 20, 60, 30), "A");
+        Begin();
+        TDesignControl* overlay = Selected(button);
+        const TRect before = overlay->BoundsRect();
+        const TPoint p = At(button, 10, 10);
+        DragPath(p, {Plus(p, 3, 2), Plus(p, 70, 50)});
+        ASSERT_EQ(overlay->Left(), before.Left + 70);
+        Process();
+        const QImage shown =
+            QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
+        QWidget* panelWidget = WidgetOf(panel->Handle());
+        const QPoint origin = panelWidget->mapTo(panelWidget->window(), QPoint());
+        const QColor expected = parentBackground ? QColor(Qt::white) : QColor(Qt::yellow);
+        int checked = 0;
+        for (int y = before.Top; y < before.Bottom; ++y)
+            for (int x = before.Left; x < before.Right; ++x) {
+                if (PtInRect(overlay->BoundsRect(), Point(x, y))) continue;
+                ASSERT_EQ(QColor(shown.pixel(origin + QPoint(x, y))), expected) << x << "," << y;
+                ++checked;
+            }
+        EXPECT_GT(checked, 1000);
+        Designer->EndDesign();
+        panel->Free();
+    }
 }
 
 TEST_F(DesignDrag, ASizingCursorShowsOnlyOverItsOwnOverlay) {

@@ -99,7 +99,11 @@ TEST_F(ContainersTest, ParentBackgroundShowsWhatTheParentPaintsThroughThePanel) 
         const TRect band = Rect(0, 0, 70, 200);
         Form->Canvas()->FillRect(band);
     };
-    auto* panel = Make<TPanel>(120, 60);
+    // Made with a face of its own, which its window is told it covers all of.
+    auto* panel = new TPanel(Form);
+    panel->SetParentBackground(false);
+    panel->SetParent(Form);
+    panel->SetBounds(10, 10, 120, 60);
     panel->SetColor(clBlue);
     panel->SetBorderWidth(4);
     auto formPixel = [&](int x, int y) {
@@ -110,8 +114,9 @@ TEST_F(ContainersTest, ParentBackgroundShowsWhatTheParentPaintsThroughThePanel) 
         bool ParentBackground;
         QColor Left, Right, Border;
     };
-    for (const Case& c : {Case{true, ToQColor(clLime), ToQColor(clYellow), ToQColor(clLime)},
-                          Case{false, ToQColor(clBlue), ToQColor(clBlue), ToQColor(clBlue)}}) {
+    const Case seeThrough{true, ToQColor(clLime), ToQColor(clYellow), ToQColor(clLime)};
+    for (const Case& c :
+         {seeThrough, Case{false, ToQColor(clBlue), ToQColor(clBlue), ToQColor(clBlue)}, seeThrough}) {
         panel->SetParentBackground(c.ParentBackground);
         EXPECT_EQ(formPixel(20, 30), c.Left) << c.ParentBackground;
         EXPECT_EQ(formPixel(100, 30), c.Right) << c.ParentBackground;

@@ -264,6 +264,36 @@ TEST(Canvas_Clip, SelectedRegionConfinesDrawing) {
     EXPECT_EQ(c->ClipRect(), Rect(0, 0, 20, 20));
 }
 
+TEST(Canvas_Clip, NeitherAnOldRegionNorATextBoxConfinesTheNextDrawing) {
+    // The painter keeps its clip between drawing calls; every change must still reach it.
+    Surface s(40, 20);
+    TCanvas* c = s.Canvas();
+    c->Brush()->SetColor(clRed);
+    HRGN left = CreateRectRgn(0, 0, 10, 20), right = CreateRectRgn(30, 0, 40, 20);
+    SelectClipRgn(c->Handle(), left);
+    c->FillRect(Rect(0, 0, 40, 20));
+    SelectClipRgn(c->Handle(), right);
+    c->Brush()->SetColor(clBlue);
+    c->FillRect(Rect(0, 0, 40, 20));
+    EXPECT_EQ(s.At(5, 5), clRed);
+    EXPECT_EQ(s.At(35, 5), clBlue);
+    EXPECT_EQ(s.At(20, 5), clWhite);
+    SelectClipRgn(c->Handle(), nullptr);
+    DeleteObject(left);
+    DeleteObject(right);
+    TRect box = Rect(12, 0, 16, 4);
+    c->Brush()->SetStyle(bsClear);
+    c->TextRect(box, 12, 0, "W");
+    c->Brush()->SetStyle(bsSolid);
+    c->Brush()->SetColor(clGreen);
+    c->FillRect(Rect(10, 10, 30, 20));
+    EXPECT_EQ(s.At(20, 15), clGreen);
+    ::DrawText(c->Handle(), "W", &box, 0);
+    c->Brush()->SetColor(clYellow);
+    c->FillRect(Rect(10, 10, 30, 20));
+    EXPECT_EQ(s.At(20, 15), clYellow);
+}
+
 TEST(Canvas_Handle, ACanvasWithoutContextRefusesToDrawButMeasures) {
     TCanvas c;
     EXPECT_THROW(c.Rectangle(0, 0, 5, 5), EInvalidOperation);
