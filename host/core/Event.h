@@ -4,6 +4,7 @@
 
 #include <any>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "host/core/Object.h"
@@ -17,7 +18,9 @@ struct TMethod {
     bool Assigned() const { return Code.has_value(); }
 };
 
-/// An event property's storage. Calling an unassigned event does nothing.
+/// An event property's storage. Calling an unassigned event does nothing. A control has
+/// dozens of events and most stay unassigned, so an event holds only a pointer until it is
+/// bound: the callable, its object and its handler's name live in a block made then.
 template <class Sig> class TEvent;
 template <class R, class... Args> class TEvent<R(Args...)> {
 public:
@@ -27,29 +30,50 @@ public:
     TEvent(std::nullptr_t) {}
     template <class F, class = std::enable_if_t<std::is_constructible_v<Function, F> &&
                                                 !std::is_same_v<std::decay_t<F>, TEvent>>>
-    TEvent(F&& f) : FFunction(std::forward<F>(f)) {}
+    TEvent(F&& f) {
+        Function fn(std::forward<F>(f));
+        if (fn) Bound().Fn = std::move(fn);
+    }
 
     /// Binds a method of obj, as `OnClick = {this, &TForm1::Button1Click}` would.
     template <class C, class M> TEvent(C* obj, M method) {
-        FFunction = [obj, method](Args... args) -> R { return (obj->*method)(args...); };
-        FData = obj;
+        TBinding& b = Bound();
+        b.Fn = [obj, method](Args... args) -> R { return (obj->*method)(args...); };
+        b.Data = obj;
     }
 
-    explicit operator bool() const { return static_cast<bool>(FFunction); }
+    TEvent(const TEvent& other)
+        : FBinding(other.FBinding ? std::make_unique<TBinding>(*other.FBinding) : nullptr) {}
+    TEvent(TEvent&&) noexcept = default;
+    TEvent& operator=(const TEvent& other) {
+        if (this != &other)
+            FBinding = other.FBinding ? std::make_unique<TBinding>(*other.FBinding) : nullptr;
+        return *this;
+    }
+    TEvent& operator=(TEvent&&) noexcept = default;
+
+    explicit operator bool() const { return FBinding && FBinding->Fn; }
     R operator()(Args... args) const {
-        if (!FFunction) return R();
-        return FFunction(args...);
+        if (!*this) return R();
+        return FBinding->Fn(args...);
     }
 
-    const Function& Fn() const { return FFunction; }
-    TObject* Data() const { return FData; }
-    const std::string& MethodName() const { return FName; }
+    const Function& Fn() const {
+        static const Function none;
+        return FBinding ? FBinding->Fn : none;
+    }
+    TObject* Data() const { return FBinding ? FBinding->Data : nullptr; }
+    const std::string& MethodName() const {
+        static const std::string none;
+        return FBinding ? FBinding->Name : none;
+    }
 
     TMethod AsMethod() const {
         TMethod m;
-        m.Name = FName;
-        m.Data = FData;
-        if (FFunction) m.Code = FFunction;
+        if (!FBinding) return m;
+        m.Name = FBinding->Name;
+        m.Data = FBinding->Data;
+        if (FBinding->Fn) m.Code = FBinding->Fn;
         return m;
     }
     /// Takes a method whose Code holds a Function; false when it holds another signature.
@@ -60,16 +84,26 @@ public:
         }
         const Function* f = std::any_cast<Function>(&m.Code);
         if (!f) return false;
-        FFunction = *f;
-        FData = m.Data;
-        FName = m.Name;
+        auto binding = std::make_unique<TBinding>();
+        binding->Fn = *f;
+        binding->Data = m.Data;
+        binding->Name = m.Name;
+        FBinding = std::move(binding);
         return true;
     }
 
 private:
-    Function FFunction;
-    TObject* FData = nullptr;
-    std::string FName;
+    struct TBinding {
+        Function Fn;
+        TObject* Data = nullptr;
+        std::string Name;
+    };
+    TBinding& Bound() {
+        if (!FBinding) FBinding = std::make_unique<TBinding>();
+        return *FBinding;
+    }
+
+    std::unique_ptr<TBinding> FBinding;
 };
 
 using TNotifyEvent = TEvent<void(TObject* Sender)>;

@@ -231,6 +231,32 @@ TEST(TypInfo, EventsTravelAsNamedMethods) {
     s.OnPing(&s); // unassigned: nothing happens
 }
 
+// Controls have dozens of events, most never bound.
+static_assert(sizeof(TNotifyEvent) == sizeof(void*), "an unbound event is one pointer");
+
+TEST(TypInfo, ACopiedEventKeepsItsHandlerWhenTheOriginalChanges) {
+    TSample s(nullptr);
+    int first = 0, second = 0;
+    TMethod m;
+    m.Name = "FirstHandler";
+    m.Data = &s;
+    m.Code = TNotifyEvent::Function([&](TObject*) { ++first; });
+    ASSERT_TRUE(s.OnPing.Assign(m));
+    TNotifyEvent copy = s.OnPing;
+    s.OnPing = [&](TObject*) { ++second; };
+    copy(&s);
+    s.OnPing(&s);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(copy.MethodName(), "FirstHandler");
+    EXPECT_EQ(copy.Data(), &s);
+    EXPECT_EQ(s.OnPing.MethodName(), "") << "a plain callable has no handler name";
+    copy = TNotifyEvent();
+    EXPECT_FALSE(static_cast<bool>(copy));
+    EXPECT_EQ(copy.Data(), nullptr);
+    EXPECT_FALSE(static_cast<bool>(copy.Fn()));
+}
+
 TEST(TypInfo, DefaultsDecideWhatIsStored) {
     TSample s(nullptr);
     auto isDefault = [&](const char* n) { return IsDefaultPropValue(&s, GetPropInfo(&s, n)); };
