@@ -260,6 +260,9 @@ void TObjectInspForm::SetCurObject(TObject* AObject) {
         if (auto* component = Cast<TComponent>(AObject)) component->FreeNotification(this);
         if (AObject) BuildRows(AObject);
         CB1->SetItemIndex(AObject ? IndexOfExact(CB1->Items(), NameOf(AObject)) : -1);
+        // New rows of the same count change no size, and with no row chosen nothing else
+        // asks for them to be painted.
+        RepaintGrid();
     } else {
         // The same object again: what was typed is written, and the rows stay.
         CommitPendingEdit();

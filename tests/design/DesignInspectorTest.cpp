@@ -134,6 +134,28 @@ TEST_F(DesignInspector, ClickingAControlInspectsIt) {
     Designer->EndDesign();
 }
 
+TEST_F(DesignInspector, ClickingAnotherControlOfTheSameClassRepaintsTheRows) {
+    // Rows of the same count and height move nothing in the grid: the rows were rebuilt for
+    // the new control while the grid went on showing the old one's values.
+    Begin();
+    int paints = 0;
+    TNotifyEvent paint = Insp()->PaintBox1->OnPaint;
+    Insp()->PaintBox1->OnPaint = [&](TObject* sender) {
+        ++paints;
+        paint(sender);
+    };
+    Process();
+    for (TControl* c : std::initializer_list<TControl*>{B, C, A}) {
+        const int before = paints;
+        Click(At(c, 5, 5));
+        Process();
+        EXPECT_EQ(Insp()->CurObject(), c) << c->Name();
+        EXPECT_GT(paints, before) << c->Name() << "'s rows were not painted";
+    }
+    Insp()->PaintBox1->OnPaint = paint;
+    Designer->EndDesign();
+}
+
 TEST_F(DesignInspector, BoundsTypedInTheInspectorMoveTheOverlayWithTheControl) {
     Begin();
     Click(At(A, 5, 5));
