@@ -1,5 +1,7 @@
 // Dragging designed controls with the mouse as a user does: where a drag starts, what one
 // drag records and what a cancelled one leaves, and what stays above a dragged control.
+#include <functional>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -29,6 +31,35 @@ protected:
         Process();
     }
     static TPoint Plus(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }
+    /// Selects c, drags it by (dx, dy) and compares every pixel it uncovered, as the window
+    /// shows it now (a grab would paint it all anew), with expected(x, y) in the coordinates
+    /// of c's overlay's parent. Returns how many were compared, stopping at the first wrong.
+    int DragAndCheckUncovered(TControl* c, int dx, int dy,
+                              const std::function<QColor(int, int)>& expected) {
+        TDesignControl* overlay = Selected(c);
+        const TRect before = overlay->BoundsRect();
+        const TPoint p = At(c, 10, 10);
+        DragPath(p, {Plus(p, 3, 2), Plus(p, dx, dy)});
+        EXPECT_EQ(overlay->Left(), before.Left + dx);
+        Process();
+        const QImage shown =
+            QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
+        QWidget* parent = WidgetOf(overlay->Parent()->Handle());
+        const QPoint origin = parent->mapTo(parent->window(), QPoint());
+        int checked = 0;
+        for (int y = before.Top; y < before.Bottom; ++y)
+            for (int x = before.Left; x < before.Right; ++x) {
+                if (PtInRect(overlay->BoundsRect(), Point(x, y))) continue;
+                const QColor shownColor(shown.pixel(origin + QPoint(x, y)));
+                if (shownColor != expected(x, y)) {
+                    ADD_FAILURE() << "at " << x << "," << y << " the window shows "
+                                  << shownColor.name().toStdString();
+                    return checked;
+                }
+                ++checked;
+            }
+        return checked;
+    }
     /// The middle of an overlay's handle, in form client coordinates.
     TPoint HandleAt(TDesignControl* overlay, uint32_t code) {
         const TRect r = HandleRect(code, overlay->Width(), overlay->Height(), false);
@@ -152,26 +183,9 @@ TEST_F(DesignDrag, TheGridShowsAgainWhereADraggedControlWas) {
     Form->Font()->SetColor(clBlack);
     auto* a = Add<TTestButton>(Form, Bounds(60, 60, 100, 50), "A");
     Begin();
-    TDesignControl* overlay = Selected(a);
-    const TRect before = overlay->BoundsRect();
-    const TPoint p = At(a, 10, 10);
-    DragPath(p, {Plus(p, 3, 2), Plus(p, 61, 43)});
-    ASSERT_EQ(overlay->Left(), before.Left + 61);
-    Process();
-    // What the window shows now, as the last paints left it: a grab would paint it all anew.
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
-    ASSERT_FALSE(shown.isNull());
-    const QPoint origin =
-        WidgetOf(Form->Handle())->mapTo(WidgetOf(Form->Handle())->window(), QPoint());
-    int checked = 0;
-    for (int y = before.Top; y < before.Bottom; ++y)
-        for (int x = before.Left; x < before.Right; ++x) {
-            if (PtInRect(overlay->BoundsRect(), Point(x, y))) continue;
-            const bool dot = x % 8 == 0 && y % 8 == 0;
-            const QColor c(shown.pixel(origin + QPoint(x, y)));
-            ASSERT_EQ(c, dot ? QColor(Qt::black) : QColor(Qt::white)) << x << "," << y;
-            ++checked;
-        }
+    const int checked = DragAndCheckUncovered(a, 61, 43, [](int x, int y) {
+        return x % 8 == 0 && y % 8 == 0 ? QColor(Qt::black) : QColor(Qt::white);
+    });
     EXPECT_GT(checked, 2000);
     Designer->EndDesign();
 }
@@ -187,25 +201,8 @@ TEST_F(DesignDrag, WhereAControlLeftAPanelShowsThePanelsBackground) {
         panel->SetColor(clYellow);
         auto* button = Add<TTestButton>(panel, Bounds(20, 20, 60, 30), "A");
         Begin();
-        TDesignControl* overlay = Selected(button);
-        const TRect before = overlay->BoundsRect();
-        const TPoint p = At(button, 10, 10);
-        DragPath(p, {Plus(p, 3, 2), Plus(p, 70, 50)});
-        ASSERT_EQ(overlay->Left(), before.Left + 70);
-        Process();
-        const QImage shown =
-            QGuiApplication::primaryScreen()->grabWindow(Window()->winId()).toImage();
-        QWidget* panelWidget = WidgetOf(panel->Handle());
-        const QPoint origin = panelWidget->mapTo(panelWidget->window(), QPoint());
         const QColor expected = parentBackground ? QColor(Qt::white) : QColor(Qt::yellow);
-        int checked = 0;
-        for (int y = before.Top; y < before.Bottom; ++y)
-            for (int x = before.Left; x < before.Right; ++x) {
-                if (PtInRect(overlay->BoundsRect(), Point(x, y))) continue;
-                ASSERT_EQ(QColor(shown.pixel(origin + QPoint(x, y))), expected) << x << "," << y;
-                ++checked;
-            }
-        EXPECT_GT(checked, 1000);
+        EXPECT_GT(DragAndCheckUncovered(button, 70, 50, [&](int, int) { return expected; }), 1000);
         Designer->EndDesign();
         panel->Free();
     }
