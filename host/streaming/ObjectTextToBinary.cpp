@@ -56,6 +56,9 @@ private:
             P.Next();
             if (P.Token().Kind != TextTokenKind::Integer) P.Error("Invalid child position");
             pos = IntegerValue(P.Token().Text);
+            // The reader takes a position of at most 32 bits; a wider one would be written
+            // into a stream that no longer reads.
+            if (static_cast<uint8_t>(pos[0]) == vaInt64) P.Error("Invalid child position");
             P.Next();
             P.CheckChar(']');
             flags |= ffChildPos;

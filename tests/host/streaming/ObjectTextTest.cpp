@@ -60,6 +60,11 @@ TEST(ObjectText, PrefixFlagsAndPositionsTravelBothWays) {
                   "B\x00\x00\x00"s),
               Hex(bytes));
     EXPECT_EQ(text, ToText(bytes));
+    // The widest position that reads back; one beyond 32 bits is refused, not written.
+    EXPECT_EQ(ToText(ToBinary("object A: TA[-2147483648]\nend\n")),
+              "object A: TA[-2147483648]\nend\n");
+    for (const char* wide : {"object A: TA[-2147483649]\nend\n", "object A: TA[$100000000]\nend\n"})
+        EXPECT_THROW(ToBinary(wide), EParserError) << wide;
 }
 
 TEST(ObjectText, NamesHoldAtMost255BytesAndLongClassNamesReadBack) {
