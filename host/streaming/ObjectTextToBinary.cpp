@@ -117,10 +117,17 @@ private:
         return out;
     }
 
+    /// With the token on '+' or '-': whether "Inf" follows, making them an infinity.
+    bool IsInfinityAhead() {
+        const TextToken next = P.PeekNext();
+        return next.Kind == TextTokenKind::Symbol && SameTextAscii(next.Text, "Inf");
+    }
+
     void StringValue() {
         std::vector<StringUnit> units = P.Token().Units;
         P.Next();
-        while (P.IsChar('+')) {
+        // A '+' joins the next string; in a list, "+Inf" after a string is the next item.
+        while (P.IsChar('+') && !IsInfinityAhead()) {
             P.Next();
             if (P.Token().Kind != TextTokenKind::String)
                 P.Error("Wrong token type: String expected");

@@ -67,6 +67,19 @@ void TextParser::ErrorAt(const TextToken& at, const std::string& message) const 
     throw EParserError(message + where);
 }
 
+TextToken TextParser::PeekNext() {
+    const size_t pos = FPos, lineStart = FLineStart;
+    const int line = FLine;
+    TextToken current = FToken;
+    Next();
+    TextToken next = std::move(FToken);
+    FToken = std::move(current);
+    FPos = pos;
+    FLine = line;
+    FLineStart = lineStart;
+    return next;
+}
+
 void TextParser::Next() {
     while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ')
         Advance();

@@ -32,6 +32,8 @@ public:
 
     const TextToken& Token() const { return FToken; }
     void Next();
+    /// The token after this one, read without moving on.
+    TextToken PeekNext();
     bool IsChar(char c) const { return FToken.Kind == TextTokenKind::Char && FToken.Text[0] == c; }
     /// Whether the token is the symbol word (any letter case).
     bool IsSymbol(const char* word) const;

@@ -87,6 +87,18 @@ TEST(ObjectText, NamesHoldAtMost255BytesAndLongClassNamesReadBack) {
     }
 }
 
+TEST(ObjectText, AnInfinityAfterAStringInAListIsAnItemNotAJoin) {
+    // "+Inf" printed after a string once read as that string joined with something else.
+    for (const char* text : {"object A: TA\n  L = (\n    'x'\n    +Inf\n    -Inf)\nend\n",
+                             "object A: TA\n  L = (\n    'x' + 'y'\n    +Inf)\nend\n"}) {
+        const std::string bytes = ToBinary(text);
+        EXPECT_EQ(Hex(ToBinary(ToText(bytes))), Hex(bytes)) << text;
+    }
+    EXPECT_EQ(Hex(ToBinary("object A: TA\n  S = 'x' + 'y'\nend\n")),
+              Hex(ToBinary("object A: TA\n  S = 'xy'\nend\n")));
+    EXPECT_THROW(ToBinary("object A: TA\n  S = 'x' + 1\nend\n"), EParserError);
+}
+
 TEST(ObjectText, SyntaxErrorsNameLineColumnAndOffset) {
     const std::pair<std::string, std::string> cases[] = {
         {"object F: T\n  P = 'abc\nend\n", "Unterminated string (at 2,7, stream offset 00000012)"},
