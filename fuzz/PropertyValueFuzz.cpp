@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz/FuzzApplication.h"
-#include "inspector/ObjectInsp.h"
+#include "inspector/PropertySheet.h"
 
 namespace {
 

@@ -13,8 +13,8 @@ function(zk_form_resource target dfm symbol)
   add_custom_command(
     OUTPUT ${cpp}
     COMMAND ${CMAKE_COMMAND} -DIN=${bin} -DOUT=${cpp} -DSYMBOL=${symbol}
-            -P ${CMAKE_SOURCE_DIR}/inspector/ByteArray.cmake
-    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/inspector/ByteArray.cmake)
+            -P ${CMAKE_SOURCE_DIR}/cmake/FileToSource.cmake
+    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/cmake/FileToSource.cmake)
   target_sources(${target} PRIVATE ${cpp})
 endfunction()
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "host/controls/WinApi.h"
-#include "inspector/ObjectInsp.h"
+#include "inspector/PropertySheet.h"
 #include "inspector/ZkPopupList.h"
 
 namespace {

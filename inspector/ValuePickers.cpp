@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/dialogs/Dialogs.h"
-#include "inspector/ObjectInsp.h"
+#include "inspector/PropertySheet.h"
 #include "inspector/ZkPopupList.h"
 
 namespace {
