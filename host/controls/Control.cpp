@@ -34,7 +34,8 @@ TBoundsCall::~TBoundsCall() {
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(new TFont) {
     WindowProc = [this](TMessage& m) { WndProc(m); };
-    FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+    FFont->SetChangeNotify(
+        [](void* c, TObject* sender) { static_cast<TControl*>(c)->FontChanged(sender); }, this);
     FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
 }
 

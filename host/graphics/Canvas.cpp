@@ -21,9 +21,12 @@ int Rop2Of(TPenMode mode) {
 } // namespace
 
 TCanvas::TCanvas() : FFont(new TFont), FPen(new TPen), FBrush(new TBrush) {
-    FFont->OnChange = TNotifyEvent(this, &TCanvas::FontChanged);
-    FPen->OnChange = TNotifyEvent(this, &TCanvas::PenChanged);
-    FBrush->OnChange = TNotifyEvent(this, &TCanvas::BrushChanged);
+    FFont->SetChangeNotify([](void* c, TObject*) { static_cast<TCanvas*>(c)->FFontValid = false; },
+                           this);
+    FPen->SetChangeNotify([](void* c, TObject*) { static_cast<TCanvas*>(c)->FPenValid = false; },
+                          this);
+    FBrush->SetChangeNotify(
+        [](void* c, TObject*) { static_cast<TCanvas*>(c)->FBrushValid = false; }, this);
 }
 
 TCanvas::~TCanvas() {
@@ -33,15 +36,6 @@ TCanvas::~TCanvas() {
     delete FBrush;
 }
 
-void TCanvas::FontChanged(TObject*) {
-    FFontValid = false;
-}
-void TCanvas::PenChanged(TObject*) {
-    FPenValid = false;
-}
-void TCanvas::BrushChanged(TObject*) {
-    FBrushValid = false;
-}
 
 HDC TCanvas::Handle() {
     if (!FHandle) CreateHandle();

@@ -68,6 +68,7 @@ ZK_IMPLEMENT_CLASS(TGraphicsObject, TPersistent, nullptr)
 ZK_IMPLEMENT_CLASS(TFont, TGraphicsObject, PublishFont)
 
 void TGraphicsObject::Changed() {
+    if (FNotify) FNotify(FNotifyOwner, this);
     OnChange(this);
 }
 

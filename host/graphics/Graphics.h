@@ -193,8 +193,21 @@ class TGraphicsObject : public TPersistent {
     ZK_CLASS(TGraphicsObject, TPersistent)
     TNotifyEvent OnChange;
 
+    using TChangeNotify = void (*)(void* Owner, TObject* Sender);
+    /// Tells the object's owner (a canvas, a control) of every change, before OnChange. Every
+    /// canvas and control owns such objects, and a bound event would cost each of them a
+    /// block of its own; OnChange stays free for whoever else wants to hear.
+    void SetChangeNotify(TChangeNotify Notify, void* Owner) {
+        FNotify = Notify;
+        FNotifyOwner = Owner;
+    }
+
 protected:
     virtual void Changed();
+
+private:
+    TChangeNotify FNotify = nullptr;
+    void* FNotifyOwner = nullptr;
 };
 
 /// A font description; Height is in pixels (negative: character height without leading).
@@ -394,9 +407,6 @@ private:
     friend class TBitmap;
     /// Selects what the next drawing needs into the device context.
     HDC RequireState(bool pen, bool brush, bool font);
-    void FontChanged(TObject*);
-    void PenChanged(TObject*);
-    void BrushChanged(TObject*);
 
     HDC FHandle = nullptr;
     TFont* FFont;

@@ -13,7 +13,7 @@ namespace {
 const char* PlainClass(const char* name, Qt::FocusPolicy focus) {
     RegisterWindowClass({name,
                          [focus](QWidget* parent) {
-                             auto* w = new QWidget(parent);
+                             auto* w = new TPlainWidget(parent);
                              w->setFocusPolicy(focus);
                              return w;
                          },

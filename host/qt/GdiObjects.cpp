@@ -323,8 +323,7 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
 HFONT CreateFontIndirect(const LOGFONT* font) {
     if (!font) return nullptr;
     TGdiObjectRec* rec = NewObject(TGdiKind::Font);
-    rec->LogFont = *font;
-    rec->Font = LogFontToQFont(*font);
+    rec->FontPart.reset(new TGdiObjectRec::TFontPart{*font, LogFontToQFont(*font)});
     return rec;
 }
 
@@ -351,7 +350,7 @@ int GetObject(HGDIOBJ obj, LOGBRUSH* brush) {
 int GetObject(HGDIOBJ obj, LOGFONT* font) {
     TGdiObjectRec* rec = LiveObject(obj, TGdiKind::Font);
     if (!rec || !font) return 0;
-    *font = rec->LogFont;
+    *font = rec->FontPart->LogFont;
     return int(sizeof(LOGFONT));
 }
 

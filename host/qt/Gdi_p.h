@@ -39,9 +39,13 @@ struct TGdiObjectRec {
     // Brush.
     UINT BrushStyle = BS_SOLID;
     int Hatch = 0;
-    // Font.
-    LOGFONT LogFont;
-    QFont Font;
+    // Font: in a block of its own, made only for fonts, which keeps the far more numerous
+    // brushes and regions small.
+    struct TFontPart {
+        LOGFONT LogFont;
+        QFont Font;
+    };
+    std::unique_ptr<TFontPart> FontPart;
     // Bitmap: 32-bit pixels; a monochrome bitmap holds only black and white.
     QImage Image;
     bool Monochrome = false;

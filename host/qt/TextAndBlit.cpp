@@ -123,7 +123,7 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
 
 BOOL GetTextExtentPoint32(HDC dc, const std::string& text, TSize* size) {
     if (!IsLiveDC(dc) || !size) return false;
-    const QFontMetrics fm(FontOf(dc)->Font);
+    const QFontMetrics fm(FontOf(dc)->FontPart->Font);
     size->cx = fm.horizontalAdvance(QString::fromStdString(text));
     size->cy = fm.height();
     return true;
@@ -134,7 +134,7 @@ BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* r, const std::s
     if (dc->Kind == TDCKind::Screen) return true;
     QPainter* p = BeginDrawing(dc);
     if (!p) return false;
-    const QFont font = FontOf(dc)->Font;
+    const QFont font = FontOf(dc)->FontPart->Font;
     const QFontMetrics fm(font);
     const QString s = QString::fromStdString(text);
     const QColor back = ColorRefToQColor(dc->BkColor);
@@ -156,7 +156,7 @@ BOOL TextOut(HDC dc, int x, int y, const std::string& text) {
 
 int DrawText(HDC dc, const std::string& text, TRect* r, UINT format) {
     if (!IsLiveDC(dc) || !r) return 0;
-    const QFont font = FontOf(dc)->Font;
+    const QFont font = FontOf(dc)->FontPart->Font;
     const QFontMetrics fm(font);
     QString s = QString::fromStdString(text);
     QRect box = QRectOf(*r);

@@ -36,7 +36,7 @@ HWND H(TWindowRec* rec) {
 }
 
 const TWindowClass& PlainClass() {
-    static const TWindowClass plain{"", [](QWidget* parent) { return new QWidget(parent); },
+    static const TWindowClass plain{"", [](QWidget* parent) { return new TPlainWidget(parent); },
                                     nullptr, nullptr};
     return plain;
 }
@@ -53,6 +53,13 @@ void Unregister(TWindowRec* rec) {
     delete rec;
 }
 
+/// Unregisters the record of a widget that Qt is deleting.
+void ForgetDeletedWidget(TWindowRec* rec, const QWidget* widget) {
+    WidgetMap().remove(widget);
+    rec->Widget.clear();
+    Unregister(rec);
+}
+
 TWindowRec* Register(QWidget* widget, const TWindowClass* cls) {
     auto* rec = new TWindowRec;
     rec->Widget = widget;
@@ -66,12 +73,11 @@ TWindowRec* Register(QWidget* widget, const TWindowClass* cls) {
     WidgetMap().insert(widget, rec);
     // A widget deleted by Qt with its parent takes its record along. Its QPointer is already
     // null by then, so the map entry goes by the raw address: a stale entry would hand the
-    // dead record to the next widget that happens to be allocated at the same place.
-    QObject::connect(widget, &QObject::destroyed, [rec, widget](QObject*) {
-        WidgetMap().remove(widget);
-        rec->Widget.clear();
-        Unregister(rec);
-    });
+    // dead record to the next widget that happens to be allocated at the same place. A plain
+    // widget does this from its destructor.
+    if (!dynamic_cast<TPlainWidget*>(widget))
+        QObject::connect(widget, &QObject::destroyed,
+                         [rec, widget](QObject*) { ForgetDeletedWidget(rec, widget); });
     return rec;
 }
 
@@ -98,6 +104,10 @@ void ApplyTopLevelFlags(TWindowRec* rec) {
     }
 }
 } // namespace
+
+TPlainWidget::~TPlainWidget() {
+    if (TWindowRec* rec = WidgetMap().value(this)) ForgetDeletedWidget(rec, this);
+}
 
 bool WantsCharacters(QWidget*, uint32_t msg, intptr_t, intptr_t, intptr_t& result) {
     if (msg != WM_GETDLGCODE) return false;
@@ -337,7 +347,9 @@ bool SetWindowText(HWND wnd, const std::string& text) {
     rec->Text = q;
     if (rec->Class && rec->Class->SetText)
         rec->Class->SetText(rec->Widget, q);
-    else
+    else if (!q.isEmpty() || rec->Widget->isWindow() || !rec->Widget->windowTitle().isEmpty())
+        // A child keeps an empty title without one set: setting it costs the widget a block
+        // of top-level data it never uses.
         rec->Widget->setWindowTitle(q);
     return true;
 }

@@ -55,6 +55,15 @@ struct TWindowRec {
     QString Text;
 };
 
+/// The widget of a plain window: it paints nothing of its own and, when Qt deletes it with
+/// its parent, takes its window record along from its destructor. Other widgets need a
+/// connection to their destroyed signal for that, which costs a few hundred bytes each.
+class TPlainWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    ~TPlainWidget() override;
+};
+
 /// A class message handler for windows that take characters and arrow keys themselves (a tab
 /// control, a list view) and have no other class messages: answers WM_GETDLGCODE only.
 bool WantsCharacters(QWidget* widget, uint32_t msg, intptr_t wParam, intptr_t lParam,

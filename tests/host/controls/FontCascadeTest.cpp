@@ -91,4 +91,20 @@ TEST_F(FontCascade, ALabelMovedToAParentOfTheSameFontStillFitsItsText) {
     EXPECT_EQ(label->Width(), fitted.Width());
     EXPECT_EQ(label->Height(), fitted.Height());
 }
+
+TEST_F(FontCascade, AHandlerOnAControlsFontLeavesTheControlFollowingItsChanges) {
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    auto* child = new TTestPanel(Form);
+    child->SetParent(panel);
+    int heard = 0;
+    panel->Font()->OnChange = [&](TObject*) { ++heard; };
+    MessageLog panelLog(panel), childLog(child);
+    panel->Font()->SetHeight(-23);
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(panelLog.Count(CM_FONTCHANGED), 1);
+    EXPECT_FALSE(panel->ParentFont()) << "a font set on the control is its own";
+    EXPECT_EQ(child->Font()->Height(), -23) << "and its children follow it";
+    EXPECT_EQ(WidgetOf(panel->Handle())->font().pixelSize(), 23);
+}
 } // namespace

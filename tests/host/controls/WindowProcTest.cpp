@@ -151,6 +151,20 @@ TEST_F(WinProcTest, AWidgetDeletedByQtLeavesNoHandleForTheNextWidgetAtItsAddress
     EXPECT_EQ(HwndOf(address), nullptr) << "a later widget at this address would get a dead handle";
 }
 
+TEST_F(WinProcTest, PlainWindowsDeletedByQtWithTheirParentTakeTheirHandlesAlong) {
+    // Plain windows forget themselves from their widget's destructor, adopted widgets through
+    // a connection: both kinds, nested, deleted in one go from the top.
+    HWND top = CreateWindowEx(0, "", "", WS_CHILD, 0, 0, 50, 50, Form->Handle());
+    HWND inner = CreateWindowEx(0, "", "", WS_CHILD, 0, 0, 20, 20, top);
+    HWND adopted = AdoptWidget(new QWidget(WidgetOf(inner)));
+    const QWidget* addresses[] = {WidgetOf(top), WidgetOf(inner), WidgetOf(adopted)};
+    delete WidgetOf(top);
+    for (HWND wnd : {top, inner, adopted})
+        EXPECT_FALSE(IsWindow(wnd));
+    for (const QWidget* address : addresses)
+        EXPECT_EQ(HwndOf(address), nullptr);
+}
+
 TEST_F(WinProcTest, PostedMessageArrivesThroughTheEventLoopAndNotAfterTheWindowGoes) {
     auto* panel = new TTestPanel(Form);
     panel->SetParent(Form);

@@ -294,6 +294,27 @@ TEST(Canvas_Clip, NeitherAnOldRegionNorATextBoxConfinesTheNextDrawing) {
     EXPECT_EQ(s.At(20, 15), clYellow);
 }
 
+TEST(Canvas_Pen, ChangesReachTheDrawingAlsoWithAHandlerOfOnesOwnOnThePenAndBrush) {
+    // The canvas hears of its pen's and brush's changes apart from their OnChange, which
+    // stays free for the caller.
+    Surface s(20, 20);
+    TCanvas* c = s.Canvas();
+    int changes = 0;
+    c->Pen()->OnChange = [&](TObject*) { ++changes; };
+    c->Brush()->OnChange = [&](TObject*) { ++changes; };
+    c->Pen()->SetColor(clRed);
+    c->Brush()->SetColor(clBlue);
+    c->Rectangle(2, 2, 10, 10);
+    c->Pen()->SetColor(clLime);
+    c->Brush()->SetColor(clYellow);
+    c->Rectangle(10, 10, 18, 18);
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(s.At(2, 2), clRed);
+    EXPECT_EQ(s.At(5, 5), clBlue);
+    EXPECT_EQ(s.At(10, 10), clLime);
+    EXPECT_EQ(s.At(14, 14), clYellow);
+}
+
 TEST(Canvas_Handle, ACanvasWithoutContextRefusesToDrawButMeasures) {
     TCanvas c;
     EXPECT_THROW(c.Rectangle(0, 0, 5, 5), EInvalidOperation);
