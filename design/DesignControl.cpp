@@ -179,7 +179,18 @@ void TDesignControl::Paint() {
 void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
     // Under its control the overlay shows its parent's colour, as the parent itself would
     // at run time: what the control leaves unpainted (a panel's face, a bevel's inside) looks
-    // as it does then, not like the design form's grid.
+    // as it does then, not like the design form's grid. The parent's brush paints it while
+    // it is the same: a brush object of its own per overlay would repeat one colour a
+    // thousand times over.
+    TWinControl* parent = Parent();
+    HDC dc = Message.DC();
+    if (dc && parent && parent->Brush()->Color() == Brush()->Color() &&
+        parent->Brush()->Style() == Brush()->Style()) {
+        TRect r = ClientRect();
+        FillRect(dc, &r, parent->Brush()->Handle());
+        Message.Result = 1;
+        return;
+    }
     inherited::WMEraseBkgnd(Message);
 }
 

@@ -74,6 +74,9 @@ class TDesignControl : public TCustomControl {
     virtual void DoRButtonUp(TMessage& Message);
     virtual void DoLButtonDBClick(TMessage& Message);
 
+    /// A canvas only for an overlay that draws: one that is selected, or was.
+    TCanvas* WindowCanvas() override { return FSelected || HasCanvas() ? Canvas() : nullptr; }
+
 protected:
     void Paint() override;
     void WMEraseBkgnd(TWMEraseBkgnd& Message) override;

@@ -38,14 +38,18 @@ void TZkFormDesigner::CreatePopupMenu() {
     }
 }
 
+TPopupMenu* TZkFormDesigner::PopupMenu() {
+    CreatePopupMenu();
+    return FPopupMenu;
+}
+
 void TZkFormDesigner::ShowPopupMenu(const TPoint& P) {
-    if (FPopupMenu) FPopupMenu->Popup(P.X, P.Y);
+    PopupMenu()->Popup(P.X, P.Y);
 }
 
 void TZkFormDesigner::OpenContextMenu(const TPoint& P) {
-    if (!FPopupMenu) return;
     const bool several = GetSelectCount() >= 2;
-    TMenuItem* items = FPopupMenu->Items();
+    TMenuItem* items = PopupMenu()->Items();
     for (int i = several ? 0 : FirstAlignItem; i < items->Count(); ++i)
         items->Items(i)->SetEnabled(several);
     ShowPopupMenu(P);

@@ -71,7 +71,7 @@ TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParent
     else
         FChildDesigners = new TList();
     FRootDesigner = GetRoolDesigner();
-    CreatePopupMenu();
+    if (!FParentDesigner) CreatePopupMenu();
     if (!FParentDesigner && !FIsInner) CreateInspector();
     // A designer without a parent is a root: it needs a selection list of its own so that
     // its overlays have somewhere to register, even when made through this constructor.

@@ -143,7 +143,9 @@ class TZkFormDesigner : public TComponent {
     void OpenContextMenu(const TPoint& P);
     void OnMenuPopup(TObject* Sender);
     void OnMenuClick(TObject* Sender);
-    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    /// The context menu. A nested designer makes its own on first use: a form of many
+    /// containers has as many nested designers, and most never show a menu.
+    TPopupMenu* PopupMenu();
 
     // Persistence of the form that holds the design form, in the binary component stream.
     /// Ends the root designer's session, then writes the form holding the root's design form,

@@ -538,16 +538,19 @@ class TCustomControl : public TWinControl {
     explicit TCustomControl(TComponent* AOwner);
     ~TCustomControl() override;
 
-    TCanvas* Canvas() const { return FCanvas; }
-    TCanvas* WindowCanvas() override { return FCanvas; }
+    /// The drawing surface, made on first use: a control that never paints (an overlay that
+    /// is never selected) never pays for one.
+    TCanvas* Canvas() const;
+    TCanvas* WindowCanvas() override { return Canvas(); }
     TNotifyEvent OnPaint;
 
 protected:
     virtual void Paint();
     void PaintWindow(HDC DC) override;
+    bool HasCanvas() const { return FCanvas != nullptr; }
 
 private:
-    TCanvas* FCanvas;
+    mutable TCanvas* FCanvas = nullptr;
 };
 
 /// A control without a window, painted by its parent's window on its own Canvas.

@@ -2,10 +2,15 @@
 
 #include "host/controls/Controls.h"
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {}
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
 
 TCustomControl::~TCustomControl() {
-    FCanvas->Free();
+    if (FCanvas) FCanvas->Free();
+}
+
+TCanvas* TCustomControl::Canvas() const {
+    if (!FCanvas) FCanvas = new TCanvas;
+    return FCanvas;
 }
 
 void TCustomControl::Paint() {

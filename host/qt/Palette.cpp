@@ -94,7 +94,41 @@ QString MapFontFamily(const std::string& name) {
     return family;
 }
 
+namespace {
+bool SameLogFont(const LOGFONT& a, const LOGFONT& b) {
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth &&
+           a.lfEscapement == b.lfEscapement && a.lfOrientation == b.lfOrientation &&
+           a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut &&
+           a.lfCharSet == b.lfCharSet && a.lfOutPrecision == b.lfOutPrecision &&
+           a.lfClipPrecision == b.lfClipPrecision && a.lfQuality == b.lfQuality &&
+           a.lfPitchAndFamily == b.lfPitchAndFamily && a.lfFaceName == b.lfFaceName;
+}
+
+QFont MakeQFont(const LOGFONT& lf);
+} // namespace
+
 QFont LogFontToQFont(const LOGFONT& lf) {
+    // Nearly every window of a form asks for the same font in turn: the last one made is
+    // handed out again, sharing its data, instead of a new family list per window.
+    // Kept for the life of the process: a font released after the application is gone
+    // would reach into font data that went with it.
+    // Without an application the family is not mapped yet: such a font is not kept.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return MakeQFont(lf);
+    static LOGFONT last;
+    static QFont* made = nullptr;
+    if (!made) {
+        made = new QFont(MakeQFont(lf));
+        last = lf;
+    } else if (!SameLogFont(lf, last)) {
+        *made = MakeQFont(lf);
+        last = lf;
+    }
+    return *made;
+}
+
+namespace {
+QFont MakeQFont(const LOGFONT& lf) {
     QFont f;
     const QString family = MapFontFamily(lf.lfFaceName);
     // Chinese text falls back to the CJK family when the chosen one lacks the glyphs.
@@ -125,3 +159,4 @@ QFont LogFontToQFont(const LOGFONT& lf) {
     }
     return f;
 }
+} // namespace

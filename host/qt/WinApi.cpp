@@ -156,12 +156,15 @@ HWND GetParent(HWND wnd) {
 int SetWindowRgn(HWND wnd, HRGN rgn, bool redraw) {
     TWindowRec* rec = RecOf(wnd);
     if (!rec || !rec->Widget) return 0;
-    if (rec->Region && rec->Region != rgn) DeleteObject(rec->Region);
-    rec->Region = rgn;
+    // A handle already given away (and so deleted) is refused, not read as an empty region.
+    if (rgn && !IsLiveObject(rgn)) return 0;
     if (!rgn) {
         rec->Widget->clearMask();
     } else {
         QRegion region = RegionOf(rgn);
+        // The window owns the region from here on: its shape lives on as the widget's mask,
+        // so the region object goes now rather than sit beside every shaped window.
+        DeleteObject(rgn);
         // An empty region hides the whole window; Qt reads an empty mask as no mask.
         rec->Widget->setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
     }

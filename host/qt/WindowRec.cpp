@@ -48,7 +48,6 @@ void Unregister(TWindowRec* rec) {
         QObject::disconnect(rec->Widget, &QObject::destroyed, nullptr, nullptr);
         WidgetMap().remove(rec->Widget.data());
     }
-    if (rec->Region) DeleteObject(rec->Region);
     if (GetCapture() == H(rec)) ReleaseCapture();
     delete rec;
 }

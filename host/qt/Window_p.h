@@ -43,7 +43,6 @@ struct TWindowRec {
     uint32_t ExStyle = 0;
     intptr_t UserData = 0;
     intptr_t Id = 0;
-    HRGN Region = nullptr;
     /// Whether the native widget takes the focus when clicked (its own focus policy, which
     /// the bridge turns off so that focus-on-click happens only in DefWindowProc).
     bool FocusOnClick = false;
