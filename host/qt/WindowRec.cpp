@@ -27,7 +27,7 @@ std::map<std::string, TWindowClass>& Classes() {
     return classes;
 }
 TWndProcRec& DefProcRec() {
-    static TWndProcRec rec{&DefWindowProc};
+    static TWndProcRec rec{&DefWindowProc, nullptr};
     return rec;
 }
 
@@ -291,7 +291,7 @@ intptr_t SetWindowLong(HWND wnd, int index, intptr_t value) {
 }
 
 intptr_t CallWindowProc(WNDPROC proc, HWND wnd, uint32_t msg, intptr_t wParam, intptr_t lParam) {
-    if (!proc || !proc->Proc || proc->Freed) return 0;
+    if (!proc || (!proc->Proc && !proc->Method) || proc->Freed) return 0;
     struct Running {
         WNDPROC P;
         explicit Running(WNDPROC p) : P(p) { ++P->Running; }
@@ -301,16 +301,18 @@ intptr_t CallWindowProc(WNDPROC proc, HWND wnd, uint32_t msg, intptr_t wParam, i
         Running(const Running&) = delete;
         Running& operator=(const Running&) = delete;
     } running(proc);
+    if (proc->Method) {
+        TMessage m{msg, wParam, lParam, 0};
+        proc->Method(m);
+        return m.Result;
+    }
     return proc->Proc(wnd, msg, wParam, lParam);
 }
 
 WNDPROC MakeObjectInstance(TWndMethod method) {
-    return new TWndProcRec{
-        [method = std::move(method)](HWND, uint32_t msg, intptr_t wParam, intptr_t lParam) {
-            TMessage m{msg, wParam, lParam, 0};
-            method(m);
-            return m.Result;
-        }};
+    auto* rec = new TWndProcRec;
+    rec->Method = std::move(method);
+    return rec;
 }
 
 void FreeObjectInstance(WNDPROC instance) {

@@ -16,6 +16,9 @@
 /// (a control freeing itself from its own message) goes when its last call returns.
 struct TWndProcRec {
     std::function<intptr_t(HWND, uint32_t, intptr_t, intptr_t)> Proc;
+    /// An object instance's method, called in place of Proc: held here rather than inside
+    /// a Proc, which would cost every windowed control a second block.
+    TWndMethod Method;
     int Running = 0;
     bool Freed = false;
 };

@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "DesignTesting.h"
+#include "host/containers/Panels.h"
 #include "host/graphics/Graphics.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 
@@ -69,6 +71,39 @@ TEST_F(DesignGrid, InnerDesignersDrawNoGrid) {
     Begin();
     const QImage img = WidgetOf(panel->Handle())->grab().toImage();
     EXPECT_EQ(QColor(img.pixel(8, 8)), QColor(Qt::white));
+    Designer->EndDesign();
+}
+
+TEST_F(DesignGrid, UnderAControlTheOverlayShowsItsParentsColourNotTheGrid) {
+    // A transparent label paints only its text: around it the overlay shows the colour of
+    // the label's parent, also after that colour changes in the session.
+    Form->SetColor(clWhite);
+    Form->Font()->SetColor(clBlack);
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(40, 40, 240, 160);
+    panel->SetParentBackground(false);
+    panel->SetColor(clYellow);
+    auto* onPanel = new TLabel(Form);
+    auto* onForm = new TLabel(Form);
+    for (TLabel* label : {onPanel, onForm}) {
+        label->SetAutoSize(false);
+        label->SetTransparent(true);
+        label->SetCaption("i");
+        label->SetParent(label == onPanel ? static_cast<TWinControl*>(panel) : Form);
+    }
+    onPanel->SetBounds(20, 20, 120, 40);
+    onForm->SetBounds(8, 210, 120, 40);
+    Begin();
+    // Both points lie on the grid's dots, which the overlays cover.
+    const QPoint inPanelLabel(160, 88), inFormLabel(120, 232);
+    QImage img = Grab();
+    EXPECT_EQ(QColor(img.pixel(inPanelLabel)), QColor(Qt::yellow));
+    EXPECT_EQ(QColor(img.pixel(inFormLabel)), QColor(Qt::white));
+    panel->SetColor(clAqua);
+    Process();
+    img = Grab();
+    EXPECT_EQ(QColor(img.pixel(inPanelLabel)), QColor(Qt::cyan));
     Designer->EndDesign();
 }
 

@@ -33,6 +33,24 @@ TEST_F(MouseTest, ClickInTheMarginOutsideAWindowRegionReachesTheWindowBeneath) {
     EXPECT_EQ(WindowFromPoint(above->ClientToScreen({50, 50})), above->Handle());
 }
 
+TEST_F(MouseTest, AWindowRegionBelongsToTheWindowOnceGiven) {
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 100, 100);
+    HRGN rgn = CreateRectRgn(10, 10, 60, 60);
+    ASSERT_EQ(SetWindowRgn(panel->Handle(), rgn, true), 1);
+    EXPECT_EQ(WindowFromPoint(panel->ClientToScreen({20, 20})), panel->Handle());
+    EXPECT_NE(WindowFromPoint(panel->ClientToScreen({80, 80})), panel->Handle());
+    // The handle is the window's now: deleting it again or giving it a second time is
+    // refused, and the shape stays.
+    EXPECT_FALSE(DeleteObject(rgn));
+    EXPECT_EQ(SetWindowRgn(panel->Handle(), rgn, true), 0);
+    EXPECT_EQ(WindowFromPoint(panel->ClientToScreen({20, 20})), panel->Handle());
+    EXPECT_NE(WindowFromPoint(panel->ClientToScreen({80, 80})), panel->Handle());
+    ASSERT_EQ(SetWindowRgn(panel->Handle(), nullptr, true), 1);
+    EXPECT_EQ(WindowFromPoint(panel->ClientToScreen({80, 80})), panel->Handle());
+}
+
 TEST_F(MouseTest, MouseMessagesCarryKeyStatesAndClientCoordinates) {
     auto* panel = new TTestPanel(Form);
     panel->SetParent(Form);
