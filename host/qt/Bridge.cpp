@@ -291,7 +291,7 @@ public:
             RecordWindowInput(e);
             return false;
         }
-        if (!obj->isWidgetType()) return false;
+        if (!obj->isWidgetType() || !Translated(e->type())) return false;
         auto* w = static_cast<QWidget*>(obj);
         HWND wnd = HwndOf(w);
         if (!wnd) return false;
@@ -330,6 +330,37 @@ private:
             break;
         default:
             break;
+        }
+    }
+
+    /// Whether Translate turns events of this type into messages. Most events a widget gets
+    /// (children added, polish, palette and activation changes, layout requests) are not,
+    /// and pass without the window being looked up.
+    static bool Translated(QEvent::Type type) {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Paint:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Close:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
         }
     }
 
