@@ -62,6 +62,8 @@ void TCustomLabel::Paint() {
 }
 
 void TCustomLabel::AdjustBounds() {
+    // Every change that may alter the measure comes through here: the last fit holds no more.
+    FFitValid = false;
     if (FAdjusting || !FAutoSize || ComponentState().Contains(csLoading)) return;
     HDC dc = CreateCompatibleDC(nullptr);
     TRect r = ClientRect();
@@ -81,6 +83,9 @@ void TCustomLabel::AdjustBounds() {
         throw;
     }
     FAdjusting = false;
+    FFitValid = true;
+    FFitWidth = Width();
+    FFitHeight = Height();
 }
 
 void TCustomLabel::Loaded() {
@@ -152,7 +157,9 @@ void TCustomLabel::CMParentFontChanged(TMessage& Message) {
     // whose font is the one it has already, where no font change tells it to.
     const bool unchanged = ParentFont() && Parent() && Font()->SameAs(*Parent()->Font());
     TGraphicControl::CMParentFontChanged(Message);
-    if (unchanged) AdjustBounds();
+    // Unless it still has the size its text was last fitted to, with nothing changed since.
+    const bool fitted = FFitValid && Width() == FFitWidth && Height() == FFitHeight;
+    if (unchanged && !fitted) AdjustBounds();
 }
 
 void TCustomLabel::CMFontChanged(TMessage& Message) {

@@ -384,6 +384,11 @@ private:
     bool FTransparent = false;
     bool FShowAccelChar = true;
     bool FAdjusting = false;
+    /// The size the last fit gave, while nothing it was measured from has changed since: a
+    /// label moved to a parent of the same font keeps it without measuring its text again.
+    bool FFitValid = false;
+    int FFitWidth = 0;
+    int FFitHeight = 0;
     TWinControl* FFocusControl = nullptr;
 };
 
