@@ -105,29 +105,6 @@ bool SameLogFont(const LOGFONT& a, const LOGFONT& b) {
            a.lfPitchAndFamily == b.lfPitchAndFamily && a.lfFaceName == b.lfFaceName;
 }
 
-QFont MakeQFont(const LOGFONT& lf);
-} // namespace
-
-QFont LogFontToQFont(const LOGFONT& lf) {
-    // Nearly every window of a form asks for the same font in turn: the last one made is
-    // handed out again, sharing its data, instead of a new family list per window.
-    // Kept for the life of the process: a font released after the application is gone
-    // would reach into font data that went with it.
-    // Without an application the family is not mapped yet: such a font is not kept.
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return MakeQFont(lf);
-    static LOGFONT last;
-    static QFont* made = nullptr;
-    if (!made) {
-        made = new QFont(MakeQFont(lf));
-        last = lf;
-    } else if (!SameLogFont(lf, last)) {
-        *made = MakeQFont(lf);
-        last = lf;
-    }
-    return *made;
-}
-
-namespace {
 QFont MakeQFont(const LOGFONT& lf) {
     QFont f;
     const QString family = MapFontFamily(lf.lfFaceName);
@@ -160,3 +137,22 @@ QFont MakeQFont(const LOGFONT& lf) {
     return f;
 }
 } // namespace
+
+QFont LogFontToQFont(const LOGFONT& lf) {
+    // Without an application the family is not mapped yet: such a font is not kept.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return MakeQFont(lf);
+    // Nearly every window of a form asks for the same font in turn: the last one made is
+    // handed out again, sharing its data, instead of a new family list per window. It is
+    // kept for the life of the process: a font released after the application is gone
+    // would reach into font data that went with it.
+    static LOGFONT last;
+    static QFont* made = nullptr;
+    if (!made) {
+        made = new QFont(MakeQFont(lf));
+        last = lf;
+    } else if (!SameLogFont(lf, last)) {
+        *made = MakeQFont(lf);
+        last = lf;
+    }
+    return *made;
+}
