@@ -14,7 +14,6 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
     : TCustomControl(nullptr) {
     // The erase fills the whole overlay: what lies beneath is never seen through it.
     FControlStyle.Include(csOpaque);
-    FHeaderWnd = nullptr;
     FDeleted = false;
     FLockUpdate = false;
     FSelected = false;
@@ -47,7 +46,7 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
         FInnerDesigner = new TZkFormDesigner(winControl, ADesigner, true);
         FInnerDesigner->BeginDesign(nullptr);
     }
-    FOldAlign = AControl->Align();
+    FOldAlign = static_cast<uint8_t>(AControl->Align());
     if (FOldAlign != alNone && !ControlKinds::IsTabSheet(AControl)) {
         TRect kept = BoundsRect();
         AControl->SetAlign(alNone);
@@ -62,7 +61,7 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
         ResetRgn();
     }
     if (ControlKinds::IsTabSheet(AControl)) SetAlign(alClient);
-    FAlignAtStart = Align();
+    FAlignAtStart = static_cast<uint8_t>(Align());
     SetVisible(AControl->Visible());
     if (winControl) {
         const int show = Visible() ? SW_SHOW : SW_HIDE;
@@ -84,7 +83,7 @@ TDesignControl::TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner)
 TDesignControl::~TDesignControl() {
     // Deleted without Free: BeforeDestruction did not run.
     Unwrap();
-    FreeObjectInstance(FHeaderWndProcInstance);
+    if (FHeader) FreeObjectInstance(FHeader->Instance);
 }
 
 void TDesignControl::BeforeDestruction() {
@@ -102,9 +101,11 @@ void TDesignControl::Unwrap() {
     TControl* control = FControl;
     const bool listView = ControlKinds::IsListView(control);
     if (listView && Parent()) Parent()->SetVisible(true);
-    if (FHeaderWnd && IsWindow(FHeaderWnd))
-        SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FOldHeaderWndProc));
-    FHeaderWnd = nullptr;
+    if (FHeader) {
+        if (FHeader->Wnd && IsWindow(FHeader->Wnd))
+            SetWindowLong(FHeader->Wnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FHeader->OldProc));
+        FHeader->Wnd = nullptr;
+    }
     if (!control) return;
     FControl = nullptr;
     control->RemoveFreeNotification(this);
@@ -122,7 +123,7 @@ void TDesignControl::Unwrap() {
     }
     // The overlay's alignment when something changed it during the design, otherwise
     // the alignment the control had before.
-    control->SetAlign(Align() != FAlignAtStart ? Align() : FOldAlign);
+    control->SetAlign(Align() != FAlignAtStart ? Align() : static_cast<TAlign>(FOldAlign));
     if (listView && Parent()) Parent()->SetVisible(false);
     if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
     if (FDeleted) control->Free();

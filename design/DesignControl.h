@@ -4,6 +4,7 @@
 // the control's input into selection, moving and resizing.
 
 #include <cstdint>
+#include <memory>
 
 #include "design/DesignTypes.h"
 #include "design/HandleGeometry.h"
@@ -115,13 +116,19 @@ private:
     TControl* FControl = nullptr;
     TWndMethod FOldWindowProc;
     TZkFormDesigner* FDesigner = nullptr;
-    HWND FHeaderWnd = nullptr;
-    WNDPROC FOldHeaderWndProc = nullptr;
-    WNDPROC FHeaderWndProcInstance = nullptr;
+    /// A list view's header, whose window procedure the overlay takes over while it is
+    /// wrapped: made for list views only, the one kind of control that has one.
+    struct THeaderHook {
+        HWND Wnd = nullptr;
+        WNDPROC OldProc = nullptr;
+        WNDPROC Instance = nullptr;
+    };
+    std::unique_ptr<THeaderHook> FHeader;
     TPoint FPressPoint;
-    uint32_t FPressCode = hcCaption;
-    TAlign FOldAlign = alNone;
-    TAlign FAlignAtStart = alNone;
+    // Small codes and alignments kept in a byte each.
+    uint8_t FPressCode = hcCaption;
+    uint8_t FOldAlign = alNone;
+    uint8_t FAlignAtStart = alNone;
     uint8_t FOldComboStyle = 0;
     /// A fit is posted and not yet done; FFitting: one runs now.
     bool FFitPosted = false;

@@ -85,14 +85,16 @@ void TDesignControl::WinProc(TMessage& Message) {
         SetFocus();
         return;
     }
-    if (msg == WM_PARENTNOTIFY && !FHeaderWnd && ControlKinds::IsListView(FControl) &&
-        LoWord(Message.WParam) == WM_CREATE) {
-        FHeaderWnd = reinterpret_cast<HWND>(Message.LParam);
-        FOldHeaderWndProc = reinterpret_cast<WNDPROC>(GetWindowLong(FHeaderWnd, GWL_WNDPROC));
+    if (msg == WM_PARENTNOTIFY && !(FHeader && FHeader->Wnd) &&
+        ControlKinds::IsListView(FControl) && LoWord(Message.WParam) == WM_CREATE) {
         // Made here, for the one kind of control that has a header, not for every overlay.
-        if (!FHeaderWndProcInstance)
-            FHeaderWndProcInstance = MakeObjectInstance([this](TMessage& m) { HeaderWndProc(m); });
-        SetWindowLong(FHeaderWnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FHeaderWndProcInstance));
+        if (!FHeader) {
+            FHeader = std::make_unique<THeaderHook>();
+            FHeader->Instance = MakeObjectInstance([this](TMessage& m) { HeaderWndProc(m); });
+        }
+        FHeader->Wnd = reinterpret_cast<HWND>(Message.LParam);
+        FHeader->OldProc = reinterpret_cast<WNDPROC>(GetWindowLong(FHeader->Wnd, GWL_WNDPROC));
+        SetWindowLong(FHeader->Wnd, GWL_WNDPROC, reinterpret_cast<intptr_t>(FHeader->Instance));
     }
     CallOldWindowProc(Message);
     if (msg == CM_VISIBLECHANGED) FollowControlVisibility();
@@ -143,8 +145,8 @@ void TDesignControl::FollowControlVisibility() {
 
 void TDesignControl::HeaderWndProc(TMessage& Message) {
     if (Message.Msg == WM_LBUTTONDOWN) DoLButtonDown(Message);
-    Message.Result =
-        CallWindowProc(FOldHeaderWndProc, FHeaderWnd, Message.Msg, Message.WParam, Message.LParam);
+    Message.Result = CallWindowProc(FHeader->OldProc, FHeader->Wnd, Message.Msg, Message.WParam,
+                                    Message.LParam);
 }
 
 // ---- Mouse over the control ---------------------------------------------------------------
@@ -169,7 +171,7 @@ void TDesignControl::DoLButtonDown(TMessage& Message) {
 }
 
 void TDesignControl::NotePress(uint32_t Code, TPoint ClientPos, TControl* Where) {
-    FPressCode = Code;
+    FPressCode = static_cast<uint8_t>(Code);
     FPressPoint = Where->ClientToScreen(ClientPos);
     FPressed = true;
     // The control keeps the mouse until the release, as a control that captures the mouse
