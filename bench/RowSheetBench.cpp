@@ -11,7 +11,7 @@
 
 #include "bench/GuiBench.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/PropertySheet.h"
+#include "inspector/RowSheet.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -16,7 +16,7 @@
 #include "host/grids/Grids.h"
 #include "host/menus/Menus.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/PropertySheet.h"
+#include "inspector/RowSheet.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 

@@ -5,7 +5,7 @@
 #include "design/FormDesigner.h"
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
-#include "inspector/PropertySheet.h"
+#include "inspector/RowSheet.h"
 
 namespace {
 /// The splitter between the docked inspector and the designed form.

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz/FuzzApplication.h"
-#include "inspector/PropertySheet.h"
+#include "inspector/RowSheet.h"
 
 namespace {
 

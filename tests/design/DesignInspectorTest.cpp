@@ -7,7 +7,7 @@
 #include "host/containers/Panels.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/PropertySheet.h"
+#include "inspector/RowSheet.h"
 
 namespace {
 
