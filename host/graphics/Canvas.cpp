@@ -36,7 +36,6 @@ TCanvas::~TCanvas() {
     delete FBrush;
 }
 
-
 HDC TCanvas::Handle() {
     if (!FHandle) CreateHandle();
     return FHandle;
