@@ -142,9 +142,11 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     if (!FDesignForm || !FControls) return;
     if (OnBeforeDesign) OnBeforeDesign(this);
     // Hidden while the overlays are made; shown again only when it was shown before, so
-    // that a container the user does not see (a page not in front) stays hidden.
+    // that a container the user does not see (a page not in front) stays hidden. A form
+    // that does not show on screen (the containers of a form whose own session is starting)
+    // is left alone: hiding it would only send a hide to every window below it.
     FDesignFormWasVisible = FDesignForm->Visible();
-    FDesignForm->SetVisible(false);
+    if (FDesignForm->Showing()) FDesignForm->SetVisible(false);
 
     std::vector<TControl*> designable;
     for (int i = 0; i < FDesignForm->ControlCount(); ++i) {
@@ -182,7 +184,7 @@ void TZkFormDesigner::InnerEndDesign() {
     // stays in front, and a container hidden for another reason stays hidden.
     const bool visibleAtEnd = FDesignForm && FDesignForm->Visible();
     if (FDesignForm) {
-        if (!formGoing) FDesignForm->SetVisible(false);
+        if (!formGoing && FDesignForm->Showing()) FDesignForm->SetVisible(false);
         if (FOldWindowProc) FDesignForm->WindowProc = FOldWindowProc;
     }
     FOldWindowProc = nullptr;

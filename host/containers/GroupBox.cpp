@@ -45,11 +45,13 @@ void TCustomGroupBox::CreateWnd() {
 }
 
 void TCustomGroupBox::AdjustClientRect(TRect& Rect) const {
-    Rect.Top += LineHeight(Font());
+    if (FTitleHeight < 0) FTitleHeight = LineHeight(Font());
+    Rect.Top += FTitleHeight;
     InflateRect(Rect, -2, -2);
 }
 
 void TCustomGroupBox::CMFontChanged(TMessage& Message) {
+    FTitleHeight = -1;
     TCustomControl::CMFontChanged(Message);
     if (HandleAllocated()) SetWindowTextColor(Handle(), Font()->Color());
     // The title's height decides where the aligned children begin.

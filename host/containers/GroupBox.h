@@ -18,6 +18,10 @@ protected:
     void CMFontChanged(TMessage& Message) override;
     /// Its caption's accelerator focuses its first child in the tab order.
     void CMDialogChar(TWMKey& Message) override;
+
+private:
+    /// The title's height, measured once per font: every alignment of the children asks.
+    mutable int FTitleHeight = -1;
 };
 
 /// The group box of the component palette, with its properties published.

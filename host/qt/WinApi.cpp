@@ -130,6 +130,9 @@ HWND SetParent(HWND child, HWND newParent) {
     QWidget* w = rec->Widget;
     HWND old = GetParent(child);
     QWidget* np = WidgetOf(newParent);
+    // Already a child of that window: nothing moves. Qt would take the widget out and put it
+    // back, hiding it and everything inside it and resolving their palettes again.
+    if (np && !w->isWindow() && w->parentWidget() == np) return old;
     const bool shown = !w->isHidden();
     const QRect g = w->geometry();
     ++rec->ApplyingGeometry;

@@ -6,16 +6,16 @@
 #include <QSet>
 
 #include <map>
-#include <unordered_set>
 
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
 #include "host/graphics/GdiApi.h"
+#include "host/qt/PointerSet_p.h"
 #include "host/qt/Window_p.h"
 
 namespace {
-std::unordered_set<TWindowRec*>& LiveWindows() {
-    static std::unordered_set<TWindowRec*> live;
+TPointerSet& LiveWindows() {
+    static TPointerSet live;
     return live;
 }
 QHash<const QWidget*, TWindowRec*>& WidgetMap() {
@@ -43,7 +43,7 @@ const TWindowClass& PlainClass() {
 
 /// Takes the record out of the registry; the widget is not touched.
 void Unregister(TWindowRec* rec) {
-    if (!LiveWindows().erase(rec)) return;
+    if (!LiveWindows().Erase(rec)) return;
     if (rec->Widget) {
         QObject::disconnect(rec->Widget, &QObject::destroyed, nullptr, nullptr);
         WidgetMap().remove(rec->Widget.data());
@@ -68,7 +68,7 @@ TWindowRec* Register(QWidget* widget, const TWindowClass* cls) {
     // and Tab focus stay off, but the class's wish to be focused by a click is remembered.
     rec->FocusOnClick = (widget->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus;
     widget->setFocusPolicy(Qt::NoFocus);
-    LiveWindows().insert(rec);
+    LiveWindows().Insert(rec);
     WidgetMap().insert(widget, rec);
     // A widget deleted by Qt with its parent takes its record along. Its QPointer is already
     // null by then, so the map entry goes by the raw address: a stale entry would hand the
@@ -118,7 +118,7 @@ bool WantsCharacters(QWidget*, uint32_t msg, intptr_t, intptr_t, intptr_t& resul
 
 TWindowRec* RecOf(HWND wnd) {
     auto* rec = reinterpret_cast<TWindowRec*>(wnd);
-    return rec && LiveWindows().count(rec) ? rec : nullptr;
+    return rec && LiveWindows().Contains(rec) ? rec : nullptr;
 }
 
 QWidget* WidgetOf(HWND wnd) {
@@ -214,7 +214,7 @@ bool DestroyWindow(HWND wnd) {
         tree.push_back(rec);
     // The window hears of its destruction first, then its children, while all are whole.
     for (TWindowRec* r : tree) {
-        if (!LiveWindows().count(r) || r->DestroySent) continue;
+        if (!LiveWindows().Contains(r) || r->DestroySent) continue;
         r->DestroySent = true;
         DeliverMessage(H(r), WM_DESTROY, 0, 0);
     }
@@ -222,7 +222,7 @@ bool DestroyWindow(HWND wnd) {
         SendMessage(parent, WM_PARENTNOTIFY, MakeLong(WM_DESTROY, 0),
                     reinterpret_cast<intptr_t>(wnd));
     for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
-        if (!LiveWindows().count(*it)) continue;
+        if (!LiveWindows().Contains(*it)) continue;
         (*it)->Control = nullptr;
         Unregister(*it);
     }

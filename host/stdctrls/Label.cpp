@@ -73,11 +73,15 @@ void TCustomLabel::AdjustBounds() {
     DeleteDC(dc);
     // Wrapped lines keep the width they were wrapped to, as the platform measures them.
     if (FWordWrap) r.Right = std::max(r.Right, Width());
+    FitTo(r.Right, r.Bottom);
+}
+
+void TCustomLabel::FitTo(int width, int height) {
     int left = Left();
-    if (FAlignment == taRightJustify) left += Width() - r.Right;
+    if (FAlignment == taRightJustify) left += Width() - width;
     FAdjusting = true;
     try {
-        SetBounds(left, Top(), r.Right, r.Bottom);
+        SetBounds(left, Top(), width, height);
     } catch (...) {
         FAdjusting = false;
         throw;
@@ -86,6 +90,8 @@ void TCustomLabel::AdjustBounds() {
     FFitValid = true;
     FFitWidth = Width();
     FFitHeight = Height();
+    FTextWidth = width;
+    FTextHeight = height;
 }
 
 void TCustomLabel::Loaded() {
@@ -157,9 +163,16 @@ void TCustomLabel::CMParentFontChanged(TMessage& Message) {
     // whose font is the one it has already, where no font change tells it to.
     const bool unchanged = ParentFont() && Parent() && Font()->SameAs(*Parent()->Font());
     TGraphicControl::CMParentFontChanged(Message);
-    // Unless it still has the size its text was last fitted to, with nothing changed since.
-    const bool fitted = FFitValid && Width() == FFitWidth && Height() == FFitHeight;
-    if (unchanged && !fitted) AdjustBounds();
+    if (!unchanged) return;
+    // With nothing changed since the last fit, the text measures as it did then: a label
+    // that still has that size stays, one sized otherwise since takes it again. Wrapped text
+    // measures the same only at the width it was wrapped to.
+    if (FFitValid && FAutoSize && !FAdjusting && !ComponentState().Contains(csLoading) &&
+        (!FWordWrap || Width() == FFitWidth)) {
+        if (Width() != FFitWidth || Height() != FFitHeight) FitTo(FTextWidth, FTextHeight);
+        return;
+    }
+    AdjustBounds();
 }
 
 void TCustomLabel::CMFontChanged(TMessage& Message) {

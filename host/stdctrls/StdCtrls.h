@@ -376,6 +376,9 @@ protected:
 
 private:
     uint32_t DrawFlags() const;
+    /// Gives the label the measured size of its text, kept to its right edge when right
+    /// justified, and remembers it as the last fit.
+    void FitTo(int width, int height);
 
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSize = true;
@@ -384,11 +387,14 @@ private:
     bool FTransparent = false;
     bool FShowAccelChar = true;
     bool FAdjusting = false;
-    /// The size the last fit gave, while nothing it was measured from has changed since: a
-    /// label moved to a parent of the same font keeps it without measuring its text again.
+    /// The last fit, while nothing it was measured from has changed since: the size it gave
+    /// and the text's measured size. A label moved to a parent of the same font fits itself
+    /// again from these without measuring its text.
     bool FFitValid = false;
     int FFitWidth = 0;
     int FFitHeight = 0;
+    int FTextWidth = 0;
+    int FTextHeight = 0;
     TWinControl* FFocusControl = nullptr;
 };
 

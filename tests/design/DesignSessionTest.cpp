@@ -57,6 +57,9 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
         saved(m);
     };
 
+    // Inside the hidden form the containers are not hidden one by one: their visibility, which
+    // their own handlers may watch, does not flicker.
+    MessageLog panelLog(panel), groupLog(group);
     Begin();
     EXPECT_EQ(Designer->GetDesignerCount(), 2);
     EXPECT_EQ(OverlayOf(group)->Designer(), OverlayOf(panel)->InnerDesigner());
@@ -67,6 +70,7 @@ TEST_F(DesignSession, EveryControlOfANestedFormComesBackWhole) {
     Designer->EndDesign();
 
     EXPECT_EQ(Designer->GetDesignerCount(), 0);
+    EXPECT_EQ(panelLog.Count(CM_VISIBLECHANGED) + groupLog.Count(CM_VISIBLECHANGED), 0);
     for (size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(all[i]->Name());
         EXPECT_EQ(PlacementOf(all[i]), before[i]);

@@ -139,7 +139,11 @@ TEST_F(ContainersTest, GroupBoxChildrenGoBelowTheTitleInsideTheFrame) {
     EXPECT_EQ(GetWindowText(box->Handle()), "选项");
     // A bigger title font pushes the children down.
     box->Font()->SetSize(20);
-    EXPECT_GT(child->Top(), r.Top + 5);
+    const int below = child->Top();
+    EXPECT_GT(below, r.Top + 5);
+    // Back to the form's smaller font, which it now follows: the children come up again.
+    box->SetParentFont(true);
+    EXPECT_LT(child->Top(), below);
 }
 
 TEST_F(ContainersTest, ScrollBoxShowsABarForChildrenBeyondItAndScrollingMovesThem) {

@@ -236,6 +236,22 @@ TEST_F(VisibleTest, VisibleChangeSendsCmVisibleChangedAndShowWindowDoesNot) {
     EXPECT_TRUE(IsWindowVisible(panel->Handle()));
 }
 
+TEST_F(VisibleTest, GivingAWindowTheParentItHasMovesAndHidesNothing) {
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(10, 20, 100, 80);
+    auto* inner = new TTestPanel(Form);
+    inner->SetParent(panel);
+    inner->SetFocus();
+    ASSERT_EQ(GetFocus(), inner->Handle());
+    MessageLog log(inner);
+    EXPECT_EQ(SetParent(panel->Handle(), Form->Handle()), Form->Handle());
+    EXPECT_EQ(log.Count(WM_SHOWWINDOW), 0) << "no hide reaches the windows inside";
+    EXPECT_EQ(GetFocus(), inner->Handle()) << "and the focus stays where it was";
+    EXPECT_TRUE(IsWindowVisible(inner->Handle()));
+    EXPECT_EQ(WidgetOf(panel->Handle())->geometry(), QRect(10, 20, 100, 80));
+}
+
 TEST_F(VisibleTest, FormLivesInsideAParentAndLeavesItAgain) {
     auto* inner = new TForm(Form);
     inner->SetBounds(10, 10, 100, 80);

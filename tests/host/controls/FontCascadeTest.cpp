@@ -90,6 +90,14 @@ TEST_F(FontCascade, ALabelMovedToAParentOfTheSameFontStillFitsItsText) {
     label->SetParent(panel);
     EXPECT_EQ(label->Width(), fitted.Width());
     EXPECT_EQ(label->Height(), fitted.Height());
+    // A longer text is measured anew, and the next move fits that one.
+    label->SetCaption("标签标签标签");
+    const int longer = label->Width();
+    EXPECT_GT(longer, fitted.Width());
+    label->SetBounds(fitted.Left, fitted.Top, 20, 60);
+    label->SetParent(Form);
+    EXPECT_EQ(label->Width(), longer);
+    EXPECT_EQ(label->Height(), fitted.Height());
 }
 
 TEST_F(FontCascade, AHandlerOnAControlsFontLeavesTheControlFollowingItsChanges) {
