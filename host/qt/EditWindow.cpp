@@ -28,6 +28,7 @@ class TLineEditWidget : public TLineEdit, public TEditOps {
 public:
     explicit TLineEditWidget(QWidget* parent) : TLineEdit(parent) {
         connect(this, &QLineEdit::textChanged, this, [this] { NotifyControl(this, EN_CHANGE); });
+        connect(this, &QLineEdit::selectionChanged, this, [this] { UpdateSelectionColors(this); });
     }
     ~TLineEditWidget() override {
         if (FPasswordStyle) setStyle(nullptr);

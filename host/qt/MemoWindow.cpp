@@ -21,6 +21,8 @@ public:
         document()->setDocumentMargin(2);
         connect(this, &QPlainTextEdit::textChanged, this,
                 [this] { NotifyControl(this, EN_CHANGE); });
+        connect(this, &QPlainTextEdit::selectionChanged, this,
+                [this] { UpdateSelectionColors(this); });
         FInner.Seal();
     }
 

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QHash>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "host/qt/Gdi_p.h"
 #include "host/qt/StdWidgets_p.h"
@@ -48,19 +49,37 @@ void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool bas
     QPalette palette = widget->palette();
     const QColor back = ToQColor(background);
     const QColor fore = ToQColor(text);
-    if (baseRole) {
-        palette.setColor(QPalette::Base, back);
-        palette.setColor(QPalette::Text, fore);
-    } else {
-        palette.setColor(QPalette::Window, back);
+    // The colours hold while the control is enabled, active window or not; a disabled
+    // control shows the style's greyed colours, as the window system greys them. A control
+    // in the default colours so differs in nothing from Qt's own palette, and carries none of
+    // its own (which Qt would copy and resolve on every move to another parent).
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        if (baseRole) {
+            palette.setColor(group, QPalette::Base, back);
+            palette.setColor(group, QPalette::Text, fore);
+        } else {
+            palette.setColor(group, QPalette::Window, back);
+        }
+        palette.setColor(group, QPalette::WindowText, fore);
+        palette.setColor(group, QPalette::ButtonText, fore);
     }
-    palette.setColor(QPalette::WindowText, fore);
-    palette.setColor(QPalette::ButtonText, fore);
     if (palette != widget->palette()) widget->setPalette(palette);
 }
 
+namespace {
+bool HasSelection(const QWidget* edit) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(edit)) return line->hasSelectedText();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(edit))
+        return text->textCursor().hasSelection();
+    return true;
+}
+} // namespace
+
 void UpdateSelectionColors(QWidget* edit) {
     const bool shown = edit->hasFocus() || (WindowStyleOf(edit) & ES_NOHIDESEL);
+    // Nothing is drawn in these colours without a selection: an edit that has none keeps the
+    // palette it has until one comes (the edits call here when their selection changes).
+    if (!shown && !HasSelection(edit)) return;
     const QPalette app = QApplication::palette(edit);
     QPalette palette = edit->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -67,8 +67,8 @@ private:
 void ApplyWidgetColors(QWidget* widget, TColor background, TColor text, bool baseRole);
 /// An edit's selection is drawn while it has the focus, or always with ES_NOHIDESEL; otherwise
 /// the selection stays (EM_GETSEL still answers it) but shows in the field's own colours. Call
-/// on focus changes, style changes and palette changes (it changes the palette only when the
-/// colours differ, so a palette change it makes ends there).
+/// on focus changes, style changes, selection changes and palette changes (it changes the
+/// palette only when the colours differ, so a palette change it makes ends there).
 void UpdateSelectionColors(QWidget* edit);
 /// Gives a framed widget the window system's border for its styles: the sunken edge of
 /// WS_EX_CLIENTEDGE (two pixels), the line of WS_BORDER (one), or none.

@@ -180,6 +180,10 @@ TEST_F(EditTest, HideSelectionDecidesWhetherAnUnfocusedEditDrawsItsSelection) {
         SCOPED_TRACE(edit->ClassName());
         EXPECT_TRUE(edit->HideSelection());
         edit->SetTextProp("WWWWWW");
+        other->SetFocus();
+        edit->SelectAll();
+        EXPECT_EQ(highlighted(edit), 0) << "selected while unfocused, it does not show";
+        edit->SetSelLength(0);
         edit->SetFocus();
         edit->SelectAll();
         EXPECT_GT(highlighted(edit), 50) << "focused, the selection shows";

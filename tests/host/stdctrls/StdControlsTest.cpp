@@ -112,13 +112,25 @@ TEST_F(StdControlsTest, ColorAndFontColourShowInTheWidget) {
         auto* control = As<TWinControl>(FindClass(name)->Create(Form));
         control->SetParent(Form);
         control->SetBounds(10, 10, 150, control->Height());
+        QWidget* widget = WidgetOf(control->Handle());
+        // A field in the default colours differs in nothing from Qt's palette (the others
+        // follow the form's colour).
+        if (!control->ParentColor()) {
+            EXPECT_FALSE(widget->testAttribute(Qt::WA_SetPalette))
+                << name << ": in the default colours it needs no palette of its own";
+        }
         control->SetColor(clYellow);
         const QImage image = Grab(control);
         const int area = image.width() * image.height();
         EXPECT_GT(CountColor(image, image.rect(), Qt::yellow), area / 3) << name;
         control->Font()->SetColor(clRed);
-        const QPalette palette = WidgetOf(control->Handle())->palette();
+        const QPalette palette = widget->palette();
         EXPECT_EQ(palette.color(QPalette::WindowText), QColor(Qt::red)) << name;
+        EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::WindowText), QColor(Qt::red));
+        // Disabled, it is greyed as any disabled control, whatever its own colours.
+        EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::WindowText),
+                  QApplication::palette(widget).color(QPalette::Disabled, QPalette::WindowText))
+            << name;
         control->Free();
     }
 }
