@@ -218,6 +218,25 @@ std::vector<double> DragSteps(Form* form, int steps) {
     return times;
 }
 
+double MakeWidgets(const std::vector<FormPlan::Node>& plan) {
+    const double t0 = ThreadSeconds();
+    auto window = std::make_unique<QWidget>();
+    window->setGeometry(0, 0, FormPlan::FormWidth, FormPlan::FormHeight);
+    std::vector<QWidget*> widgets;
+    widgets.reserve(plan.size());
+    for (const FormPlan::Node& n : plan) {
+        QWidget* parent = n.parent < 0 ? window.get() : widgets[static_cast<size_t>(n.parent)];
+        QWidget* w = MakeWidget(n.kind, QString::fromStdString(n.text), parent);
+        w->setObjectName(QString::fromStdString(n.name));
+        w->setGeometry(n.left, n.top, n.width, n.height);
+        widgets.push_back(w);
+    }
+    const double t = ThreadSeconds() - t0;
+    window.reset();
+    Flush();
+    return t;
+}
+
 std::string UiDocument(const std::vector<FormPlan::Node>& plan) {
     std::vector<std::vector<int>> kids(plan.size());
     std::vector<int> top;

@@ -33,5 +33,8 @@ bool HasUiLoader();
 std::string UiDocument(const std::vector<FormPlan::Node>& plan);
 /// Processor seconds of loading the document into widgets (freeing them not counted).
 double LoadUi(const std::string& document);
+/// Processor seconds of making the plan's widgets directly, with their names, texts and
+/// places, not shown (freeing them not counted): the part of any load that makes windows.
+double MakeWidgets(const std::vector<FormPlan::Node>& plan);
 
 } // namespace QtBaseline
