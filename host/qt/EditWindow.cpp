@@ -2,6 +2,7 @@
 // everything that comes in (typed, pasted, set by code), holds what the user enters to its length
 // limit, shows any password character, and reports each change of its text as EN_CHANGE.
 
+#include <QFocusEvent>
 #include <QProxyStyle>
 #include <QSignalBlocker>
 
@@ -119,17 +120,15 @@ protected:
     }
 
     void focusOutEvent(QFocusEvent* e) override {
-        // The platform's edit keeps its selection when it loses the focus; Qt's drops it.
-        const int start = selectionStart();
-        const int length = static_cast<int>(selectedText().size());
-        const int cursor = cursorPosition();
-        QLineEdit::focusOutEvent(e);
-        if (start >= 0 && !hasSelectedText()) {
-            const QSignalBlocker block(this);
-            if (cursor == start)
-                setSelection(start + length, -length);
-            else
-                setSelection(start, length);
+        // The platform's edit keeps its selection when it loses the focus. Qt's keeps it only
+        // when the focus goes to another window or a popup, and otherwise drops it; told that
+        // the window changed, it keeps the selection and hides the caret. (Putting the
+        // selection back afterwards would show the caret again in the unfocused edit.)
+        if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) {
+            QLineEdit::focusOutEvent(e);
+        } else {
+            QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QLineEdit::focusOutEvent(&kept);
         }
         UpdateSelectionColors(this);
     }

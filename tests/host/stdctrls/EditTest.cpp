@@ -200,6 +200,23 @@ TEST_F(EditTest, HideSelectionDecidesWhetherAnUnfocusedEditDrawsItsSelection) {
     }
 }
 
+TEST_F(EditTest, AnEditLeftWithASelectionKeepsItAndShowsNoCaret) {
+    auto* other = Make<TButton>(250, 10);
+    auto* edit = Make<TEdit>(10, 10);
+    auto* untouched = Make<TEdit>(10, 50);
+    edit->SetTextProp("WWWW");
+    untouched->SetTextProp("WWWW");
+    edit->SetFocus();
+    // Selected from the end backwards, as Shift+Left leaves it.
+    QLineEdit* line = LineEdit(edit);
+    line->setSelection(3, -2);
+    other->SetFocus();
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 2);
+    EXPECT_EQ(line->cursorPosition(), 1) << "the selection keeps its direction";
+    EXPECT_EQ(Grab(edit), Grab(untouched)) << "no caret, and the selection hidden";
+}
+
 TEST_F(EditTest, EnteredByTabTheTextIsSelectedEnteredByClickItIsNot) {
     auto* first = Make<TEdit>(10, 10);
     auto* edit = Make<TEdit>(10, 40);
