@@ -157,10 +157,14 @@ void TDesignControl::DoLButtonDown(TMessage& Message) {
     if (FControl)
         FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
     if (FSelected) {
-        if (CtrlHeld(Message))
+        if (CtrlHeld(Message)) {
             SetSelected(false);
-        else
-            NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
+            return;
+        }
+        // The keys go where the user clicked last, also when the focus had gone elsewhere
+        // (to the inspector) since this control was selected.
+        if (!Focused()) SetFocus();
+        NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
         return;
     }
     ClearDesignerSelections(FRootDesigner, CtrlHeld(Message) ? FDesigner : nullptr);
@@ -292,7 +296,9 @@ void TDesignControl::WMWindowPosChanged(TWMWindowPosChanged& Message) {
 void TDesignControl::NoteBoundsChange(const TRect& before) {
     // In content bounds, so that a scroll of the parent is no change.
     const TRect after = ContentBounds();
-    if (after == before || FInUserBoundsChange) return;
+    if (after == before) return;
+    FRootDesigner->InspectedBoundsChanged(FControl);
+    if (FInUserBoundsChange) return;
     if (FRootDesigner->FBoundsChanging) {
         FRootDesigner->FBoundsChanging = false;
         RecordBoundsChange(before, after);

@@ -197,6 +197,8 @@ private:
     /// After an edit in the inspector: the design changed, and an overlay whose control was
     /// moved or sized by the edit takes the control's new place.
     void InspectorModified();
+    /// The inspector shows Control's new place and size when it is the inspected control.
+    void InspectedBoundsChanged(TControl* Control);
     /// Adds Control to the inspector's object list or takes it out.
     void InspectorListed(TControl* Control, bool Listed);
 

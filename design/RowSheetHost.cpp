@@ -33,6 +33,11 @@ void TZkFormDesigner::CreateInspector() {
         doEditProp(propname, propObject);
     };
     FInspector->OnModify = [this](int) { InspectorModified(); };
+    // A designed control sits inside its overlay: its place on the form is the overlay's.
+    FInspector->OnControlOrigin = [](TControl* control) {
+        auto* overlay = Cast<TDesignControl>(control->Parent());
+        return overlay ? TPoint{overlay->Left(), overlay->Top()} : TPoint{0, 0};
+    };
     if (FSplitter) return;
     FSplitter = new TSplitter(nullptr);
     FSplitter->FreeNotification(this);
@@ -111,6 +116,11 @@ void TZkFormDesigner::FreeInspector() {
 void TZkFormDesigner::InspectControl(TControl* Control) {
     if (TObjectInspForm* inspector = GetRoolDesigner()->FInspector)
         inspector->SetCurObject(Control);
+}
+
+void TZkFormDesigner::InspectedBoundsChanged(TControl* Control) {
+    TObjectInspForm* inspector = GetRoolDesigner()->FInspector;
+    if (inspector && inspector->CurObject() == Control) inspector->RefreshValues();
 }
 
 void TZkFormDesigner::InspectorListed(TControl* Control, bool Listed) {

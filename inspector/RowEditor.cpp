@@ -89,6 +89,21 @@ void TObjectInspForm::SetItemValue(const std::string& Text) {
     FApplying = false;
 }
 
+void TObjectInspForm::RefreshValues() {
+    if (!FCurObject || FApplying) return;
+    const TProp* prop = CurItem();
+    if (prop && Edit1->Visible() && !Edit1->Modified()) {
+        Edit1->SetTextProp(GetItemValue(FItemIndex));
+        Edit1->SelectAll();
+        Edit1->SetModified(false);
+    }
+    RepaintGrid();
+}
+
+TPoint TObjectInspForm::ControlOrigin(TControl* control) const {
+    return OnControlOrigin ? OnControlOrigin(control) : TPoint{0, 0};
+}
+
 std::string TObjectInspForm::GetItemValue(int Index) {
     TProp* prop = Props(Index);
     return prop ? VarToStr(prop->GetValue()) : std::string();

@@ -22,6 +22,7 @@ using TGetObjectsEvent = TEvent<void(TStrings* List)>;
 using TSelectionChangedEvent = TEvent<void(TObject* control)>;
 using TTransFieldNameEvent = TEvent<std::string(const std::string& FName)>;
 using TEditPropEvent = TEvent<void(const std::string& propname, TObject* propObject)>;
+using TControlOriginEvent = TEvent<TPoint(TControl* control)>;
 
 /// The cursor identifiers; position p names the cursor value -p.
 inline constexpr int CursorNameCount = 23;
@@ -65,6 +66,9 @@ class TProp : public TObject {
     int32_t MinValue() const { return FMinValue; }
 
 private:
+    /// What the shown Left or Top of a control adds to its own (ControlOrigin); 0 for any
+    /// other property.
+    int64_t PlaceOffset() const;
     /// The ordinal of a name of FEnumNames; false when it is not among them.
     bool EnumOrdinal(const std::string& Name, int32_t& Ordinal) const;
 
@@ -140,6 +144,14 @@ class TObjectInspForm : public TForm {
     std::string DisplayName(const std::string& PropName);
     /// The text the closed (or open) object combo box shows for entry Index.
     std::string ComboItemText(int Index) const;
+    /// Shows the inspected object's values again after something else changed them: the
+    /// rows are repainted, and the edit box takes its row's new value unless it holds text
+    /// typed and not yet written.
+    void RefreshValues();
+    /// Where a control's Left and Top are counted from, in the coordinates its place is
+    /// shown in: the rows show and take the place there. Without a handler, the control's
+    /// own Left and Top.
+    TPoint ControlOrigin(TControl* control) const;
 
     TModifyEvent OnModify;
     TNotifyEvent OnGrow;
@@ -148,6 +160,8 @@ class TObjectInspForm : public TForm {
     TTransFieldNameEvent OnTransFieldName;
     TEditPropEvent OnEditProp;
     TNotifyEvent OnCaptionDblClick;
+    /// Asked for ControlOrigin; a designer answers with where the control's overlay lies.
+    TControlOriginEvent OnControlOrigin;
 
     // Handlers named by the form description.
     void FormCreate(TObject* Sender);

@@ -33,6 +33,15 @@ TProp::~TProp() {
     delete FEnumNames;
 }
 
+int64_t TProp::PlaceOffset() const {
+    auto* control = Cast<TControl>(FObject);
+    if (!control || Kind() != tkInteger) return 0;
+    const TPoint origin = FForm ? FForm->ControlOrigin(control) : TPoint{0, 0};
+    if (SameText(PropName(), "Left")) return origin.X;
+    if (SameText(PropName(), "Top")) return origin.Y;
+    return 0;
+}
+
 bool TProp::EnumOrdinal(const std::string& Name, int32_t& Ordinal) const {
     if (!FEnumNames) return false;
     for (int i = 0; i < FEnumNames->Count(); ++i)
@@ -68,6 +77,7 @@ Variant TProp::GetValue() {
         break;
     default:
         value = ::GetPropValue(FObject, &FPropInfo, true);
+        if (const int64_t offset = PlaceOffset()) value = Variant(value.AsInt64() + offset);
     }
     const std::string type = LowerTypeName();
     if (type == "boolean" || type == "wordbool")
@@ -114,6 +124,8 @@ void TProp::SetValue(const Variant& Value) {
         value = Variant::FromDate(StrToDateTime(text));
     } else if (type == "tdate") {
         value = Variant::FromDate(StrToDate(text));
+    } else if (const int64_t offset = PlaceOffset()) {
+        value = Variant(Value.AsInt64() - offset);
     }
     ::SetPropValue(FObject, &FPropInfo, value);
 }

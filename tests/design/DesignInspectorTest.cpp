@@ -168,7 +168,8 @@ TEST_F(DesignInspector, BoundsTypedInTheInspectorMoveTheOverlayWithTheControl) {
     } cases[] = {
         {"Width", "100", Bounds(300, 10, 100, 25)},
         {"Height", "40", Bounds(300, 10, 100, 40)},
-        {"Left", "24", Bounds(320, 10, 100, 40)}, // 20 right of where it lay in its overlay
+        {"Left", "320", Bounds(320, 10, 100, 40)}, // the place in the form, as the row shows
+        {"Top", "12", Bounds(320, 12, 100, 40)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prop);
@@ -183,7 +184,34 @@ TEST_F(DesignInspector, BoundsTypedInTheInspectorMoveTheOverlayWithTheControl) {
     }
     EXPECT_TRUE(Designer->IsDirty()) << "an edit in the inspector is a change to save";
     Designer->EndDesign();
-    EXPECT_EQ(A->BoundsRect(), Bounds(320, 10, 100, 40));
+    EXPECT_EQ(A->BoundsRect(), Bounds(320, 12, 100, 40));
+}
+
+TEST_F(DesignInspector, TheRowsShowThePlaceInTheParentAndFollowTheKeyboard) {
+    Begin();
+    Click(At(B, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), B);
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Left")), "10") << "inside the panel, not the overlay";
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Top")), "10");
+    Click(At(A, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), A);
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Left")), "300");
+    Insp()->SetItemIndex(RowOf("Width"));
+    KeyTo(OverlayOf(A), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Width")), "61");
+    EXPECT_EQ(Insp()->Edit1->Text(), "61") << "the edit box over the row follows too";
+    // A click on the selected control after one in the inspector gives it the keys again.
+    Insp()->Edit1->SetFocus();
+    Click(At(A, 5, 5));
+    KeyTo(OverlayOf(A), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Left")), "301");
+    // Text typed and not yet written stays as typed.
+    Insp()->Edit1->SetTextProp("70");
+    Insp()->Edit1->SetModified(true);
+    KeyTo(OverlayOf(A), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(Insp()->Edit1->Text(), "70");
+    Designer->EndDesign();
+    EXPECT_EQ(A->Left(), 301);
 }
 
 TEST_F(DesignInspector, PickingFromTheObjectListSelectsAndLeavesTheMouseFree) {
