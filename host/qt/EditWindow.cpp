@@ -29,7 +29,10 @@ class TLineEditWidget : public TLineEdit, public TEditOps {
 public:
     explicit TLineEditWidget(QWidget* parent) : TLineEdit(parent) {
         connect(this, &QLineEdit::textChanged, this, [this] { NotifyControl(this, EN_CHANGE); });
-        connect(this, &QLineEdit::selectionChanged, this, [this] { UpdateSelectionColors(this); });
+        connect(this, &QLineEdit::selectionChanged, this, [this] {
+            HideCaretWhenUnfocused();
+            UpdateSelectionColors(this);
+        });
     }
     ~TLineEditWidget() override {
         if (FPasswordStyle) setStyle(nullptr);
@@ -117,6 +120,14 @@ protected:
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
         UpdateSelectionColors(this);
+    }
+
+    /// Qt shows the caret with any selection, focused or not; an unfocused edit shows none.
+    /// Qt's own focus loss towards another window hides it and keeps the selection.
+    void HideCaretWhenUnfocused() {
+        if (hasFocus() || !hasSelectedText()) return;
+        QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QLineEdit::focusOutEvent(&kept);
     }
 
     void focusOutEvent(QFocusEvent* e) override {

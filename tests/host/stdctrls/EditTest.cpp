@@ -215,6 +215,10 @@ TEST_F(EditTest, AnEditLeftWithASelectionKeepsItAndShowsNoCaret) {
     EXPECT_EQ(edit->SelLength(), 2);
     EXPECT_EQ(line->cursorPosition(), 1) << "the selection keeps its direction";
     EXPECT_EQ(Grab(edit), Grab(untouched)) << "no caret, and the selection hidden";
+    // Selected while it has no focus: no caret either.
+    edit->SelectAll();
+    EXPECT_EQ(edit->SelLength(), 4);
+    EXPECT_EQ(Grab(edit), Grab(untouched));
 }
 
 TEST_F(EditTest, EnteredByTabTheTextIsSelectedEnteredByClickItIsNot) {
