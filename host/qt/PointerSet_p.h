@@ -1,4 +1,5 @@
 #pragma once
+// An open-addressed set of pointers, for the registry of live window records. Private to host/.
 
 #include <cstddef>
 #include <cstdint>
