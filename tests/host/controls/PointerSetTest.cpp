@@ -30,9 +30,10 @@ TEST(PointerSet, AgreesWithAReferenceSetThroughGrowthAndRemovalsInEveryOrder) {
         } else {
             EXPECT_EQ(set.Insert(p), reference.insert(p).second);
         }
-        if (step % 997 == 0)
-            for (uintptr_t n = 1; n <= 400; ++n)
-                ASSERT_EQ(set.Contains(P(n)), reference.count(P(n)) == 1) << n << " at " << step;
+        if (step % 997 != 0) continue;
+        for (uintptr_t n = 1; n <= 400; ++n) {
+            ASSERT_EQ(set.Contains(P(n)), reference.count(P(n)) == 1) << n << " at " << step;
+        }
     }
     EXPECT_EQ(set.Size(), reference.size());
     std::vector<const void*> left(reference.begin(), reference.end());
