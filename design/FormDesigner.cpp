@@ -9,7 +9,7 @@
 #include "host/extctrls/ExtCtrls.h"
 #include "host/graphics/Graphics.h"
 #include "host/menus/Menus.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 void PublishDesigner(TPublisher& p) {

@@ -5,7 +5,7 @@
 #include "design/FormDesigner.h"
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 /// The splitter between the docked inspector and the designed form.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 void Line(TCanvas* c, int x1, int y1, int x2, int y2) {

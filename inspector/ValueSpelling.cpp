@@ -1,7 +1,7 @@
 // TProp: one property of the inspected object, read and written as display text.
 
 #include "host/controls/Controls.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 const char* const CursorNames[CursorNameCount] = {
     "crDefault",  "crNone",     "crArrow",    "crCross",     "crIBeam",     "crSize",

@@ -10,7 +10,7 @@
 #include "host/comctrls/ComCtrls.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/qt/Window_p.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "host/containers/Panels.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 

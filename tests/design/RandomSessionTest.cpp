@@ -31,7 +31,7 @@
 #include "host/core/Stream.h"
 #include "host/dialogs/Dialogs.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/RowSheet.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 
