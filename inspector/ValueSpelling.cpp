@@ -35,11 +35,11 @@ TProp::~TProp() {
 
 int64_t TProp::PlaceOffset() const {
     auto* control = Cast<TControl>(FObject);
-    if (!control || Kind() != tkInteger) return 0;
-    const TPoint origin = FForm ? FForm->ControlOrigin(control) : TPoint{0, 0};
-    if (SameText(PropName(), "Left")) return origin.X;
-    if (SameText(PropName(), "Top")) return origin.Y;
-    return 0;
+    if (!control || !FForm || Kind() != tkInteger) return 0;
+    const bool left = SameText(PropName(), "Left");
+    if (!left && !SameText(PropName(), "Top")) return 0;
+    const TPoint origin = FForm->ControlOrigin(control);
+    return left ? origin.X : origin.Y;
 }
 
 bool TProp::EnumOrdinal(const std::string& Name, int32_t& Ordinal) const {

@@ -122,25 +122,25 @@ protected:
         UpdateSelectionColors(this);
     }
 
-    /// Qt shows the caret with any selection, focused or not; an unfocused edit shows none.
-    /// Qt's own focus loss towards another window hides it and keeps the selection.
-    void HideCaretWhenUnfocused() {
-        if (hasFocus() || !hasSelectedText()) return;
+    /// Qt's handling of a focus loss to another window: it keeps the selection, as the
+    /// platform's edit does on any focus loss, and hides the caret.
+    void LoseFocusKeepingSelection() {
         QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QLineEdit::focusOutEvent(&kept);
     }
 
+    /// Qt shows the caret with any selection, focused or not; an unfocused edit shows none.
+    void HideCaretWhenUnfocused() {
+        if (!hasFocus() && hasSelectedText()) LoseFocusKeepingSelection();
+    }
+
     void focusOutEvent(QFocusEvent* e) override {
-        // The platform's edit keeps its selection when it loses the focus. Qt's keeps it only
-        // when the focus goes to another window or a popup, and otherwise drops it; told that
-        // the window changed, it keeps the selection and hides the caret. (Putting the
-        // selection back afterwards would show the caret again in the unfocused edit.)
-        if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) {
+        // Other focus losses make Qt drop the selection; putting it back afterwards would
+        // show the caret again in the unfocused edit.
+        if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
             QLineEdit::focusOutEvent(e);
-        } else {
-            QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-            QLineEdit::focusOutEvent(&kept);
-        }
+        else
+            LoseFocusKeepingSelection();
         UpdateSelectionColors(this);
     }
 

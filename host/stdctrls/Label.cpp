@@ -88,8 +88,6 @@ void TCustomLabel::FitTo(int width, int height) {
     }
     FAdjusting = false;
     FFitValid = true;
-    FFitWidth = Width();
-    FFitHeight = Height();
     FTextWidth = width;
     FTextHeight = height;
 }
@@ -164,12 +162,11 @@ void TCustomLabel::CMParentFontChanged(TMessage& Message) {
     const bool unchanged = ParentFont() && Parent() && Font()->SameAs(*Parent()->Font());
     TGraphicControl::CMParentFontChanged(Message);
     if (!unchanged) return;
-    // With nothing changed since the last fit, the text measures as it did then: a label
-    // that still has that size stays, one sized otherwise since takes it again. Wrapped text
-    // measures the same only at the width it was wrapped to.
+    // With nothing changed since the last fit, the text measures as it did then (wrapped
+    // text only at the width it was wrapped to): the label takes that size again.
     if (FFitValid && FAutoSize && !FAdjusting && !ComponentState().Contains(csLoading) &&
-        (!FWordWrap || Width() == FFitWidth)) {
-        if (Width() != FFitWidth || Height() != FFitHeight) FitTo(FTextWidth, FTextHeight);
+        (!FWordWrap || Width() == FTextWidth)) {
+        FitTo(FTextWidth, FTextHeight);
         return;
     }
     AdjustBounds();

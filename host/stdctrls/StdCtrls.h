@@ -387,12 +387,10 @@ private:
     bool FTransparent = false;
     bool FShowAccelChar = true;
     bool FAdjusting = false;
-    /// The last fit, while nothing it was measured from has changed since: the size it gave
-    /// and the text's measured size. A label moved to a parent of the same font fits itself
-    /// again from these without measuring its text.
+    /// The text's size at the last fit, while nothing it was measured from has changed
+    /// since: a label moved to a parent of the same font fits itself again from it without
+    /// measuring its text.
     bool FFitValid = false;
-    int FFitWidth = 0;
-    int FFitHeight = 0;
     int FTextWidth = 0;
     int FTextHeight = 0;
     TWinControl* FFocusControl = nullptr;
