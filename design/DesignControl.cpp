@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "design/ControlKinds.h"
+#include "design/ControlSelection.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "host/graphics/GdiApi.h"
 
@@ -96,7 +98,13 @@ void TDesignControl::BeforeDestruction() {
 void TDesignControl::Unwrap() {
     if (FUnwrapped) return;
     FUnwrapped = true;
-    FreeAndNil(FInnerDesigner);
+    if (TZkFormDesigner* inner = FInnerDesigner) {
+        // The inner designer may be running the command that ended the session: it ends now
+        // and is freed with the command.
+        FInnerDesigner = nullptr;
+        inner->EndDesign();
+        FRootDesigner->Retire(inner);
+    }
     if (FDesigner) FDesigner->OverlayGone(this);
     TControl* control = FControl;
     const bool listView = ControlKinds::IsListView(control);
@@ -124,16 +132,51 @@ void TDesignControl::Unwrap() {
     // The overlay's alignment when something changed it during the design, otherwise
     // the alignment the control had before.
     control->SetAlign(Align() != FAlignAtStart ? Align() : static_cast<TAlign>(FOldAlign));
+    // The overlay may wait a while before it is freed: it takes no place in its parent's
+    // alignment meanwhile.
+    if (Align() != alNone) SetAlign(alNone);
     if (listView && Parent()) Parent()->SetVisible(false);
     if (ControlKinds::IsComboBox(control)) ControlKinds::SetComboStyle(control, FOldComboStyle);
+    // The window shows the control's own cursor again, not the last one the design showed.
+    control->Perform(CM_CURSORCHANGED, 0, 0);
     if (FDeleted) control->Free();
 }
 
 void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    // A control freed by the host during the session leaves an overlay with nothing to
-    // give back at the end.
-    if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
+    if (Operation == opRemove && AComponent == FControl) ControlGone();
+}
+
+void TDesignControl::ControlGone() {
+    // The host freed the control during the session: the overlay goes with it. It leaves
+    // every list now and is freed when the command that is running ends; the control is
+    // still inside it, being destroyed.
+    TControl* control = FControl;
+    FControl = nullptr;
+    FUnwrapped = true;
+    FLockUpdate = true;
+    if (control) {
+        control->RemoveFreeNotification(this);
+        control->WindowProc = FOldWindowProc;
+    }
+    if (TZkFormDesigner* inner = FInnerDesigner) {
+        FInnerDesigner = nullptr;
+        inner->EndDesign();
+        FRootDesigner->Retire(inner);
+    }
+    if (FSelected) {
+        FSelected = false;
+        if (TZkControlSelection* selection = FRootDesigner->Selection()) selection->Remove(this);
+    }
+    if (Focused() && FDesigner->GetDesignForm() && FDesigner->GetDesignForm()->CanFocus())
+        FDesigner->GetDesignForm()->SetFocus();
+    SetVisible(false);
+    if (FDesigner) {
+        FDesigner->OverlayGone(this);
+        FDesigner->ObjectsChanged();
+        FDesigner->SelectionChanged();
+    }
+    FRootDesigner->RetireLater(this);
 }
 
 TRect TDesignControl::GetHitTestRect(uint32_t HitCode, bool Inflate) const {
@@ -198,6 +241,13 @@ void TDesignControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
 bool TDesignControl::CanResize(int& NewWidth, int& NewHeight) {
     // A combo box keeps the height it has at run time.
     if (ControlKinds::IsCustomCombo(FControl)) NewHeight = 2 * HandleSize + FControl->Height();
+    // A size the user drags or keys stops where the control can still be grabbed; a control
+    // that is smaller already (a bevel line) is not made larger by it.
+    if (FInUserBoundsChange) {
+        constexpr int smallest = 2 * HandleSize + MinGrabSize;
+        NewWidth = std::max(NewWidth, std::min(Width(), smallest));
+        NewHeight = std::max(NewHeight, std::min(Height(), smallest));
+    }
     // Never narrower than the margin on both sides, where the control would have no room.
     NewWidth = std::max(NewWidth, 2 * HandleSize);
     NewHeight = std::max(NewHeight, 2 * HandleSize);

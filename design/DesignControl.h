@@ -13,11 +13,16 @@
 
 class TZkFormDesigner;
 
+/// The smallest control, in pixels across, that a user's resize leaves: its handles still
+/// stand apart to be grabbed.
+inline constexpr int MinGrabSize = 8;
+
 /// A windowed control four pixels larger than its control on every side. Its window region
 /// is the inner rectangle plus, when selected, the eight handle squares, so the rest of the
 /// margin shows and passes clicks to what lies beneath.
 class TDesignControl : public TCustomControl {
     ZK_CLASS(TDesignControl, TCustomControl)
+    friend class TZkFormDesigner;
     TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner);
     ~TDesignControl() override;
     void BeforeDestruction() override;
@@ -34,7 +39,15 @@ class TDesignControl : public TCustomControl {
     bool GetHasInnerDesigner() const { return FInnerDesigner != nullptr; }
     TZkFormDesigner* InnerDesigner() const { return FInnerDesigner; }
     TZkFormDesigner* Designer() const { return FDesigner; }
+    /// Still wrapping its control in a running session: false once the session let go of
+    /// the overlay (it is freed when the command that runs now ends).
+    bool Wrapping() const { return !FUnwrapped; }
+    /// The cursor the design shows over the control: the cross in insert mode, the move
+    /// cursor while it is selected; crDefault leaves the control's own.
+    TCursor DesignCursor() const;
     bool Deleted() const { return FDeleted; }
+    /// Deleted, or inside a deleted container: hidden until an undo brings it back.
+    bool DeletedInTree() const;
     /// Marks the control deleted (or back); the inspector's object list follows.
     void SetDeleted(bool value);
 
@@ -79,6 +92,9 @@ class TDesignControl : public TCustomControl {
     TCanvas* WindowCanvas() override { return FSelected || HasCanvas() ? Canvas() : nullptr; }
 
 protected:
+    /// Every message of the overlay's own window is one command of the designer tree.
+    void WndProc(TMessage& Message) override;
+    void WMSetCursor(TWMSetCursor& Message) override;
     void Paint() override;
     void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
     void WMSize(TWMSize& Message) override;
@@ -94,6 +110,9 @@ private:
     /// Gives the control back to the overlay's parent (freeing it when it was deleted) and
     /// tells the designer that the overlay is going; runs once.
     void Unwrap();
+    /// The host freed the control: the overlay leaves the session with it.
+    void ControlGone();
+
     void HeaderWndProc(TMessage& Message);
     /// Remembers a left press (the handle under it, or hcCaption for the control) where
     /// a drag that follows starts.

@@ -3,6 +3,7 @@
 #include "design/ControlKinds.h"
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 #include "host/containers/ScrollBox.h"
@@ -17,6 +18,26 @@ bool CtrlHeld(const TMessage& m) {
 }
 bool LeftHeld(const TMessage& m) {
     return (m.WParam & MK_LBUTTON) != 0;
+}
+
+/// The cursor of a handle of the move and size loop.
+TCursor HandleCursor(uint32_t code) {
+    switch (code) {
+    case hcLeft:
+    case hcRight:
+        return crSizeWE;
+    case hcTop:
+    case hcBottom:
+        return crSizeNS;
+    case hcTopLeft:
+    case hcBottomRight:
+        return crSizeNWSE;
+    case hcTopRight:
+    case hcBottomLeft:
+        return crSizeNESW;
+    default:
+        return crDefault;
+    }
 }
 } // namespace
 
@@ -43,7 +64,17 @@ void TDesignControl::CallOldWindowProc(TMessage& Message) {
 
 void TDesignControl::WinProc(TMessage& Message) {
     if (FLockUpdate || FDesigner->GetLockUpdate()) return;
+    TDesignerScope scope(FRootDesigner);
     const uint32_t msg = Message.Msg;
+    if (msg == WM_SETCURSOR && !ControlKinds::IsGrid(FControl)) {
+        // The design's cursor shows over the control without becoming its Cursor, which
+        // stays the user's value.
+        if (const TCursor cursor = DesignCursor(); cursor != crDefault) {
+            ::SetCursor(LoadStandardCursor(cursor));
+            Message.Result = 1;
+            return;
+        }
+    }
     if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSEWHEEL) {
         if (ControlKinds::IsGrid(FControl)) CallOldWindowProc(Message);
         switch (msg) {
@@ -152,10 +183,19 @@ void TDesignControl::HeaderWndProc(TMessage& Message) {
 // ---- Mouse over the control ---------------------------------------------------------------
 
 void TDesignControl::DoLButtonDown(TMessage& Message) {
-    if (FDesigner->GetLockUpdate()) return;
+    if (FDesigner->GetLockUpdate() || !FControl) return;
     if (ControlKinds::IsGridBusy(FControl)) return;
-    if (FControl)
-        FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
+    // A control of a deleted container waits hidden for an undo, as the container does.
+    if (DeletedInTree()) return;
+    // In insert mode the user's press (not a pick in the object list, which sends one with
+    // no button held) draws a new control: inside a container, its own designer does that;
+    // over any other control, the designer around it does, from this point.
+    if (FRootDesigner->DesignState() == dsInsert && LeftHeld(Message)) {
+        if (!FInnerDesigner)
+            FDesigner->BeginInsertAt(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
+        return;
+    }
+    FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
     if (FSelected) {
         if (CtrlHeld(Message)) {
             SetSelected(false);
@@ -163,15 +203,35 @@ void TDesignControl::DoLButtonDown(TMessage& Message) {
         }
         // The keys go where the user clicked last, also when the focus had gone elsewhere
         // (to the inspector) since this control was selected.
-        if (!Focused()) SetFocus();
+        if (!Focused() && CanFocus()) SetFocus();
         NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
         return;
     }
+    // A handler of the events raised here may end the session: nothing more is done then.
     ClearDesignerSelections(FRootDesigner, CtrlHeld(Message) ? FDesigner : nullptr);
+    if (!Wrapping()) return;
     SetSelected(true);
-    SetFocus();
+    if (!Wrapping()) return;
+    if (CanFocus()) SetFocus();
+    if (!Wrapping()) return;
     if (FRootDesigner->OnObjectClicked) FRootDesigner->OnObjectClicked(this);
-    if (FSelected) NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
+    if (Wrapping() && FSelected) NotePress(hcCaption, PointFromLParam(Message.LParam), FControl);
+}
+
+bool TDesignControl::DeletedInTree() const {
+    for (const TDesignControl* overlay = this; overlay;) {
+        if (overlay->FDeleted) return true;
+        TWinControl* container = overlay->FDesigner ? overlay->FDesigner->GetDesignForm() : nullptr;
+        overlay = container && overlay->FDesigner->IsInner()
+                      ? Cast<TDesignControl>(container->Parent())
+                      : nullptr;
+    }
+    return false;
+}
+
+TCursor TDesignControl::DesignCursor() const {
+    if (FRootDesigner->DesignState() == dsInsert) return crCross;
+    return FSelected ? crSizeAll : crDefault;
 }
 
 void TDesignControl::NotePress(uint32_t Code, TPoint ClientPos, TControl* Where) {
@@ -199,27 +259,51 @@ void TDesignControl::DoLButtonDBClick(TMessage& Message) {
 
 void TDesignControl::DoMouseMove(TMessage& Message) {
     if (ControlKinds::IsGridBusy(FControl) || !FControl) return;
-    if (FSelected && !CtrlHeld(Message) && !FDesigner->FMoving) {
-        FControl->SetCursor(crSizeAll);
-        if (LeftHeld(Message)) {
-            ReleaseCapture();
-            if (FDesigner->GetSelectCount() == 1) {
-                // The loop starts from the press, so that the first step counts too.
-                const intptr_t from = TakePressPoint();
-                UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, from); });
-            } else {
-                FDesigner->PerFormMove();
-            }
+    if (FRootDesigner->DesignState() == dsInsert) return;
+    if (FSelected && !CtrlHeld(Message) && !FDesigner->FMoving && LeftHeld(Message)) {
+        ReleaseCapture();
+        if (FDesigner->GetSelectCount() == 1) {
+            // The loop starts from the press, so that the first step counts too.
+            const intptr_t from = TakePressPoint();
+            UserBoundsChange([&] { Perform(WM_NCLBUTTONDOWN, HTCAPTION, from); });
+        } else {
+            FDesigner->PerFormMove();
         }
-    } else {
-        FControl->SetCursor(crDefault);
     }
 }
 
 // ---- The overlay's own window -------------------------------------------------------------
 
+void TDesignControl::WndProc(TMessage& Message) {
+    TDesignerScope scope(FRootDesigner);
+    inherited::WndProc(Message);
+}
+
+void TDesignControl::WMSetCursor(TWMSetCursor& Message) {
+    if (Message.HitTest == HTCLIENT && !FLockUpdate) {
+        TPoint p;
+        GetCursorPos(p);
+        p = ScreenToClient(p);
+        // Over the handles their sizing cursors; over a control without a window of its own
+        // (whose cursor this window shows) the design's cursor.
+        TCursor cursor = FSelected ? HandleCursor(HitTest(p)) : crDefault;
+        if (cursor == crDefault && PtInRect(InnerRect(Width(), Height()), p)) cursor = DesignCursor();
+        if (FRootDesigner->DesignState() == dsInsert) cursor = crCross;
+        if (cursor != crDefault) {
+            ::SetCursor(LoadStandardCursor(cursor));
+            Message.Result = 1;
+            return;
+        }
+    }
+    inherited::WMSetCursor(Message);
+}
+
 void TDesignControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     inherited::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && FRootDesigner->DesignState() == dsInsert) {
+        FDesigner->BeginInsertAt(ClientToScreen(Point(X, Y)));
+        return;
+    }
     // The handle is the one under the press, not under the first step after it.
     if (Button == mbLeft && FSelected) NotePress(HitTest(Point(X, Y)), Point(X, Y), this);
 }
@@ -233,31 +317,13 @@ intptr_t TDesignControl::TakePressPoint() {
 
 void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
     inherited::MouseMove(Shift, X, Y);
-    if (!FSelected) return;
+    if (!FSelected || FRootDesigner->DesignState() == dsInsert) return;
     const bool dragging = Shift.Contains(ssLeft) && FPressed;
     const uint32_t code = dragging ? FPressCode : HitTest(Point(X, Y));
-    TCursor cursor = crDefault;
-    switch (code) {
-    case hcLeft:
-    case hcRight:
-        cursor = crSizeWE;
-        break;
-    case hcTop:
-    case hcBottom:
-        cursor = crSizeNS;
-        break;
-    case hcTopLeft:
-    case hcBottomRight:
-        cursor = crSizeNWSE;
-        break;
-    case hcTopRight:
-    case hcBottomLeft:
-        cursor = crSizeNESW;
-        break;
-    default:
-        break;
-    }
-    SetCursor(cursor);
+    // The overlay's own cursor (its Cursor is no user's value): the window of its control,
+    // which shows its parent's cursor where it has none of its own, is told apart in
+    // WM_SETCURSOR.
+    SetCursor(HandleCursor(code));
     if (dragging) {
         ReleaseCapture();
         const intptr_t from = TakePressPoint();
@@ -271,6 +337,10 @@ void TDesignControl::WMSize(TWMSize& Message) {
     if (ControlKinds::IsTabSheet(FControl) || FLockUpdate || !FControl) return;
     FControl->SetBounds(HandleSize, HandleSize, Width() - 2 * HandleSize,
                         Height() - 2 * HandleSize);
+    // A control that keeps a size of its own (a list box of whole rows) may refuse this one
+    // without moving at all: the overlay follows it once the change is over.
+    if (!FFitPosted && !FFitting && FControl->BoundsRect() != InnerRect(Width(), Height()))
+        FFitPosted = PostMessage(Handle(), DM_FITCONTROL, 0, 0);
     ResetRgn();
     // Inside a position change the left and top may already be new while the size is not:
     // the position handler around it notes the whole change.
@@ -323,9 +393,9 @@ void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
     // The form learns its active control however the focus arrived, so that Tab and the
     // arrows walk on from here.
     inherited::WMSetFocus(Message);
-    if (FDesigner->GetLockUpdate()) return;
+    if (FDesigner->GetLockUpdate() || !Wrapping()) return;
     SetSelected(true);
-    FRootDesigner->InspectControl(FControl);
+    if (Wrapping()) FRootDesigner->InspectControl(FControl);
 }
 
 void TDesignControl::CNKeyDown(TWMKey& Message) {
@@ -357,6 +427,8 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
         FRootDesigner->DeleteSelection();
         return;
     }
+    // A key that moves the focus or the control ends a drag first, as Esc does.
+    CancelDesignerDrags(FRootDesigner);
     const bool arrow = code >= VK_LEFT && code <= VK_DOWN;
     if (shift.Contains(ssCtrl)) {
         if (!arrow) return;
@@ -399,7 +471,8 @@ void TDesignControl::SetSelected(bool Value) {
         FSelected = false;
         return;
     }
-    if (Value == FSelected) return;
+    if (Value == FSelected || (Value && !Wrapping())) return;
+    TDesignerScope scope(FRootDesigner);
     FDesigner->SetLockUpdate(true);
     TZkControlSelection* selection = FRootDesigner->Selection();
     if (selection) {
@@ -409,8 +482,13 @@ void TDesignControl::SetSelected(bool Value) {
             selection->Remove(this);
     }
     FDesigner->SetLockUpdate(false);
+    // A handler of OnSelectionChange ended the session: the overlay is no longer shown.
+    if (!Wrapping()) return;
     FSelected = Value;
+    // Without handles there is nothing to size: the cursor of the last one goes with them.
+    if (!Value) SetCursor(crDefault);
     ResetRgn();
+    FRootDesigner->SelectionChanged();
 }
 
 void TDesignControl::SetRect(const TRect& ARect) {

@@ -4,11 +4,13 @@
 
 #include "design/AlignGeometry.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 
 void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
     TZkFormDesigner* root = GetRoolDesigner();
+    TDesignerScope scope(root);
     TOperateHistory* history = root->FHistory;
     if (Align == daUndo || Align == daRedo) {
         if (!history) return;

@@ -4,12 +4,13 @@
 
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 
 void TDesignControl::SetDeleted(bool value) {
     FDeleted = value;
-    FRootDesigner->InspectorListed(FControl, !value);
+    FDesigner->ObjectsChanged();
 }
 
 void TDesignControl::Delete() {
@@ -26,26 +27,33 @@ void TDesignControl::Delete() {
 }
 
 void TZkFormDesigner::DeleteSelection() {
-    TZkControlSelection* selection = GetRoolDesigner()->FSelection;
+    TZkFormDesigner* root = GetRoolDesigner();
+    TZkControlSelection* selection = root->FSelection;
     if (!selection) return;
+    TDesignerScope scope(root);
+    // A drag of the selection ends first: it would move what the deletion leaves selected.
+    CancelDesignerDrags(root);
     // Taken first: hiding a focused overlay can move the focus, and with it the selection.
     std::vector<TDesignControl*> deleted;
     for (int i = 0; i < selection->Count(); ++i)
         deleted.push_back(selection->Get(i));
-    for (TDesignControl* overlay : deleted)
+    for (TDesignControl* overlay : deleted) {
         overlay->Delete();
+        if (!IsDesigning()) return;
+    }
     selection->Clear();
     for (TDesignControl* overlay : deleted) {
         overlay->ForgetSelection();
         // Without its handles, so that an undo shows the control unselected.
         overlay->ResetRgn();
     }
+    SelectionChanged();
     for (int i = 0; i < OverlayCount(); ++i) {
         TDesignControl* overlay = Overlay(i);
         if (!overlay->Visible()) continue;
         if (overlay->CanFocus()) overlay->SetFocus();
         // An overlay that had the focus already gets no focus message to select it.
-        overlay->SetSelected(true);
+        if (overlay->Wrapping()) overlay->SetSelected(true);
         break;
     }
 }

@@ -1,5 +1,6 @@
 // Inserting a new control into the design: the control, its overlay and its history entry.
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 #include "host/controls/Forms.h"
@@ -26,6 +27,9 @@ TComponent* InsertionOwner(TWinControl* rootDesignForm, TWinControl* designForm)
 
 TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const TRect& Rect) {
     if (!ControlClass) throw EInvalidOperation("No control class to insert");
+    // Outside a session the overlay would be wrapped again by the next one.
+    if (!IsDesigning()) throw EInvalidOperation("未在设计中，不能插入控件！");
+    TDesignerScope scope(GetRoolDesigner());
     TComponent* owner = InsertionOwner(GetRoolDesigner()->FDesignForm, FDesignForm);
     TObject* made = ControlClass->Create(owner);
     TControl* control = nullptr;
@@ -44,7 +48,7 @@ TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const T
     }
     auto* overlay = new TDesignControl(control, this);
     AddControl(overlay);
-    InspectorListed(control, true);
+    ObjectsChanged();
     if (TOperateHistory* history = GetRoolDesigner()->FHistory) {
         auto* before = new TOperateRec();
         before->AddHistory(otInsert, overlay);

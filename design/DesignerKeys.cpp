@@ -2,8 +2,10 @@
 // controls by one pixel, and the focus step through the tab order.
 #include "design/ControlKinds.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
+#include "host/controls/Forms.h"
 
 namespace {
 constexpr int StepX[] = {-1, 0, 1, 0};
@@ -39,8 +41,14 @@ void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
     } else if (IsArrow(k)) {
         MoveSelection(StepX[k - VK_LEFT], StepY[k - VK_LEFT]);
     }
-    if ((!FIsInner && IsArrow(k)) || k == VK_TAB)
-        FDesignForm->Perform(WM_NEXTDLGCTL, k == VK_LEFT || k == VK_UP ? 1 : 0, 0);
+    // The form walks its tab order; a container inside it has none of its own. Inside a
+    // container the arrows move what is selected there, and walk when nothing is.
+    TWinControl* form = GetParentForm(FDesignForm);
+    if (!form) form = FDesignForm;
+    const bool walks = !FIsInner || (GetSelectCount() == 0 && !shift.Contains(ssShift) &&
+                                     !shift.Contains(ssCtrl));
+    if ((walks && IsArrow(k)) || k == VK_TAB)
+        form->Perform(WM_NEXTDLGCTL, k == VK_LEFT || k == VK_UP ? 1 : 0, 0);
 }
 
 namespace {
@@ -55,6 +63,8 @@ template <class F> bool ChangeSelected(TZkFormDesigner* designer, F change) {
         before->AddHistory(otBounds, overlay->ContentBounds(), overlay);
         change(overlay);
         after->AddHistory(otBounds, overlay->ContentBounds(), overlay);
+        // A handler of OnDirty ended the session: the rest stays where it is.
+        if (!designer->IsDesigning()) break;
     }
     TOperateHistory* history = designer->GetRoolDesigner()->History();
     if (before->Count() == 0 || !history) {
@@ -69,10 +79,12 @@ template <class F> bool ChangeSelected(TZkFormDesigner* designer, F change) {
 } // namespace
 
 void TZkFormDesigner::MoveSelection(int DX, int DY) {
+    TDesignerScope scope(GetRoolDesigner());
     ChangeSelected(this, [&](TDesignControl* overlay) { overlay->Move(DX, DY); });
 }
 
 void TZkFormDesigner::ChangeSelectedControlsBounds(int DW, int DH) {
+    TDesignerScope scope(GetRoolDesigner());
     // One bounds change per overlay, so that its size handler fits the control once to the
     // new size, the width of a combo box included.
     const bool changed = ChangeSelected(this, [&](TDesignControl* overlay) {

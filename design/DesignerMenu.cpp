@@ -1,8 +1,10 @@
 // The designer's context menu: undo, redo and the eight alignment commands, opened by a right
 // press on the design form or on a designed control.
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
+#include "host/core/ComponentRef.h"
 #include "host/menus/Menus.h"
 
 namespace {
@@ -44,7 +46,13 @@ TPopupMenu* TZkFormDesigner::PopupMenu() {
 }
 
 void TZkFormDesigner::ShowPopupMenu(const TPoint& P) {
+    // The keys go back where they were before the menu opened, whether or not the window
+    // system gives the focus back when it closes.
+    TWinControl* focused = FindControl(GetFocus());
+    TComponentRef<TWinControl> guard(focused);
     PopupMenu()->Popup(P.X, P.Y);
+    if (TWinControl* back = guard.Get(); back && !back->Focused() && back->CanFocus())
+        back->SetFocus();
 }
 
 void TZkFormDesigner::OpenContextMenu(const TPoint& P) {
@@ -68,6 +76,7 @@ void TZkFormDesigner::OnMenuClick(TObject* Sender) {
     // sender of the wrong class.
     if (!Sender) throw EInvalidCast("Invalid class typecast: nil is not a TMenuItem");
     auto* item = As<TMenuItem>(Sender);
+    TDesignerScope scope(GetRoolDesigner());
     KMAlignControls(static_cast<TKmAlign>(item->Tag() & 0xFF));
 }
 

@@ -43,6 +43,8 @@ void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
     if (!FIsInner) {
         FocusContainer(FDesignForm);
         ClearDesignerSelections(root, nullptr);
+        // A handler of OnSelectionChange ended the session.
+        if (!IsDesigning()) return;
     }
     if (Held(Message, MK_CONTROL) || !FIsInner || root->FDesignState == dsInsert) {
         CancelDrag();
@@ -51,6 +53,13 @@ void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
         FDragFrom = FDragTo = FDesignForm->ClientToScreen(PointFromLParam(Message.LParam));
     }
     CallOldWindowProc(Message);
+}
+
+void TZkFormDesigner::BeginInsertAt(TPoint ScreenPos) {
+    CancelDrag();
+    CaptureMouse();
+    FRubberBanding = true;
+    FDragFrom = FDragTo = ScreenPos;
 }
 
 void TZkFormDesigner::DoMouseMove(TMessage& Message) {
@@ -102,6 +111,7 @@ void TZkFormDesigner::FinishBand(TPoint releasePos) {
     FDragTo = releasePos;
     TZkFormDesigner* root = GetRoolDesigner();
     ClearDesignerSelections(root, nullptr);
+    if (!IsDesigning()) return;
     // Insert mode without a class to insert selects as a band does, so no press is lost.
     if (root->FDesignState == dsInsert && root->FInsertClass) {
         const TRect r = SpannedRect(FDesignForm->ScreenToClient(FDragFrom),
@@ -118,6 +128,7 @@ void TZkFormDesigner::FinishBand(TPoint releasePos) {
         const TRect screen = SpannedRect(FDesignForm->ClientToScreen(Point(r.Left, r.Top)),
                                          FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
         if (RectsOverlap(screen, band)) overlay->SetSelected(true);
+        if (!IsDesigning()) return;
     }
     // Inside a container the press left the focus on the container, whose keys would act on
     // the designer around it: the keys go to the controls just selected instead.

@@ -3,6 +3,7 @@
 #include "design/ControlKinds.h"
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/DrawingResources.h"
 #include "design/OperateHistory.h"
 #include "host/controls/Forms.h"
@@ -15,7 +16,9 @@ namespace {
 void PublishDesigner(TPublisher& p) {
     p.Prop("CannotDesignControls", &TZkFormDesigner::CannotDesignControls,
            &TZkFormDesigner::SetCannotDesignControls);
-    p.Prop("IsDirty", &TZkFormDesigner::IsDirty, &TZkFormDesigner::SetIsDirty);
+    // Whether the design changed is the state of a session, not of the form: a loaded form is
+    // unchanged.
+    p.Prop("IsDirty", &TZkFormDesigner::IsDirty, &TZkFormDesigner::SetIsDirty).Stored(false);
     p.Prop("ShowInspector", &TZkFormDesigner::ShowInspector, &TZkFormDesigner::SetShowInspector);
     p.Prop("OnSelectionChange", &TZkFormDesigner::OnSelectionChange,
            &TZkFormDesigner::OnSelectionChange);
@@ -97,6 +100,7 @@ void TZkFormDesigner::Initialize() {
 
 TZkFormDesigner::~TZkFormDesigner() {
     EndDesign();
+    Settle();
     FreeInspector();
     FreeAndNil(FPopupMenu);
     delete FChildDesigners;
@@ -174,7 +178,10 @@ void TZkFormDesigner::EndDesign() {
 }
 
 void TZkFormDesigner::InnerEndDesign() {
-    if (FRunState == TRunState::rsNone) return;
+    if (FRunState == TRunState::rsNone || FEnding) return;
+    TZkFormDesigner* root = GetRoolDesigner();
+    TDesignerScope scope(root);
+    FEnding = true;
     CancelDrag();
     // A design form on its way out (its destroy message or its going reached the
     // designer) is still whole, but is neither hidden nor shown any more.
@@ -194,19 +201,26 @@ void TZkFormDesigner::InnerEndDesign() {
         overlays.push_back(Overlay(i));
     FControls->Clear();
     for (TDesignControl* overlay : overlays) {
-        if (TControl* c = overlay->Control()) c->Perform(WM_MOUSEMOVE, 0, 0);
+        // A move or size loop of the window system that runs on the overlay ends with it.
+        if (overlay->HandleAllocated() && GetCapture() == overlay->Handle()) ReleaseCapture();
         overlay->SetLockUpdate(true);
-        overlay->Free();
+        overlay->Unwrap();
+        // Inside another command the overlay outlives this call: it is no longer seen.
+        if (root->FBusy > 1) overlay->SetVisible(false);
+        Retire(overlay);
     }
     FRunState = TRunState::rsNone;
     if (!FIsInner) HideInspector();
     // The controls are back without their overlays: those that are aligned take their
     // places now, not at the next layout, so that a save right after the session holds them.
     if (!formGoing) FDesignForm->Realign();
-    if (OnEndDesign) OnEndDesign(this);
-    if (!formGoing) FDesignForm->SetVisible(visibleAtEnd);
-    delete FHistory;
+    TOperateHistory* history = FHistory;
     FHistory = nullptr;
+    FBoundsAfterItem = nullptr;
+    Retire(history);
+    FEnding = false;
+    if (OnEndDesign) OnEndDesign(this);
+    if (!formGoing && FDesignForm) FDesignForm->SetVisible(visibleAtEnd);
 }
 
 void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {
@@ -243,6 +257,7 @@ void TZkFormDesigner::CallOldWindowProc(TMessage& Message) {
 }
 
 void TZkFormDesigner::WinProc(TMessage& Message) {
+    TDesignerScope scope(GetRoolDesigner());
     const uint32_t msg = Message.Msg;
     switch (msg) {
     case WM_MOUSEMOVE:
@@ -266,6 +281,14 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
     case CN_KEYDOWN:
         InnerKeyDown(Message);
         return;
+    case WM_SETCURSOR:
+        // Insert mode shows the cross over all the design surface.
+        if (GetRoolDesigner()->FDesignState == dsInsert) {
+            ::SetCursor(LoadStandardCursor(crCross));
+            Message.Result = 1;
+            return;
+        }
+        break;
     // The right press shows the designer's menu; the form's own would follow it.
     case WM_CONTEXTMENU:
         return;
@@ -284,6 +307,7 @@ void TZkFormDesigner::WinProc(TMessage& Message) {
     }
     // A drag whose capture went to another window (or that the system cancels) ends there,
     // without effect: no release may ever come.
+    if (!IsDesigning()) return;
     if ((msg == WM_CAPTURECHANGED &&
          reinterpret_cast<HWND>(Message.LParam) != FDesignForm->Handle()) ||
         msg == WM_CANCELMODE)
@@ -312,6 +336,8 @@ void TZkFormDesigner::PaintGrid() {
 }
 
 void TZkFormDesigner::SetIsDirty(bool Value) {
+    // A form stored with the flag set (as older files are) loads unchanged.
+    if (ComponentState().Contains(csLoading)) return;
     if (Value == FIsDirty) return;
     FIsDirty = Value;
     if (Value && OnDirty) OnDirty(this);
@@ -319,6 +345,7 @@ void TZkFormDesigner::SetIsDirty(bool Value) {
 
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && !FRetired.empty()) ForgetRetired(AComponent);
     if (Operation == opRemove && AComponent == FInspector) FInspector = nullptr;
     if (Operation == opRemove && AComponent == FSplitter) FSplitter = nullptr;
     if (Operation == opRemove && AComponent == FDesignForm) {

@@ -3,6 +3,7 @@
 // surface for the length of a design session.
 
 #include <string>
+#include <vector>
 
 #include "design/DesignTypes.h"
 #include "host/controls/Controls.h"
@@ -117,6 +118,9 @@ class TZkFormDesigner : public TComponent {
     /// Grows every selected overlay of this designer by DW and DH (a combo box keeps its
     /// height): one undoable change.
     void ChangeSelectedControlsBounds(int DW, int DH);
+    /// Starts drawing the rectangle of a control to insert from ScreenPos, as a press on the
+    /// design form in insert mode does.
+    void BeginInsertAt(TPoint ScreenPos);
     /// Whether a band, an insert rectangle or a drag-move is in progress.
     bool IsDragging() const { return FRubberBanding || FMoving; }
     /// Ends a drag in progress without effect: erases its frame, frees the mouse and the
@@ -124,7 +128,8 @@ class TZkFormDesigner : public TComponent {
     bool CancelDrag();
 
     /// Creates a control of ControlClass at Rect (design-form client coordinates) with an
-    /// overlay, records the insertion and answers the overlay.
+    /// overlay, records the insertion and answers the overlay. EInvalidOperation when no
+    /// session runs: outside one there is nothing to wrap the control into.
     TDesignControl* AddControlToDesign(TClass ControlClass, const TRect& Rect);
     /// Deletes (hides, undoably) every selected control of the tree.
     void DeleteSelection();
@@ -161,6 +166,13 @@ class TZkFormDesigner : public TComponent {
     static void LoadFromStream(TCustomForm* Form, TMemoryStream* Stream);
     static void LoadFromBinaryFile(TCustomForm* Form, const std::string& FileName);
 
+    /// Hides an inserted control again (an undo of its insertion): it leaves the selection,
+    /// and the first listed control is selected and inspected in its place.
+    void InsertionTakenBack(TDesignControl* Overlay);
+    /// Selects Overlay alone, as a click on it does: it takes the focus when it can, becomes
+    /// the inspected control and is reported through OnObjectClicked.
+    void SelectAlone(TDesignControl* Overlay);
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
@@ -172,8 +184,10 @@ protected:
     /// Makes the context menu with its ten items (once).
     void CreatePopupMenu();
 
+
 private:
     friend class TDesignControl;
+    friend class TDesignerScope;
     /// Forgets an overlay that is going: it leaves this designer's list, the selection
     /// and the history.
     void OverlayGone(TDesignControl* Overlay);
@@ -199,8 +213,38 @@ private:
     void InspectorModified();
     /// The inspector shows Control's new place and size when it is the inspected control.
     void InspectedBoundsChanged(TControl* Control);
-    /// Adds Control to the inspector's object list or takes it out.
-    void InspectorListed(TControl* Control, bool Listed);
+    /// The designed controls changed (inserted, deleted, brought back, freed): the object list
+    /// is filled again when the current command ends.
+    void ObjectsChanged();
+    /// The selection changed: the inspector turns to the selection when the command ends.
+    void SelectionChanged();
+    void RefreshObjectList();
+    /// Selects the control the object list shows first, as a pick in the list does.
+    void SelectFirstListed();
+    /// Shows the focused selected control in the inspector, another selected one when the
+    /// focus is elsewhere, or nothing when nothing is selected.
+    void InspectSelection();
+
+    // Work deferred to the end of the outermost command (DesignerScope.cpp).
+    /// Frees Object now, or when the outermost command of the tree ends if one runs.
+    void Retire(TObject* Object);
+    /// Holds Object until the outermost command ends.
+    void Keep(TObject* Object);
+    /// Component was freed by something else while it waited.
+    void ForgetRetired(TComponent* Component);
+    /// Frees Object once the code running on it now has returned, even when no command runs
+    /// (an overlay whose control is being destroyed inside it).
+    void RetireLater(TObject* Object);
+    /// Runs what the command that just ended left to do.
+    void Settle();
+    int FBusy = 0;
+    std::vector<TObject*> FRetired;
+    bool FObjectsStale = false;
+    bool FInspectionStale = false;
+    /// An insertion was taken back: the first listed control is selected when it settles.
+    bool FSelectFirstListed = false;
+    /// Set while the session ends: a handler of an event raised meanwhile cannot end it twice.
+    bool FEnding = false;
 
     TList* FControls = nullptr;
     TWinControl* FDesignForm = nullptr;
@@ -251,6 +295,9 @@ private:
     TPoint FPressPos;
     bool FPressKnown = false;
 };
+
+/// Posted to the design form so that a command runs to free what waits to be freed.
+inline constexpr uint32_t DM_SETTLE = WM_USER + 0x5A2;
 
 /// Deselects the overlays of every designer of Root's tree except KeepDesigner's.
 void ClearDesignerSelections(TZkFormDesigner* Root, TZkFormDesigner* KeepDesigner);

@@ -40,8 +40,7 @@ void TOperateRec::Restore() {
             overlay->SetDeleted(false);
             break;
         case otInsert:
-            overlay->SetVisible(false);
-            overlay->SetDeleted(true);
+            overlay->Designer()->InsertionTakenBack(overlay);
             break;
         }
     }

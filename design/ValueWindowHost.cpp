@@ -1,7 +1,9 @@
 // The root designer's object inspector: made with the designer, docked at the left of the
 // designed form with a splitter beside it while a session runs, told of the control that has
 // the focus, its object list kept in step with insertions and deletions.
+#include "design/ControlSelection.h"
 #include "design/DesignControl.h"
+#include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
@@ -15,7 +17,7 @@ void ListOverlays(const TZkFormDesigner* designer, TStrings* List) {
     for (int i = 0; i < designer->OverlayCount(); ++i) {
         TDesignControl* overlay = designer->Overlay(i);
         TControl* control = overlay->Control();
-        if (overlay->Deleted() || !control) continue;
+        if (!control || overlay->DeletedInTree()) continue;
         List->AddObject(control->Name(), control);
     }
 }
@@ -75,13 +77,25 @@ void TZkFormDesigner::StartInspector() {
     GetObjects(FInspector->CB1->Items());
     if (!FShowInspector) return;
     DockInspector();
-    if (OverlayCount() == 0) return;
-    // A press the overlay takes as a click: it selects and focuses the control. The release
-    // ends the press, which would otherwise keep the mouse for a release never coming.
-    if (TControl* first = Overlay(0)->Control()) {
-        first->Perform(WM_LBUTTONDOWN, 0, 0);
-        first->Perform(WM_LBUTTONUP, 0, 0);
-    }
+    // The first control the user can see: a hidden one cannot take the focus.
+    for (int i = 0; i < OverlayCount(); ++i)
+        if (TDesignControl* first = Overlay(i); first->Visible() && first->Control()) {
+            SelectAlone(first);
+            return;
+        }
+}
+
+void TZkFormDesigner::SelectAlone(TDesignControl* Overlay) {
+    TZkFormDesigner* root = GetRoolDesigner();
+    TDesignerScope scope(root);
+    ClearDesignerSelections(root, nullptr);
+    if (!Overlay->Wrapping()) return;
+    Overlay->SetSelected(true);
+    if (!Overlay->Wrapping()) return;
+    if (Overlay->CanFocus()) Overlay->SetFocus();
+    if (!Overlay->Wrapping()) return;
+    InspectControl(Overlay->Control());
+    if (root->OnObjectClicked) root->OnObjectClicked(Overlay);
 }
 
 void TZkFormDesigner::HideInspector() {
@@ -123,15 +137,60 @@ void TZkFormDesigner::InspectedBoundsChanged(TControl* Control) {
     if (inspector && inspector->CurObject() == Control) inspector->RefreshValues();
 }
 
-void TZkFormDesigner::InspectorListed(TControl* Control, bool Listed) {
-    TObjectInspForm* inspector = GetRoolDesigner()->FInspector;
-    if (!inspector || !Control) return;
+void TZkFormDesigner::ObjectsChanged() {
+    TZkFormDesigner* root = GetRoolDesigner();
+    root->FObjectsStale = true;
+    if (root->FBusy == 0) root->Settle();
+}
+
+void TZkFormDesigner::SelectionChanged() {
+    TZkFormDesigner* root = GetRoolDesigner();
+    root->FInspectionStale = true;
+    if (root->FBusy == 0) root->Settle();
+}
+
+void TZkFormDesigner::RefreshObjectList() {
+    TObjectInspForm* inspector = FInspector;
+    if (!inspector || !IsDesigning()) return;
     TStrings* items = inspector->CB1->Items();
-    const int at = items->IndexOfObject(Control);
-    if (Listed && at < 0) items->AddObject(Control->Name(), Control);
-    if (!Listed && at >= 0) items->Delete(at);
-    // A control that leaves the design is no longer shown either.
-    if (!Listed && inspector->CurObject() == Control) inspector->SetCurObject(nullptr);
+    GetObjects(items);
+    // The box names the control whose rows are shown; one no longer listed is not shown.
+    const int at = inspector->CurObject() ? items->IndexOfObject(inspector->CurObject()) : -1;
+    if (inspector->CurObject() && at < 0) inspector->SetCurObject(nullptr);
+    inspector->CB1->SetItemIndex(at);
+}
+
+void TZkFormDesigner::InsertionTakenBack(TDesignControl* Overlay) {
+    TDesignerScope scope(GetRoolDesigner());
+    Overlay->SetSelected(false);
+    Overlay->SetVisible(false);
+    Overlay->SetDeleted(true);
+    GetRoolDesigner()->FSelectFirstListed = true;
+}
+
+void TZkFormDesigner::SelectFirstListed() {
+    if (!FInspector || !FShowInspector || !IsDesigning()) return;
+    TStrings* items = FInspector->CB1->Items();
+    auto* first = items->Count() > 0 ? Cast<TControl>(items->Objects(0)) : nullptr;
+    auto* overlay = first ? Cast<TDesignControl>(first->Parent()) : nullptr;
+    if (overlay && overlay->Wrapping()) SelectAlone(overlay);
+}
+
+void TZkFormDesigner::InspectSelection() {
+    TObjectInspForm* inspector = FInspector;
+    if (!inspector || !FSelection || !IsDesigning()) return;
+    auto selected = [this](TControl* control) -> TDesignControl* {
+        auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr;
+        return overlay && overlay->Selected() && FSelection->IndexOf(overlay) >= 0 ? overlay
+                                                                                   : nullptr;
+    };
+    TDesignControl* shown = selected(Cast<TControl>(inspector->CurObject()));
+    if (auto* focused = Cast<TDesignControl>(FindControl(GetFocus()))) {
+        if (focused->Selected() && FSelection->IndexOf(focused) >= 0) shown = focused;
+    }
+    if (!shown && FSelection->Count() > 0) shown = FSelection->Get(FSelection->Count() - 1);
+    TControl* control = shown ? shown->Control() : nullptr;
+    if (inspector->CurObject() != control) inspector->SetCurObject(control);
 }
 
 void TZkFormDesigner::GetObjects(TStrings* List) {

@@ -178,11 +178,13 @@ bool HandleMouse(QWidget* w, QMouseEvent* me) {
         if (nc) Deliver(me, w, target, nc, hitTest, MakeLong(global.x(), global.y()));
         return true;
     }
+    // The window under the mouse is known before it is asked for its cursor: a cursor set
+    // while it answers (SetCursor) is the one shown over it.
+    g_mouseWindow = target;
     if (msg == WM_MOUSEMOVE && !GetCapture())
         DeliverMessage(target, WM_SETCURSOR, reinterpret_cast<intptr_t>(target),
                        MakeLong(HTCLIENT, WM_MOUSEMOVE));
     if (!IsWindow(target)) return true;
-    g_mouseWindow = target;
     QPoint local = tw->mapFromGlobal(global);
     Deliver(me, w, target, msg, keys, MakeLong(local.x(), local.y()));
     return true;

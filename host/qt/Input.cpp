@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "host/controls/Controls.h"
+#include "host/qt/SizeMoveLoop_p.h"
 #include "host/qt/Window_p.h"
 
 /// A cursor shape handle: the framework cursor index it stands for.
@@ -82,8 +83,10 @@ HWND SetCapture(HWND wnd) {
     g_nativeCapture = false;
     if (!IsWindow(wnd)) wnd = nullptr;
     g_capture = wnd;
-    if (old && old != wnd)
+    if (old && old != wnd) {
+        EndSizeMoveLoopOf(old);
         DeliverMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(wnd));
+    }
     return old;
 }
 
@@ -91,7 +94,10 @@ bool ReleaseCapture() {
     HWND old = GetCapture();
     g_capture = nullptr;
     g_nativeCapture = false;
-    if (old) DeliverMessage(old, WM_CAPTURECHANGED, 0, 0);
+    if (old) {
+        EndSizeMoveLoopOf(old);
+        DeliverMessage(old, WM_CAPTURECHANGED, 0, 0);
+    }
     return true;
 }
 

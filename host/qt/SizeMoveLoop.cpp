@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <vector>
+
 #include "host/controls/Forms.h"
 #include "host/qt/SizeMoveLoop_p.h"
 #include "host/qt/Window_p.h"
@@ -84,6 +86,12 @@ public:
         }
     }
 
+    void Quit() {
+        FDone = true;
+        FLoop.quit();
+    }
+    HWND Window() const { return FWnd; }
+
 private:
     static bool IsMouse(QEvent::Type t) {
         return t == QEvent::MouseMove || t == QEvent::MouseButtonPress ||
@@ -94,10 +102,6 @@ private:
         return t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::ShortcutOverride;
     }
 
-    void Quit() {
-        FDone = true;
-        FLoop.quit();
-    }
 
     TRect CurrentBounds() const {
         if (TWinControl* c = FindControl(FWnd)) return c->BoundsRect();
@@ -106,7 +110,24 @@ private:
     }
 
     void Follow(QPoint g) {
-        Apply(DraggedBounds(FStart, FHitTest, g.x() - FStartPos.X, g.y() - FStartPos.Y));
+        Apply(KeepFixedEdges(
+            DraggedBounds(FStart, FHitTest, g.x() - FStartPos.X, g.y() - FStartPos.Y)));
+    }
+
+    /// A size the window changes (its minimum, say) is taken from the dragged edges: the
+    /// edges opposite them stay where the drag found them.
+    TRect KeepFixedEdges(TRect r) const {
+        TWinControl* c = FHitTest == HTCAPTION ? nullptr : FindControl(FWnd);
+        if (!c) return r;
+        int width = r.Width(), height = r.Height();
+        if (!c->CanResize(width, height)) return c->BoundsRect();
+        const bool left = FHitTest == HTLEFT || FHitTest == HTTOPLEFT || FHitTest == HTBOTTOMLEFT;
+        const bool top = FHitTest == HTTOP || FHitTest == HTTOPLEFT || FHitTest == HTTOPRIGHT;
+        if (left) r.Left = r.Right - width;
+        r.Right = r.Left + width;
+        if (top) r.Top = r.Bottom - height;
+        r.Bottom = r.Top + height;
+        return r;
     }
 
     void Apply(const TRect& r) {
@@ -131,7 +152,14 @@ private:
     TRect FStart;
     bool FDone = false;
 };
+/// The loop that runs now, innermost first; a loop's window can end it by losing the capture.
+std::vector<TSizeMoveFilter*> g_loops;
 } // namespace
+
+void EndSizeMoveLoopOf(HWND wnd) {
+    for (TSizeMoveFilter* loop : g_loops)
+        if (loop->Window() == wnd) loop->Quit();
+}
 
 void RunSizeMoveLoop(HWND wnd, int hitTest) {
     RunSizeMoveLoopFrom(wnd, hitTest, 0);
@@ -147,7 +175,9 @@ void RunSizeMoveLoopFrom(HWND wnd, int hitTest, intptr_t from) {
     QPointer<QWidget> widget = WidgetOf(wnd);
     QObject::connect(widget, &QObject::destroyed, &loop, &QEventLoop::quit);
     qApp->installEventFilter(&filter);
+    g_loops.push_back(&filter);
     loop.exec();
+    g_loops.pop_back();
     qApp->removeEventFilter(&filter);
     if (!IsWindow(wnd)) return;
     if (GetCapture() == wnd) ReleaseCapture();

@@ -4,6 +4,7 @@
 
 #include "DesignTesting.h"
 #include "design/DesignControl.h"
+#include "design/OperateHistory.h"
 #include "host/containers/Panels.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
@@ -309,6 +310,99 @@ TEST_F(DesignInspector, SessionWithoutTheInspectorLeavesItUndocked) {
     EXPECT_FALSE(Insp()->Visible());
     EXPECT_EQ(Insp()->Parent(), nullptr);
     EXPECT_EQ(Listed().size(), 5u);
+    Designer->EndDesign();
+}
+
+/// The box names the inspected control, which is the focused selected one, or none.
+void ExpectInStep(TObjectInspForm* insp, const char* what) {
+    SCOPED_TRACE(what);
+    auto* shown = Cast<TControl>(insp->CurObject());
+    const int at = insp->CB1->ItemIndex();
+    EXPECT_EQ(at >= 0 ? insp->CB1->Items()->Objects(at) : nullptr, shown);
+    if (!shown) return;
+    auto* overlay = Cast<TDesignControl>(shown->Parent());
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_TRUE(overlay->Selected());
+    EXPECT_TRUE(overlay->Visible());
+}
+
+TEST_F(DesignInspector, TheInspectorAndItsBoxFollowEveryChangeOfTheSelection) {
+    Begin();
+    ExpectInStep(Insp(), "start");
+    Click(At(M, 5, 5));
+    Key(Qt::Key_Escape);
+    Process();
+    EXPECT_EQ(Insp()->CurObject(), nullptr);
+    ExpectInStep(Insp(), "Esc");
+    // A band over A alone; the rows follow although the focus stays on the form.
+    Press(Point(600, 5));
+    Move(Point(350, 20));
+    Release(Point(350, 20));
+    Process();
+    EXPECT_EQ(Insp()->CurObject(), A);
+    ExpectInStep(Insp(), "band");
+    Click(At(M, 5, 5));
+    Key(Qt::Key_Delete);
+    Process();
+    ExpectInStep(Insp(), "delete");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Process();
+    ExpectInStep(Insp(), "undo");
+    Designer->Redo();
+    ExpectInStep(Insp(), "redo");
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, ChildrenOfADeletedContainerAreNeitherListedNorSelectable) {
+    Begin();
+    Click(At(P, 150, 80));
+    ASSERT_TRUE(OverlayOf(P)->Selected());
+    Key(Qt::Key_Delete);
+    Process();
+    for (const char* name : {"P", "B", "C"})
+        EXPECT_FALSE(IsListed(name)) << name;
+    Insp()->CB1DropDown(Insp()->CB1);
+    EXPECT_FALSE(IsListed("B"));
+    // What a pick in the box sends: the hidden control stays unselected, and nothing raises.
+    B->Perform(WM_LBUTTONDOWN, 0, 0);
+    B->Perform(WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(OverlayOf(B)->Selected());
+    EXPECT_TRUE(Errors.empty()) << Errors.front();
+    Designer->Undo();
+    for (const char* name : {"P", "B", "C"})
+        EXPECT_TRUE(IsListed(name)) << name;
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, AnUndoneInsertionIsUnselectedAndTheFirstListedControlIsShown) {
+    Begin();
+    TDesignControl* inserted =
+        Designer->AddControlToDesign(TTestButton::StaticClass(), Rect(400, 10, 450, 30));
+    inserted->Control()->Perform(WM_LBUTTONDOWN, 0, 0);
+    inserted->Control()->Perform(WM_LBUTTONUP, 0, 0);
+    ASSERT_TRUE(inserted->Selected());
+    Designer->Undo();
+    EXPECT_FALSE(inserted->Selected());
+    EXPECT_EQ(Designer->Selection()->IndexOf(inserted), -1);
+    EXPECT_EQ(Insp()->CurObject(), A);
+    EXPECT_TRUE(OverlayOf(A)->Selected());
+    ExpectInStep(Insp(), "undone insertion");
+    Designer->EndDesign();
+}
+
+TEST_F(DesignInspector, TheStartSelectsTheFirstVisibleControlWithoutAClick) {
+    A->SetVisible(false);
+    // In insert mode too: the start inserts nothing into the panel.
+    Designer->SetInsertClass(TTestButton::StaticClass());
+    Designer->SetDesignState(dsInsert);
+    const int controls = Form->ComponentCount();
+    Begin();
+    EXPECT_TRUE(Errors.empty()) << Errors.front();
+    EXPECT_TRUE(Designer->IsDesigning());
+    EXPECT_EQ(Insp()->CurObject(), P);
+    EXPECT_TRUE(OverlayOf(P)->Selected());
+    EXPECT_EQ(Form->ComponentCount(), controls);
+    EXPECT_EQ(Designer->History()->Count(), 0);
     Designer->EndDesign();
 }
 
