@@ -206,6 +206,24 @@ void TDesignControl::ResetRgn() {
     // The handles are painted by the next paint of the overlay, which the region change
     // asks for: a window can only be drawn on while it paints.
     if (FSelected) Invalidate();
+    // Handles that lay over a neighbour leave it to paint that part again, its own window
+    // and the control inside it: not every window repaints what a region gives back.
+    if (FHandlesShown && !FSelected && Showing()) {
+        TWinControl* parent = Parent();
+        const TRect handles = BoundsRect();
+        InvalidateRect(parent->Handle(), &handles, true);
+        for (int i = 0; i < parent->ControlCount(); ++i) {
+            auto* sibling = Cast<TDesignControl>(parent->Controls(i));
+            auto* covered = sibling ? Cast<TWinControl>(sibling->Control()) : nullptr;
+            TRect part;
+            if (!covered || sibling == this || !covered->HandleAllocated() ||
+                !IntersectRect(part, handles, sibling->BoundsRect()))
+                continue;
+            OffsetRect(part, -sibling->Left() - covered->Left(), -sibling->Top() - covered->Top());
+            InvalidateRect(covered->Handle(), &part, true);
+        }
+    }
+    FHandlesShown = FSelected;
 }
 
 void TDesignControl::DrawHandler(TCanvas* ACanvas) {

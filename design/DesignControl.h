@@ -153,6 +153,8 @@ private:
     bool FFitPosted = false;
     bool FFitting = false;
     bool FSelected = false;
+    /// The window region holds the handles.
+    bool FHandlesShown = false;
     bool FLockUpdate = false;
     bool FOldTabStop = false;
     bool FDeleted = false;

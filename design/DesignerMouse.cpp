@@ -55,6 +55,24 @@ void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
     CallOldWindowProc(Message);
 }
 
+void TZkFormDesigner::SetDesignState(TDesignState value) {
+    if (value == FDesignState) return;
+    FDesignState = value;
+    if (!IsDesigning()) return;
+    ResetCursors();
+    for (int i = 0; i < GetDesignerCount(); ++i)
+        GetChildDesigner(i)->ResetCursors();
+}
+
+void TZkFormDesigner::ResetCursors() {
+    if (FDesignForm) FDesignForm->Perform(CM_CURSORCHANGED, 0, 0);
+    for (int i = 0; i < OverlayCount(); ++i) {
+        TDesignControl* overlay = Overlay(i);
+        overlay->Perform(CM_CURSORCHANGED, 0, 0);
+        if (TControl* control = overlay->Control()) control->Perform(CM_CURSORCHANGED, 0, 0);
+    }
+}
+
 void TZkFormDesigner::BeginInsertAt(TPoint ScreenPos) {
     CancelDrag();
     CaptureMouse();

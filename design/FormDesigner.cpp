@@ -213,7 +213,11 @@ void TZkFormDesigner::InnerEndDesign() {
     if (!FIsInner) HideInspector();
     // The controls are back without their overlays: those that are aligned take their
     // places now, not at the next layout, so that a save right after the session holds them.
-    if (!formGoing) FDesignForm->Realign();
+    if (!formGoing) {
+        FDesignForm->Realign();
+        // Its own cursor again, not the cross of insert mode.
+        FDesignForm->Perform(CM_CURSORCHANGED, 0, 0);
+    }
     TOperateHistory* history = FHistory;
     FHistory = nullptr;
     FBoundsAfterItem = nullptr;

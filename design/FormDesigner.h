@@ -88,7 +88,9 @@ class TZkFormDesigner : public TComponent {
     TSplitter* InspectorSplitter() const { return FSplitter; }
 
     TDesignState DesignState() const { return FDesignState; }
-    void SetDesignState(TDesignState value) { FDesignState = value; }
+    /// Switches between selecting and inserting; the windows of the design drop the cursor
+    /// the mode they leave showed.
+    void SetDesignState(TDesignState value);
     TClass InsertClass() const { return FInsertClass; }
     void SetInsertClass(TClass value) { FInsertClass = value; }
 
@@ -191,6 +193,9 @@ private:
     /// Forgets an overlay that is going: it leaves this designer's list, the selection
     /// and the history.
     void OverlayGone(TDesignControl* Overlay);
+    /// Every window of this designer's design shows its own cursor again, not the last one
+    /// the design gave it.
+    void ResetCursors();
     /// Puts the design form's live windowed children (bars, the inspector, names left out of
     /// the design) above the overlays, so that a dragged control never covers them.
     void RaiseLiveControls();

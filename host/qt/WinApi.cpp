@@ -135,6 +135,12 @@ HWND SetParent(HWND child, HWND newParent) {
     if (np && !w->isWindow() && w->parentWidget() == np) return old;
     const bool shown = !w->isHidden();
     const QRect g = w->geometry();
+    // The window it leaves keeps no focus inside it: Qt remembers each window's focused
+    // widget and would go on pointing at this one after it moved, or was freed elsewhere.
+    if (QWidget* top = w->window(); top != w) {
+        QWidget* focused = top->focusWidget();
+        if (focused && (focused == w || w->isAncestorOf(focused))) focused->clearFocus();
+    }
     ++rec->ApplyingGeometry;
     if (np) {
         rec->Style = (rec->Style & ~WS_POPUP) | WS_CHILD;

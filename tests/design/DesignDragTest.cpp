@@ -233,4 +233,34 @@ TEST_F(DesignDrag, ASizingCursorShowsOnlyOverItsOwnOverlay) {
     Designer->EndDesign();
 }
 
+TEST_F(DesignDrag, AHandleDraggedPastTheOppositeEdgeLeavesThatEdgeAndAGrabbableControl) {
+    auto* a = Add<TTestButton>(Form, Bounds(100, 80, 60, 40), "A");
+    Begin();
+    TDesignControl* overlay = Selected(a);
+    const TRect start = overlay->BoundsRect();
+    constexpr int smallest = 2 * HandleSize + MinGrabSize;
+    for (uint32_t code : AllHandles) {
+        SCOPED_TRACE(code);
+        const bool left = code == hcLeft || code == hcTopLeft || code == hcBottomLeft;
+        const bool right = code == hcRight || code == hcTopRight || code == hcBottomRight;
+        const bool top = code == hcTop || code == hcTopLeft || code == hcTopRight;
+        const bool bottom = code == hcBottom || code == hcBottomLeft || code == hcBottomRight;
+        // Far past the opposite edge, in two steps.
+        const int dx = left ? 150 : right ? -150 : 0, dy = top ? 110 : bottom ? -110 : 0;
+        const TPoint h = HandleAt(overlay, code);
+        DragPath(h, {Plus(h, dx / 3, dy / 3), Plus(h, dx, dy)});
+        const TRect r = overlay->BoundsRect();
+        TRect expected = start;
+        if (left) expected.Left = start.Right - smallest;
+        if (right) expected.Right = start.Left + smallest;
+        if (top) expected.Top = start.Bottom - smallest;
+        if (bottom) expected.Bottom = start.Top + smallest;
+        EXPECT_EQ(r, expected);
+        EXPECT_EQ(a->BoundsRect(), InnerRect(r.Width(), r.Height()));
+        Designer->Undo();
+        ASSERT_EQ(overlay->BoundsRect(), start);
+    }
+    Designer->EndDesign();
+}
+
 } // namespace

@@ -155,6 +155,49 @@ TEST_F(DesignInsert, InsertModeWithoutAClassSelectsWithABand) {
     EXPECT_EQ(Designer->OverlayCount(), 1);
 }
 
+TEST_F(DesignInsert, APressOnAControlInsertsIntoItOrBesideIt) {
+    auto* panel = Add(Form, Bounds(20, 20, 300, 200), "P");
+    auto* inside = Add<TTestButton>(panel, Bounds(10, 10, 60, 25), "Inside");
+    auto* button = Add<TTestButton>(Form, Bounds(330, 20, 50, 40), "Button");
+    Begin();
+    Click(At(button, 5, 5));
+    ASSERT_TRUE(OverlayOf(button)->Selected());
+    Insert(TTestButton::StaticClass());
+    const struct {
+        const char* What;
+        TControl* On;
+        TZkFormDesigner* Into;
+        TPoint From;
+    } cases[] = {
+        {"a control on the form", button, Designer, {10, 10}},
+        {"a control inside a container", inside, OverlayOf(panel)->InnerDesigner(), {5, 5}},
+        {"a container", panel, OverlayOf(panel)->InnerDesigner(), {150, 120}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        const TRect before = OverlayOf(c.On)->BoundsRect();
+        const int count = c.Into->OverlayCount();
+        const TPoint from = At(c.On, c.From.X, c.From.Y);
+        Drag(from, Point(from.X + 50, from.Y + 30));
+        ASSERT_EQ(c.Into->OverlayCount(), count + 1);
+        TControl* made = Newest(c.Into);
+        const TPoint origin = c.Into->GetDesignForm()->ScreenToClient(Form->ClientToScreen(from));
+        EXPECT_EQ(DesignedBounds(made), Bounds(origin.X, origin.Y, 50, 30));
+        EXPECT_EQ(OverlayOf(c.On)->BoundsRect(), before) << "the control under the press stays";
+    }
+    EXPECT_EQ(Designer->History()->Count(), 6) << "three insertions, nothing moved";
+}
+
+TEST_F(DesignInsert, OutsideASessionNothingIsInserted) {
+    const int components = Form->ComponentCount();
+    EXPECT_THROW(Designer->AddControlToDesign(TTestButton::StaticClass(), Rect(10, 10, 50, 30)),
+                 EInvalidOperation);
+    EXPECT_EQ(Form->ComponentCount(), components);
+    EXPECT_EQ(Form->ControlCount(), 0);
+    Begin();
+    EXPECT_EQ(Designer->OverlayCount(), 0);
+}
+
 } // namespace
 
 ZK_IMPLEMENT_CLASS(TRefusedControl, TTestGraphic, nullptr)

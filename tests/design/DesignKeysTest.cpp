@@ -163,4 +163,46 @@ TEST_F(DesignKeys, KeysForwardedInsideAContainerMoveWithoutTheFocusStep) {
     EXPECT_EQ(History()->Count(), 4);
 }
 
+TEST_F(DesignKeys, TabAndTheArrowsWalkFromAnUnselectedChildOfAContainer) {
+    auto* panel = Add(Form, Bounds(20, 100, 300, 120), "P");
+    auto* x = Add<TTestButton>(panel, Bounds(10, 10, 60, 25), "X");
+    auto* y = Add<TTestButton>(panel, Bounds(100, 10, 60, 25), "Y");
+    Begin();
+    const struct {
+        Qt::Key Key;
+        TTestButton* From;
+        TTestButton* To;
+    } cases[] = {{Qt::Key_Tab, x, y}, {Qt::Key_Right, x, y}, {Qt::Key_Down, x, y},
+                 {Qt::Key_Left, y, x}, {Qt::Key_Up, y, x}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Key);
+        Click(At(c.From, 5, 5));
+        KeyIn(Qt::Key_Escape);
+        ASSERT_FALSE(OverlayOf(c.From)->Selected());
+        ASSERT_TRUE(OverlayOf(c.From)->Focused());
+        KeyIn(c.Key);
+        EXPECT_TRUE(OverlayOf(c.To)->Focused());
+        EXPECT_TRUE(OverlayOf(c.To)->Selected());
+    }
+    EXPECT_EQ(History()->Count(), 0) << "walking moves nothing";
+}
+
+TEST_F(DesignKeys, DeleteDuringADragOfSeveralEndsTheDragFirst) {
+    Begin();
+    Click(At(A, 5, 5));
+    CtrlClick(B);
+    const TRect c = OverlayOf(C)->BoundsRect();
+    Press(At(B, 5, 5));
+    Move(At(B, 25, 15));
+    ASSERT_TRUE(Designer->IsDragging());
+    KeyIn(Qt::Key_Delete);
+    EXPECT_FALSE(Designer->IsDragging());
+    Move(At(B, 45, 25));
+    Release(At(B, 45, 25));
+    Process();
+    EXPECT_TRUE(OverlayOf(C)->Selected()) << "the deletion selects what is left";
+    EXPECT_EQ(OverlayOf(C)->BoundsRect(), c) << "and the release moves nothing";
+    EXPECT_EQ(History()->Count(), 4) << "two deletions, no move";
+}
+
 } // namespace

@@ -1,8 +1,11 @@
 // A designed control looks as it does at run time: the same pixels in and out of a session.
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QPixmap>
 
 #include "DesignTesting.h"
+#include "host/containers/PageControl.h"
 #include "host/containers/Panels.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
@@ -56,6 +59,41 @@ TEST_F(DesignLook, ControlsShowTheSamePixelsInAndOutOfASession) {
     }
     before.save(QString::fromStdString(testing::TempDir() + "look_form_run.png"));
     during.save(QString::fromStdString(testing::TempDir() + "look_form_design.png"));
+    Designer->EndDesign();
+}
+
+TEST_F(DesignLook, NoHandleStaysPaintedOnANeighbourAfterItsControlIsUnselected) {
+    Form->SetBounds(100, 100, 420, 300);
+    auto* pages = Add<TPageControl>(Form, Bounds(20, 20, 240, 120), "Pages1");
+    auto* sheet = new TTabSheet(Form);
+    sheet->SetName("Sheet1");
+    sheet->SetCaption("页一");
+    sheet->SetPageControl(pages);
+    // Just below the page control: the panel's top handles lie on the page control's border.
+    auto* panel = Add<TPanel>(Form, Bounds(20, 142, 240, 60), "Panel1");
+    Begin();
+    auto shown = [&] {
+        Process();
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(Window()->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage before = shown();
+    Click(At(panel, 30, 30));
+    ASSERT_TRUE(OverlayOf(panel)->Selected());
+    Click(Point(350, 250));
+    ASSERT_FALSE(OverlayOf(panel)->Selected());
+    const QImage after = shown();
+    // The strip of the handles above and below the panel's top edge.
+    const TRect strip = Rect(10, 134, 280, 146);
+    const QPoint origin = WidgetOf(Form->Handle())->mapTo(WidgetOf(Form->Handle())->window(), QPoint());
+    int differing = 0;
+    for (int y = strip.Top; y < strip.Bottom; ++y)
+        for (int x = strip.Left; x < strip.Right; ++x)
+            differing += before.pixel(origin + QPoint(x, y)) != after.pixel(origin + QPoint(x, y));
+    EXPECT_EQ(differing, 0);
+    if (differing) after.save(QString::fromStdString(testing::TempDir() + "handles_left.png"));
     Designer->EndDesign();
 }
 

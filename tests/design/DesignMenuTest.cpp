@@ -223,4 +223,31 @@ TEST_F(DesignMenu, AClickFromAnythingButAMenuItemIsAnInvalidCast) {
     Designer->EndDesign();
 }
 
+TEST_F(DesignMenu, TheKeysGoBackWhereTheyWereWhenTheMenuCloses) {
+    auto* a = Add<TTestButton>(Form, Bounds(14, 14, 32, 12), "A");
+    auto* b = Add<TTestButton>(Form, Bounds(104, 14, 32, 12), "B");
+    Begin();
+    Click(At(a, 5, 5));
+    ASSERT_TRUE(OverlayOf(a)->Focused());
+    for (bool choose : {false, true}) {
+        SCOPED_TRACE(choose ? "an item chosen" : "closed with Esc");
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(shown, nullptr);
+            if (choose)
+                shown->actions().at(0)->trigger();
+            shown->close();
+        });
+        RightClick(At(a, 3, 3));
+        EXPECT_TRUE(OverlayOf(a)->Focused());
+        // Tab works at once, without a click to bring the focus back.
+        Key(Qt::Key_Tab);
+        Process();
+        EXPECT_TRUE(OverlayOf(b)->Focused());
+        EXPECT_TRUE(OverlayOf(b)->Selected());
+        Click(At(a, 5, 5));
+    }
+    Designer->EndDesign();
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include "host/core/Stream.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/streaming/ObjectText.h"
+#include "inspector/ValueWindow.h"
 
 namespace {
 
@@ -238,6 +239,48 @@ TEST_F(PersistenceTest, FileSaveReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
         << "no temporary file is left beside it";
     std::filesystem::remove_all(dir);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PersistenceTest, AFormSavedAfterUsingTheInspectorLoadsBackSafely) {
+    // The inspector's value box held the focus when the save ended the session and undocked
+    // it: the form must not keep that box as its focused control.
+    Form->SetBounds(100, 100, 700, 400);
+    Designer->SetShowInspector(true);
+    Begin();
+    TObjectInspForm* insp = Designer->Inspector();
+    ASSERT_TRUE(insp->Visible());
+    const TPoint row = insp->PaintBox1->ClientToScreen(Point(insp->SplitPos() + 20, 3 * insp->RowHeight() + 3));
+    Click(Form->ScreenToClient(row));
+    Process();
+    const std::string path = testing::TempDir() + "inspector_then_load.zkf";
+    Designer->SaveToBinaryFile(path);
+    TZkFormDesigner::LoadFromBinaryFile(Form, path);
+    Process();
+    EXPECT_NE(Form->FindComponent("Edit1"), nullptr);
+    EXPECT_TRUE(Errors.empty()) << Errors.front();
+    std::remove(path.c_str());
+}
+
+TEST_F(PersistenceTest, WhetherTheDesignChangedIsNotStored) {
+    Begin();
+    Designer->SetIsDirty(true);
+    TMemoryStream saved;
+    Designer->SaveToStream(&saved);
+    EXPECT_EQ(BinaryToText(Bytes(saved)).find("IsDirty"), std::string::npos);
+    // A file that carries the flag (as earlier versions wrote it) loads unchanged.
+    std::string text = BinaryToText(Bytes(saved));
+    const size_t at = text.find("ShowInspector");
+    ASSERT_NE(at, std::string::npos);
+    text.insert(text.rfind('\n', at) + 1, "    IsDirty = True\n");
+    std::unique_ptr<TMemoryStream> carrying(StreamOf(TextToBinary(text)));
+    TZkFormDesigner::LoadFromStream(Form, carrying.get());
+    TZkFormDesigner* loaded = DesignerOf(Form);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_FALSE(loaded->IsDirty());
 }
 
 } // namespace
