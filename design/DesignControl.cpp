@@ -148,9 +148,9 @@ void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) 
 }
 
 void TDesignControl::ControlGone() {
-    // The host freed the control during the session: the overlay goes with it. It leaves
-    // every list now and is freed when the command that is running ends; the control is
-    // still inside it, being destroyed.
+    // The host freed the control during the session: the overlay goes with it. The control is
+    // still inside it, being destroyed, so the overlay is freed by a message it posts itself.
+    TDesignerScope scope(FRootDesigner);
     TControl* control = FControl;
     FControl = nullptr;
     FUnwrapped = true;
@@ -159,24 +159,21 @@ void TDesignControl::ControlGone() {
         control->RemoveFreeNotification(this);
         control->WindowProc = FOldWindowProc;
     }
+    // Out of the session before anyone hears of it: a handler may end the session.
+    if (FDesigner->FControls) FDesigner->FControls->Remove(this);
+    FRootDesigner->ReleaseWhenPosted(this);
     if (TZkFormDesigner* inner = FInnerDesigner) {
         FInnerDesigner = nullptr;
         inner->EndDesign();
         FRootDesigner->Retire(inner);
     }
-    if (FSelected) {
-        FSelected = false;
-        if (TZkControlSelection* selection = FRootDesigner->Selection()) selection->Remove(this);
-    }
     if (Focused() && FDesigner->GetDesignForm() && FDesigner->GetDesignForm()->CanFocus())
         FDesigner->GetDesignForm()->SetFocus();
     SetVisible(false);
-    if (FDesigner) {
-        FDesigner->OverlayGone(this);
-        FDesigner->ObjectsChanged();
-        FDesigner->SelectionChanged();
-    }
-    FRootDesigner->RetireLater(this);
+    FSelected = false;
+    FDesigner->OverlayGone(this);
+    FDesigner->ObjectsChanged();
+    FDesigner->SelectionChanged();
 }
 
 TRect TDesignControl::GetHitTestRect(uint32_t HitCode, bool Inflate) const {

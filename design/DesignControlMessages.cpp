@@ -138,6 +138,10 @@ void TDesignControl::WinProc(TMessage& Message) {
 }
 
 void TDesignControl::Dispatch(TMessage& Message) {
+    if (Message.Msg == DM_RELEASE_OVERLAY) {
+        FRootDesigner->OverlayReleased(this);
+        return;
+    }
     if (Message.Msg != DM_FITCONTROL) {
         inherited::Dispatch(Message);
         return;

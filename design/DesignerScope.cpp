@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "design/DesignControl.h"
 #include "design/FormDesigner.h"
 
 TDesignerScope::TDesignerScope(TZkFormDesigner* Root) : FRoot(Root) {
@@ -31,12 +32,20 @@ void TZkFormDesigner::Keep(TObject* Object) {
     if (auto* component = Cast<TComponent>(Object)) component->FreeNotification(this);
 }
 
-void TZkFormDesigner::RetireLater(TObject* Object) {
+void TZkFormDesigner::ReleaseWhenPosted(TDesignControl* Overlay) {
     TZkFormDesigner* root = GetRoolDesigner();
-    root->Keep(Object);
-    // Any message the design form handles ends a command; this one makes sure one comes.
-    if (root->FBusy == 0 && root->FDesignForm && root->FDesignForm->HandleAllocated())
-        PostMessage(root->FDesignForm->Handle(), DM_SETTLE, 0, 0);
+    root->FReleasedOverlays.push_back(Overlay);
+    Overlay->FreeNotification(root);
+    if (Overlay->HandleAllocated()) PostMessage(Overlay->Handle(), DM_RELEASE_OVERLAY, 0, 0);
+}
+
+void TZkFormDesigner::OverlayReleased(TDesignControl* Overlay) {
+    TZkFormDesigner* root = GetRoolDesigner();
+    auto it = std::find(root->FReleasedOverlays.begin(), root->FReleasedOverlays.end(), Overlay);
+    if (it == root->FReleasedOverlays.end()) return;
+    root->FReleasedOverlays.erase(it);
+    Overlay->RemoveFreeNotification(root);
+    root->Retire(Overlay);
 }
 
 void TZkFormDesigner::Settle() {
@@ -68,4 +77,5 @@ void TZkFormDesigner::Settle() {
 void TZkFormDesigner::ForgetRetired(TComponent* Component) {
     auto it = std::find(FRetired.begin(), FRetired.end(), static_cast<TObject*>(Component));
     if (it != FRetired.end()) FRetired.erase(it);
+    std::erase(FReleasedOverlays, Component);
 }

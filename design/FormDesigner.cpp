@@ -100,6 +100,9 @@ void TZkFormDesigner::Initialize() {
 
 TZkFormDesigner::~TZkFormDesigner() {
     EndDesign();
+    // Overlays of freed controls whose message has not come: no control is inside them now.
+    while (!FReleasedOverlays.empty())
+        OverlayReleased(FReleasedOverlays.back());
     Settle();
     FreeInspector();
     FreeAndNil(FPopupMenu);
@@ -107,10 +110,10 @@ TZkFormDesigner::~TZkFormDesigner() {
     FChildDesigners = nullptr;
     delete FControls;
     FControls = nullptr;
-    if (FParentDesigner) {
-        TZkFormDesigner* root = FParentDesigner->GetRoolDesigner();
-        if (root->FChildDesigners) root->FChildDesigners->Remove(this);
-    }
+    // The root it was made for, not a walk up the parents: inner designers that a session
+    // let go of are freed together, a parent possibly before its child.
+    if (FParentDesigner && FRootDesigner && FRootDesigner != this && FRootDesigner->FChildDesigners)
+        FRootDesigner->FChildDesigners->Remove(this);
     delete FCannotDesignControls;
     delete FSelection;
 }
@@ -210,7 +213,14 @@ void TZkFormDesigner::InnerEndDesign() {
         Retire(overlay);
     }
     FRunState = TRunState::rsNone;
-    if (!FIsInner) HideInspector();
+    // Overlays of freed controls go with the session, once their control has left them.
+    for (TDesignControl* released : std::vector<TDesignControl*>(FReleasedOverlays))
+        if (released->ControlCount() == 0) OverlayReleased(released);
+    if (!FIsInner) {
+        // What was typed goes to its control; the next session starts on its own control.
+        if (FInspector) FInspector->SetCurObject(nullptr);
+        HideInspector();
+    }
     // The controls are back without their overlays: those that are aligned take their
     // places now, not at the next layout, so that a save right after the session holds them.
     if (!formGoing) {
@@ -349,7 +359,8 @@ void TZkFormDesigner::SetIsDirty(bool Value) {
 
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    if (Operation == opRemove && !FRetired.empty()) ForgetRetired(AComponent);
+    if (Operation == opRemove && (!FRetired.empty() || !FReleasedOverlays.empty()))
+        ForgetRetired(AComponent);
     if (Operation == opRemove && AComponent == FInspector) FInspector = nullptr;
     if (Operation == opRemove && AComponent == FSplitter) FSplitter = nullptr;
     if (Operation == opRemove && AComponent == FDesignForm) {

@@ -237,9 +237,12 @@ private:
     void Keep(TObject* Object);
     /// Component was freed by something else while it waited.
     void ForgetRetired(TComponent* Component);
-    /// Frees Object once the code running on it now has returned, even when no command runs
-    /// (an overlay whose control is being destroyed inside it).
-    void RetireLater(TObject* Object);
+    /// Frees Overlay when a message it posts itself arrives: its control is being destroyed
+    /// inside it now.
+    void ReleaseWhenPosted(TDesignControl* Overlay);
+    /// The message Overlay posted arrived.
+    void OverlayReleased(TDesignControl* Overlay);
+    std::vector<TDesignControl*> FReleasedOverlays;
     /// Runs what the command that just ended left to do.
     void Settle();
     int FBusy = 0;
@@ -301,8 +304,8 @@ private:
     bool FPressKnown = false;
 };
 
-/// Posted to the design form so that a command runs to free what waits to be freed.
-inline constexpr uint32_t DM_SETTLE = WM_USER + 0x5A2;
+/// Posted to an overlay whose control was freed, to free the overlay in its turn.
+inline constexpr uint32_t DM_RELEASE_OVERLAY = WM_USER + 0x5A2;
 
 /// Deselects the overlays of every designer of Root's tree except KeepDesigner's.
 void ClearDesignerSelections(TZkFormDesigner* Root, TZkFormDesigner* KeepDesigner);

@@ -117,7 +117,21 @@ protected:
         Make<TLabel>(Form, Rect(440, 230, 520, 245))->SetAutoSize(false);
         Make<TListBox>(Form, Rect(440, 260, 560, 360));
         Make<TPanel>(Form, Rect(0, 0, 10, 30))->SetAlign(alBottom);
+        // Now and then a control the user cannot see or use when the session starts.
+        for (int i = 0; i < Form->ComponentCount(); ++i) {
+            auto* c = Cast<TControl>(Form->Components(i));
+            if (!c || Cast<TTabSheet>(c)) continue;
+            if (Rand(0, 11) == 0) c->SetVisible(false);
+            if (Rand(0, 11) == 0) c->SetEnabled(false);
+        }
         Process(); // sizes that follow the font (edits, labels) settle
+        Watch();
+    }
+
+    /// Notes every control of the form as it is now, and hooks its window procedure to count
+    /// a probe: what the end of the session is checked against.
+    void Watch() {
+        FStart.clear();
         for (int i = 0; i < Form->ComponentCount(); ++i) {
             auto* c = Cast<TControl>(Form->Components(i));
             if (!c) continue;
@@ -129,6 +143,87 @@ protected:
                 old(m);
             };
         }
+    }
+
+    /// Starts a session, now and then in insert mode (which the start must not act on), and
+    /// binds the designer's events to handlers that end it when one is armed.
+    void StartSession() {
+        const bool inserting = Rand(0, 4) == 0;
+        if (inserting) {
+            Designer->SetInsertClass(TButton::StaticClass());
+            Designer->SetDesignState(dsInsert);
+        }
+        const int components = Form->ComponentCount();
+        Designer->OnSelectionChange = [this](TDesignControl*, TChangeType) { EndIfArmed(1); };
+        Designer->OnObjectClicked = [this](TDesignControl*) { EndIfArmed(2); };
+        Designer->OnDirty = [this](TObject*) { EndIfArmed(3); };
+        Begin();
+        if (inserting) {
+            EXPECT_EQ(Form->ComponentCount(), components) << "the start inserted a control";
+            Designer->SetDesignState(dsSelect);
+            Designer->SetInsertClass(nullptr);
+        }
+        EXPECT_TRUE(Errors.empty()) << "the start raised: " << Errors.front();
+        FSessionStart.clear();
+        for (TDesignControl* o : Overlays())
+            FSessionStart[o] = {o->Parent(), Unscrolled(o), o->Visible()};
+    }
+    void EndIfArmed(int event) {
+        if (FArmed != event) return;
+        FArmed = 0;
+        Designer->EndDesign();
+    }
+
+    /// After a session that ended or reloaded mid-way: nothing designed is left, and what the
+    /// checks hold of controls that are gone is dropped before anything new can take their
+    /// addresses.
+    void AfterSessionEnded() {
+        Process();
+        for (int i = 0; i < Form->ControlCount(); ++i)
+            EXPECT_FALSE(Form->Controls(i)->Is<TDesignControl>()) << "an overlay was left";
+        std::erase_if(FStart, [this](const Start& s) { return FWatch->Gone.count(s.Control) > 0; });
+        for (const Start& s : FStart)
+            EXPECT_EQ(s.Control->Parent(), s.Parent) << s.Control->Name();
+        FWatch->Gone.clear();
+        FInspected.clear();
+    }
+
+    /// The host frees a designed control (a container with what it holds) in mid-session.
+    void HostFree(std::string& what) {
+        std::vector<TDesignControl*> live = LiveOverlays();
+        std::erase_if(live, [](TDesignControl* o) { return Cast<TTabSheet>(o->Control()); });
+        if (live.empty()) return;
+        TControl* gone = Pick(live)->Control();
+        what = "the host frees " + gone->Name();
+        auto inside = [gone](TControl* c) {
+            for (; c; c = c->Parent())
+                if (c == gone) return true;
+            return false;
+        };
+        for (auto it = FSessionStart.begin(); it != FSessionStart.end();)
+            it = inside(it->first->Control()) ? FSessionStart.erase(it) : std::next(it);
+        std::erase_if(FStart, [&](const Start& s) { return inside(s.Control); });
+        gone->Free();
+        Process();
+        FWatch->Gone.clear();
+    }
+
+    /// Saves mid-session (which ends it) and loads the form back: every control is made
+    /// anew, the designer with them.
+    void SaveAndLoad() {
+        TMemoryStream saved;
+        Designer->SaveToStream(&saved);
+        AfterSessionEnded();
+        saved.SetPosition(0);
+        TZkFormDesigner::LoadFromStream(Form, &saved);
+        Designer = nullptr;
+        for (int i = 0; i < Form->ComponentCount() && !Designer; ++i)
+            Designer = Cast<TZkFormDesigner>(Form->Components(i));
+        ASSERT_NE(Designer, nullptr) << "the designer did not load back";
+        Process();
+        FWatch->Gone.clear();
+        Watch();
+        StartSession();
     }
 
     /// An overlay's bounds in its parent's scrolled area: scrolling (to show a focused
@@ -288,6 +383,7 @@ protected:
         const TPoint to{from.X + Rand(-60, 60), from.Y + Rand(-60, 60)};
         const TPoint mid{(from.X + to.X) / 2, (from.Y + to.Y) / 2};
         const bool escape = Rand(0, 9) == 0;
+        const bool remove = !escape && Rand(0, 14) == 0;
         QWindow* window = Window();
         Press(from, Qt::LeftButton, m);
         // The release is a real timer of its own (a zero timer is a posted event, which a
@@ -296,6 +392,7 @@ protected:
         QTimer::singleShot(0, [=] {
             QTest::mouseMove(window, QPoint(to.X, to.Y));
             if (escape) QTest::keyClick(window, Qt::Key_Escape);
+            if (remove) QTest::keyClick(window, Qt::Key_Delete);
         });
         auto released = std::make_shared<bool>(false);
         QTimer::singleShot(1, [=] {
@@ -312,7 +409,7 @@ protected:
     void Event(std::string& what) {
         static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
                                        Qt::Key_Tab,  Qt::Key_Escape, Qt::Key_Delete};
-        const int kind = Rand(0, 12);
+        const int kind = Rand(0, 16);
         if (FTrace) std::fprintf(stderr, "  kind %d\n", kind);
         switch (kind) {
         case 0:
@@ -387,8 +484,43 @@ protected:
             what = "inspector edit";
             InspectorEdit(what);
             break;
+        case 13: {
+            // A pick in the object box, as the user makes it: opened first now and then.
+            TObjectInspForm* insp = Designer->Inspector();
+            if (!insp || !insp->Visible()) break;
+            if (Rand(0, 1)) insp->CB1DropDown(insp->CB1);
+            const int count = insp->CB1->Items()->Count();
+            if (count == 0) break;
+            const int pick = Rand(0, count - 1);
+            what = "object box pick of " + insp->CB1->Items()->Strings(pick);
+            insp->CB1->SetItemIndex(pick);
+            insp->CB1Click(insp->CB1);
+            break;
+        }
+        case 14:
+            what = "host frees nothing";
+            if (Rand(0, 3) == 0) HostFree(what);
+            break;
+        case 15:
+            FArmed = Rand(1, 3);
+            what = "a handler of event " + IntToStr(FArmed) + " will end the session";
+            break;
+        case 16:
+            what = "no save";
+            if (Rand(0, 4) != 0) break;
+            what = "save and load mid-session";
+            SaveAndLoad();
+            break;
         }
         Process();
+        if (!Designer->IsDesigning()) {
+            // A handler ended the session: it must have ended whole, and the user goes on
+            // with a new one.
+            what += ", the session ended by a handler";
+            FArmed = 0;
+            AfterSessionEnded();
+            StartSession();
+        }
     }
 
     /// Undoing every change gives back the start; redoing them all gives back the end.
@@ -532,10 +664,9 @@ public:
                      " (repeat it with ZK_SESSIONS=" + std::to_string(seed) + ":1)");
         FRng.seed(seed);
         FWatch = new TFreeWatch;
+        FArmed = 0;
         Build();
-        Begin();
-        for (TDesignControl* o : Overlays())
-            FSessionStart[o] = {o->Parent(), Unscrolled(o), o->Visible()};
+        StartSession();
         std::string what;
         FFailedBefore = FailedParts();
         for (int i = 0; i < events && !SessionFailed(); ++i) {
@@ -546,6 +677,7 @@ public:
             CheckInvariants();
             ++Events;
         }
+        FArmed = 0;
         if (!SessionFailed()) CheckUndoAll();
         if (!SessionFailed()) CheckEnd();
         if (!SessionFailed()) CheckSaveLoad();
@@ -594,6 +726,9 @@ private:
     /// from the start after undoing everything.
     std::set<TControl*> FInspected;
     TFreeWatch* FWatch = nullptr;
+    /// Which of the designer's events (1 selection, 2 click, 3 dirty) ends the session when
+    /// it is next raised; 0: none.
+    int FArmed = 0;
 };
 
 /// "first:count" from the environment, or the default.
