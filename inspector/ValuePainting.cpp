@@ -29,9 +29,9 @@ void TObjectInspForm::FormResize(TObject*) {
     Box->UpdateScrollBars();
     FPanel->SetWidth(Box->ClientWidth());
     FGridWidth = PaintBox1->Width();
-    // A narrower grid (a narrower window, a scroll bar that appeared) keeps the value column.
-    FSplitPos = std::min(FSplitPos, MaxSplitPos());
-    SetItemIndex(FItemIndex);
+    // Also while OnModify runs: its handler may set another object, whose rows need the
+    // editors placed anew; the selection itself stays.
+    if (FProps) SelectRow(FItemIndex);
 }
 
 void TObjectInspForm::RepaintGrid() {
@@ -55,7 +55,7 @@ void TObjectInspForm::PaintBox1Paint(TObject*) {
 void TObjectInspForm::DrawOneLine(int Index, bool Selected) {
     TProp* prop = Props(Index);
     if (!prop || !FBuffer) return;
-    const int H = FRowHeight, W = FGridWidth, S = FSplitPos, y = Index * H;
+    const int H = FRowHeight, W = FGridWidth, S = ShownSplitPos(), y = Index * H;
     TCanvas* c = FBuffer->Canvas();
     c->Brush()->SetColor(Color());
     c->Pen()->SetColor(clBtnShadow);
@@ -110,4 +110,9 @@ void TObjectInspForm::DrawOneLine(int Index, bool Selected) {
 int TObjectInspForm::MaxSplitPos() const {
     // Room for the edit box and one 15-pixel button at the least.
     return std::max(FGridWidth - 32, 6);
+}
+
+int TObjectInspForm::ShownSplitPos() const {
+    // Clamped here only: a window narrowed for a while gets the boundary back when widened.
+    return std::min(FSplitPos, MaxSplitPos());
 }

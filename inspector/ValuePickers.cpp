@@ -79,9 +79,10 @@ void TObjectInspForm::OpenPopup() {
     const TPoint rowBottom = Edit1->ClientToScreen(TPoint{0, Edit1->Height()});
     const int height = rows * (list->ItemHeight() + 1) + 2;
     // Over the value column when it is wide enough, else right-aligned to the grid.
-    int left = FSplitPos + 1;
-    int popupWidth = FGridWidth - FSplitPos + 1;
-    if (FSplitPos <= width) {
+    const int S = ShownSplitPos();
+    int left = S + 1;
+    int popupWidth = FGridWidth - S + 1;
+    if (S <= width) {
         left = FGridWidth - width + 2;
         popupWidth = width;
     }
@@ -131,5 +132,6 @@ void TObjectInspForm::EditBtnClick(TObject*) {
         const Variant direct = prop->GetValueDirect();
         OnEditProp(prop->TypeName(), direct.VarType() == varObject ? direct.AsObject() : nullptr);
     }
-    Edit1->SelectAll();
+    // A dialog changes the property, or its sub-object in place, behind the grid's back.
+    ShowWrittenValues();
 }

@@ -1,6 +1,7 @@
 // TProp: one property of the inspected object, read and written as display text.
 
 #include "host/controls/Controls.h"
+#include "host/core/TextCodec.h"
 #include "inspector/ValueWindow.h"
 
 const char* const CursorNames[CursorNameCount] = {
@@ -13,6 +14,41 @@ std::string CursorValueText(int64_t value) {
     if (value <= 0 && value > -CursorNameCount) return CursorNames[-value];
     return IntToStr(value);
 }
+
+std::string CharValueText(int64_t code) {
+    // A lone blank or an invisible code could not be told apart from nothing in the grid.
+    if (code > ' ' && code < 127) return std::string(1, char(code));
+    return "#" + IntToStr(code);
+}
+
+bool CharTextCode(const std::string& text, int64_t Max, int64_t& code) {
+    if (text.empty()) {
+        code = 0;
+        return true;
+    }
+    if (text.size() > 1 && text[0] == '#') {
+        const std::string digits = text.substr(1);
+        if (digits.find_first_not_of("0123456789") != std::string::npos) return false;
+        if (digits.size() > 9 || !TryStrToInt64(digits, code)) return false;
+        return code <= Max;
+    }
+    // One character, however many bytes it takes; a surrogate pair is two codes, not one.
+    if (!zk::text::IsValidUtf8(text)) return false;
+    const std::u16string units = zk::text::Utf8ToUtf16(text);
+    if (units.size() != 1) return false;
+    code = units[0];
+    return code <= Max;
+}
+
+namespace {
+/// A character's code as its type counts it: a getter of a signed char gives the codes past
+/// 127 as negative numbers.
+int64_t CharCode(int64_t ordinal, const TTypeData* data) {
+    if (data->OrdType == otUByte) return ordinal & 0xFF;
+    if (data->OrdType == otUWord) return ordinal & 0xFFFF;
+    return ordinal;
+}
+} // namespace
 
 ZK_IMPLEMENT_CLASS(TProp, TObject, nullptr)
 
@@ -75,6 +111,11 @@ Variant TProp::GetValue() {
     case tkWString:
         value = GetWideStrProp(FObject, PropName());
         break;
+    case tkChar:
+    case tkWChar:
+        value = CharValueText(
+            CharCode(GetOrdProp(FObject, &FPropInfo), GetTypeData(FPropInfo.PropType)));
+        break;
     default:
         value = ::GetPropValue(FObject, &FPropInfo, true);
         if (const int64_t offset = PlaceOffset()) value = Variant(value.AsInt64() + offset);
@@ -109,6 +150,16 @@ void TProp::SetValue(const Variant& Value) {
             if (EnumOrdinal(text, ordinal)) ::SetPropValue(FObject, &FPropInfo, Variant(ordinal));
         } catch (const Exception&) {
         }
+        return;
+    }
+    if (Kind() == tkChar || Kind() == tkWChar) {
+        // A number handed in by the host is the code itself; text is read as it is shown.
+        int64_t code = 0;
+        if (Value.IsNumeric())
+            code = Value.AsInt64();
+        else if (!CharTextCode(text, GetTypeData(FPropInfo.PropType)->MaxValue, code))
+            throw EPropertyConvertError("Invalid property value: " + text);
+        ::SetOrdProp(FObject, &FPropInfo, code);
         return;
     }
     Variant value = Value;

@@ -16,6 +16,8 @@ bool ShowsName(TTypeKind kind) {
 } // namespace
 
 void TObjectInspForm::CommitPendingEdit() {
+    // While OnModify runs the box's text is being written already.
+    if (FApplying) return;
     if (FItemIndex == -1 || !CurItem() || !Edit1->Visible() || !Edit1->Modified()) return;
     SetItemValue(Edit1->Text());
     // Written: nothing is pending any more (a refused value stays typed and pending).
@@ -29,7 +31,19 @@ void TObjectInspForm::PlaceButtonPanel(TPanel* Panel, TSpeedButton* Button, int 
 
 void TObjectInspForm::SetItemIndex(int Index) {
     if (FApplying || !FProps) return;
+    SelectRow(Index);
+}
+
+void TObjectInspForm::SelectRow(int Index) {
     Index = std::min(Index, GetCount() - 1);
+    // Leaving the row writes what was typed; placing the editor again on the same row (the
+    // window was resized) keeps it typed, so that a layout pass never raises a refused value.
+    const bool keepTyped = Index == FItemIndex && Index >= 0 && Edit1->Modified();
+    if (Index != FItemIndex) {
+        CommitPendingEdit();
+        // The write's OnModify handler may have set another object, with fewer rows.
+        Index = std::min(Index, GetCount() - 1);
+    }
     if (GetCount() == 0) {
         // Nothing to edit: no editor stays over an empty grid.
         Edit1->Hide();
@@ -38,10 +52,6 @@ void TObjectInspForm::SetItemIndex(int Index) {
         RepaintGrid();
         return;
     }
-    // Leaving the row writes what was typed; placing the editor again on the same row (the
-    // window was resized) keeps it typed, so that a layout pass never raises a refused value.
-    const bool keepTyped = Index == FItemIndex && Index >= 0 && Edit1->Modified();
-    if (Index != FItemIndex) CommitPendingEdit();
     FItemIndex = Index;
     if (Index < 0) return;
     TProp* prop = CurItem();
@@ -50,7 +60,8 @@ void TObjectInspForm::SetItemIndex(int Index) {
     EditPanel->SetVisible(prop->IsClassProp());
     ComboPanel->SetVisible(prop->IsListProp());
     const int top = Index * H + 1;
-    int editWidth = FGridWidth - FSplitPos - 2;
+    const int S = ShownSplitPos();
+    int editWidth = FGridWidth - S - 2;
     Edit1->SetReadOnly(prop->IsListProp() || prop->IsClassProp());
     if (EditPanel->Visible()) {
         PlaceButtonPanel(EditPanel, EditBtn, top);
@@ -61,7 +72,7 @@ void TObjectInspForm::SetItemIndex(int Index) {
         PlaceButtonPanel(ComboPanel, ComboBtn, top);
         editWidth -= 15;
     }
-    Edit1->SetBounds(FSplitPos + 3, top, std::max(editWidth, 0), H - 2);
+    Edit1->SetBounds(S + 3, top, std::max(editWidth, 0), H - 2);
     if (!keepTyped) {
         Edit1->SelectAll();
         Edit1->SetModified(false);
@@ -83,20 +94,31 @@ void TObjectInspForm::SetItemValue(const std::string& Text) {
     try {
         OnModify(FItemIndex);
     } catch (...) {
+        // The property was written all the same.
         FApplying = false;
+        RepaintGrid();
         throw;
     }
     FApplying = false;
+    ShowWrittenValues();
+}
+
+void TObjectInspForm::ReloadEditText() {
+    if (!CurItem()) return;
+    Edit1->SetTextProp(GetItemValue(FItemIndex));
+    Edit1->SelectAll();
+    Edit1->SetModified(false);
+}
+
+void TObjectInspForm::ShowWrittenValues() {
+    // What was typed is written now; the box shows the value as the property took it.
+    ReloadEditText();
+    RepaintGrid();
 }
 
 void TObjectInspForm::RefreshValues() {
     if (!FCurObject || FApplying) return;
-    const TProp* prop = CurItem();
-    if (prop && Edit1->Visible() && !Edit1->Modified()) {
-        Edit1->SetTextProp(GetItemValue(FItemIndex));
-        Edit1->SelectAll();
-        Edit1->SetModified(false);
-    }
+    if (Edit1->Visible() && !Edit1->Modified()) ReloadEditText();
     RepaintGrid();
 }
 
@@ -192,7 +214,8 @@ void TObjectInspForm::PaintBox1MouseMove(TObject*, TShiftState, int X, int) {
         FormResize(this);
         return;
     }
-    PaintBox1->SetCursor(FSplitPos - 3 < X && X < FSplitPos + 3 ? crHSplit : crDefault);
+    const int S = ShownSplitPos();
+    PaintBox1->SetCursor(S - 3 < X && X < S + 3 ? crHSplit : crDefault);
 }
 
 void TObjectInspForm::PaintBox1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {

@@ -30,6 +30,13 @@ extern const char* const CursorNames[CursorNameCount];
 /// The identifier of a cursor value, or its number when the table has no entry for it.
 std::string CursorValueText(int64_t value);
 
+/// The text a character value shows as: a printable ASCII character other than the blank as
+/// itself, any other code (#0, the blank, controls, codes past ASCII) as #n in decimal.
+std::string CharValueText(int64_t code);
+/// The code a character text stands for: #n, or one single character (its code point); the
+/// empty text is #0. False when the text is neither or the code lies past Max.
+bool CharTextCode(const std::string& text, int64_t Max, int64_t& code);
+
 /// The display words of a Boolean value.
 inline constexpr const char* BoolTrueText = "是";
 inline constexpr const char* BoolFalseText = "否";
@@ -136,7 +143,12 @@ class TObjectInspForm : public TForm {
 
     int RowHeight() const { return FRowHeight; }
     int GridWidth() const { return FGridWidth; }
+    /// The column boundary as the user set it (dragged, or the default); a narrow window
+    /// does not move it.
     int SplitPos() const { return FSplitPos; }
+    /// Where the boundary lies in the present layout: the user's, held back where the value
+    /// column would lose the room for its editors.
+    int ShownSplitPos() const;
     bool SplitDragging() const { return FSplitDragging; }
     TBitmap* Buffer() const { return FBuffer; }
     TInspPanel* Panel() const { return FPanel; }
@@ -204,8 +216,16 @@ private:
     /// Commits the edit box's text to the selected row when it was changed (may raise).
     void CommitPendingEdit();
     void PlaceButtonPanel(TPanel* Panel, TSpeedButton* Button, int Top);
+    /// SetItemIndex without its guard against OnModify handlers: selects row Index and places
+    /// the editors over it.
+    void SelectRow(int Index);
     /// The grid is drawn only when it can be: not while updating, and with its parts made.
     void RepaintGrid();
+    /// The edit box takes the selected row's value as it reads now.
+    void ReloadEditText();
+    /// After a write: one property can change others (a font clears ParentFont, a colour
+    /// ParentColor), so every row is drawn again, and the box shows the value written.
+    void ShowWrittenValues();
     void OpenPopup();
     /// The value column keeps this much room for the editors when the boundary is dragged.
     int MaxSplitPos() const;

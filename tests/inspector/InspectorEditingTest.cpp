@@ -1,6 +1,8 @@
 // In-place editing through real input on the inspector's window: rows picked with the mouse
 // and the arrows, typed text written when the row is left, the column boundary dragged.
 
+#include <functional>
+
 #include "InspectorTesting.h"
 
 namespace {
@@ -142,6 +144,73 @@ TEST_F(InspectorEditing, SettingTheSameObjectCommitsTheEditAndKeepsTheRows) {
     EXPECT_EQ(Insp->GetClassName(), "TInspTarget");
 }
 
+TEST_F(InspectorEditing, AnotherObjectGetsTheEditorsOverTheSameRow) {
+    // Names outside the table under their own; a button without Align, so that the rows of
+    // the two objects differ in kind at the same position.
+    Insp->OnTransFieldName = [this](const std::string& n) {
+        return n == "Align" && Cast<TButton>(Insp->CurObject()) ? "" : n;
+    };
+    Target->SetHint("a hint far too long for the value column, scrolled to its end");
+    struct Case {
+        const char* why;
+        TObject* from;
+        const char* row;
+        std::function<void()> leave; // sets the other object
+        TObject* to;
+        const char* toRow; // the row selected afterwards
+    };
+    auto set = [this](TObject* o) { return [this, o] { Insp->SetCurObject(o); }; };
+    const Case cases[] = {
+        {"a list row onto a colour row", Button1, "Cursor", set(Target), Target, "Color"},
+        {"a colour row onto a list row", Target, "Color", set(Button1), Button1, "Cursor"},
+        {"scrolled text onto a list row", Target, "Hint", set(Button1), Button1, "ParentColor"},
+        {"past the new object's last row", Target, "FileName", set(Button1), Button1,
+         "ModalResult"},
+        {"a modify handler that inspects another object", Button1, "Hint",
+         [&] {
+             Insp->OnModify = [&](int) { Insp->SetCurObject(Target); };
+             ClickRow(RowOf("Hint"));
+             InspClick(Insp->Edit1, 5, 5);
+             Insp->OnModify = nullptr;
+         },
+         Target, "Font"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Insp->SetCurObject(c.from);
+        Insp->SetItemIndex(RowOf(c.row));
+        Insp->Edit1->SelectAll();
+        Process();
+        c.leave();
+        Process();
+        ASSERT_EQ(Insp->CurObject(), c.to);
+        const int row = RowOf(c.toRow), H = Insp->RowHeight(), W = Insp->GridWidth();
+        ASSERT_EQ(Insp->ItemIndex(), row);
+        TProp* prop = Insp->CurItem();
+        const bool dialog = prop->IsClassProp(), list = prop->IsListProp();
+        EXPECT_EQ(Insp->Edit1->Visible(), prop->LowerTypeName() != "tcolor");
+        EXPECT_EQ(Insp->EditPanel->Visible(), dialog);
+        EXPECT_EQ(Insp->ComboPanel->Visible(), list);
+        EXPECT_EQ(Insp->Edit1->ReadOnly(), dialog || list);
+        EXPECT_EQ(Insp->Edit1->Text(), Insp->GetItemValue(row));
+        EXPECT_EQ(Insp->Edit1->SelText(), Insp->Edit1->Text());
+        EXPECT_FALSE(Insp->Edit1->Modified());
+        const int buttons = (dialog ? 15 : 0) + (list ? 15 : 0);
+        EXPECT_EQ(Insp->Edit1->BoundsRect(),
+                  Rect(Insp->ShownSplitPos() + 3, row * H + 1, W + 1 - buttons, row * H + H - 1));
+        // The box shows its text from its left edge, as a box placed afresh does.
+        if (Insp->Edit1->Visible()) {
+            if (Insp->Edit1->Focused()) Insp->CB1->SetFocus();
+            Process();
+            const QImage shown = WidgetOf(Insp->Edit1->Handle())->grab().toImage();
+            Insp->SetItemIndex(-1);
+            Insp->SetItemIndex(row);
+            Process();
+            EXPECT_EQ(WidgetOf(Insp->Edit1->Handle())->grab().toImage(), shown);
+        }
+    }
+}
+
 TEST_F(InspectorEditing, ADoubleClickWritesTheShownValueBackExceptForEnumerations) {
     const int caption = RowOf("Caption"), visible = RowOf("Visible");
     for (int row : {caption, visible}) {
@@ -183,11 +252,84 @@ TEST_F(InspectorEditing, TheBoundaryZoneAndItsDrag) {
     ClickRow(RowOf("Hint"));
     EXPECT_EQ(Insp->Edit1->Left(), Insp->GridWidth() - 29);
     EXPECT_GE(Insp->Edit1->Width(), 0);
-    // A narrower window takes the boundary along.
-    Insp->SetWidth(Insp->Width() - 40);
-    Process();
-    EXPECT_EQ(Insp->SplitPos(), Insp->GridWidth() - 32);
-    EXPECT_EQ(Insp->Edit1->Left(), Insp->GridWidth() - 29);
+}
+
+TEST_F(InspectorEditing, ANarrowedWindowGivesTheBoundaryBackWhenWidened) {
+    const int wide = Insp->Width(), row = RowOf("Hint"), H = Insp->RowHeight();
+    ClickRow(row);
+    for (const int set : {75, 100}) { // the boundary at creation, then one dragged
+        const int y = H / 2;
+        if (set != Insp->SplitPos()) {
+            InspMove(Insp->PaintBox1, Insp->SplitPos(), y);
+            InspPress(Insp->PaintBox1, Insp->SplitPos(), y);
+            InspMove(Insp->PaintBox1, set, y);
+            InspRelease(Insp->PaintBox1, set, y);
+        }
+        ASSERT_EQ(Insp->SplitPos(), set);
+        Insp->SetWidth(set);
+        Process();
+        ASSERT_LT(Insp->GridWidth(), set + 32) << "the value column has to be squeezed";
+        EXPECT_EQ(Insp->SplitPos(), set);
+        EXPECT_EQ(Insp->ShownSplitPos(), std::max(Insp->GridWidth() - 32, 6));
+        EXPECT_EQ(Insp->Edit1->Left(), Insp->ShownSplitPos() + 3);
+        Insp->SetWidth(wide);
+        Process();
+        EXPECT_EQ(Insp->ShownSplitPos(), set);
+        EXPECT_EQ(Insp->Edit1->Left(), set + 3);
+        // The grid's boundary lines are drawn there again, and the cursor changes there.
+        Insp->PaintBox1->Repaint();
+        Process();
+        const TColor shadow = ColorToRGB(clBtnShadow);
+        EXPECT_EQ(Insp->Buffer()->Canvas()->Pixels(set - 1, (row + 1) * H + 5), shadow) << set;
+        InspMove(Insp->PaintBox1, set, (row + 1) * H + 5);
+        EXPECT_EQ(Insp->PaintBox1->Cursor(), crHSplit) << set;
+    }
+}
+
+TEST_F(InspectorEditing, CharRowsShowAndTakeTheSameText) {
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    edit->SetBounds(20, 100, 100, 21);
+    Insp->SetCurObject(edit);
+    const int row = RowOf("PasswordChar");
+    ASSERT_GE(row, 0);
+    ASSERT_EQ(Insp->ItemName(row), "密码字符");
+    auto doubleClick = [&] {
+        ClickRow(row);
+        InspClick(Insp->Edit1, 5, 5);
+    };
+    // No character: shown as #0, and a double click writes #0 back, not the digit 0.
+    ClickRow(row);
+    EXPECT_EQ(Insp->Edit1->Text(), "#0");
+    doubleClick();
+    EXPECT_EQ(edit->PasswordChar(), '\0');
+    EXPECT_EQ(Modified, std::vector<int>{row});
+    struct Case {
+        const char* typed;
+        char stored;
+        const char* shown;
+    };
+    const Case cases[] = {{"#42", '*', "*"}, {"A", 'A', "A"},    {"0", '0', "0"},   {"#", '#', "#"},
+                          {" ", ' ', "#32"}, {"#9", '\t', "#9"}, {"#0", '\0', "#0"}};
+    for (const Case& c : cases) {
+        ClickRow(row);
+        InspType(c.typed);
+        InspKey(Qt::Key_Down);
+        EXPECT_EQ(edit->PasswordChar(), c.stored) << c.typed;
+        ClickRow(row);
+        EXPECT_EQ(Insp->Edit1->Text(), c.shown) << c.typed;
+        // What is shown, written back as it stands, changes nothing.
+        doubleClick();
+        EXPECT_EQ(edit->PasswordChar(), c.stored) << c.typed;
+        EXPECT_EQ(Insp->Edit1->Text(), c.shown) << c.typed;
+    }
+    EXPECT_TRUE(Errors.empty());
+    // Neither one character nor #n: refused, and the row keeps the typed text to mend.
+    InspType("42");
+    InspKey(Qt::Key_Down);
+    EXPECT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(edit->PasswordChar(), '\0');
+    EXPECT_EQ(Insp->ItemIndex(), row);
 }
 
 TEST_F(InspectorEditing, SelectingARowOutOfViewScrollsItIn) {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include "InspectorTesting.h"
 #include "host/dialogs/Dialogs.h"
 #include "inspector/ZkPopupList.h"
@@ -188,6 +190,46 @@ TEST_F(InspectorPickers, CancelledDialogsChangeNothing) {
     }
     EXPECT_EQ(Target->Color(), clRed);
     EXPECT_EQ(Target->Font()->Size(), size);
+}
+
+TEST_F(InspectorPickers, EveryWriteShowsEveryRowItChanged) {
+    // Each way of writing changes one more property than its own row's.
+    SetDialogRunner([](TCommonDialog* d) {
+        if (auto* c = Cast<TColorDialog>(d)) c->SetColor(clBlue);
+        if (auto* f = Cast<TFontDialog>(d)) f->Font()->SetSize(17);
+        if (auto* o = Cast<TOpenDialog>(d)) o->SetFileName("chosen.txt");
+        return true;
+    });
+    struct Case {
+        const char* prop;
+        std::function<void()> write;
+        std::function<bool()> written;
+    };
+    const Case cases[] = {
+        {"ParentColor", [&] { PickEntry(1); }, [&] { return Target->Color() == Form->Color(); }},
+        {"Color", [&] { ClickButton(Insp->EditBtn); }, [&] { return !Target->ParentColor(); }},
+        {"Font", [&] { ClickButton(Insp->EditBtn); }, [&] { return !Target->ParentFont(); }},
+        {"FileName", [&] { ClickButton(Insp->EditBtn); },
+         [&] { return Target->FileName == "chosen.txt"; }},
+    };
+    Target->SetColor(clRed);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prop);
+        // Selected the way the arrow keys do, which scrolls a row far down into view.
+        Insp->SetItemIndex(RowOf(c.prop));
+        Process();
+        if (Insp->ComboPanel->Visible()) ClickButton(Insp->ComboBtn);
+        c.write();
+        Process();
+        ASSERT_TRUE(c.written());
+        const std::vector<uint8_t> shown = Insp->Buffer()->SaveToBytes();
+        Insp->PaintBox1->Repaint();
+        Process();
+        EXPECT_TRUE(Insp->Buffer()->SaveToBytes() == shown) << "a row shows a stale value";
+        if (Insp->Edit1->Visible()) {
+            EXPECT_EQ(Insp->Edit1->Text(), Insp->GetItemValue(Insp->ItemIndex()));
+        }
+    }
 }
 
 TEST_F(InspectorPickers, StringListRowGoesToTheHost) {

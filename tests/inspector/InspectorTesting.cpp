@@ -12,6 +12,7 @@ void PublishTarget(TPublisher& p) {
     p.Prop("RightMargin", &T::RightMargin, &T::RightMargin);
     p.Prop("Shade", TypeInfoOf<TShade>(), &T::Shade, &T::Shade);
     p.Prop("Lines", TypeInfoOf<TStrings*>(), &T::Lines, &T::SetLines);
+    p.Prop("FileName", TypeInfos::TFileName(), &T::FileName, &T::FileName);
 }
 } // namespace
 

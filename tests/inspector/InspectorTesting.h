@@ -13,7 +13,7 @@ enum TShade { shLight, shMedium, shDark };
 ZK_DECLARE_TYPEINFO(TShade)
 
 /// A control publishing the property types that stock controls lack: WordBool, TDate,
-/// TDateTime, a wide string, RightMargin and an enumeration of its own.
+/// TDateTime, a wide string, RightMargin, a file name and an enumeration of its own.
 class TInspTarget : public TCustomControl {
     ZK_CLASS(TInspTarget, TCustomControl)
     explicit TInspTarget(TComponent* AOwner) : TCustomControl(AOwner) {}
@@ -22,6 +22,7 @@ class TInspTarget : public TCustomControl {
     TDateTime Day = 0;
     TDateTime Stamp = 0;
     std::string Wide;
+    std::string FileName;
     int32_t RightMargin = 0;
     TShade Shade = shLight;
     TStringList* Lines() const { return FLines; }

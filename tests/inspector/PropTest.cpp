@@ -137,6 +137,40 @@ TEST_F(PropTest, BadTextForAnIntegerRaisesAndAnUnknownEnumNameIsDropped) {
     EXPECT_EQ(Text(Target, "Wide"), "宽字符串");
 }
 
+TEST_F(PropTest, CharactersShowAsThemselvesOrAsCodesAndTakeWhatTheyShow) {
+    auto* edit = new TEdit(Form);
+    // Every code shows as a text that, written back, gives that code.
+    for (int code = 0; code < 256; ++code) {
+        edit->SetPasswordChar(char(code));
+        const std::string shown = Text(edit, "PasswordChar");
+        const bool printable = code > ' ' && code < 127;
+        EXPECT_EQ(shown, printable ? std::string(1, char(code)) : "#" + IntToStr(code));
+        edit->SetPasswordChar(code == 'x' ? 'y' : 'x');
+        Prop(edit, "PasswordChar")->SetValue(Variant(shown));
+        EXPECT_EQ(uint8_t(edit->PasswordChar()), code) << shown;
+    }
+    struct Case {
+        Variant written;
+        int stored; // -1: refused, the value stays
+    };
+    const Case cases[] = {{Variant(""), 0},     {Variant("#007"), 7},
+                          {Variant("é"), 0xE9}, {Variant(int32_t(65)), 'A'},
+                          {Variant("42"), -1},  {Variant("#256"), -1},
+                          {Variant("#-1"), -1}, {Variant("#x"), -1},
+                          {Variant("€"), -1},   {Variant("##"), -1}};
+    for (const Case& c : cases) {
+        edit->SetPasswordChar('*');
+        if (c.stored < 0) {
+            EXPECT_THROW(Prop(edit, "PasswordChar")->SetValue(c.written), EPropertyConvertError)
+                << c.written.AsString();
+            EXPECT_EQ(edit->PasswordChar(), '*');
+        } else {
+            Prop(edit, "PasswordChar")->SetValue(c.written);
+            EXPECT_EQ(uint8_t(edit->PasswordChar()), c.stored) << c.written.AsString();
+        }
+    }
+}
+
 TEST_F(PropTest, RowKindsChooseTheirButtons) {
     struct Case {
         TObject* obj;
