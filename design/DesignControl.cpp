@@ -98,13 +98,7 @@ void TDesignControl::BeforeDestruction() {
 void TDesignControl::Unwrap() {
     if (FUnwrapped) return;
     FUnwrapped = true;
-    if (TZkFormDesigner* inner = FInnerDesigner) {
-        // The inner designer may be running the command that ended the session: it ends now
-        // and is freed with the command.
-        FInnerDesigner = nullptr;
-        inner->EndDesign();
-        FRootDesigner->Retire(inner);
-    }
+    ReleaseInnerDesigner();
     if (FDesigner) FDesigner->OverlayGone(this);
     TControl* control = FControl;
     const bool listView = ControlKinds::IsListView(control);
@@ -147,6 +141,16 @@ void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) 
     if (Operation == opRemove && AComponent == FControl) ControlGone();
 }
 
+void TDesignControl::ReleaseInnerDesigner() {
+    // The inner designer may be running the command that ended the session: it ends now and
+    // is freed with the command.
+    if (TZkFormDesigner* inner = FInnerDesigner) {
+        FInnerDesigner = nullptr;
+        inner->EndDesign();
+        FRootDesigner->Retire(inner);
+    }
+}
+
 void TDesignControl::ControlGone() {
     // The host freed the control during the session: the overlay goes with it. The control is
     // still inside it, being destroyed, so the overlay is freed by a message it posts itself.
@@ -162,11 +166,7 @@ void TDesignControl::ControlGone() {
     // Out of the session before anyone hears of it: a handler may end the session.
     if (FDesigner->FControls) FDesigner->FControls->Remove(this);
     FRootDesigner->ReleaseWhenPosted(this);
-    if (TZkFormDesigner* inner = FInnerDesigner) {
-        FInnerDesigner = nullptr;
-        inner->EndDesign();
-        FRootDesigner->Retire(inner);
-    }
+    ReleaseInnerDesigner();
     if (Focused() && FDesigner->GetDesignForm() && FDesigner->GetDesignForm()->CanFocus())
         FDesigner->GetDesignForm()->SetFocus();
     SetVisible(false);

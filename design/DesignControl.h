@@ -110,6 +110,8 @@ private:
     /// Gives the control back to the overlay's parent (freeing it when it was deleted) and
     /// tells the designer that the overlay is going; runs once.
     void Unwrap();
+    /// Ends the inner designer's session and lets it go.
+    void ReleaseInnerDesigner();
     /// The host freed the control: the overlay leaves the session with it.
     void ControlGone();
 

@@ -64,6 +64,11 @@ TOperateHistory::~TOperateHistory() {
     Clear();
 }
 
+void TOperateHistory::BeforeDestruction() {
+    DiscardFrom(0);
+    inherited::BeforeDestruction();
+}
+
 void TOperateHistory::DiscardFrom(int Index) {
     for (int i = Count() - 1; i >= Index; --i) {
         delete Record(i);

@@ -43,6 +43,8 @@ class TOperateHistory : public TList {
     ZK_CLASS(TOperateHistory, TList)
     TOperateHistory() = default;
     ~TOperateHistory() override;
+    /// Frees the records before the list lets go of them (Free clears a list first).
+    void BeforeDestruction() override;
 
     /// Stores the before-record of a new change, discarding the changes taken back.
     void BeginChange(TOperateRec* Operate);
