@@ -48,6 +48,8 @@ class TDesignControl : public TCustomControl {
     bool Deleted() const { return FDeleted; }
     /// Deleted, or inside a deleted container: hidden until an undo brings it back.
     bool DeletedInTree() const;
+    /// Brings a deleted control back, shown as it was when it was deleted.
+    void Undelete();
     /// Marks the control deleted (or back); the inspector's object list follows.
     void SetDeleted(bool value);
 
@@ -160,6 +162,8 @@ private:
     bool FLockUpdate = false;
     bool FOldTabStop = false;
     bool FDeleted = false;
+    /// Shown when it was deleted: an undo shows it again only then.
+    bool FShownBeforeDelete = true;
     bool FUnwrapped = false;
     /// Set while a user's move or resize runs, which records itself when it ends.
     bool FInUserBoundsChange = false;

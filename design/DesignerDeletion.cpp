@@ -13,7 +13,13 @@ void TDesignControl::SetDeleted(bool value) {
     FDesigner->ObjectsChanged();
 }
 
+void TDesignControl::Undelete() {
+    SetVisible(FShownBeforeDelete);
+    SetDeleted(false);
+}
+
 void TDesignControl::Delete() {
+    FShownBeforeDelete = Visible();
     SetDeleted(true);
     SetVisible(false);
     TOperateHistory* history = FRootDesigner->FHistory;

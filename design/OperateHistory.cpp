@@ -36,8 +36,7 @@ void TOperateRec::Restore() {
             overlay->SetContentBounds(item->Rect);
             break;
         case otDeleted:
-            overlay->SetVisible(true);
-            overlay->SetDeleted(false);
+            overlay->Undelete();
             break;
         case otInsert:
             overlay->Designer()->InsertionTakenBack(overlay);

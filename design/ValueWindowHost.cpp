@@ -163,6 +163,7 @@ void TZkFormDesigner::RefreshObjectList() {
 void TZkFormDesigner::InsertionTakenBack(TDesignControl* Overlay) {
     TDesignerScope scope(GetRoolDesigner());
     Overlay->SetSelected(false);
+    Overlay->FShownBeforeDelete = Overlay->Visible();
     Overlay->SetVisible(false);
     Overlay->SetDeleted(true);
     GetRoolDesigner()->FSelectFirstListed = true;

@@ -139,4 +139,29 @@ TEST_F(DesignDelete, WithNothingSelectedOnlyTheFocusMovesToTheFirstVisible) {
     EXPECT_EQ(Form->FindComponent("Hidden"), hidden);
 }
 
+TEST_F(DesignDelete, AnUndoneDeletionShowsAControlOnlyIfItWasShown) {
+    auto [a, b, c] = AddRow();
+    b->SetVisible(false);
+    Begin();
+    // A hidden control is selected as a pick in the object list selects it.
+    OverlayOf(a)->SetSelected(true);
+    OverlayOf(b)->SetSelected(true);
+    Designer->DeleteSelection(); // one change for each control
+    for (int round = 0; round < 2; ++round) {
+        Designer->Undo();
+        Designer->Undo();
+        EXPECT_TRUE(OverlayOf(a)->Visible());
+        EXPECT_FALSE(OverlayOf(b)->Visible()) << "it was hidden when it was deleted";
+        EXPECT_FALSE(OverlayOf(b)->Deleted());
+        Designer->Redo();
+        Designer->Redo();
+    }
+    Designer->Undo();
+    Designer->Undo();
+    Designer->EndDesign();
+    EXPECT_TRUE(a->Visible());
+    EXPECT_FALSE(b->Visible());
+    EXPECT_TRUE(c->Visible());
+}
+
 } // namespace
