@@ -184,8 +184,9 @@ protected:
         std::erase_if(FStart, [this](const Start& s) { return FWatch->Gone.count(s.Control) > 0; });
         for (const Start& s : FStart)
             EXPECT_EQ(s.Control->Parent(), s.Parent) << s.Control->Name();
+        // What the inspector changed before stays changed in the next session.
+        std::erase_if(FInspected, [this](TControl* c) { return FWatch->Gone.count(c) > 0; });
         FWatch->Gone.clear();
-        FInspected.clear();
     }
 
     /// The host frees a designed control (a container with what it holds) in mid-session.
@@ -222,6 +223,8 @@ protected:
         ASSERT_NE(Designer, nullptr) << "the designer did not load back";
         Process();
         FWatch->Gone.clear();
+        // Every control is new: the loaded form is the start to compare with.
+        FInspected.clear();
         Watch();
         StartSession();
     }
