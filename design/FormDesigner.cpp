@@ -358,6 +358,9 @@ void TZkFormDesigner::SetIsDirty(bool Value) {
 }
 
 void TZkFormDesigner::Notification(TComponent* AComponent, TOperation Operation) {
+    // Ending the session here may let go of this very designer (an inner one): it is freed
+    // only once this call is over.
+    TDesignerScope scope(FRootDesigner ? FRootDesigner : this);
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && (!FRetired.empty() || !FReleasedOverlays.empty()))
         ForgetRetired(AComponent);
