@@ -1,5 +1,6 @@
 #include "design/AlignGeometry.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "design/SelectionRect.h"
@@ -75,5 +76,38 @@ std::vector<TRect> AlignRects(TKmAlign Align, const std::vector<TRect>& rects) {
     placed.reserve(rects.size());
     for (const TRect& r : rects)
         placed.push_back(AlignedRect(Align, g, r, placed.empty() ? nullptr : &placed.back()));
+    return placed;
+}
+
+std::vector<TRect> DistributeByPlace(const std::vector<TRect>& rects, bool Horizontal) {
+    std::vector<TRect> placed = rects;
+    if (rects.size() < 3) return placed;
+    auto low = [Horizontal](const TRect& r) { return Horizontal ? r.Left : r.Top; };
+    auto extent = [Horizontal](const TRect& r) { return Horizontal ? r.Width() : r.Height(); };
+    std::vector<size_t> order(rects.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return low(rects[a]) < low(rects[b]); });
+    const TRect& first = rects[order.front()];
+    const TRect& last = rects[order.back()];
+    int inner = 0;
+    for (size_t k = 1; k + 1 < order.size(); ++k)
+        inner += extent(rects[order[k]]);
+    // The free room between the first's far edge and the last's near edge, shared out so
+    // that the rounding lands on the last gap rather than piling up.
+    const int room = low(last) - (low(first) + extent(first)) - inner;
+    const int gaps = static_cast<int>(order.size()) - 1;
+    int at = low(first) + extent(first);
+    for (size_t k = 1; k + 1 < order.size(); ++k) {
+        at += room * static_cast<int>(k) / gaps - room * static_cast<int>(k - 1) / gaps;
+        TRect& r = placed[order[k]];
+        const int shift = at - low(r);
+        if (Horizontal)
+            OffsetRect(r, shift, 0);
+        else
+            OffsetRect(r, 0, shift);
+        at += extent(r);
+    }
     return placed;
 }

@@ -32,5 +32,10 @@ bool AlignMovesLeft(TKmAlign Align);
 /// unknown values leave r as it is.
 TRect AlignedRect(TKmAlign Align, const TAlignGathering& g, const TRect& r, const TRect* previous);
 
+/// The rectangles spread evenly in the order of their Left (Horizontal) or Top, ties in list
+/// order: the first and the last keep their places, the others are spaced evenly between
+/// them. Answered in list order.
+std::vector<TRect> DistributeByPlace(const std::vector<TRect>& rects, bool Horizontal);
+
 /// Every rectangle as the command places it, in list order.
 std::vector<TRect> AlignRects(TKmAlign Align, const std::vector<TRect>& rects);

@@ -12,6 +12,7 @@
 #include "host/controls/WinApi.h"
 
 class TZkFormDesigner;
+class TOperateRec;
 
 /// The smallest control, in pixels across, that a user's resize leaves: its handles still
 /// stand apart to be grabbed.
@@ -72,8 +73,9 @@ class TDesignControl : public TCustomControl {
     void Dispatch(TMessage& Message) override;
     /// SetRect with bounds in the parent's content, at its present scroll position.
     void SetContentBounds(const TRect& ARect);
-    /// Hides the overlay and its control and records the deletion.
-    void Delete();
+    /// Hides the overlay and its control and records the deletion: into Before and After when
+    /// given (one change for several), otherwise as a change of its own.
+    void Delete(TOperateRec* Before = nullptr, TOperateRec* After = nullptr);
     /// Clears the selected flag without touching the selection list (which the caller has
     /// emptied already) and without an event; the handles leave the window region.
     void ForgetSelection() {
@@ -125,9 +127,13 @@ private:
     intptr_t TakePressPoint();
     void CallOldWindowProc(TMessage& Message);
     void FollowControlVisibility();
-    void RecordBoundsChange(const TRect& before, const TRect& after);
-    /// Runs a move or resize that the user started, as one recorded change.
-    template <class F> void UserBoundsChange(F action);
+    /// Records one change, or one more keyboard step of the last change.
+    void RecordBoundsChange(const TRect& before, const TRect& after, bool keyStep = false);
+    /// Snaps the rectangle that the window system's loop proposes (WM_MOVING, WM_SIZING).
+    void SnapLoopRect(TMessage& Message);
+    /// Runs a move or resize that the user started, as one recorded change (a keyboard step
+    /// extends the step before it).
+    template <class F> void UserBoundsChange(F action, bool keyStep = false);
     /// Records the change a size or position handler saw, or extends the one recorded
     /// earlier in the same user action.
     void NoteBoundsChange(const TRect& before);

@@ -41,7 +41,7 @@ TCursor HandleCursor(uint32_t code) {
 }
 } // namespace
 
-template <class F> void TDesignControl::UserBoundsChange(F action) {
+template <class F> void TDesignControl::UserBoundsChange(F action, bool keyStep) {
     // One change from the bounds before the action to those after it, whatever order the
     // framework's position and size messages come in; nothing at all when the action ends
     // where it began (a drag cancelled with Esc).
@@ -52,7 +52,7 @@ template <class F> void TDesignControl::UserBoundsChange(F action) {
     action();
     FInUserBoundsChange = false;
     const TRect end = ContentBounds();
-    if (end != start) RecordBoundsChange(start, end);
+    if (end != start) RecordBoundsChange(start, end, keyStep);
     // Cleared so that no later bounds change that the user did not start (an undo's, say)
     // is taken for this action.
     FRootDesigner->FBoundsAfterItem = nullptr;
@@ -199,6 +199,11 @@ void TDesignControl::DoLButtonDown(TMessage& Message) {
             FDesigner->BeginInsertAt(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
         return;
     }
+    // In the tab-order mode a click numbers the control and selects nothing.
+    if (FDesigner->InTabOrderMode()) {
+        if (LeftHeld(Message)) FDesigner->TabOrderClick(this);
+        return;
+    }
     FRootDesigner->NotePress(FControl->ClientToScreen(PointFromLParam(Message.LParam)));
     if (FSelected) {
         if (CtrlHeld(Message)) {
@@ -280,6 +285,20 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
 
 void TDesignControl::WndProc(TMessage& Message) {
     TDesignerScope scope(FRootDesigner);
+    switch (Message.Msg) {
+    case WM_MOVING:
+    case WM_SIZING:
+        SnapLoopRect(Message);
+        return;
+    case WM_ENTERSIZEMOVE:
+        FDesigner->BeginSnapDrag({this});
+        break;
+    case WM_EXITSIZEMOVE:
+        FDesigner->EndSnapDrag();
+        break;
+    default:
+        break;
+    }
     inherited::WndProc(Message);
 }
 
@@ -382,15 +401,20 @@ void TDesignControl::NoteBoundsChange(const TRect& before) {
     }
 }
 
-void TDesignControl::RecordBoundsChange(const TRect& before, const TRect& after) {
+void TDesignControl::RecordBoundsChange(const TRect& before, const TRect& after, bool keyStep) {
     TOperateHistory* history = FRootDesigner->FHistory;
     if (!history) return;
-    auto* rec = new TOperateRec();
-    rec->AddHistory(otBounds, before, this);
-    history->BeginChange(rec);
-    rec = new TOperateRec();
-    FRootDesigner->FBoundsAfterItem = rec->AddHistory(otBounds, after, this);
-    history->EndChange(rec);
+    auto* from = new TOperateRec();
+    from->AddHistory(otBounds, before, this);
+    auto* to = new TOperateRec();
+    to->AddHistory(otBounds, after, this);
+    if (keyStep) {
+        FRootDesigner->FBoundsAfterItem = history->AddKeyStep(from, to)->Item(0);
+        return;
+    }
+    history->BeginChange(from);
+    FRootDesigner->FBoundsAfterItem = to->Item(0);
+    history->EndChange(to);
 }
 
 void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
@@ -418,7 +442,7 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     if (code == VK_ESCAPE && CancelDesignerDrags(FRootDesigner)) return;
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TOperateHistory* history = FRootDesigner->FHistory;
-    auto boundsChange = [this](auto change) { UserBoundsChange(change); };
+    auto boundsChange = [this](auto change) { UserBoundsChange(change, true); };
     if (code == 'Z') {
         if (!shift.Contains(ssCtrl) || !history) return;
         if (shift.Contains(ssShift))
@@ -435,6 +459,7 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     CancelDesignerDrags(FRootDesigner);
     const bool arrow = code >= VK_LEFT && code <= VK_DOWN;
     if (shift.Contains(ssCtrl)) {
+        if (code == 'A') FDesigner->SelectAll();
         if (!arrow) return;
         static constexpr int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
         boundsChange([&] { Move(dx[code - VK_LEFT], dy[code - VK_LEFT]); });

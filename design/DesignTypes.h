@@ -13,8 +13,11 @@ class TZkFormDesigner;
 enum class TRunState { rsNone, rsDesigning };
 enum TDesignState { dsSelect, dsInsert };
 enum TChangeType { ctSelected, ctNotSelected };
-enum TOpType : uint8_t { otBounds, otDeleted, otInsert };
-/// Alignment commands; the ordinal is the context-menu item's Tag (its low byte).
+/// What restoring a history entry does: set bounds, bring back, take back an insertion, or
+/// put the overlay at its place in the stacking or the tab order.
+enum TOpType : uint8_t { otBounds, otDeleted, otInsert, otZOrder, otTabOrder };
+/// The context menu's commands; the ordinal is the item's Tag (its low byte). The first ten
+/// align and distribute, undo and redo; the rest size, centre, stack, select and order.
 enum TKmAlign : uint8_t {
     daLeft,
     daRight,
@@ -25,7 +28,16 @@ enum TKmAlign : uint8_t {
     daVCenter,
     daVAverage,
     daUndo,
-    daRedo
+    daRedo,
+    daSameWidth,
+    daSameHeight,
+    daSameSize,
+    daCenterHorz,
+    daCenterVert,
+    daBringToFront,
+    daSendToBack,
+    daSelectAll,
+    daTabOrder
 };
 
 using TZkSelectionChangeEvent = TEvent<void(TDesignControl* sender, TChangeType ChangeType)>;

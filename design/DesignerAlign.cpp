@@ -1,4 +1,6 @@
-// Aligning and distributing the selected controls of one designer, as one undoable change.
+// Aligning and distributing the selected controls of one designer, as one undoable change,
+// and the dispatch of every context-menu command.
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -20,38 +22,62 @@ void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
             history->Next();
         return;
     }
+    // The tab-order item ends the mode it began; everything else needs the command enabled.
+    if (Align == daTabOrder && InTabOrderMode()) {
+        EndTabOrderMode();
+        return;
+    }
+    // The alignments run on whatever is selected, as they always have; the commands after
+    // them only when they are enabled.
+    if (Align > daRedo && (!IsDesigning() || !CommandEnabled(Align))) return;
+    switch (Align) {
+    case daSameWidth:
+    case daSameHeight:
+    case daSameSize:
+        SizeSelection(Align);
+        return;
+    case daCenterHorz:
+    case daCenterVert:
+        CenterSelection(Align);
+        return;
+    case daBringToFront:
+    case daSendToBack:
+        StackSelection(Align == daBringToFront);
+        return;
+    case daSelectAll:
+        SelectAll();
+        return;
+    case daTabOrder:
+        BeginTabOrderMode();
+        return;
+    default:
+        break;
+    }
     if (Align > daVAverage) return;
 
     std::vector<TDesignControl*> selected;
     std::vector<TRect> rects;
-    for (int i = 0; i < OverlayCount(); ++i) {
-        TDesignControl* overlay = Overlay(i);
-        if (!overlay->GetSelected() || overlay->Deleted()) continue;
-        selected.push_back(overlay);
-        rects.push_back(overlay->BoundsRect());
-    }
+    for (TDesignControl* overlay : SelectedInList())
+        if (!overlay->Deleted()) {
+            selected.push_back(overlay);
+            rects.push_back(overlay->BoundsRect());
+        }
     if (selected.empty()) return;
-
+    const bool byPlace = root->FDistributeByPosition && (Align == daHAverage || Align == daVAverage);
+    const std::vector<TRect> placed =
+        byPlace ? DistributeByPlace(rects, Align == daHAverage) : std::vector<TRect>{};
     const TAlignGathering g = GatherAlign(rects);
-    auto before = std::make_unique<TOperateRec>();
-    auto after = std::make_unique<TOperateRec>();
     const bool horizontal = AlignMovesLeft(Align);
     TRect previous;
-    for (size_t i = 0; i < selected.size(); ++i) {
-        TDesignControl* overlay = selected[i];
-        const TRect r = overlay->BoundsRect();
-        before->AddHistory(otBounds, overlay->ContentBounds(), overlay);
-        const TRect target = AlignedRect(Align, g, r, i == 0 ? nullptr : &previous);
+    const bool recorded = RecordBounds(selected, false, [&](TDesignControl* overlay, size_t i) {
+        const TRect target = byPlace ? placed[i]
+                                     : AlignedRect(Align, g, overlay->BoundsRect(),
+                                                   i == 0 ? nullptr : &previous);
         if (horizontal)
             overlay->SetLeft(target.Left);
         else
             overlay->SetTop(target.Top);
         previous = overlay->BoundsRect();
-        after->AddHistory(otBounds, overlay->ContentBounds(), overlay);
-    }
-    if (history) {
-        history->BeginChange(before.release());
-        history->EndChange(after.release());
-    }
-    root->SetIsDirty(true);
+    });
+    if (recorded) root->SetIsDirty(true);
 }

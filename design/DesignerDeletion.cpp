@@ -1,5 +1,6 @@
 // Deleting controls: an overlay hides itself and its control, undoably, and stays alive
 // until the session ends; the designer deletes its selection that way and moves the focus on.
+#include <memory>
 #include <vector>
 
 #include "design/ControlSelection.h"
@@ -18,10 +19,15 @@ void TDesignControl::Undelete() {
     SetDeleted(false);
 }
 
-void TDesignControl::Delete() {
+void TDesignControl::Delete(TOperateRec* Before, TOperateRec* After) {
     FShownBeforeDelete = Visible();
     SetDeleted(true);
     SetVisible(false);
+    if (Before && After) {
+        Before->AddHistory(otDeleted, this);
+        After->AddHistory(otInsert, this);
+        return;
+    }
     TOperateHistory* history = FRootDesigner->FHistory;
     if (!history) return;
     auto* rec = new TOperateRec();
@@ -43,9 +49,16 @@ void TZkFormDesigner::DeleteSelection() {
     std::vector<TDesignControl*> deleted;
     for (int i = 0; i < selection->Count(); ++i)
         deleted.push_back(selection->Get(i));
+    // One change for them all: one undo brings back everything one Delete took.
+    auto before = std::make_unique<TOperateRec>();
+    auto after = std::make_unique<TOperateRec>();
     for (TDesignControl* overlay : deleted) {
-        overlay->Delete();
+        overlay->Delete(before.get(), after.get());
         if (!IsDesigning()) return;
+    }
+    if (TOperateHistory* history = root->FHistory; history && before->Count() > 0) {
+        history->BeginChange(before.release());
+        history->EndChange(after.release());
     }
     selection->Clear();
     for (TDesignControl* overlay : deleted) {

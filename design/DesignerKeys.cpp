@@ -33,13 +33,17 @@ void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
         root->DeleteSelection();
         return;
     }
+    if (k == 'A' && shift.Contains(ssCtrl)) {
+        SelectAll();
+        return;
+    }
     if (shift.Contains(ssShift)) {
-        if (IsArrow(k)) ChangeSelectedControlsBounds(StepX[k - VK_LEFT], StepY[k - VK_LEFT]);
+        if (IsArrow(k)) ResizeSelected(StepX[k - VK_LEFT], StepY[k - VK_LEFT], true);
     } else if (k == VK_ESCAPE) {
-        // Esc during a drag ends the drag, not the selection.
-        if (!CancelDesignerDrags(root)) ClearSelection(nullptr);
+        // Esc during a drag ends the drag, not the selection; in tab-order mode, the mode.
+        if (!CancelDesignerDrags(root) && !EndTabOrderModes(root)) ClearSelection(nullptr);
     } else if (IsArrow(k)) {
-        MoveSelection(StepX[k - VK_LEFT], StepY[k - VK_LEFT]);
+        MoveSelected(StepX[k - VK_LEFT], StepY[k - VK_LEFT], true);
     }
     // The form walks its tab order; a container inside it has none of its own. Inside a
     // container the arrows move what is selected there, and walk when nothing is.
@@ -51,43 +55,60 @@ void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
         form->Perform(WM_NEXTDLGCTL, k == VK_LEFT || k == VK_UP ? 1 : 0, 0);
 }
 
-namespace {
-/// Runs change on every selected overlay of the list and records the bounds before and
-/// after as one change; records nothing when none is selected.
-template <class F> bool ChangeSelected(TZkFormDesigner* designer, F change) {
+bool TZkFormDesigner::RecordBounds(const std::vector<TDesignControl*>& Overlays, bool KeyStep,
+                                   const std::function<void(TDesignControl*, size_t)>& Change) {
     auto* before = new TOperateRec();
     auto* after = new TOperateRec();
-    for (int i = 0; i < designer->OverlayCount(); ++i) {
-        TDesignControl* overlay = designer->Overlay(i);
-        if (!overlay->GetSelected()) continue;
+    for (size_t i = 0; i < Overlays.size(); ++i) {
+        TDesignControl* overlay = Overlays[i];
         before->AddHistory(otBounds, overlay->ContentBounds(), overlay);
-        change(overlay);
+        Change(overlay, i);
         after->AddHistory(otBounds, overlay->ContentBounds(), overlay);
         // A handler of OnDirty ended the session: the rest stays where it is.
-        if (!designer->IsDesigning()) break;
+        if (!IsDesigning()) break;
     }
-    TOperateHistory* history = designer->GetRoolDesigner()->History();
+    TOperateHistory* history = GetRoolDesigner()->History();
     if (before->Count() == 0 || !history) {
         before->Free();
         after->Free();
         return false;
     }
-    history->BeginChange(before);
-    history->EndChange(after);
+    if (KeyStep) {
+        history->AddKeyStep(before, after);
+    } else {
+        history->BeginChange(before);
+        history->EndChange(after);
+    }
     return true;
 }
-} // namespace
+
+std::vector<TDesignControl*> TZkFormDesigner::SelectedInList() const {
+    std::vector<TDesignControl*> out;
+    for (int i = 0; i < OverlayCount(); ++i)
+        if (Overlay(i)->GetSelected()) out.push_back(Overlay(i));
+    return out;
+}
 
 void TZkFormDesigner::MoveSelection(int DX, int DY) {
+    MoveSelected(DX, DY, false);
+}
+
+void TZkFormDesigner::MoveSelected(int DX, int DY, bool KeyStep) {
     TDesignerScope scope(GetRoolDesigner());
-    ChangeSelected(this, [&](TDesignControl* overlay) { overlay->Move(DX, DY); });
+    RecordBounds(SelectedInList(), KeyStep, [&](TDesignControl* overlay, size_t) {
+        overlay->Move(DX, DY);
+    });
 }
 
 void TZkFormDesigner::ChangeSelectedControlsBounds(int DW, int DH) {
+    ResizeSelected(DW, DH, false);
+}
+
+void TZkFormDesigner::ResizeSelected(int DW, int DH, bool KeyStep) {
     TDesignerScope scope(GetRoolDesigner());
     // One bounds change per overlay, so that its size handler fits the control once to the
     // new size, the width of a combo box included.
-    const bool changed = ChangeSelected(this, [&](TDesignControl* overlay) {
+    const bool changed = RecordBounds(SelectedInList(), KeyStep, [&](TDesignControl* overlay, size_t) {
         const int dh = ControlKinds::IsCustomCombo(overlay->Control()) ? 0 : DH;
         overlay->SetBounds(overlay->Left(), overlay->Top(), overlay->Width() + DW,
                            overlay->Height() + dh);

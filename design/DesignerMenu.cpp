@@ -1,5 +1,6 @@
-// The designer's context menu: undo, redo and the eight alignment commands, opened by a right
-// press on the design form or on a designed control.
+// The designer's context menu: undo, redo, the eight alignment commands and, after a
+// separator, sizes, centring, stacking, select all and the tab order; opened by a right press
+// on the design form or on a designed control.
 #include "design/DesignControl.h"
 #include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
@@ -8,12 +9,13 @@
 #include "host/menus/Menus.h"
 
 namespace {
-/// The items in menu order; the tag is the command's ordinal. The enabling addresses the
-/// first two items (undo, redo) and the rest (alignment) by position.
+/// The items in menu order; the tag is the command's ordinal. A null caption is the separator.
 struct TMenuEntry {
     const char* Caption;
     TKmAlign Command;
 };
+/// The separator's tag: no command.
+constexpr int SeparatorTag = 0xFF;
 constexpr TMenuEntry MenuEntries[] = {{"取消", daUndo},
                                       {"重做", daRedo},
                                       {"左对齐", daLeft},
@@ -23,8 +25,21 @@ constexpr TMenuEntry MenuEntries[] = {{"取消", daUndo},
                                       {"顶对齐", daTop},
                                       {"底对齐", daBottom},
                                       {"垂直中心对齐", daVCenter},
-                                      {"垂直等距对齐", daVAverage}};
-constexpr int FirstAlignItem = 2;
+                                      {"垂直等距对齐", daVAverage},
+                                      {nullptr, daUndo},
+                                      {"相同宽度", daSameWidth},
+                                      {"相同高度", daSameHeight},
+                                      {"相同大小", daSameSize},
+                                      {"水平居中", daCenterHorz},
+                                      {"垂直居中", daCenterVert},
+                                      {"置于顶层", daBringToFront},
+                                      {"置于底层", daSendToBack},
+                                      {"全选", daSelectAll},
+                                      {"Tab 顺序", daTabOrder}};
+
+bool IsSeparator(const TMenuItem* item) {
+    return item->Tag() == SeparatorTag;
+}
 } // namespace
 
 void TZkFormDesigner::CreatePopupMenu() {
@@ -33,8 +48,8 @@ void TZkFormDesigner::CreatePopupMenu() {
     FPopupMenu->OnPopup = [this](TObject* Sender) { OnMenuPopup(Sender); };
     for (const TMenuEntry& entry : MenuEntries) {
         auto* item = new TMenuItem(FPopupMenu);
-        item->SetCaption(entry.Caption);
-        item->SetTag(entry.Command);
+        item->SetCaption(entry.Caption ? entry.Caption : "-");
+        item->SetTag(entry.Caption ? entry.Command : SeparatorTag);
         item->OnClick = [this](TObject* Sender) { OnMenuClick(Sender); };
         FPopupMenu->Items()->Add(item);
     }
@@ -56,19 +71,20 @@ void TZkFormDesigner::ShowPopupMenu(const TPoint& P) {
 }
 
 void TZkFormDesigner::OpenContextMenu(const TPoint& P) {
-    const bool several = GetSelectCount() >= 2;
-    TMenuItem* items = PopupMenu()->Items();
-    for (int i = several ? 0 : FirstAlignItem; i < items->Count(); ++i)
-        items->Items(i)->SetEnabled(several);
     ShowPopupMenu(P);
 }
 
 void TZkFormDesigner::OnMenuPopup(TObject* Sender) {
     (void)Sender;
-    if (!FPopupMenu || FPopupMenu->Items()->Count() < FirstAlignItem) return;
-    const TOperateHistory* history = GetRoolDesigner()->FHistory;
-    FPopupMenu->Items()->Items(0)->SetEnabled(history && history->CanUndo());
-    FPopupMenu->Items()->Items(1)->SetEnabled(history && history->CanRedo());
+    if (!FPopupMenu) return;
+    TMenuItem* items = FPopupMenu->Items();
+    for (int i = 0; i < items->Count(); ++i) {
+        TMenuItem* item = items->Items(i);
+        if (IsSeparator(item)) continue;
+        const auto command = static_cast<TKmAlign>(item->Tag() & 0xFF);
+        item->SetEnabled(CommandEnabled(command));
+        if (command == daTabOrder) item->SetChecked(InTabOrderMode());
+    }
 }
 
 void TZkFormDesigner::OnMenuClick(TObject* Sender) {

@@ -4,6 +4,7 @@
 #include "design/DragGeometry.h"
 #include "design/FormDesigner.h"
 #include "design/SelectionRect.h"
+#include "design/SnapGeometry.h"
 #include "design/XorFrame.h"
 #include "host/controls/Forms.h"
 
@@ -34,7 +35,28 @@ void TZkFormDesigner::ReleaseMouse() {
 }
 
 void TZkFormDesigner::DrawBand() {
-    TXorFrame().Draw(SpannedRect(FDragFrom, FDragTo));
+    TXorFrame().Draw(FBandRect);
+}
+
+TRect TZkFormDesigner::BandRect() {
+    const TRect band = SpannedRect(FDragFrom, FDragTo);
+    if (GetRoolDesigner()->FDesignState != dsInsert || !FSnapping) return band;
+    TDraggedEdges edges;
+    edges.Whole = false;
+    const TPoint topLeft = FDesignForm->ScreenToClient(Point(band.Left, band.Top));
+    const TRect snapped = SnapDrag(
+        Rect(topLeft.X, topLeft.Y, topLeft.X + band.Width(), topLeft.Y + band.Height()), edges);
+    const TPoint screen = FDesignForm->ClientToScreen(Point(snapped.Left, snapped.Top));
+    return Bounds(screen.X, screen.Y, snapped.Width(), snapped.Height());
+}
+
+void TZkFormDesigner::StartBand(TPoint ScreenPos) {
+    CancelDrag();
+    CaptureMouse();
+    FRubberBanding = true;
+    FDragFrom = FDragTo = ScreenPos;
+    if (GetRoolDesigner()->FDesignState == dsInsert) BeginSnapDrag({});
+    FBandRect = BandRect();
 }
 
 void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
@@ -46,12 +68,8 @@ void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
         // A handler of OnSelectionChange ended the session.
         if (!IsDesigning()) return;
     }
-    if (Held(Message, MK_CONTROL) || !FIsInner || root->FDesignState == dsInsert) {
-        CancelDrag();
-        CaptureMouse();
-        FRubberBanding = true;
-        FDragFrom = FDragTo = FDesignForm->ClientToScreen(PointFromLParam(Message.LParam));
-    }
+    if (Held(Message, MK_CONTROL) || !FIsInner || root->FDesignState == dsInsert)
+        StartBand(FDesignForm->ClientToScreen(PointFromLParam(Message.LParam)));
     CallOldWindowProc(Message);
 }
 
@@ -74,10 +92,7 @@ void TZkFormDesigner::ResetCursors() {
 }
 
 void TZkFormDesigner::BeginInsertAt(TPoint ScreenPos) {
-    CancelDrag();
-    CaptureMouse();
-    FRubberBanding = true;
-    FDragFrom = FDragTo = ScreenPos;
+    StartBand(ScreenPos);
 }
 
 void TZkFormDesigner::DoMouseMove(TMessage& Message) {
@@ -92,7 +107,9 @@ void TZkFormDesigner::DoMouseMove(TMessage& Message) {
         if (FMoveRectShown) frame.Draw(FMoveRect);
         FDragFrom = FDragTo;
         FDragTo = p;
-        OffsetRect(FMoveRect, FDragTo.X - FDragFrom.X, FDragTo.Y - FDragFrom.Y);
+        const TPoint shift = MoveShift(p);
+        OffsetRect(FMoveRect, shift.X - FMoveShift.X, shift.Y - FMoveShift.Y);
+        FMoveShift = shift;
         frame.Draw(FMoveRect);
         FMoveRectShown = true;
         return;
@@ -102,6 +119,7 @@ void TZkFormDesigner::DoMouseMove(TMessage& Message) {
     if (FRubberBanding && ((left && (!FIsInner || ctrl)) || insert)) {
         DrawBand();
         FDragTo = p;
+        FBandRect = BandRect();
         DrawBand();
         return;
     }
@@ -127,13 +145,15 @@ void TZkFormDesigner::FinishBand(TPoint releasePos) {
     ReleaseMouse();
     DrawBand();
     FDragTo = releasePos;
+    const TRect drawn = BandRect();
+    EndSnapDrag();
     TZkFormDesigner* root = GetRoolDesigner();
     ClearDesignerSelections(root, nullptr);
     if (!IsDesigning()) return;
     // Insert mode without a class to insert selects as a band does, so no press is lost.
     if (root->FDesignState == dsInsert && root->FInsertClass) {
-        const TRect r = SpannedRect(FDesignForm->ScreenToClient(FDragFrom),
-                                    FDesignForm->ScreenToClient(FDragTo));
+        const TRect r = SpannedRect(FDesignForm->ScreenToClient(Point(drawn.Left, drawn.Top)),
+                                    FDesignForm->ScreenToClient(Point(drawn.Right, drawn.Bottom)));
         AddControlToDesign(root->FInsertClass, r);
         return;
     }
@@ -164,7 +184,17 @@ void TZkFormDesigner::FinishMove(TPoint releasePos) {
     if (FMoveRectShown) TXorFrame(FDesignForm).Draw(FMoveRect);
     FMoveRectShown = false;
     FDragTo = releasePos;
-    MoveSelection(FDragTo.X - FMoveOrigin.X, FDragTo.Y - FMoveOrigin.Y);
+    const TPoint shift = MoveShift(releasePos);
+    EndSnapDrag();
+    MoveSelection(shift.X, shift.Y);
+}
+
+TPoint TZkFormDesigner::MoveShift(TPoint screenPos) {
+    const TPoint raw{screenPos.X - FMoveOrigin.X, screenPos.Y - FMoveOrigin.Y};
+    TRect r = FMoveStart;
+    OffsetRect(r, raw.X, raw.Y);
+    const TRect snapped = SnapDrag(r, TDraggedEdges{});
+    return {snapped.Left - FMoveStart.Left, snapped.Top - FMoveStart.Top};
 }
 
 void TZkFormDesigner::DoLButtonDBClick(TMessage& Message) {
@@ -184,10 +214,19 @@ void TZkFormDesigner::PerFormMove() {
     }
     TRect r;
     bool started = false;
+    std::vector<TDesignControl*> moving;
     for (int i = 0; i < OverlayCount(); ++i)
-        if (Overlay(i)->GetSelected()) r = MergeSelectionRect(r, Overlay(i)->BoundsRect(), started);
+        if (Overlay(i)->GetSelected()) {
+            r = MergeSelectionRect(r, Overlay(i)->BoundsRect(), started);
+            moving.push_back(Overlay(i));
+        }
     FMoveRect = SpannedRect(FDesignForm->ClientToScreen(Point(r.Left, r.Top)),
                             FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
+    // The controls' union, without the overlays' margin, is what snaps.
+    FMoveStart = r;
+    InflateRect(FMoveStart, -HandleSize, -HandleSize);
+    FMoveShift = {0, 0};
+    BeginSnapDrag(moving);
     FMoving = true;
     FMoveRectShown = false;
     // From the press that began the drag: the step that handed it over counts too.
@@ -207,6 +246,7 @@ bool TZkFormDesigner::CancelDrag() {
     if (!band && !move) return false;
     FRubberBanding = false;
     FMoving = false;
+    EndSnapDrag();
     if (FDesignForm) ReleaseMouse();
     if (band) DrawBand();
     if (move && FMoveRectShown && FDesignForm) TXorFrame(FDesignForm).Draw(FMoveRect);

@@ -21,7 +21,7 @@ HPEN MakeDashedPen(COLORREF color, DWORD on, DWORD off) {
                         dashes);
 }
 
-TBitmap* MakeGridBitmap(int width, int height) {
+TBitmap* MakeGridBitmap(int width, int height, HPEN pen, int pitch) {
     auto* bmp = new TBitmap();
     bmp->SetMonochrome(true);
     bmp->SetWidth(width);
@@ -30,13 +30,34 @@ TBitmap* MakeGridBitmap(int width, int height) {
     canvas->Brush()->SetColor(clWhite);
     canvas->FillRect(Rect(0, 0, width, height));
     HDC dc = canvas->Handle();
-    HGDIOBJ old = SelectObject(dc, gGridPen);
-    for (int y = 0; y < height; y += 8) {
+    HGDIOBJ old = SelectObject(dc, pen);
+    for (int y = 0; y < height; y += pitch) {
         MoveToEx(dc, 0, y, nullptr);
         LineTo(dc, width, y);
     }
     SelectObject(dc, old);
     return bmp;
+}
+
+/// The grid of another pitch than the default, made when a designer first asks for it.
+struct TPitchGrid {
+    int Pitch = 0;
+    TBitmap* Image = nullptr;
+    TColor Back = clNone, Fore = clNone;
+};
+TPitchGrid gOtherGrid;
+
+/// Colours the monochrome bmp into image (made when null), by the same blit that a paint of
+/// the monochrome grid would use.
+TBitmap* ColourGrid(TBitmap* image, TBitmap* bmp, TColor back, TColor fore) {
+    if (!image) image = new TBitmap();
+    image->SetWidth(bmp->Width());
+    image->SetHeight(bmp->Height());
+    TCanvas* canvas = image->Canvas();
+    canvas->Brush()->SetColor(back);
+    canvas->Font()->SetColor(fore);
+    canvas->Draw(0, 0, bmp);
+    return image;
 }
 } // namespace
 
@@ -47,7 +68,7 @@ void Startup() {
     gStarted = true;
     gSelectionPen = MakeDashedPen(RGB(192, 192, 192), 4, 4);
     gGridPen = MakeDashedPen(RGB(0, 0, 0), 1, 7);
-    gGridBitmap = MakeGridBitmap(Screen->Width(), Screen->Height());
+    gGridBitmap = MakeGridBitmap(Screen->Width(), Screen->Height(), gGridPen, 8);
 }
 
 void Shutdown() {
@@ -60,6 +81,8 @@ void Shutdown() {
     gGridBitmap = nullptr;
     delete gGridImage;
     gGridImage = nullptr;
+    delete gOtherGrid.Image;
+    gOtherGrid = TPitchGrid{};
 }
 
 HPEN SelectionPen() {
@@ -83,17 +106,29 @@ TBitmap* GridImage(TColor back, TColor fore) {
     back = ColorToRGB(back);
     fore = ColorToRGB(fore);
     if (gGridImage && gGridBack == back && gGridFore == fore) return gGridImage;
-    if (!gGridImage) gGridImage = new TBitmap();
-    gGridImage->SetWidth(gGridBitmap->Width());
-    gGridImage->SetHeight(gGridBitmap->Height());
-    // Coloured by the same blit that a paint of the monochrome grid would use.
-    TCanvas* canvas = gGridImage->Canvas();
-    canvas->Brush()->SetColor(back);
-    canvas->Font()->SetColor(fore);
-    canvas->Draw(0, 0, gGridBitmap);
+    gGridImage = ColourGrid(gGridImage, gGridBitmap, back, fore);
     gGridBack = back;
     gGridFore = fore;
     return gGridImage;
+}
+
+TBitmap* GridImage(TColor back, TColor fore, int pitch) {
+    if (pitch == 8) return GridImage(back, fore);
+    Startup();
+    back = ColorToRGB(back);
+    fore = ColorToRGB(fore);
+    TPitchGrid& g = gOtherGrid;
+    if (g.Image && g.Pitch == pitch && g.Back == back && g.Fore == fore) return g.Image;
+    // One other pitch is kept: a form's designers share one grid size.
+    HPEN pen = MakeDashedPen(RGB(0, 0, 0), 1, static_cast<DWORD>(pitch - 1));
+    TBitmap* bmp = MakeGridBitmap(gGridBitmap->Width(), gGridBitmap->Height(), pen, pitch);
+    DeleteObject(pen);
+    g.Image = ColourGrid(g.Image, bmp, back, fore);
+    delete bmp;
+    g.Pitch = pitch;
+    g.Back = back;
+    g.Fore = fore;
+    return g.Image;
 }
 
 } // namespace DesignResources

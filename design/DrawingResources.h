@@ -16,6 +16,8 @@ TBitmap* GridBitmap();
 /// GridBitmap on a canvas with that brush and font colour gives. Made again only when the
 /// colours change.
 TBitmap* GridImage(TColor back, TColor fore);
+/// The same at another pitch than 8 pixels (kept for the last pitch asked for).
+TBitmap* GridImage(TColor back, TColor fore, int pitch);
 /// Creates the resources (in the order handle size, selection pen, grid pen, grid bitmap);
 /// does nothing when they exist.
 void Startup();

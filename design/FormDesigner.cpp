@@ -1,5 +1,7 @@
 #include "design/FormDesigner.h"
 
+#include <algorithm>
+
 #include "design/ControlKinds.h"
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
@@ -20,6 +22,14 @@ void PublishDesigner(TPublisher& p) {
     // unchanged.
     p.Prop("IsDirty", &TZkFormDesigner::IsDirty, &TZkFormDesigner::SetIsDirty).Stored(false);
     p.Prop("ShowInspector", &TZkFormDesigner::ShowInspector, &TZkFormDesigner::SetShowInspector);
+    // Stored only when set, so that forms saved before these existed keep their bytes.
+    p.Prop("SnapToGrid", &TZkFormDesigner::SnapToGrid, &TZkFormDesigner::SetSnapToGrid).Default(0);
+    p.Prop("GridSize", &TZkFormDesigner::GridSize, &TZkFormDesigner::SetGridSize).Default(8);
+    p.Prop("SnapToGuides", &TZkFormDesigner::SnapToGuides, &TZkFormDesigner::SetSnapToGuides)
+        .Default(0);
+    p.Prop("DistributeByPosition", &TZkFormDesigner::DistributeByPosition,
+           &TZkFormDesigner::SetDistributeByPosition)
+        .Default(0);
     p.Prop("OnSelectionChange", &TZkFormDesigner::OnSelectionChange,
            &TZkFormDesigner::OnSelectionChange);
     p.Prop("OnBeforeDesign", &TZkFormDesigner::OnBeforeDesign, &TZkFormDesigner::OnBeforeDesign);
@@ -186,6 +196,8 @@ void TZkFormDesigner::InnerEndDesign() {
     TDesignerScope scope(root);
     FEnding = true;
     CancelDrag();
+    EndSnapDrag();
+    DropTabOrderMode();
     // A design form on its way out (its destroy message or its going reached the
     // designer) is still whole, but is neither hidden nor shown any more.
     const bool formGoing =
@@ -199,9 +211,15 @@ void TZkFormDesigner::InnerEndDesign() {
     }
     FOldWindowProc = nullptr;
     ClearSelection(nullptr);
+    // The controls go back in the order their overlays are stacked in once a user restacked
+    // them; otherwise in the order they were found (pages keep their order whatever page
+    // came to the front).
     std::vector<TDesignControl*> overlays;
+    if (FRestacked) overlays = Stacked();
     for (int i = 0; i < FControls->Count(); ++i)
-        overlays.push_back(Overlay(i));
+        if (std::find(overlays.begin(), overlays.end(), Overlay(i)) == overlays.end())
+            overlays.push_back(Overlay(i));
+    FRestacked = false;
     FControls->Clear();
     for (TDesignControl* overlay : overlays) {
         // A move or size loop of the window system that runs on the overlay ends with it.
@@ -244,6 +262,9 @@ void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {
     if (root->FHistory) root->FHistory->ForgetControl(Overlay);
     if (root->FBoundsAfterItem && root->FBoundsAfterItem->Control == Overlay)
         root->FBoundsAfterItem = nullptr;
+    if (FTabOrderBefore)
+        for (int i = 0; i < FTabOrderBefore->Count(); ++i)
+            if (FTabOrderBefore->Item(i)->Control == Overlay) FTabOrderBefore->Item(i)->Control = nullptr;
     // An overlay taken from its parent and freed without the designer: the design form is
     // being deleted (not freed) and tears down its children. The session ends now, while the
     // form is still a whole windowed control.
@@ -343,7 +364,8 @@ void TZkFormDesigner::PaintGrid() {
     if (!canvas) return;
     // Only the part the paint updates, from a grid already in the screen's format and the
     // form's colours: a drag step repaints a few small rectangles, not the whole form.
-    TBitmap* grid = DesignResources::GridImage(canvas->Brush()->Color(), canvas->Font()->Color());
+    TBitmap* grid = DesignResources::GridImage(canvas->Brush()->Color(), canvas->Font()->Color(),
+                                               GetRoolDesigner()->FGridSize);
     TRect part;
     if (!IntersectRect(part, canvas->ClipRect(), Rect(0, 0, grid->Width(), grid->Height()))) return;
     canvas->CopyRect(part, grid->Canvas(), part);

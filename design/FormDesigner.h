@@ -2,6 +2,7 @@
 // The designer component: turns a container of the running application into a design
 // surface for the length of a design session.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ class TPopupMenu;
 class TSplitter;
 class TZkControlSelection;
 class TObjectInspForm;
+class TDesignMarks;
+class TOperateRec;
+struct TGuideLines;
+struct TSnapped;
+struct TDraggedEdges;
 
 /// A designer: a root one per designed form (made by the host with the form as owner) or an
 /// inner one that an overlay makes for a container inside the design. While a session runs
@@ -77,6 +83,19 @@ class TZkFormDesigner : public TComponent {
     void SetIsDirty(bool Value);
     bool ShowInspector() const { return FShowInspector; }
     void SetShowInspector(bool Value);
+    // Snapping, guides and distribution: set on the root designer, they hold for its tree.
+    bool SnapToGrid() const { return FSnapToGrid; }
+    void SetSnapToGrid(bool Value) { FSnapToGrid = Value; }
+    /// The grid's pitch in pixels, 4 to 64 (a value outside is brought inside); the dotted
+    /// grid is drawn at this pitch.
+    int GridSize() const { return FGridSize; }
+    void SetGridSize(int Value);
+    bool SnapToGuides() const { return FSnapToGuides; }
+    void SetSnapToGuides(bool Value) { FSnapToGuides = Value; }
+    /// The distributions take the controls in the order of their place rather than of the
+    /// selection, keeping the first and the last where they are.
+    bool DistributeByPosition() const { return FDistributeByPosition; }
+    void SetDistributeByPosition(bool Value) { FDistributeByPosition = Value; }
 
     // The object inspector of the root designer.
     /// Fills List with the designed, not deleted controls of the whole tree.
@@ -140,9 +159,23 @@ class TZkFormDesigner : public TComponent {
     void SaveOpHisToFile(const std::string& FileName);
 
     // Aligning and the context menu.
-    /// Aligns or distributes this designer's selected controls as one recorded change, or
-    /// runs one undo or redo step.
+    /// Runs a command of the context menu on this designer's selection (or, for select all
+    /// and the tab order, on its design form): one recorded change, or one undo or redo step.
+    /// A command that cannot run now (see CommandEnabled) does nothing.
     void KMAlignControls(TKmAlign Align);
+    /// Whether Command can run now: the alignments and equal sizes with two or more of this
+    /// designer's controls selected, centring and stacking with one or more, select all and
+    /// the tab order with a designed child, undo and redo as the history allows.
+    bool CommandEnabled(TKmAlign Command) const;
+    /// Selects every designed child of the design form (and nothing elsewhere in the tree).
+    void SelectAll();
+    /// The tab-order mode: every designed windowed child shows its place in the tab order,
+    /// and clicks number them 0, 1, 2, … in click order. Esc or the command again ends it;
+    /// the whole mode is one recorded change.
+    void BeginTabOrderMode();
+    /// Ends the tab-order mode; answers whether it was on.
+    bool EndTabOrderMode();
+    bool InTabOrderMode() const { return FTabOrderMarks != nullptr; }
     /// Shows the context menu at P (screen coordinates).
     void ShowPopupMenu(const TPoint& P);
     /// Enables the alignment items exactly when two or more of this designer's controls are
@@ -190,6 +223,7 @@ protected:
 private:
     friend class TDesignControl;
     friend class TDesignerScope;
+    friend class TOperateRec;
     /// Forgets an overlay that is going: it leaves this designer's list, the selection
     /// and the history.
     void OverlayGone(TDesignControl* Overlay);
@@ -229,6 +263,56 @@ private:
     /// Shows the focused selected control in the inspector, another selected one when the
     /// focus is elsewhere, or nothing when nothing is selected.
     void InspectSelection();
+
+    /// Runs Change on each overlay (with its index) and records their bounds before and after
+    /// as one change, or as one more keyboard step of the last one; nothing when the list is
+    /// empty. Answers whether it recorded.
+    bool RecordBounds(const std::vector<TDesignControl*>& Overlays, bool KeyStep,
+                      const std::function<void(TDesignControl*, size_t)>& Change);
+    /// The selected overlays of this designer in list order.
+    std::vector<TDesignControl*> SelectedInList() const;
+    // Keyboard steps, which the history joins into one change while they follow each other.
+    void MoveSelected(int DX, int DY, bool KeyStep);
+    void ResizeSelected(int DW, int DH, bool KeyStep);
+
+    // Arranging (DesignerArrange.cpp).
+    /// The selected, not deleted overlays of this designer, in the order they were selected.
+    std::vector<TDesignControl*> SelectedOverlays() const;
+    void SizeSelection(TKmAlign Command);
+    void CenterSelection(TKmAlign Command);
+    void StackSelection(bool ToFront);
+    /// The designed windowed children that the tab order numbers, in their tab order.
+    std::vector<TDesignControl*> TabOrdered() const;
+    /// Numbers Overlay next in the tab-order mode.
+    void TabOrderClick(TDesignControl* Overlay);
+    void ShowTabOrderMarks();
+    /// This designer's overlays in their stacking order, bottom first.
+    std::vector<TDesignControl*> Stacked() const;
+    /// A user restacked controls: the session gives them back in the new order.
+    bool FRestacked = false;
+    /// Leaves the tab-order mode without recording it (the session ends).
+    void DropTabOrderMode();
+    TDesignMarks* FTabOrderMarks = nullptr;
+    TOperateRec* FTabOrderBefore = nullptr;
+    int FTabOrderNext = 0;
+
+    // Snapping a drag (DesignerSnap.cpp).
+    /// Gathers the lines of the design form's edges and of the overlays not in Moving.
+    void BeginSnapDrag(const std::vector<TDesignControl*>& Moving);
+    /// Where a control dragged to r (design-form client coordinates) snaps, the guides that
+    /// hold there shown; r itself with Alt held or nothing to snap to.
+    TRect SnapDrag(const TRect& r, const TDraggedEdges& Edges);
+    /// Erases the guides and forgets the lines.
+    void EndSnapDrag();
+    /// The grid's origin: the design form's scrolled content starts there.
+    TPoint GridOrigin() const;
+    TGuideLines* FGuides = nullptr;
+    TDesignMarks* FGuideMarks = nullptr;
+    bool FSnapping = false;
+    bool FSnapToGrid = false;
+    bool FSnapToGuides = false;
+    bool FDistributeByPosition = false;
+    int FGridSize = 8;
 
     // Work deferred to the end of the outermost command (DesignerScope.cpp).
     /// Frees Object now, or when the outermost command of the tree ends if one runs.
@@ -291,8 +375,16 @@ private:
     void CaptureMouse();
     void ReleaseMouse();
     void DrawBand();
+    /// The band or insert rectangle between the drag points, on the screen; an insert
+    /// rectangle snaps as a drawn rectangle does.
+    TRect BandRect();
+    TRect FBandRect;
     void FinishBand(TPoint releasePos);
     void FinishMove(TPoint releasePos);
+    /// Starts a band (or an insert rectangle) at ScreenPos, with the mouse captured.
+    void StartBand(TPoint ScreenPos);
+    /// The group move's shift for the mouse at screenPos, snapped.
+    TPoint MoveShift(TPoint screenPos);
     /// Where the latest press on a designed control of the tree began (screen coordinates,
     /// kept by the root), so that a drag-move of the selection counts the travel from there.
     void NotePress(TPoint screenPos) {
@@ -300,6 +392,10 @@ private:
         FPressKnown = true;
     }
     bool FMoveRectShown = false;
+    /// The selection's controls where the group move began, in design-form coordinates.
+    TRect FMoveStart;
+    /// How far the group move has taken them, snapped.
+    TPoint FMoveShift;
     TPoint FPressPos;
     bool FPressKnown = false;
 };
@@ -311,3 +407,5 @@ inline constexpr uint32_t DM_RELEASE_OVERLAY = WM_USER + 0x5A2;
 void ClearDesignerSelections(TZkFormDesigner* Root, TZkFormDesigner* KeepDesigner);
 /// Cancels the drag of every designer of Root's tree; answers whether one was in progress.
 bool CancelDesignerDrags(TZkFormDesigner* Root);
+/// Ends the tab-order mode of every designer of Root's tree; answers whether one was on.
+bool EndTabOrderModes(TZkFormDesigner* Root);

@@ -27,6 +27,7 @@ TOperateItem* TOperateRec::AddHistory(TOpType OpType, TDesignControl* Control) {
 }
 
 void TOperateRec::Restore() {
+    TZkFormDesigner* restacked = nullptr;
     for (int i = 0; i < FItems->Count(); ++i) {
         TOperateItem* item = Item(i);
         TDesignControl* overlay = item->Control;
@@ -41,8 +42,17 @@ void TOperateRec::Restore() {
         case otInsert:
             overlay->Designer()->InsertionTakenBack(overlay);
             break;
+        case otZOrder:
+            overlay->BringToFront();
+            restacked = overlay->Designer();
+            break;
+        case otTabOrder:
+            overlay->SetTabOrder(item->Rect.Left);
+            break;
         }
     }
+    // The live controls (bars, the inspector) stay above the design.
+    if (restacked) restacked->RaiseLiveControls();
 }
 
 void TOperateRec::SaveToStream(TMemoryStream* Stream) const {
@@ -76,6 +86,7 @@ void TOperateHistory::DiscardFrom(int Index) {
 }
 
 void TOperateHistory::BeginChange(TOperateRec* Operate) {
+    FKeyStepOpen = false;
     if (FPosition < 0) FPosition = -1;
     if ((FPosition & 1) == 0) ++FPosition;
     DiscardFrom(FPosition + 1);
@@ -95,7 +106,34 @@ void TOperateHistory::ForgetControl(TDesignControl* Control) {
     }
 }
 
+namespace {
+bool SameControls(const TOperateRec* a, const TOperateRec* b) {
+    if (a->Count() != b->Count()) return false;
+    for (int i = 0; i < a->Count(); ++i)
+        if (a->Item(i)->Control != b->Item(i)->Control) return false;
+    return true;
+}
+} // namespace
+
+TOperateRec* TOperateHistory::AddKeyStep(TOperateRec* Before, TOperateRec* After) {
+    if (FKeyStepOpen && FPosition == Count() - 1 && FPosition >= 1 &&
+        SameControls(Record(FPosition), After)) {
+        TOperateRec* last = Record(FPosition);
+        for (int i = 0; i < last->Count(); ++i)
+            last->Item(i)->Rect = After->Item(i)->Rect;
+        Before->Free();
+        After->Free();
+        if (OnChange) OnChange(this);
+        return last;
+    }
+    BeginChange(Before);
+    EndChange(After);
+    FKeyStepOpen = true;
+    return After;
+}
+
 void TOperateHistory::Previous() {
+    FKeyStepOpen = false;
     // FPosition names the after-record of the newest change in effect (an odd index), so
     // its before-record is the one just before it.
     if (FPosition >= Count()) FPosition = Count() - 1;
@@ -110,6 +148,7 @@ void TOperateHistory::Previous() {
 }
 
 void TOperateHistory::Next() {
+    FKeyStepOpen = false;
     if (FPosition < -1) FPosition = -1;
     if ((FPosition & 1) == 0) --FPosition;
     const int next = FPosition + 2;

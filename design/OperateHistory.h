@@ -13,7 +13,8 @@
 /// One entry of a snapshot: what to do with which overlay when the snapshot is restored.
 struct TOperateItem {
     TOpType OpType = otBounds;
-    /// The overlay's bounds in its parent's scrolled content (TDesignControl::ContentBounds).
+    /// The overlay's bounds in its parent's scrolled content (TDesignControl::ContentBounds);
+    /// for otZOrder and otTabOrder, Rect.Left is the overlay's rank among its designer's.
     TRect Rect;
     TDesignControl* Control = nullptr;
 };
@@ -26,7 +27,8 @@ class TOperateRec : public TObject {
 
     TOperateItem* AddHistory(TOpType OpType, const TRect& Rect, TDesignControl* Control);
     TOperateItem* AddHistory(TOpType OpType, TDesignControl* Control);
-    /// Applies every entry, first to last.
+    /// Applies every entry, first to last. Stacking and tab-order entries are kept in rank
+    /// order, so that putting each on top (or last) in turn gives the recorded order.
     void Restore();
     /// Appends one line "Name:(l,t,r,b,);" CR LF per entry.
     void SaveToStream(TMemoryStream* Stream) const;
@@ -50,6 +52,13 @@ class TOperateHistory : public TList {
     void BeginChange(TOperateRec* Operate);
     /// Stores the after-record of the same change.
     void EndChange(TOperateRec* Operate);
+    /// Records a keyboard step (a move or resize by one pixel). A step of the same controls
+    /// right after the previous one, with nothing recorded, undone or selected between,
+    /// extends that change instead of adding one: the history takes ownership of both records.
+    /// Answers the after-record that holds the step.
+    TOperateRec* AddKeyStep(TOperateRec* Before, TOperateRec* After);
+    /// Whatever happens next is no continuation of the last keyboard step.
+    void CloseKeyStep() { FKeyStepOpen = false; }
     /// Undo: restores the before-record of the newest change in effect.
     void Previous();
     /// Redo: restores the after-record of the oldest change taken back.
@@ -69,4 +78,6 @@ private:
     void DiscardFrom(int Index);
     /// The after-record of the newest change in effect, or -1 when none is.
     int FPosition = -1;
+    /// The newest change is a keyboard step that the next one of the same controls extends.
+    bool FKeyStepOpen = false;
 };

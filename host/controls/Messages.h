@@ -266,6 +266,18 @@ inline constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 inline constexpr uint32_t WM_MOUSELAST = 0x020A;
 inline constexpr uint32_t WM_PARENTNOTIFY = 0x0210;
+inline constexpr uint32_t WM_SIZING = 0x0214;
+inline constexpr uint32_t WM_MOVING = 0x0216;
+/// WM_SIZING's wParam: the edge or corner being dragged. lParam of both points to the
+/// proposed TRect in the parent's client coordinates, which the window may change.
+inline constexpr intptr_t WMSZ_LEFT = 1;
+inline constexpr intptr_t WMSZ_RIGHT = 2;
+inline constexpr intptr_t WMSZ_TOP = 3;
+inline constexpr intptr_t WMSZ_TOPLEFT = 4;
+inline constexpr intptr_t WMSZ_TOPRIGHT = 5;
+inline constexpr intptr_t WMSZ_BOTTOM = 6;
+inline constexpr intptr_t WMSZ_BOTTOMLEFT = 7;
+inline constexpr intptr_t WMSZ_BOTTOMRIGHT = 8;
 inline constexpr uint32_t WM_ENTERSIZEMOVE = 0x0231;
 inline constexpr uint32_t WM_EXITSIZEMOVE = 0x0232;
 inline constexpr uint32_t WM_CAPTURECHANGED = 0x0215;

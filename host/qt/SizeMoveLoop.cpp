@@ -110,8 +110,18 @@ private:
     }
 
     void Follow(QPoint g) {
-        Apply(KeepFixedEdges(
-            DraggedBounds(FStart, FHitTest, g.x() - FStartPos.X, g.y() - FStartPos.Y)));
+        TRect r = DraggedBounds(FStart, FHitTest, g.x() - FStartPos.X, g.y() - FStartPos.Y);
+        // The window may adjust the proposed place (a designer snaps it to a grid).
+        if (FHitTest == HTCAPTION)
+            DeliverMessage(FWnd, WM_MOVING, 0, reinterpret_cast<intptr_t>(&r));
+        else
+            DeliverMessage(FWnd, WM_SIZING, FHitTest - HTLEFT + WMSZ_LEFT,
+                           reinterpret_cast<intptr_t>(&r));
+        if (!IsWindow(FWnd)) {
+            Quit();
+            return;
+        }
+        Apply(KeepFixedEdges(r));
     }
 
     /// A size the window changes (its minimum, say) is taken from the dragged edges: the
