@@ -82,6 +82,10 @@ bool TZkFormDesigner::RecordBounds(const std::vector<TDesignControl*>& Overlays,
     return true;
 }
 
+void TZkFormDesigner::CloseKeyStep() {
+    if (TOperateHistory* history = GetRoolDesigner()->FHistory) history->CloseKeyStep();
+}
+
 std::vector<TDesignControl*> TZkFormDesigner::SelectedInList() const {
     std::vector<TDesignControl*> out;
     for (int i = 0; i < OverlayCount(); ++i)

@@ -62,6 +62,7 @@ void TZkFormDesigner::StartBand(TPoint ScreenPos) {
 void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
     TZkFormDesigner* root = GetRoolDesigner();
     root->FPressKnown = false;
+    CloseKeyStep();
     if (!FIsInner) {
         FocusContainer(FDesignForm);
         ClearDesignerSelections(root, nullptr);

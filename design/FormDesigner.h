@@ -390,7 +390,10 @@ private:
     void NotePress(TPoint screenPos) {
         FPressPos = screenPos;
         FPressKnown = true;
+        CloseKeyStep();
     }
+    /// A press between two keyboard steps makes the second a change of its own.
+    void CloseKeyStep();
     bool FMoveRectShown = false;
     /// The selection's controls where the group move began, in design-form coordinates.
     TRect FMoveStart;

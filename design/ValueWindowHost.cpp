@@ -5,6 +5,7 @@
 #include "design/DesignControl.h"
 #include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
+#include "design/OperateHistory.h"
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "inspector/ValueWindow.h"
@@ -145,6 +146,8 @@ void TZkFormDesigner::ObjectsChanged() {
 
 void TZkFormDesigner::SelectionChanged() {
     TZkFormDesigner* root = GetRoolDesigner();
+    // Keys that move another selection begin a change of their own.
+    if (root->FHistory) root->FHistory->CloseKeyStep();
     root->FInspectionStale = true;
     if (root->FBusy == 0) root->Settle();
 }

@@ -54,7 +54,7 @@ TEST_F(DesignLifetime, AContainerWithAnInnerDesignerFreedDuringASessionLeavesThe
     Key(Qt::Key_Right, Qt::ControlModifier);
     Key(Qt::Key_Down, Qt::ShiftModifier);
     Process();
-    ASSERT_EQ(Designer->History()->Count(), 4);
+    ASSERT_EQ(Designer->History()->Count(), 2);
     panel->Free();
     Process();
     UseHistory(Designer);

@@ -9,9 +9,10 @@
 
 namespace {
 
-const std::vector<std::string> Captions = {"取消",         "重做",         "左对齐", "右对齐",
-                                           "水平中心对齐", "水平等距对齐", "顶对齐", "底对齐",
-                                           "垂直中心对齐", "垂直等距对齐"};
+const std::vector<std::string> Captions = {
+    "取消",     "重做",     "左对齐",   "右对齐",   "水平中心对齐", "水平等距对齐", "顶对齐",
+    "底对齐",   "垂直中心对齐", "垂直等距对齐", "-", "相同宽度", "相同高度", "相同大小",
+    "水平居中", "垂直居中", "置于顶层", "置于底层", "全选", "Tab 顺序"};
 
 class DesignMenu : public DesignTest {
 protected:
@@ -28,14 +29,20 @@ protected:
     void ChooseOnShow(RecordingRunner& runner, const std::string& caption) {
         runner.Choose = [caption](TPopupMenu* menu) { return menu->Items()->Find(caption); };
     }
-    static std::vector<bool> Enabled(bool undo, bool redo, bool align) {
+    /// The items' enabling: undo and redo; the alignments and equal sizes (two selected);
+    /// centring and stacking (one selected); select all and the tab order (a designed child).
+    static std::vector<bool> Enabled(bool undo, bool redo, bool align, bool one = true) {
         std::vector<bool> v = {undo, redo};
-        v.resize(Captions.size(), align);
+        v.resize(10, align);
+        v.push_back(true); // the separator
+        v.resize(14, align);
+        v.resize(18, one);
+        v.resize(20, true);
         return v;
     }
 };
 
-TEST_F(DesignMenu, EveryDesignerHasTheTenItemsInOrderWithTheirCommandsAsTags) {
+TEST_F(DesignMenu, EveryDesignerHasItsItemsInOrderWithTheirCommandsAsTags) {
     auto* panel = Add<TTestPanel>(Form, Bounds(10, 10, 200, 100), "Panel1");
     Add<TTestButton>(panel, Bounds(10, 10, 60, 25), "Inner1");
     ASSERT_NE(Designer->PopupMenu(), nullptr) << "made with the designer, before any session";
@@ -46,10 +53,10 @@ TEST_F(DesignMenu, EveryDesignerHasTheTenItemsInOrderWithTheirCommandsAsTags) {
         TPopupMenu* menu = d->PopupMenu();
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->Owner(), nullptr);
-        ASSERT_EQ(menu->Items()->Count(), 10);
+        ASSERT_EQ(menu->Items()->Count(), 20);
         std::vector<std::string> captions;
         std::vector<int> tags;
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 20; ++i) {
             TMenuItem* item = menu->Items()->Items(i);
             captions.push_back(item->Caption());
             tags.push_back(item->Tag());
@@ -58,7 +65,8 @@ TEST_F(DesignMenu, EveryDesignerHasTheTenItemsInOrderWithTheirCommandsAsTags) {
             EXPECT_EQ(item->ShortCut(), scNone);
         }
         EXPECT_EQ(captions, Captions);
-        EXPECT_EQ(tags, (std::vector<int>{8, 9, 0, 1, 2, 3, 4, 5, 6, 7}));
+        EXPECT_EQ(tags, (std::vector<int>{8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 255, 10, 11, 12, 13, 14,
+                                          15, 16, 17, 18}));
     }
     EXPECT_NE(inner->PopupMenu(), Designer->PopupMenu());
     Designer->EndDesign();
@@ -134,7 +142,7 @@ TEST_F(DesignMenu, ChoosingInTheRealMenuRunsTheCommand) {
         QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(target).center());
     });
     RightClick(At(b, 3, 3));
-    ASSERT_EQ(texts.size(), 10);
+    ASSERT_EQ(texts.size(), 20);
     EXPECT_EQ(texts[4].toStdString(), "水平中心对齐");
     EXPECT_EQ(enabled, Enabled(false, false, true));
     // Union (10,10)-(130,70): centre line y = 40; the controls move vertically only.
@@ -165,7 +173,7 @@ TEST_F(DesignMenu, ARightClickInsideAPanelShowsTheMenuOfTheDesignerHoldingIt) {
     RightClick(At(inside, 5, 5));
     ASSERT_EQ(runner.Calls.size(), 2u);
     EXPECT_EQ(runner.Calls[1].Menu, inner->PopupMenu());
-    EXPECT_EQ(runner.Calls[1].Enabled, Enabled(false, false, false));
+    EXPECT_EQ(runner.Calls[1].Enabled, Enabled(false, false, false, false));
     EXPECT_EQ(Designer->GetSelectCount(), 2);
     Designer->EndDesign();
 }
