@@ -70,6 +70,7 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
         EditProperty(type, object);
     };
     BuildAlignButton();
+    BuildSnapButtons();
     BuildFileButton();
     OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = AskToSave(); };
     UpdateStatus();
@@ -192,13 +193,19 @@ void TDemoForm::BuildAlignButton() {
         if (command == daUndo || command == daRedo) continue;
         auto* item = new TMenuItem(menu);
         item->SetCaption(source->Items(i)->Caption());
+        item->SetTag(source->Items(i)->Tag());
         item->OnClick = [this, command](TObject*) { AlignSelection(command); };
         menu->Items()->Add(item);
     }
     menu->OnPopup = [this, menu](TObject*) {
+        // The designer of the selection, or the form's for what needs no selection.
         TZkFormDesigner* d = SelectionDesigner();
-        for (int i = 0; i < menu->Items()->Count(); ++i)
-            menu->Items()->Items(i)->SetEnabled(d && d->GetSelectCount() >= 2);
+        if (!d && FDesigner->IsDesigning()) d = FDesigner;
+        for (int i = 0; i < menu->Items()->Count(); ++i) {
+            TMenuItem* item = menu->Items()->Items(i);
+            if (item->Caption() != "-")
+                item->SetEnabled(d && d->CommandEnabled(static_cast<TKmAlign>(item->Tag())));
+        }
     };
     TToolButton* button = AddToolButton(FToolBar, "对齐", nullptr);
     button->SetStyle(tbsDropDown);
@@ -207,6 +214,22 @@ void TDemoForm::BuildAlignButton() {
         const TPoint below = button->ClientToScreen({0, button->Height()});
         menu->Popup(below.X, below.Y);
     };
+}
+
+void TDemoForm::BuildSnapButtons() {
+    // Both on: a demo shows what the designer can do.
+    FDesigner->SetSnapToGrid(true);
+    FDesigner->SetSnapToGuides(true);
+    FGridButton = AddToolButton(FToolBar, "对齐网格", [this](TObject*) {
+        FDesigner->SetSnapToGrid(!FDesigner->SnapToGrid());
+        UpdateStatus();
+    });
+    FGridButton->SetStyle(tbsCheck);
+    FGuidesButton = AddToolButton(FToolBar, "参考线", [this](TObject*) {
+        FDesigner->SetSnapToGuides(!FDesigner->SnapToGuides());
+        UpdateStatus();
+    });
+    FGuidesButton->SetStyle(tbsCheck);
 }
 
 void TDemoForm::BuildFileButton() {
@@ -285,7 +308,10 @@ TZkFormDesigner* TDemoForm::SelectionDesigner() const {
 }
 
 void TDemoForm::AlignSelection(TKmAlign command) {
-    if (TZkFormDesigner* d = SelectionDesigner()) d->KMAlignControls(command);
+    TZkFormDesigner* d = SelectionDesigner();
+    if (!d && FDesigner->IsDesigning()) d = FDesigner;
+    if (d) d->KMAlignControls(command);
+    UpdateStatus();
 }
 
 void TDemoForm::BuildEntryFields() {
@@ -407,6 +433,8 @@ void TDemoForm::UpdateStatus() {
     FUndoButton->SetEnabled(history && history->CanUndo());
     FRedoButton->SetEnabled(history && history->CanRedo());
     FInspectorButton->SetDown(FDesigner->ShowInspector());
+    if (FGridButton) FGridButton->SetDown(FDesigner->SnapToGrid());
+    if (FGuidesButton) FGuidesButton->SetDown(FDesigner->SnapToGuides());
 
     std::string mode = "模式：选择";
     for (auto& [button, cls] : FPaletteButtons)

@@ -57,6 +57,8 @@ private:
     /// The designer whose controls are selected, or null.
     TZkFormDesigner* SelectionDesigner() const;
     void AlignSelection(TKmAlign command);
+    /// The tool bar's toggles of snapping to the grid and to guides.
+    void BuildSnapButtons();
     void BuildEntryFields();
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
@@ -79,5 +81,7 @@ private:
     /// The palette's buttons and the class each inserts (null: the arrow).
     std::vector<std::pair<TToolButton*, TClass>> FPaletteButtons;
     TToolButton* FInspectorButton = nullptr;
+    TToolButton* FGridButton = nullptr;
+    TToolButton* FGuidesButton = nullptr;
     TLinesEditorRunner FLinesEditorRunner;
 };
