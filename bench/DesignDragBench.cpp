@@ -111,6 +111,49 @@ void MoveSelection(benchmark::State& state) {
     Ratios()[{"MoveSelection", n}] = moves / plain;
 }
 
+/// One control dragged by the window system's loop among n siblings, guides on or off.
+struct LoopDrag {
+    LoopDrag(int n, bool guides) : S(n) {
+        S.Designer->SetSnapToGuides(guides);
+        S.Designer->ClearSelection(nullptr);
+        Dragged = S.Designer->Overlay(n / 2);
+        Dragged->SetSelected(true);
+        Dragged->Perform(WM_ENTERSIZEMOVE, 0, 0);
+    }
+    ~LoopDrag() { Dragged->Perform(WM_EXITSIZEMOVE, 0, 0); }
+    /// One step: the loop's WM_MOVING, which the designer snaps, then the bounds change.
+    double Step(int x, int y) {
+        TRect r = Bounds(x, y, Dragged->Width(), Dragged->Height());
+        const auto t0 = ThreadSeconds();
+        Dragged->Perform(WM_MOVING, 0, reinterpret_cast<intptr_t>(&r));
+        Dragged->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        return Seconds(t0);
+    }
+    Session S;
+    TDesignControl* Dragged;
+};
+
+/// The same path across the same siblings on two forms, one with guides and one without,
+/// step by step in turn.
+void GuideStep(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    LoopDrag guided(n, true), plain(n, false);
+    double on = 0, off = 0;
+    int x = 300, dx = 3;
+    for (auto _ : state) {
+        x += dx;
+        if (x > 700 || x < 300) dx = -dx;
+        const int y = 300 + (x % 40);
+        const double t = guided.Step(x, y);
+        on += t;
+        off += plain.Step(x, y);
+        state.SetIterationTime(t);
+    }
+    state.counters["guides on/off"] = on / off;
+    Ratios()[{"guide step", n}] = on / off;
+}
+
+BENCHMARK(GuideStep)->Arg(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(DragStep)->Arg(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(MoveSelection)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 } // namespace
@@ -120,7 +163,12 @@ int main(int argc, char** argv) {
 
     std::printf("\n%-14s %6s %22s\n", "operation", "N", "time / N SetBounds");
     for (const auto& [key, ratio] : Ratios())
-        std::printf("%-14s %6d %22.2f\n", key.first.c_str(), key.second, ratio);
+        if (key.first != "guide step")
+            std::printf("%-14s %6d %22.2f\n", key.first.c_str(), key.second, ratio);
+    for (const auto& [key, ratio] : Ratios())
+        if (key.first == "guide step")
+            std::printf("drag step among %d siblings, guides on / off: %.2f (target 1.5 at most)\n",
+                        key.second, ratio);
     for (const auto& [n, ms] : StepMs())
         std::printf("drag step of %d selected controls: %.3f ms (target under 1 ms)\n", n, ms);
     TApplication::Finalize();

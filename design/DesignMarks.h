@@ -19,6 +19,9 @@ class TDesignMark : public TCustomControl {
     std::function<void()> OnPress;
 
 protected:
+    /// A mark lies over the layout, never in it: moving one while a drag steps through a form
+    /// of many controls lays none of them out again.
+    void RequestAlign() override {}
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 };

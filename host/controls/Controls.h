@@ -287,8 +287,9 @@ protected:
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void Resize();
-    /// Asks the parent to lay its aligned children out again after this one changed.
-    void RequestAlign();
+    /// Asks the parent to lay its aligned children out again after this one changed. A
+    /// control that takes no part in its parent's layout may skip it.
+    virtual void RequestAlign();
     /// Puts the control's window (or its picture on the parent) at the new bounds before the
     /// position messages tell the control of them.
     virtual void UpdateWindowBounds(const TRect& NewBounds);

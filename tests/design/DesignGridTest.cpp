@@ -16,22 +16,31 @@ protected:
     QImage Grab() { return WidgetOf(Form->Handle())->grab().toImage(); }
 };
 
-TEST_F(DesignGrid, DotsEveryEightPixelsInTheTextColourOverTheFormColour) {
+TEST_F(DesignGrid, DotsAtTheGridSizeInTheTextColourOverTheFormColour) {
     Form->SetColor(clWhite);
     Form->Font()->SetColor(clBlack);
-    Begin();
-    const QImage img = Grab();
-    const QRgb dot = img.pixel(16, 24), ground = img.pixel(17, 24);
-    EXPECT_EQ(qRed(dot) + qGreen(dot) + qBlue(dot), 0);
-    EXPECT_EQ(QColor(ground), QColor(Qt::white));
-    for (QPoint p : {QPoint(0, 0), QPoint(8, 8), QPoint(64, 40), QPoint(200, 160)})
-        EXPECT_EQ(img.pixel(p), dot) << p.x() << "," << p.y();
-    for (QPoint p : {QPoint(4, 0), QPoint(8, 9), QPoint(63, 40), QPoint(201, 161)})
-        EXPECT_EQ(img.pixel(p), ground) << p.x() << "," << p.y();
-    Designer->EndDesign();
-    Process();
-    const QImage after = Grab();
-    EXPECT_EQ(after.pixel(16, 24), ground) << "no grid outside a session";
+    // The grid size asked for, and the pitch drawn: 8 by default, 4 to 64 at most.
+    const struct {
+        int Asked, Pitch;
+    } cases[] = {{8, 8}, {16, 16}, {2, 4}, {100, 64}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Asked);
+        Designer->SetGridSize(c.Asked);
+        EXPECT_EQ(Designer->GridSize(), c.Pitch);
+        Begin();
+        const QImage img = Grab();
+        const int p = c.Pitch;
+        const QRgb dot = img.pixel(2 * p, 3 * p), ground = img.pixel(2 * p + 1, 3 * p);
+        EXPECT_EQ(qRed(dot) + qGreen(dot) + qBlue(dot), 0);
+        EXPECT_EQ(QColor(ground), QColor(Qt::white));
+        for (QPoint at : {QPoint(0, 0), QPoint(p, p), QPoint(3 * p, p), QPoint(p, 4 * p)})
+            EXPECT_EQ(img.pixel(at), dot) << at.x() << "," << at.y();
+        for (QPoint at : {QPoint(p / 2, 0), QPoint(p, p + 1), QPoint(3 * p - 1, p)})
+            EXPECT_EQ(img.pixel(at), ground) << at.x() << "," << at.y();
+        Designer->EndDesign();
+        Process();
+        EXPECT_EQ(Grab().pixel(2 * p, 3 * p), ground) << "no grid outside a session";
+    }
 }
 
 TEST_F(DesignGrid, TheGridFollowsTheCanvasColoursWhenTheyChangeInTheSession) {
