@@ -422,6 +422,8 @@ void TDesignControl::WMSetFocus(TWMSetFocus& Message) {
     // arrows walk on from here.
     inherited::WMSetFocus(Message);
     if (FDesigner->GetLockUpdate() || !Wrapping()) return;
+    // In the tab-order mode a click numbers the control; the focus it brings selects nothing.
+    if (FDesigner->InTabOrderMode()) return;
     SetSelected(true);
     if (Wrapping()) FRootDesigner->InspectControl(FControl);
 }
@@ -439,7 +441,9 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     }
     TWMKey key(Message);
     const uint16_t code = key.CharCode;
-    if (code == VK_ESCAPE && CancelDesignerDrags(FRootDesigner)) return;
+    if (code == VK_ESCAPE &&
+        (CancelDesignerDrags(FRootDesigner) || EndTabOrderModes(FRootDesigner)))
+        return;
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TOperateHistory* history = FRootDesigner->FHistory;
     auto boundsChange = [this](auto change) { UserBoundsChange(change, true); };

@@ -5,6 +5,7 @@
 #include "PopupMenuTesting.h"
 #include "design/DesignMarks.h"
 #include "design/OperateHistory.h"
+#include "host/containers/PageControl.h"
 
 namespace {
 
@@ -132,10 +133,19 @@ TEST_F(DesignArrange, SelectAllTakesTheContainerOfTheFocus) {
 }
 
 TEST_F(DesignArrange, TheTabOrderModeNumbersInClickOrderAsOneUndoStep) {
+    // A page control takes the focus when its tab is clicked: in the mode that selects nothing.
+    auto* pages = new TPageControl(Form);
+    pages->SetName("Pages");
+    pages->SetParent(Form);
+    pages->SetBounds(330, 120, 64, 60);
+    auto* sheet = new TTabSheet(Form);
+    sheet->SetCaption("页");
+    sheet->SetPageControl(pages);
     Begin();
-    auto tabOrders = [this] {
+    auto tabOrders = [this, pages] {
         return std::vector<int>{OverlayOf(A)->TabOrder(), OverlayOf(B)->TabOrder(),
-                                OverlayOf(C)->TabOrder(), OverlayOf(Panel)->TabOrder()};
+                                OverlayOf(C)->TabOrder(), OverlayOf(Panel)->TabOrder(),
+                                OverlayOf(pages)->TabOrder()};
     };
     const std::vector<int> start = tabOrders();
     Choose({390, 290}, "Tab 顺序");
@@ -148,15 +158,17 @@ TEST_F(DesignArrange, TheTabOrderModeNumbersInClickOrderAsOneUndoStep) {
                 texts.push_back(mark->Text);
         return texts;
     };
-    EXPECT_EQ(badges(), (std::vector<std::string>{"0", "1", "2", "3"}));
-    // Clear of the badges, which take clicks as well.
+    EXPECT_EQ(badges(), (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+    // Clear of the badges, which take clicks as well; the page control on its tab.
     for (TControl* c : std::vector<TControl*>{C, Panel, A})
         Click(At(c, c->Width() / 2, c->Height() - 3));
+    Click(At(pages, 40, 8));
+    EXPECT_EQ(Designer->GetSelectCount(), 0) << "a click in the mode selects nothing";
     Key(Qt::Key_Escape);
     Process();
     EXPECT_FALSE(Designer->InTabOrderMode());
     EXPECT_TRUE(badges().empty()) << "the badges go with the mode";
-    EXPECT_EQ(tabOrders(), (std::vector<int>{2, 3, 0, 1}));
+    EXPECT_EQ(tabOrders(), (std::vector<int>{2, 4, 0, 1, 3}));
     EXPECT_EQ(Designer->History()->Count(), 2) << "the whole mode is one change";
     EXPECT_EQ(Designer->GetSelectCount(), 0) << "a click in the mode selects nothing";
     Designer->Undo();
@@ -166,7 +178,8 @@ TEST_F(DesignArrange, TheTabOrderModeNumbersInClickOrderAsOneUndoStep) {
     EXPECT_EQ(C->TabOrder(), 0);
     EXPECT_EQ(Panel->TabOrder(), 1);
     EXPECT_EQ(A->TabOrder(), 2);
-    EXPECT_EQ(B->TabOrder(), 3);
+    EXPECT_EQ(pages->TabOrder(), 3);
+    EXPECT_EQ(B->TabOrder(), 4);
 }
 
 TEST_F(DesignArrange, DistributionByPlaceKeepsTheEndsAndSpacesTheRest) {
