@@ -41,6 +41,9 @@ TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const T
         control->SetBoundsRect(r);
         control->SetParent(FDesignForm);
         control->SetName(NewControlName(ControlClass, owner));
+        // A control that shows its name shows it from the start (a label sizing itself to
+        // it), before its overlay takes its place.
+        if (control->ControlStyle().Contains(csSetCaption)) control->SetCaption(control->Name());
     } catch (...) {
         // A failed insertion leaves the form as it was.
         made->Free();

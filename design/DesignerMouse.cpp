@@ -155,7 +155,9 @@ void TZkFormDesigner::FinishBand(TPoint releasePos) {
     if (root->FDesignState == dsInsert && root->FInsertClass) {
         const TRect r = SpannedRect(FDesignForm->ScreenToClient(Point(drawn.Left, drawn.Top)),
                                     FDesignForm->ScreenToClient(Point(drawn.Right, drawn.Bottom)));
-        AddControlToDesign(root->FInsertClass, r);
+        // The new control is selected alone and inspected, as a click on it would do.
+        TDesignControl* inserted = AddControlToDesign(root->FInsertClass, r);
+        if (IsDesigning() && inserted->Wrapping()) SelectAlone(inserted);
         return;
     }
     const TRect band = SpannedRect(FDragFrom, FDragTo);

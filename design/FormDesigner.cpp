@@ -181,8 +181,16 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
     if (FIsInner) return;
 
     FHistory = new TOperateHistory();
-    // Every recorded change, undo and redo leaves the design different from what was saved.
-    FHistory->OnChange = [this](TObject*) { SetIsDirty(true); };
+    // A design unchanged at the start is clean there: undoing everything comes back to it.
+    if (FIsDirty) FHistory->ForgetClean();
+    // Every recorded change, undo and redo leaves the design different from what was saved,
+    // except one that comes back to the state last marked clean (saved).
+    FHistory->OnChange = [this](TObject*) {
+        if (FHistory && FHistory->AtClean())
+            FIsDirty = false;
+        else
+            SetIsDirty(true);
+    };
     StartInspector();
 }
 
@@ -374,6 +382,9 @@ void TZkFormDesigner::PaintGrid() {
 void TZkFormDesigner::SetIsDirty(bool Value) {
     // A form stored with the flag set (as older files are) loads unchanged.
     if (ComponentState().Contains(csLoading)) return;
+    // The host marks the design saved: the history remembers where that was.
+    if (!Value)
+        if (TOperateHistory* history = GetRoolDesigner()->FHistory) history->MarkClean();
     if (Value == FIsDirty) return;
     FIsDirty = Value;
     if (Value && OnDirty) OnDirty(this);

@@ -89,6 +89,8 @@ void TOperateHistory::BeginChange(TOperateRec* Operate) {
     FKeyStepOpen = false;
     if (FPosition < 0) FPosition = -1;
     if ((FPosition & 1) == 0) ++FPosition;
+    // A clean state among the changes taken back goes with them.
+    if (FClean > FPosition) FClean = NoClean;
     DiscardFrom(FPosition + 1);
     FPosition = Add(Operate);
 }
@@ -116,7 +118,8 @@ bool SameControls(const TOperateRec* a, const TOperateRec* b) {
 } // namespace
 
 TOperateRec* TOperateHistory::AddKeyStep(TOperateRec* Before, TOperateRec* After) {
-    if (FKeyStepOpen && FPosition == Count() - 1 && FPosition >= 1 &&
+    // A step after a save is a change of its own, so that undoing it comes back to the save.
+    if (FKeyStepOpen && FPosition == Count() - 1 && FPosition >= 1 && FClean != FPosition &&
         SameControls(Record(FPosition), After)) {
         TOperateRec* last = Record(FPosition);
         for (int i = 0; i < last->Count(); ++i)

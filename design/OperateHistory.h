@@ -59,6 +59,15 @@ class TOperateHistory : public TList {
     TOperateRec* AddKeyStep(TOperateRec* Before, TOperateRec* After);
     /// Whatever happens next is no continuation of the last keyboard step.
     void CloseKeyStep() { FKeyStepOpen = false; }
+    /// The state now is the clean one (the design was saved here).
+    void MarkClean() {
+        FClean = FPosition;
+        FKeyStepOpen = false;
+    }
+    /// No state of this history is clean (the design was changed before it began).
+    void ForgetClean() { FClean = NoClean; }
+    /// Whether undo and redo have come back to the clean state.
+    bool AtClean() const { return FClean != NoClean && FClean == FPosition; }
     /// Undo: restores the before-record of the newest change in effect.
     void Previous();
     /// Redo: restores the after-record of the oldest change taken back.
@@ -80,4 +89,7 @@ private:
     int FPosition = -1;
     /// The newest change is a keyboard step that the next one of the same controls extends.
     bool FKeyStepOpen = false;
+    static constexpr int NoClean = -1000;
+    /// The position that was marked clean, or NoClean; -1 is the start.
+    int FClean = -1;
 };

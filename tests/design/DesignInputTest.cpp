@@ -90,21 +90,25 @@ TEST_F(DesignInput, CtrlArrowsMoveAndShiftArrowsResizeOnePixelEach) {
     KeyTo(overlay, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(overlay->Width(), 109);
     KeyTo(overlay, Qt::Key_Z); // Z without Ctrl does nothing
-    // Keyboard steps that follow each other are one change.
-    EXPECT_EQ(History()->Count(), 2);
-    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(5,16,114,75,);|");
+    // Keyboard steps that follow each other are one change; the save between the move and
+    // the resizes (SetIsDirty(false)) ends the first.
+    EXPECT_EQ(History()->Count(), 4);
+    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(5,16,113,74,);|"
+                      "Edit1:(5,16,113,74,);|Edit1:(5,16,114,75,);|");
 
     // Ctrl+Z takes back the newest change, Ctrl+Shift+Z re-applies it.
     KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(overlay->BoundsRect(), Rect(6, 16, 114, 74));
+    EXPECT_EQ(overlay->BoundsRect(), Rect(5, 16, 113, 74));
+    EXPECT_FALSE(Designer->IsDirty()) << "back where it was saved";
     KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(overlay->BoundsRect(), Rect(5, 16, 114, 75));
-    EXPECT_EQ(History()->Count(), 2) << "undo and redo record nothing themselves";
+    EXPECT_EQ(History()->Count(), 4) << "undo and redo record nothing themselves";
     // After an undo, a step is a change of its own again.
     KeyTo(overlay, Qt::Key_Z, Qt::ControlModifier);
     KeyTo(overlay, Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(History()->Count(), 2);
-    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(7,16,115,74,);|");
+    EXPECT_EQ(History()->Count(), 4);
+    EXPECT_EQ(Dump(), "Edit1:(6,16,114,74,);|Edit1:(5,16,113,74,);|"
+                      "Edit1:(5,16,113,74,);|Edit1:(6,16,114,74,);|");
     Designer->EndDesign();
 }
 

@@ -75,7 +75,8 @@ TEST_F(DesignInsert, ClicksAndDragsInInsertModeMakeControlsOfTheInsertClass) {
         EXPECT_EQ(made->ClassName(), "TTestButton");
         EXPECT_EQ(made->Owner(), Form) << "the form that is saved owns it";
         EXPECT_EQ(made->Name().rfind("TTestButton", 0), 0u);
-        EXPECT_FALSE(OverlayOf(made)->Selected());
+        EXPECT_TRUE(OverlayOf(made)->Selected()) << "the new control is selected alone";
+        EXPECT_EQ(Designer->Selection()->Count(), 1);
     }
     EXPECT_EQ(Designer->History()->Count(), 6);
     EXPECT_EQ(Designer->DesignState(), dsInsert) << "insert mode stays until the host ends it";
@@ -96,7 +97,8 @@ TEST_F(DesignInsert, ADragInsideAContainerInsertsIntoIt) {
     EXPECT_EQ(DesignedBounds(made), Rect(30, 40, 130, 80));
     EXPECT_EQ(made->Owner(), Form);
     EXPECT_EQ(Designer->OverlayCount(), 1) << "nothing new on the form itself";
-    EXPECT_EQ(Designer->Selection()->Count(), 0);
+    ASSERT_EQ(Designer->Selection()->Count(), 1);
+    EXPECT_EQ(Designer->Selection()->Get(0), OverlayOf(made));
 }
 
 TEST_F(DesignInsert, UndoHidesAndRedoShowsAnInsertionAndTheSessionEndDestroysAnUndoneOne) {
