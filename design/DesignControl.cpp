@@ -225,9 +225,20 @@ void TDesignControl::ResetRgn() {
 
 void TDesignControl::DrawHandler(TCanvas* ACanvas) {
     ACanvas->Brush()->SetStyle(bsSolid);
-    ACanvas->Brush()->SetColor(clBlack);
-    for (uint32_t code : HandleOrder)
-        ACanvas->FillRect(HandleRect(code, Width(), Height(), false));
+    // A locked control's handles are hollow: they grab nothing.
+    const bool locked = Locked();
+    for (uint32_t code : HandleOrder) {
+        const TRect r = HandleRect(code, Width(), Height(), false);
+        ACanvas->Brush()->SetColor(locked ? clWhite : clBlack);
+        ACanvas->FillRect(r);
+        if (!locked) continue;
+        ACanvas->Brush()->SetColor(clBlack);
+        ACanvas->FrameRect(r);
+    }
+}
+
+bool TDesignControl::Locked() const {
+    return FControl && FRootDesigner && FRootDesigner->IsLocked(FControl);
 }
 
 void TDesignControl::Paint() {

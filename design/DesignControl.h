@@ -47,6 +47,8 @@ class TDesignControl : public TCustomControl {
     /// cursor while it is selected; crDefault leaves the control's own.
     TCursor DesignCursor() const;
     bool Deleted() const { return FDeleted; }
+    /// Locked: selected and inspected as any control, but never moved or sized by the user.
+    bool Locked() const;
     /// Deleted, or inside a deleted container: hidden until an undo brings it back.
     bool DeletedInTree() const;
     /// Brings a deleted control back, shown as it was when it was deleted.

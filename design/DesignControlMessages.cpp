@@ -240,7 +240,7 @@ bool TDesignControl::DeletedInTree() const {
 
 TCursor TDesignControl::DesignCursor() const {
     if (FRootDesigner->DesignState() == dsInsert) return crCross;
-    return FSelected ? crSizeAll : crDefault;
+    return FSelected && !Locked() ? crSizeAll : crDefault;
 }
 
 void TDesignControl::NotePress(uint32_t Code, TPoint ClientPos, TControl* Where) {
@@ -270,6 +270,7 @@ void TDesignControl::DoMouseMove(TMessage& Message) {
     if (ControlKinds::IsGridBusy(FControl) || !FControl) return;
     if (FRootDesigner->DesignState() == dsInsert) return;
     if (FSelected && !CtrlHeld(Message) && !FDesigner->FMoving && LeftHeld(Message)) {
+        if (FDesigner->GetSelectCount() == 1 && Locked()) return;
         ReleaseCapture();
         if (FDesigner->GetSelectCount() == 1) {
             // The loop starts from the press, so that the first step counts too.
@@ -309,7 +310,7 @@ void TDesignControl::WMSetCursor(TWMSetCursor& Message) {
         p = ScreenToClient(p);
         // Over the handles their sizing cursors; over a control without a window of its own
         // (whose cursor this window shows) the design's cursor.
-        TCursor cursor = FSelected ? HandleCursor(HitTest(p)) : crDefault;
+        TCursor cursor = FSelected && !Locked() ? HandleCursor(HitTest(p)) : crDefault;
         if (cursor == crDefault && PtInRect(InnerRect(Width(), Height()), p)) cursor = DesignCursor();
         if (FRootDesigner->DesignState() == dsInsert) cursor = crCross;
         if (cursor != crDefault) {
@@ -341,8 +342,9 @@ intptr_t TDesignControl::TakePressPoint() {
 void TDesignControl::MouseMove(TShiftState Shift, int X, int Y) {
     inherited::MouseMove(Shift, X, Y);
     if (!FSelected || FRootDesigner->DesignState() == dsInsert) return;
-    const bool dragging = Shift.Contains(ssLeft) && FPressed;
-    const uint32_t code = dragging ? FPressCode : HitTest(Point(X, Y));
+    // A locked control's handles grab nothing.
+    const bool dragging = Shift.Contains(ssLeft) && FPressed && !Locked();
+    const uint32_t code = Locked() ? hcCaption : dragging ? FPressCode : HitTest(Point(X, Y));
     // The overlay's own cursor (its Cursor is no user's value): the window of its control,
     // which shows its parent's cursor where it has none of its own, is told apart in
     // WM_SETCURSOR.
@@ -462,6 +464,8 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     // A key that moves the focus or the control ends a drag first, as Esc does.
     CancelDesignerDrags(FRootDesigner);
     const bool arrow = code >= VK_LEFT && code <= VK_DOWN;
+    // The keys that move or size leave a locked control where it is.
+    if (arrow && Locked() && (shift.Contains(ssCtrl) || shift.Contains(ssShift))) return;
     if (shift.Contains(ssCtrl)) {
         if (code == 'A') FDesigner->SelectAll();
         if (!arrow) return;

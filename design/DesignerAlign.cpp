@@ -50,6 +50,10 @@ void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
     case daTabOrder:
         BeginTabOrderMode();
         return;
+    case daLock:
+    case daUnlock:
+        LockSelection(Align == daLock);
+        return;
     default:
         break;
     }
@@ -73,6 +77,11 @@ void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
         const TRect target = byPlace ? placed[i]
                                      : AlignedRect(Align, g, overlay->BoundsRect(),
                                                    i == 0 ? nullptr : &previous);
+        // A locked control takes its part in the gathering but stays where it is.
+        if (overlay->Locked()) {
+            previous = overlay->BoundsRect();
+            return;
+        }
         if (horizontal)
             overlay->SetLeft(target.Left);
         else

@@ -57,6 +57,12 @@ bool TZkFormDesigner::CommandEnabled(TKmAlign Command) const {
         return IsDesigning() && any(false);
     case daTabOrder:
         return IsDesigning() && (InTabOrderMode() || any(true));
+    case daLock:
+    case daUnlock: {
+        for (TDesignControl* overlay : SelectedOverlays())
+            if (overlay->Locked() == (Command == daUnlock)) return IsDesigning();
+        return false;
+    }
     default:
         // The alignments, distributions and equal sizes.
         return IsDesigning() && Command <= daSameSize && selected >= 2;
@@ -71,6 +77,7 @@ void TZkFormDesigner::SizeSelection(TKmAlign Command) {
     const int width = selected.front()->Width(), height = selected.front()->Height();
     const bool wide = Command != daSameHeight, high = Command != daSameWidth;
     const bool recorded = RecordBounds(selected, false, [&](TDesignControl* overlay, size_t) {
+        if (overlay->Locked()) return;
         // A combo box keeps the height of its edit line.
         const bool keepsHeight = ControlKinds::IsCustomCombo(overlay->Control());
         overlay->SetBounds(overlay->Left(), overlay->Top(), wide ? width : overlay->Width(),
@@ -94,7 +101,9 @@ void TZkFormDesigner::CenterSelection(TKmAlign Command) {
                        ? (FDesignForm->ClientHeight() - block.Height()) / 2 - block.Top
                        : 0;
     if (dx == 0 && dy == 0) return;
-    if (RecordBounds(selected, false, [&](TDesignControl* overlay, size_t) { overlay->Move(dx, dy); }))
+    if (RecordBounds(selected, false, [&](TDesignControl* overlay, size_t) {
+            if (!overlay->Locked()) overlay->Move(dx, dy);
+        }))
         GetRoolDesigner()->SetIsDirty(true);
 }
 

@@ -86,10 +86,11 @@ void TZkFormDesigner::CloseKeyStep() {
     if (TOperateHistory* history = GetRoolDesigner()->FHistory) history->CloseKeyStep();
 }
 
-std::vector<TDesignControl*> TZkFormDesigner::SelectedInList() const {
+std::vector<TDesignControl*> TZkFormDesigner::SelectedInList(bool Movable) const {
     std::vector<TDesignControl*> out;
     for (int i = 0; i < OverlayCount(); ++i)
-        if (Overlay(i)->GetSelected()) out.push_back(Overlay(i));
+        if (Overlay(i)->GetSelected() && !(Movable && Overlay(i)->Locked()))
+            out.push_back(Overlay(i));
     return out;
 }
 
@@ -99,7 +100,7 @@ void TZkFormDesigner::MoveSelection(int DX, int DY) {
 
 void TZkFormDesigner::MoveSelected(int DX, int DY, bool KeyStep) {
     TDesignerScope scope(GetRoolDesigner());
-    RecordBounds(SelectedInList(), KeyStep, [&](TDesignControl* overlay, size_t) {
+    RecordBounds(SelectedInList(true), KeyStep, [&](TDesignControl* overlay, size_t) {
         overlay->Move(DX, DY);
     });
 }
@@ -112,7 +113,7 @@ void TZkFormDesigner::ResizeSelected(int DW, int DH, bool KeyStep) {
     TDesignerScope scope(GetRoolDesigner());
     // One bounds change per overlay, so that its size handler fits the control once to the
     // new size, the width of a combo box included.
-    const bool changed = RecordBounds(SelectedInList(), KeyStep, [&](TDesignControl* overlay, size_t) {
+    const bool changed = RecordBounds(SelectedInList(true), KeyStep, [&](TDesignControl* overlay, size_t) {
         const int dh = ControlKinds::IsCustomCombo(overlay->Control()) ? 0 : DH;
         overlay->SetBounds(overlay->Left(), overlay->Top(), overlay->Width() + DW,
                            overlay->Height() + dh);

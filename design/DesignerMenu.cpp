@@ -35,7 +35,9 @@ constexpr TMenuEntry MenuEntries[] = {{"取消", daUndo},
                                       {"置于顶层", daBringToFront},
                                       {"置于底层", daSendToBack},
                                       {"全选", daSelectAll},
-                                      {"Tab 顺序", daTabOrder}};
+                                      {"Tab 顺序", daTabOrder},
+                                      {"锁定", daLock},
+                                      {"解锁", daUnlock}};
 
 bool IsSeparator(const TMenuItem* item) {
     return item->Tag() == SeparatorTag;

@@ -218,11 +218,12 @@ void TZkFormDesigner::PerFormMove() {
     TRect r;
     bool started = false;
     std::vector<TDesignControl*> moving;
-    for (int i = 0; i < OverlayCount(); ++i)
-        if (Overlay(i)->GetSelected()) {
-            r = MergeSelectionRect(r, Overlay(i)->BoundsRect(), started);
-            moving.push_back(Overlay(i));
-        }
+    // Locked controls stay where they are; the others move.
+    for (TDesignControl* overlay : SelectedInList(true)) {
+        r = MergeSelectionRect(r, overlay->BoundsRect(), started);
+        moving.push_back(overlay);
+    }
+    if (moving.empty()) return;
     FMoveRect = SpannedRect(FDesignForm->ClientToScreen(Point(r.Left, r.Top)),
                             FDesignForm->ClientToScreen(Point(r.Right, r.Bottom)));
     // The controls' union, without the overlays' margin, is what snaps.

@@ -20,6 +20,8 @@ void PublishDesigner(TPublisher& p) {
            &TZkFormDesigner::SetCannotDesignControls);
     // Whether the design changed is the state of a session, not of the form: a loaded form is
     // unchanged.
+    p.Prop("LockedControls", &TZkFormDesigner::LockedControls,
+           &TZkFormDesigner::SetLockedControls);
     p.Prop("IsDirty", &TZkFormDesigner::IsDirty, &TZkFormDesigner::SetIsDirty).Stored(false);
     p.Prop("ShowInspector", &TZkFormDesigner::ShowInspector, &TZkFormDesigner::SetShowInspector);
     // Stored only when set, so that forms saved before these existed keep their bytes.
@@ -54,12 +56,14 @@ TZkFormDesigner::TZkFormDesigner(TComponent* AOwner) : TComponent(AOwner) {
     FIsDirty = false;
     FSelection = new TZkControlSelection(this);
     FCannotDesignControls = new TStringList();
+    FLockedControls = new TStringList();
     try {
         if (!ComponentState().Contains(csDesigning)) Initialize();
     } catch (...) {
         // No destructor runs for a constructor that raises.
         FreeAndNil(FSelection);
         FreeAndNil(FCannotDesignControls);
+        FreeAndNil(FLockedControls);
         throw;
     }
 }
@@ -125,6 +129,7 @@ TZkFormDesigner::~TZkFormDesigner() {
     if (FParentDesigner && FRootDesigner && FRootDesigner != this && FRootDesigner->FChildDesigners)
         FRootDesigner->FChildDesigners->Remove(this);
     delete FCannotDesignControls;
+    delete FLockedControls;
     delete FSelection;
 }
 

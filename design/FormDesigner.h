@@ -79,6 +79,12 @@ class TZkFormDesigner : public TComponent {
     // Published state.
     TStrings* CannotDesignControls() const { return FCannotDesignControls; }
     void SetCannotDesignControls(TStrings* Value);
+    /// Names of the controls that the mouse, the keys and the alignments leave where they
+    /// are (set on the root designer; saved with it).
+    TStrings* LockedControls() const { return FLockedControls; }
+    void SetLockedControls(TStrings* Value);
+    /// Whether Control is locked.
+    bool IsLocked(const TControl* Control) const;
     bool IsDirty() const { return FIsDirty; }
     void SetIsDirty(bool Value);
     bool ShowInspector() const { return FShowInspector; }
@@ -269,8 +275,9 @@ private:
     /// empty. Answers whether it recorded.
     bool RecordBounds(const std::vector<TDesignControl*>& Overlays, bool KeyStep,
                       const std::function<void(TDesignControl*, size_t)>& Change);
-    /// The selected overlays of this designer in list order.
-    std::vector<TDesignControl*> SelectedInList() const;
+    /// The selected overlays of this designer in list order; with Movable, only those that
+    /// are not locked.
+    std::vector<TDesignControl*> SelectedInList(bool Movable = false) const;
     // Keyboard steps, which the history joins into one change while they follow each other.
     void MoveSelected(int DX, int DY, bool KeyStep);
     void ResizeSelected(int DW, int DH, bool KeyStep);
@@ -281,6 +288,11 @@ private:
     void SizeSelection(TKmAlign Command);
     void CenterSelection(TKmAlign Command);
     void StackSelection(bool ToFront);
+    /// Locks or unlocks the selected controls, as one recorded change.
+    void LockSelection(bool Lock);
+    /// Sets the lock of Overlay's control and redraws its handles.
+    void SetLocked(TDesignControl* Overlay, bool Lock);
+    TStringList* FLockedControls = nullptr;
     /// The designed windowed children that the tab order numbers, in their tab order.
     std::vector<TDesignControl*> TabOrdered() const;
     /// Numbers Overlay next in the tab-order mode.

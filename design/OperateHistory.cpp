@@ -49,6 +49,9 @@ void TOperateRec::Restore() {
         case otTabOrder:
             overlay->SetTabOrder(item->Rect.Left);
             break;
+        case otLock:
+            overlay->Designer()->SetLocked(overlay, item->Rect.Left != 0);
+            break;
         }
     }
     // The live controls (bars, the inspector) stay above the design.

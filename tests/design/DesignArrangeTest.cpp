@@ -210,3 +210,66 @@ TEST_F(DesignArrange, DistributionByPlaceKeepsTheEndsAndSpacesTheRest) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DesignArrange, ALockedControlStaysPutUnderTheMouseTheKeysAndTheAlignments) {
+    Begin();
+    Click(At(A, 5, 5));
+    Choose(At(A, 3, 3), "锁定");
+    ASSERT_TRUE(OverlayOf(A)->Locked());
+    EXPECT_EQ(Designer->LockedControls()->Text(), "A\n");
+    TDesignControl* overlay = OverlayOf(A);
+    const TRect start = overlay->BoundsRect();
+    const TRect handle = overlay->GetHitTestRect(hcBottomRight, false);
+    const TPoint grip = At(overlay, (handle.Left + handle.Right) / 2, (handle.Top + handle.Bottom) / 2);
+    // Its handles are hollow: white inside a black frame.
+    Process();
+    const QImage shown = WidgetOf(overlay->Handle())->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel((handle.Left + handle.Right) / 2, (handle.Top + handle.Bottom) / 2)),
+              QColor(Qt::white));
+    const struct {
+        const char* What;
+        std::function<void()> Try;
+    } attempts[] = {
+        {"a drag", [&] {
+             Press(At(A, 10, 10));
+             Move(At(A, 20, 15));
+             Move(At(A, 40, 30));
+             Release(At(A, 40, 30));
+         }},
+        {"a handle", [&] {
+             Press(grip);
+             Move({grip.X + 10, grip.Y + 10});
+             Release({grip.X + 10, grip.Y + 10});
+         }},
+        {"Ctrl+Right", [&] { Key(Qt::Key_Right, Qt::ControlModifier); }},
+        {"Shift+Down", [&] { Key(Qt::Key_Down, Qt::ShiftModifier); }},
+        {"an alignment with B", [&] {
+             CtrlClick(B);
+             Choose(At(B, 3, 3), "顶对齐");
+         }},
+    };
+    for (const auto& a : attempts) {
+        SCOPED_TRACE(a.What);
+        a.Try();
+        Process();
+        EXPECT_EQ(overlay->BoundsRect(), start);
+    }
+    EXPECT_EQ(Places({B})[0].Top, Places({A})[0].Top) << "B aligns to the locked A";
+    // Undo takes back the alignment, then the lock.
+    Designer->Undo();
+    Designer->Undo();
+    EXPECT_FALSE(overlay->Locked());
+    Designer->Redo();
+    EXPECT_TRUE(overlay->Locked());
+    Designer->ClearSelection(nullptr);
+    Click(At(A, 5, 5));
+    Choose(At(A, 3, 3), "解锁");
+    EXPECT_FALSE(overlay->Locked());
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    Process();
+    EXPECT_EQ(overlay->Left(), start.Left + 1) << "unlocked, it moves again";
+}
+
+} // namespace
