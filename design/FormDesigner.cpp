@@ -75,6 +75,7 @@ TZkFormDesigner::TZkFormDesigner(TWinControl* AControl, TZkFormDesigner* AParent
     FShowInspector = true;
     FIsDirty = false;
     FCannotDesignControls = new TStringList();
+    FLockedControls = new TStringList();
     FMoving = false;
     FIsInner = AInner;
     FRunState = TRunState::rsNone;
