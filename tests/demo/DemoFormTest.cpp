@@ -38,9 +38,24 @@ TEST_F(DemoFormTest, ToolBarButtonsAreEnabledOnlyWhenTheyCanAct) {
     EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, false}));
     ClickOn(Button("撤销"));
     EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(Status(3), "未修改") << "undone back to where the design started";
     ClickOn(Button("结束设计"));
     EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(Status(0), "运行中");
+}
+
+TEST_F(DemoFormTest, TheSnapTogglesStartOnAndSwitchTheDesigners) {
+    using Getter = bool (TZkFormDesigner::*)() const;
+    const std::pair<const char*, Getter> toggles[] = {{"对齐网格", &TZkFormDesigner::SnapToGrid},
+                                                      {"参考线", &TZkFormDesigner::SnapToGuides}};
+    for (const auto& [caption, get] : toggles) {
+        SCOPED_TRACE(caption);
+        EXPECT_TRUE(Button(caption)->Down());
+        EXPECT_TRUE((Form->Designer()->*get)());
+        ClickOn(Button(caption));
+        EXPECT_FALSE(Button(caption)->Down());
+        EXPECT_FALSE((Form->Designer()->*get)());
+    }
 }
 
 TEST_F(DemoFormTest, ThePaletteSetsTheInsertClassAndTheStatusBarShowsTheMode) {
