@@ -5,8 +5,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <cstdlib>
-
 #include "host/controls/Forms.h"
 #include "host/qt/WindowState_p.h"
 #include "host/qt/Window_p.h"
@@ -14,21 +12,36 @@
 namespace {
 TApplication* g_application = nullptr;
 TScreen* g_screen = nullptr;
-bool g_cleanupRegistered = false;
+bool g_postRoutineAdded = false;
 
 void FreeGlobals() {
     FreeAndNil(g_application);
     FreeAndNil(g_screen);
 }
 
-/// The globals go before Qt tears itself down when there is an application, at exit otherwise.
+void FreeGlobalsWithQt() {
+    // Qt empties its list of post routines as it runs them: a later application adds it again.
+    g_postRoutineAdded = false;
+    FreeGlobals();
+}
+
+/// Ends the framework when the thread that started it ends: for the main thread, when main
+/// returns or exit is called. Objects of thread storage go before any object of static storage,
+/// so the forms are freed while the framework's tables and Qt's, which their windows use, are
+/// still whole; a host need not call Finalize, end its sessions or run the message loop first.
+struct TExitGuard {
+    ~TExitGuard() { TApplication::Finalize(); }
+};
+
+/// Arms the exit guard, and frees the globals before Qt tears itself down when there is an
+/// application (one a host made and deletes itself, too).
 void RegisterCleanup() {
-    if (g_cleanupRegistered) return;
-    g_cleanupRegistered = true;
-    if (qApp)
-        qAddPostRoutine(FreeGlobals);
-    else
-        std::atexit(FreeGlobals);
+    static thread_local TExitGuard guard;
+    (void)guard;
+    if (qApp && !g_postRoutineAdded) {
+        g_postRoutineAdded = true;
+        qAddPostRoutine(FreeGlobalsWithQt);
+    }
 }
 } // namespace
 
@@ -81,6 +94,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::CreateForm(TClass FormClass, void* Reference) {
+    RegisterCleanup(); // a host may have made its QApplication after this object
     auto* form = As<TCustomForm>(FormClass->Create(this));
     if (Reference) *static_cast<TCustomForm**>(Reference) = form;
     if (!FMainForm) FMainForm = form;
