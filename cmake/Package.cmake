@@ -13,3 +13,17 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/ZkFormDesignerConfigVersion
 install(FILES ${CMAKE_BINARY_DIR}/ZkFormDesignerConfig.cmake
   ${CMAKE_BINARY_DIR}/ZkFormDesignerConfigVersion.cmake
   DESTINATION ${ZK_INSTALL_CMAKEDIR} COMPONENT Development)
+
+# The same package for pkg-config. Static archives come whole (see Libraries.cmake), and then
+# the program links Qt itself.
+if(BUILD_SHARED_LIBS)
+  set(ZK_PC_LIBS "-lzkdesign -lzkhost")
+  set(ZK_PC_QT_REQUIRES ".private")
+else()
+  set(ZK_PC_LIBS "-Wl,--whole-archive -lzkdesign -lzkhost -Wl,--no-whole-archive")
+  set(ZK_PC_QT_REQUIRES "")
+endif()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/zkformdesigner.pc.in
+  ${CMAKE_BINARY_DIR}/zkformdesigner.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/zkformdesigner.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)

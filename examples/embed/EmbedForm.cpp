@@ -1,10 +1,6 @@
 #include "EmbedForm.h"
 
 #include "Rating.h"
-#include "host/containers/GroupBox.h"
-#include "host/containers/Panels.h"
-#include "host/core/Stream.h"
-#include "host/stdctrls/StdCtrls.h"
 
 ZK_IMPLEMENT_CLASS(TEmbedForm, TForm, nullptr)
 

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "design/DesignCommon.h"
-#include "host/controls/Forms.h"
+#include "design/Embedding.h"
 
 class TButton;
 class TLabel;

@@ -1,7 +1,10 @@
 # Installs the build into a fresh prefix, checks the installed headers and the package's
-# version file, then configures, builds and runs examples/embed against that prefix alone.
+# version file, builds examples/minimal with pkg-config alone, then configures, builds and
+# runs examples/embed against that prefix alone.
 #   cmake -DBUILD=<build dir> -DSOURCE=<checkout> -DWORK=<scratch dir> -DGENERATOR=...
-#         -DCXX=... [-DLAUNCHER=ccache] [-DEXTRA_FLAGS=...] -P embed_test.cmake
+#         -DCXX=... [-DLAUNCHER=ccache] [-DEXTRA_FLAGS=...] [-DSTATIC=ON] -P embed_test.cmake
+# With STATIC, the libraries are first built anew from the checkout as static archives
+# (BUILD_SHARED_LIBS=OFF), and that build is installed.
 set(CHECK ${SOURCE}/scripts/check-public-headers.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/expect_reports.cmake)
 file(REMOVE_RECURSE ${WORK})
@@ -31,14 +34,33 @@ if(err MATCHES "Fine.h:")
 endif()
 
 set(prefix ${WORK}/prefix)
-run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+if(STATIC)
+  set(libs ${WORK}/libs)
+  set(largs -S ${SOURCE} -B ${libs} -G ${GENERATOR} -DBUILD_SHARED_LIBS=OFF
+      -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  if(LAUNCHER)
+    list(APPEND largs -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
+  endif()
+  run("configuring the static libraries" ${CMAKE_COMMAND} ${largs})
+  run("building the static libraries" ${CMAKE_COMMAND} --build ${libs} --target zkdesign_archive)
+  run("cmake --install" ${CMAKE_COMMAND} --install ${libs} --prefix ${prefix} --component Development)
+  file(GLOB archives ${prefix}/lib*/libzk*.a)
+  file(GLOB shared ${prefix}/lib*/libzk*.so*)
+  list(LENGTH archives found)
+  if(NOT found EQUAL 2 OR shared)
+    message(FATAL_ERROR "a static install holds: ${archives} ${shared}")
+  endif()
+else()
+  run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+endif()
 file(GLOB_RECURSE configs ${prefix}/*/ZkFormDesignerConfigVersion.cmake)
 list(LENGTH configs found)
 if(NOT found EQUAL 1)
   message(FATAL_ERROR "expected one installed package version file, found: ${configs}")
 endif()
 run("the installed headers" ${CMAKE_COMMAND} -DINCLUDE=${prefix}/include/zk -P ${CHECK})
-foreach(header host/core/Object.h host/controls/Forms.h host/core/Version.h design/DesignCommon.h)
+foreach(header host/core/Object.h host/controls/Forms.h host/core/Version.h design/DesignCommon.h
+               design/Embedding.h)
   if(NOT EXISTS ${prefix}/include/zk/${header})
     message(FATAL_ERROR "not installed: include/zk/${header}")
   endif()
@@ -66,6 +88,25 @@ foreach(request_ok "0.1;TRUE" "0.1.0;TRUE" "0.2;FALSE" "1.0;FALSE" "0.0.9;FALSE"
   endif()
 endforeach()
 
+# pkg-config alone builds the minimal host, which designs, saves and loads.
+file(GLOB_RECURSE pcs ${prefix}/*/zkformdesigner.pc)
+if(NOT pcs)
+  message(FATAL_ERROR "no pkg-config file installed")
+endif()
+get_filename_component(pcdir ${pcs} DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} ${pcdir})
+run("pkg-config" pkg-config --cflags --libs zkformdesigner)
+string(STRIP "${OUT}" pcflags)
+separate_arguments(pcflags UNIX_COMMAND "${pcflags}")
+separate_arguments(extra UNIX_COMMAND "${EXTRA_FLAGS}")
+run("building examples/minimal with pkg-config" ${CXX} -Wall -Wextra -Werror ${extra}
+    ${SOURCE}/examples/minimal/Minimal.cpp ${pcflags} -Wl,-rpath,${pcdir}/.. -o ${WORK}/minimal)
+execute_process(COMMAND ${WORK}/minimal --check WORKING_DIRECTORY ${WORK}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR err MATCHES "Sanitizer|runtime error")
+  message(FATAL_ERROR "the minimal host failed (${rc}):\n${out}${err}")
+endif()
+
 # A fresh configure that knows only the prefix: nothing of the checkout or its build.
 set(example ${WORK}/build)
 set(args -S ${SOURCE}/examples/embed -B ${example} -G ${GENERATOR}
@@ -76,6 +117,14 @@ if(LAUNCHER)
   list(APPEND args -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
 endif()
 run("configuring examples/embed" ${CMAKE_COMMAND} ${args})
+# Finding the package says nothing beyond what configuring any C++ project says.
+string(REGEX REPLACE "\n$" "" lines "${OUT}")
+string(REPLACE "\n" ";" lines "${lines}")
+foreach(line IN LISTS lines)
+  if(NOT line MATCHES "^-- (The CXX compiler|Detecting CXX|Check for working CXX|Configuring done|Generating done|Build files)")
+    message(FATAL_ERROR "configuring the example printed: ${line}\n---\n${OUT}")
+  endif()
+endforeach()
 run("building examples/embed" ${CMAKE_COMMAND} --build ${example})
 file(STRINGS ${example}/CMakeCache.txt dirs REGEX "^ZkFormDesigner_DIR:")
 if(NOT dirs MATCHES "${prefix}/")

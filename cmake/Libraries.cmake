@@ -1,0 +1,36 @@
+# zk_add_library(<target> <export name> <sources>...): one of the project's libraries, shared
+# or static as BUILD_SHARED_LIBS says, and sets ZK_LIBRARY to the target that holds the code.
+#
+# A static archive gives a program only the objects it references, but the stock classes and
+# the designer register themselves with the stream reader from objects that nothing
+# references. So in a static build <target> is an interface that links the whole archive
+# (<target>_archive, exported as <export name>Archive); programs link <target> either way.
+function(zk_add_library target export_name)
+  if(BUILD_SHARED_LIBS)
+    add_library(${target} SHARED ${ARGN})
+    set(lib ${target})
+  else()
+    set(lib ${target}_archive)
+    add_library(${lib} STATIC ${ARGN})
+    set_target_properties(${lib} PROPERTIES EXPORT_NAME ${export_name}Archive
+      POSITION_INDEPENDENT_CODE ON)
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>")
+  endif()
+  add_library(Zk::${export_name} ALIAS ${target})
+  set_target_properties(${target} PROPERTIES EXPORT_NAME ${export_name})
+  # The public headers are C++20: every program that includes them compiles as C++20 or later.
+  target_compile_features(${target} INTERFACE cxx_std_20)
+  set(ZK_LIBRARY ${lib} PARENT_SCOPE)
+endfunction()
+
+# zk_install_library(<target>): installs the library (and its archive) into the package.
+function(zk_install_library target)
+  set(targets ${target})
+  if(TARGET ${target}_archive)
+    list(APPEND targets ${target}_archive)
+  endif()
+  install(TARGETS ${targets} EXPORT ZkFormDesignerTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+endfunction()
