@@ -26,7 +26,7 @@ TComponent* InsertionOwner(TWinControl* rootDesignForm, TWinControl* designForm)
 } // namespace
 
 TDesignControl* TZkFormDesigner::AddControlToDesign(TClass ControlClass, const TRect& Rect) {
-    if (!ControlClass) throw EInvalidOperation("No control class to insert");
+    if (!ControlClass) throw EInvalidOperation("没有要插入的控件类");
     // Outside a session the overlay would be wrapped again by the next one.
     if (!IsDesigning()) throw EInvalidOperation("未在设计中，不能插入控件！");
     TDesignerScope scope(GetRoolDesigner());

@@ -92,7 +92,7 @@ void TZkFormDesigner::OnMenuPopup(TObject* Sender) {
 void TZkFormDesigner::OnMenuClick(TObject* Sender) {
     // Only a menu item says which command to run; anything else (null included) is a
     // sender of the wrong class.
-    if (!Sender) throw EInvalidCast("Invalid class typecast: nil is not a TMenuItem");
+    if (!Sender) throw EInvalidCast("无效的类型转换：空值不是 TMenuItem");
     auto* item = As<TMenuItem>(Sender);
     TDesignerScope scope(GetRoolDesigner());
     KMAlignControls(static_cast<TKmAlign>(item->Tag() & 0xFF));

@@ -83,13 +83,20 @@ void TZkFormDesigner::SaveToBinaryFile(const std::string& FileName) {
     const std::string temp = TempFileBeside(FileName);
     try {
         stream.SaveToFile(temp);
+    } catch (const EFCreateError& e) {
+        DeleteFile(temp);
+        // The file beside FileName is the designer's own: the user hears of the one they chose.
+        std::string message = e.Message();
+        for (size_t at = message.find(temp); at != std::string::npos; at = message.find(temp))
+            message.replace(at, temp.size(), FileName);
+        throw EFCreateError(message);
     } catch (...) {
         DeleteFile(temp);
         throw;
     }
     if (!RenameFile(temp, FileName)) {
         DeleteFile(temp);
-        throw EFCreateError("Cannot create file \"" + FileName + "\".");
+        throw EFCreateError("无法创建文件“" + FileName + "”：不能替换原有的文件");
     }
 }
 

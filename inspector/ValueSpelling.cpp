@@ -158,7 +158,7 @@ void TProp::SetValue(const Variant& Value) {
         if (Value.IsNumeric())
             code = Value.AsInt64();
         else if (!CharTextCode(text, GetTypeData(FPropInfo.PropType)->MaxValue, code))
-            throw EPropertyConvertError("Invalid property value: " + text);
+            throw EPropertyConvertError("无效的属性值：" + text);
         ::SetOrdProp(FObject, &FPropInfo, code);
         return;
     }

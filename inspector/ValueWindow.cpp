@@ -36,7 +36,7 @@ void PublishInspector(TPublisher& p) {
 
 template <class T> T* Part(TComponent* form, const char* name) {
     T* part = As<T>(form->FindComponent(name));
-    if (!part) throw EComponentError(std::string("The inspector's form lacks ") + name);
+    if (!part) throw EComponentError(std::string("属性窗体缺少部件 ") + name);
     return part;
 }
 
@@ -181,13 +181,13 @@ void TObjectInspForm::ClearProperties() {
 
 Variant TObjectInspForm::GetPropValue(int Index) {
     TProp* prop = Props(Index);
-    if (!prop) throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+    if (!prop) throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return prop->GetValue();
 }
 
 void TObjectInspForm::SetPropValue(int Index, const Variant& Value) {
     TProp* prop = Props(Index);
-    if (!prop) throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+    if (!prop) throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     prop->SetValue(Value);
 }
 

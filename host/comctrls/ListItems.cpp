@@ -150,7 +150,7 @@ TListItems::~TListItems() {
 
 TListItem* TListItems::Item(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return FItems[static_cast<size_t>(Index)];
 }
 

@@ -61,7 +61,7 @@ public:
             for (std::string& text : item.SubItems)
                 text = Text();
         }
-        if (FPos != FBytes.size()) throw EReadError("Invalid list item data");
+        if (FPos != FBytes.size()) throw EReadError("列表项数据无效");
         return items;
     }
 
@@ -69,7 +69,7 @@ private:
     size_t Left() const { return FBytes.size() - FPos; }
 
     uint32_t U32() {
-        if (Left() < 4) throw EReadError("Stream read error");
+        if (Left() < 4) throw EReadError("列表项数据不完整");
         uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
             v |= uint32_t(static_cast<uint8_t>(FBytes[FPos + size_t(i)])) << (8 * i);
@@ -80,7 +80,7 @@ private:
     /// A count of entries that take at least EntryBytes each.
     uint32_t Count(size_t EntryBytes) {
         const uint32_t n = U32();
-        if (n > Left() / EntryBytes) throw EReadError("Stream read error");
+        if (n > Left() / EntryBytes) throw EReadError("列表项数据不完整");
         return n;
     }
 

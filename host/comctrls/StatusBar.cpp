@@ -143,7 +143,7 @@ std::vector<TRect> TStatusBar::PanelRects() const {
 TRect TStatusBar::PanelRect(int Index) const {
     std::vector<TRect> rects = PanelRects();
     if (Index < 0 || Index >= static_cast<int>(rects.size()))
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return rects[static_cast<size_t>(Index)];
 }
 

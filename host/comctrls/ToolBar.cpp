@@ -279,7 +279,7 @@ void TToolBar::CreateParams(TCreateParams& Params) {
 
 TToolButton* TToolBar::Buttons(int Index) const {
     if (Index < 0 || Index >= ButtonCount())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return FButtons[static_cast<size_t>(Index)];
 }
 

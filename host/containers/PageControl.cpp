@@ -44,7 +44,7 @@ void TPageControl::BeforeDestruction() {
 
 TTabSheet* TPageControl::Pages(int Index) const {
     if (Index < 0 || Index >= PageCount())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return FPages[static_cast<size_t>(Index)];
 }
 

@@ -63,7 +63,7 @@ intptr_t TControl::Perform(uint32_t Msg, intptr_t WParam, intptr_t LParam) {
 
 void TControl::SetParent(TWinControl* AParent) {
     if (FParent == AParent) return;
-    if (AParent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+    if (AParent == this) throw EInvalidOperation("控件不能以自己为父控件");
     TWinControl* old = FParent;
     if (old) old->RemoveControl(this);
     if (AParent) AParent->InsertControl(this);

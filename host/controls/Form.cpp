@@ -150,7 +150,7 @@ bool TCustomForm::Active() const {
 
 void TCustomForm::SetFocus() {
     if (!Visible() || !Enabled())
-        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+        throw EInvalidOperation("不能把焦点移到禁用或不可见的窗口");
     SetActiveWindow(Handle());
     if (FActiveControl && FActiveControl->CanFocus())
         FActiveControl->SetFocus();
@@ -160,7 +160,7 @@ void TCustomForm::SetFocus() {
 
 void TCustomForm::SetActiveControl(TWinControl* Control) {
     if (Control && (Control == this || !ContainsControl(Control)))
-        throw EInvalidOperation("Invalid control for the form's active control");
+        throw EInvalidOperation("该控件不能作为窗体的活动控件");
     if (FActiveControl != Control) {
         if (FActiveControl) FActiveControl->RemoveFreeNotification(this);
         FActiveControl = Control;

@@ -93,9 +93,9 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     if ((params.Style & WS_CHILD) && !params.WndParent)
-        throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+        throw EInvalidOperation("控件“" + Name() + "”没有父窗口");
     CreateWindowHandle(params);
-    if (!FHandle) throw EOutOfResources("Error creating window");
+    if (!FHandle) throw EOutOfResources("创建窗口出错");
     FDefWndProc = reinterpret_cast<WNDPROC>(GetWindowLong(FHandle, GWL_WNDPROC));
     SetWindowLong(FHandle, GWL_WNDPROC, reinterpret_cast<intptr_t>(FObjectInstance));
     AttachControl(FHandle, this);
@@ -149,7 +149,7 @@ void TWinControl::ApplyFont() {
 
 TControl* TWinControl::Controls(int index) const {
     if (index < 0 || index >= ControlCount())
-        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(index) + "）");
     size_t i = static_cast<size_t>(index);
     if (i < FControls.size()) return FControls[i];
     return FWinControls[i - FControls.size()];

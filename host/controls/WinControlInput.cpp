@@ -121,7 +121,7 @@ bool TWinControl::Focused() const {
 }
 
 void TWinControl::SetFocus() {
-    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    if (!CanFocus()) throw EInvalidOperation("不能把焦点移到禁用或不可见的窗口");
     if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
     ::SetFocus(Handle());
 }

@@ -61,7 +61,7 @@ void TCollectionItem::Changed(bool AllItems) {
 TCollection::TCollection(TClass ItemClass, TPersistent* Owner)
     : FItemClass(ItemClass), FOwner(Owner) {
     if (!ItemClass || !ItemClass->InheritsFrom(TCollectionItem::StaticClass()))
-        throw EInvalidOperation("A collection's item class must descend from TCollectionItem");
+        throw EInvalidOperation("集合的项类必须派生自 TCollectionItem");
 }
 
 TCollection::~TCollection() {
@@ -77,7 +77,7 @@ TCollection::~TCollection() {
 
 TCollectionItem* TCollection::Items(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return FItems[static_cast<size_t>(Index)];
 }
 
@@ -86,7 +86,7 @@ TCollectionItem* TCollection::Add() {
     auto* item = Cast<TCollectionItem>(obj);
     if (!item) {
         if (obj) obj->Free();
-        throw EInvalidOperation("Cannot create an item of this collection");
+        throw EInvalidOperation("不能创建该集合的项");
     }
     item->SetCollection(this);
     return item;

@@ -16,12 +16,12 @@ ZK_IMPLEMENT_CLASS(TComponent, TPersistent, PublishComponent)
 // ---- TPersistent --------------------------------------------------------------------------
 
 void TPersistent::Assign(TPersistent* source) {
-    if (!source) throw EConvertError("Cannot assign a nil to a " + ClassName());
+    if (!source) throw EConvertError("不能把空值赋给 " + ClassName());
     source->AssignTo(this);
 }
 
 void TPersistent::AssignTo(TPersistent* dest) {
-    throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
+    throw EConvertError("不能把 " + ClassName() + " 赋给 " + dest->ClassName());
 }
 
 std::string TPersistent::GetNamePath() const {
@@ -78,7 +78,7 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::Components(int index) const {
     if (index < 0 || index >= ComponentCount())
-        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(index) + "）");
     return FComponents[static_cast<size_t>(index)];
 }
 
@@ -144,7 +144,7 @@ void TComponent::ChangeName(const std::string& newName) {
 void TComponent::SetName(const std::string& value) {
     if (FName == value) return;
     if (!value.empty() && !IsValidIdent(value))
-        throw EComponentError("\"" + value + "\" is not a valid component name");
+        throw EComponentError("“" + value + "”不是有效的组件名");
     if (FOwner)
         FOwner->ValidateRename(this, FName, value);
     else
@@ -157,8 +157,7 @@ void TComponent::ValidateRename(TComponent* AComponent, const std::string& curNa
     if (!AComponent || newName.empty() || SameText(curName, newName)) return;
     TComponent* other = FindComponent(newName);
     if (other && other != AComponent)
-        throw EComponentError("Duplicate name: A component named \"" + newName +
-                              "\" already exists");
+        throw EComponentError("名称重复：已有名为“" + newName + "”的组件");
 }
 
 void TComponent::InsertComponent(TComponent* component) {

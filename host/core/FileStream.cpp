@@ -15,8 +15,18 @@ ZK_IMPLEMENT_CLASS(TFileStream, TStream, nullptr)
 
 namespace {
 
+/// Why a file operation failed, in words a user reads; rarer causes keep the system's own.
 std::string Reason(int err) {
-    return std::generic_category().message(err);
+    static const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "文件或文件夹不存在"},     {EACCES, "没有访问权限"},
+        {EPERM, "不允许此操作"},            {EISDIR, "这是一个文件夹，不是文件"},
+        {ENOTDIR, "路径中有一段不是文件夹"}, {ENOSPC, "磁盘空间不足"},
+        {EROFS, "文件系统是只读的"},        {ENAMETOOLONG, "文件名太长"},
+        {EMFILE, "打开的文件太多"},         {EIO, "读写设备出错"},
+    };
+    for (auto [code, text] : reasons)
+        if (code == err) return text;
+    return "系统错误 " + std::to_string(err) + "：" + std::generic_category().message(err);
 }
 
 // One read or write call moves at most this much; larger counts loop.
@@ -48,8 +58,8 @@ TFileStream::TFileStream(const std::string& FileName, uint16_t Mode) : FFileName
         err = EISDIR;
     }
     if (err == 0) return;
-    if (create) throw EFCreateError("Cannot create file \"" + FileName + "\". " + Reason(err));
-    throw EFOpenError("Cannot open file \"" + FileName + "\". " + Reason(err));
+    if (create) throw EFCreateError("无法创建文件“" + FileName + "”：" + Reason(err));
+    throw EFOpenError("无法打开文件“" + FileName + "”：" + Reason(err));
 }
 
 TFileStream::~TFileStream() {
@@ -84,15 +94,14 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
     off_t pos = ::lseek(FHandle, off_t(Offset), whence);
     if (pos < 0)
-        throw EStreamError("Invalid stream position in file \"" + FFileName + "\". " +
-                           Reason(errno));
+        throw EStreamError("文件“" + FFileName + "”中的位置无效：" + Reason(errno));
     return int64_t(pos);
 }
 
 int64_t TFileStream::Size() {
     struct stat st;
     if (::fstat(FHandle, &st) != 0)
-        throw EStreamError("Cannot get the size of file \"" + FFileName + "\". " + Reason(errno));
+        throw EStreamError("无法取得文件“" + FFileName + "”的大小：" + Reason(errno));
     return int64_t(st.st_size);
 }
 
@@ -100,6 +109,6 @@ int64_t TFileStream::Size() {
 void TFileStream::SetSize(int64_t NewSize) {
     NewSize = std::max<int64_t>(NewSize, 0);
     if (::ftruncate(FHandle, off_t(NewSize)) != 0)
-        throw EStreamError("Cannot set the size of file \"" + FFileName + "\". " + Reason(errno));
+        throw EStreamError("无法设置文件“" + FFileName + "”的大小：" + Reason(errno));
     if (Position() > NewSize) SetPosition(NewSize);
 }

@@ -9,7 +9,7 @@ ZK_IMPLEMENT_CLASS(TList, TObject, nullptr)
 
 namespace {
 [[noreturn]] void ListError(const char* what, int value) {
-    throw EListError(std::string(what) + " (" + std::to_string(value) + ")");
+    throw EListError(std::string(what) + "（" + std::to_string(value) + "）");
 }
 } // namespace
 
@@ -23,7 +23,7 @@ void TList::BeforeDestruction() {
 }
 
 void TList::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count()) ListError("List index out of bounds", Index);
+    if (Index < 0 || Index >= Count()) ListError("列表索引越界", Index);
 }
 
 int TList::Add(void* Item) {
@@ -34,7 +34,7 @@ int TList::Add(void* Item) {
 }
 
 void TList::Insert(int Index, void* Item) {
-    if (Index < 0 || Index > Count()) ListError("List index out of bounds", Index);
+    if (Index < 0 || Index > Count()) ListError("列表索引越界", Index);
     FItems.insert(FItems.begin() + Index, Item);
     if (Item) Notify(Item, lnAdded);
 }
@@ -75,7 +75,7 @@ int TList::IndexOf(void* Item) const {
 }
 
 void TList::SetCount(int NewCount) {
-    if (NewCount < 0) ListError("List count out of bounds", NewCount);
+    if (NewCount < 0) ListError("列表项数越界", NewCount);
     if (NewCount >= Count()) {
         FItems.resize(size_t(NewCount), nullptr);
         return;
@@ -118,7 +118,7 @@ void TList::Move(int CurIndex, int NewIndex) {
 }
 
 void TList::SetCapacity(int NewCapacity) {
-    if (NewCapacity < Count()) ListError("List capacity out of bounds", NewCapacity);
+    if (NewCapacity < Count()) ListError("列表容量越界", NewCapacity);
     if (size_t(NewCapacity) > FItems.capacity()) {
         FItems.reserve(size_t(NewCapacity));
     } else if (size_t(NewCapacity) < FItems.capacity()) {

@@ -23,7 +23,7 @@ bool TMetaClass::InheritsFrom(TClass ancestor) const {
 }
 
 TObject* TMetaClass::Create(TComponent* owner) const {
-    if (!FCreate) throw EInvalidOperation("Cannot create an instance of abstract class " + FName);
+    if (!FCreate) throw EInvalidOperation("不能创建抽象类 " + FName + " 的实例");
     return FCreate(owner);
 }
 
@@ -115,6 +115,6 @@ TClass GetClass(const std::string& name) {
 
 TClass FindClass(const std::string& name) {
     TClass c = GetClass(name);
-    if (!c) throw EClassNotFound("Class \"" + name + "\" not found");
+    if (!c) throw EClassNotFound("找不到类“" + name + "”");
     return c;
 }

@@ -21,7 +21,7 @@ HMODULE LoadPackage(const std::string& FileName) {
     gLoading = false;
     if (!module) {
         const char* why = dlerror();
-        throw EPackageError("Can't load package " + FileName +
+        throw EPackageError("不能载入包 " + FileName +
                             (why ? std::string(": ") + why : ""));
     }
     try {

@@ -24,5 +24,5 @@ const std::vector<uint8_t>* FindResource(const std::string& Name) {
 
 const std::vector<uint8_t>& ResourceData(const std::string& Name) {
     if (const auto* data = FindResource(Name)) return *data;
-    throw EResNotFound("Resource " + Name + " not found");
+    throw EResNotFound("找不到资源 " + Name);
 }

@@ -25,11 +25,15 @@ int64_t TStream::Size() {
 }
 
 void TStream::ReadBuffer(void* Buffer, int64_t Count) {
-    if (Count > 0 && Read(Buffer, Count) != Count) throw EReadError("Stream read error");
+    const int64_t at = Position();
+    if (Count > 0 && Read(Buffer, Count) != Count)
+        throw EReadError("流读取错误：第 " + std::to_string(at) + " 字节处应有 " +
+                         std::to_string(Count) + " 字节数据，但流只有 " + std::to_string(Size()) +
+                         " 字节");
 }
 
 void TStream::WriteBuffer(const void* Buffer, int64_t Count) {
-    if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError("Stream write error");
+    if (Count > 0 && Write(Buffer, Count) != Count) throw EWriteError("流写入错误");
 }
 
 int64_t TStream::CopyFrom(TStream* Source, int64_t Count) {
@@ -55,9 +59,9 @@ void TMemoryStream::Reserve(int64_t NewSize) {
     try {
         FData.resize(size_t(NewSize));
     } catch (const std::bad_alloc&) {
-        throw EStreamError("Out of memory while expanding memory stream");
+        throw EStreamError("扩充内存流时内存不足");
     } catch (const std::length_error&) {
-        throw EStreamError("Out of memory while expanding memory stream");
+        throw EStreamError("扩充内存流时内存不足");
     }
 }
 
@@ -91,7 +95,7 @@ int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : Size();
     int64_t pos;
     if (__builtin_add_overflow(base, Offset, &pos) || pos < 0)
-        throw EStreamError("Invalid stream position");
+        throw EStreamError("流位置无效");
     FPosition = pos;
     return pos;
 }

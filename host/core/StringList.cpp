@@ -18,11 +18,11 @@ TStringList::~TStringList() {
 
 void TStringList::CheckIndex(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EStringListError("列表索引越界（" + std::to_string(Index) + "）");
 }
 
 void TStringList::CheckUnsorted() const {
-    if (FSorted) throw EStringListError("Operation not allowed on sorted list");
+    if (FSorted) throw EStringListError("已排序的列表不允许此操作");
 }
 
 // ---- Change reporting ---------------------------------------------------------------------
@@ -78,7 +78,7 @@ void TStringList::Insert(int Index, const std::string& S) {
 void TStringList::InsertObject(int Index, const std::string& S, TObject* AObject) {
     CheckUnsorted();
     if (Index < 0 || Index > Count())
-        throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EStringListError("列表索引越界（" + std::to_string(Index) + "）");
     InsertItem(Index, S, AObject);
 }
 
@@ -117,7 +117,7 @@ int TStringList::AddObject(const std::string& S, TObject* AObject) {
     if (FSorted && Find(S, index)) {
         if (FDuplicates == dupIgnore) return index;
         if (FDuplicates == dupError)
-            throw EStringListError("String list does not allow duplicates");
+            throw EStringListError("字符串列表不允许重复项");
     }
     InsertItem(index, S, AObject);
     return index;

@@ -72,7 +72,7 @@ bool ParseInteger(std::string_view text, int bits, int64_t& out) {
 }
 
 [[noreturn]] void RaiseNotInteger(const std::string& text) {
-    throw EConvertError("'" + text + "' is not a valid integer value");
+    throw EConvertError("“" + text + "”不是有效的整数");
 }
 
 // Checks the syntax [sign](digits[.digits] | .digits)[(e|E)[sign]digits] and tells the
@@ -229,7 +229,7 @@ bool TryStrToFloat(const std::string& text, double& value) {
 double StrToFloat(const std::string& text) {
     double v;
     if (!TryStrToFloat(text, v))
-        throw EConvertError("'" + text + "' is not a valid floating point value");
+        throw EConvertError("“" + text + "”不是有效的数");
     return v;
 }
 
@@ -335,7 +335,7 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d) {
 // magnitude of the fraction. A time that rounds to a full day moves on to the next day.
 void SplitDateTime(TDateTime dt, int64_t& day, int64_t& msOfDay) {
     if (!std::isfinite(dt) || dt <= double(FirstDay - 1) || dt >= double(EndDay))
-        throw EConvertError("Invalid date value " + FloatToStr(dt));
+        throw EConvertError("无效的日期值 " + FloatToStr(dt));
     double whole = std::trunc(dt);
     day = static_cast<int64_t>(whole);
     msOfDay = std::llround(std::fabs(dt - whole) * MSecsPerDay);
@@ -344,7 +344,7 @@ void SplitDateTime(TDateTime dt, int64_t& day, int64_t& msOfDay) {
         msOfDay = 0;
     }
     if (day < FirstDay || day >= EndDay)
-        throw EConvertError("Invalid date value " + FloatToStr(dt));
+        throw EConvertError("无效的日期值 " + FloatToStr(dt));
 }
 
 TDateTime CombineDateTime(TDateTime date, TDateTime time) {
@@ -394,12 +394,12 @@ bool ParseDateTime(const std::string& text, bool allowTime, TDateTime& out) {
 } // namespace
 
 TDateTime EncodeDate(int year, int month, int day) {
-    if (!ValidDate(year, month, day)) throw EConvertError("Invalid argument to date encode");
+    if (!ValidDate(year, month, day)) throw EConvertError("日期的年、月、日无效");
     return double(DaysFromCivil(year, unsigned(month), unsigned(day)) + UnixEpochDay);
 }
 
 TDateTime EncodeTime(int hour, int min, int sec, int msec) {
-    if (!ValidTime(hour, min, sec, msec)) throw EConvertError("Invalid argument to time encode");
+    if (!ValidTime(hour, min, sec, msec)) throw EConvertError("时间的时、分、秒无效");
     return double(((hour * 60 + min) * 60 + sec) * 1000 + msec) / double(MSecsPerDay);
 }
 
@@ -440,13 +440,13 @@ std::string DateTimeToStr(TDateTime dt) {
 TDateTime StrToDateTime(const std::string& text) {
     TDateTime v;
     if (!ParseDateTime(text, true, v))
-        throw EConvertError("'" + text + "' is not a valid date and time");
+        throw EConvertError("“" + text + "”不是有效的日期时间");
     return v;
 }
 
 TDateTime StrToDate(const std::string& text) {
     TDateTime v;
-    if (!ParseDateTime(text, false, v)) throw EConvertError("'" + text + "' is not a valid date");
+    if (!ParseDateTime(text, false, v)) throw EConvertError("“" + text + "”不是有效的日期");
     return v;
 }
 

@@ -51,11 +51,11 @@ const TTypeInfo* FloatType(const char* name, TFloatType ft) {
 }
 
 [[noreturn]] void UnknownProperty(const std::string& name) {
-    throw EPropertyError("Property " + name + " does not exist");
+    throw EPropertyError("属性 " + name + " 不存在");
 }
 
 [[noreturn]] void InvalidPropertyType(const TPropInfo* info) {
-    throw EPropertyError("Invalid property type: " + info->PropType->Name);
+    throw EPropertyError("无效的属性类型：" + info->PropType->Name);
 }
 
 const TPropInfo* Require(const TObject* obj, const std::string& name) {
@@ -65,7 +65,7 @@ const TPropInfo* Require(const TObject* obj, const std::string& name) {
 }
 
 [[noreturn]] void ReadOnly(const TPropInfo* info) {
-    throw EPropertyError("Property " + info->Name + " is read-only");
+    throw EPropertyError("属性 " + info->Name + " 是只读的");
 }
 
 bool IsOrdinalKind(TTypeKind k) {
@@ -76,16 +76,22 @@ bool IsStringKind(TTypeKind k) {
     return k == tkString || k == tkLString || k == tkWString;
 }
 
+/// The message of a value outside a property's range: the value as the user gave it (typed text
+/// when there is some; a number that did not fit 64 bits has no faithful number) and the range.
+std::string OutOfRange(const TPropInfo* info, const std::string& given, int64_t lo, int64_t hi) {
+    return "“" + given + "”超出属性 " + info->Name + " 的范围（" + IntToStr(lo) + " 到 " +
+           IntToStr(hi) + "）";
+}
+
 /// Checks an ordinal against the bounds of its type, as the platform's range checks would.
-void CheckRange(const TPropInfo* info, int64_t value) {
+void CheckRange(const TPropInfo* info, int64_t value, const std::string* typed = nullptr) {
     const TTypeInfo* t = info->PropType;
     if (t->Kind == tkInt64 || t->Kind == tkSet) return;
     const TTypeData& d = t->Data;
     int64_t lo = d.MinValue, hi = d.MaxValue;
     if (d.OrdType == otULong) hi = std::numeric_limits<uint32_t>::max();
     if (value < lo || value > hi)
-        throw ERangeError("Value " + IntToStr(value) + " is out of range for property " +
-                          info->Name + " (" + IntToStr(lo) + ".." + IntToStr(hi) + ")");
+        throw ERangeError(OutOfRange(info, typed ? *typed : IntToStr(value), lo, hi));
 }
 } // namespace
 
@@ -307,7 +313,7 @@ std::string SetToString(const TTypeInfo* setInfo, int64_t value, bool brackets) 
 int64_t StringToSet(const TTypeInfo* setInfo, const std::string& value) {
     std::string s = Trim(value);
     if (!s.empty() && s.front() == '[') {
-        if (s.back() != ']') throw EPropertyConvertError("Invalid property element: " + value);
+        if (s.back() != ']') throw EPropertyConvertError("无效的属性元素：" + value);
         s = s.substr(1, s.size() - 2);
     }
     uint64_t bits = 0;
@@ -318,10 +324,10 @@ int64_t StringToSet(const TTypeInfo* setInfo, const std::string& value) {
             Trim(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (!item.empty()) {
             int v = GetEnumValue(setInfo->Data.CompType, item);
-            if (v < 0 || v > 63) throw EPropertyConvertError("Invalid property element: " + item);
+            if (v < 0 || v > 63) throw EPropertyConvertError("无效的属性元素：" + item);
             bits |= uint64_t(1) << v;
         } else if (comma != std::string::npos) {
-            throw EPropertyConvertError("Invalid property element: " + value);
+            throw EPropertyConvertError("无效的属性元素：" + value);
         }
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -356,7 +362,7 @@ void SetEnumProp(TObject* obj, const std::string& name, const std::string& value
     const TPropInfo* p = Require(obj, name);
     int v = GetEnumValue(p->PropType, value);
     if (v < 0 && !SameText(value, GetEnumName(p->PropType, v)))
-        throw EPropertyConvertError("Invalid property element: " + value);
+        throw EPropertyConvertError("无效的属性元素：" + value);
     SetOrdProp(obj, p, v);
 }
 
@@ -442,7 +448,7 @@ void SetMethodProp(TObject* obj, const std::string& name, const TMethod& value) 
     if (!p->Access.GetMethod) InvalidPropertyType(p);
     if (!p->Access.SetMethod) ReadOnly(p);
     if (!p->Access.SetMethod(obj, value))
-        throw EInvalidCast("Method " + value.Name + " does not fit event " + p->Name);
+        throw EInvalidCast("方法 " + value.Name + " 与事件 " + p->Name + " 的类型不符");
 }
 
 Variant GetVariantProp(TObject* obj, const std::string& name) {
@@ -508,13 +514,34 @@ void SetPropValue(TObject* obj, const TPropInfo* info, const Variant& value) {
     switch (t->Kind) {
     case tkInteger:
     case tkInt64:
-        SetOrdProp(obj, info, value.AsInt64());
+        if (value.VarType() == varString) {
+            // Typed text: a range error repeats it as typed, which may not fit 64 bits.
+            const std::string typed = Trim(value.AsString());
+            int64_t v = 0;
+            if (!TryStrToInt64(typed, v)) {
+                const size_t digits = typed.find_first_not_of("+-") == 1 ? 1 : 0;
+                if (typed.size() > digits &&
+                    typed.find_first_not_of("0123456789", digits) == std::string::npos) {
+                    const TTypeData& td = t->Data;
+                    throw ERangeError(OutOfRange(info, typed, td.MinValue,
+                                                 td.OrdType == otULong ? int64_t(UINT32_MAX)
+                                                                       : td.MaxValue));
+                }
+                value.AsInt64(); // raises the conversion error
+            }
+            if (!info->Access.GetOrd) InvalidPropertyType(info);
+            if (!info->Access.SetOrd) ReadOnly(info);
+            CheckRange(info, v, &typed);
+            info->Access.SetOrd(obj, v);
+        } else {
+            SetOrdProp(obj, info, value.AsInt64());
+        }
         break;
     case tkChar:
     case tkWChar:
         if (value.VarType() == varString) {
             const std::string s = value.AsString();
-            if (s.size() != 1) throw EPropertyConvertError("Invalid property value: " + s);
+            if (s.size() != 1) throw EPropertyConvertError("无效的属性值：" + s);
             SetOrdProp(obj, info, static_cast<unsigned char>(s[0]));
         } else {
             SetOrdProp(obj, info, value.AsInt64());
@@ -527,10 +554,10 @@ void SetPropValue(TObject* obj, const TPropInfo* info, const Variant& value) {
             if (v < 0) {
                 int64_t ordinal;
                 if (!TryStrToInt64(s, ordinal))
-                    throw EPropertyConvertError("Invalid property element: " + s);
+                    throw EPropertyConvertError("无效的属性元素：" + s);
                 v = static_cast<int>(ordinal);
                 if (v != ordinal)
-                    throw ERangeError("Value " + s + " is out of range for " + info->Name);
+                    throw ERangeError(OutOfRange(info, s, t->Data.MinValue, t->Data.MaxValue));
             }
             SetOrdProp(obj, info, v);
         } else if (value.VarType() == varBoolean) {

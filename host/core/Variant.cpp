@@ -57,7 +57,7 @@ int64_t Variant::AsInt64() const {
     case varEmpty:
         return 0;
     case varNull:
-        throw EInvalidCast("Could not convert variant of type (Null) into type (Int64)");
+        throw EInvalidCast("不能把空值转换为整数");
     case varBoolean:
         return std::get<bool>(FValue) ? -1 : 0;
     case varInteger:
@@ -68,7 +68,7 @@ int64_t Variant::AsInt64() const {
     case varDate: {
         double d = AsDouble();
         if (!std::isfinite(d) || d >= 9.2233720368547758e18 || d < -9.2233720368547758e18)
-            throw EInvalidCast("Could not convert variant of type (Double) into type (Int64)");
+            throw EInvalidCast("不能把该浮点数转换为整数");
         return static_cast<int64_t>(std::llround(d));
     }
     case varString: {
@@ -76,7 +76,7 @@ int64_t Variant::AsInt64() const {
         if (TryStrToInt64(std::get<std::string>(FValue), v)) return v;
         double d;
         if (TryStrToFloat(std::get<std::string>(FValue), d)) return Variant(d).AsInt64();
-        throw EConvertError("'" + std::get<std::string>(FValue) + "' is not a valid integer value");
+        throw EConvertError("“" + std::get<std::string>(FValue) + "”不是有效的整数");
     }
     case varObject:
         return static_cast<int64_t>(reinterpret_cast<intptr_t>(std::get<TObject*>(FValue)));
@@ -87,7 +87,9 @@ int64_t Variant::AsInt64() const {
 int32_t Variant::AsInteger() const {
     int64_t v = AsInt64();
     if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
-        throw ERangeError("Range check error: " + IntToStr(v) + " is not a 32-bit integer");
+        throw ERangeError("范围检查错误：" + IntToStr(v) + " 超出 32 位整数的范围（" +
+                          IntToStr(std::numeric_limits<int32_t>::min()) + " 到 " +
+                          IntToStr(std::numeric_limits<int32_t>::max()) + "）");
     return static_cast<int32_t>(v);
 }
 
@@ -125,7 +127,7 @@ bool Variant::AsBoolean() const {
 TObject* Variant::AsObject() const {
     if (VarType() == varObject) return std::get<TObject*>(FValue);
     if (VarType() == varEmpty || (IsNumeric() && AsDouble() == 0)) return nullptr;
-    throw EInvalidCast("Could not convert variant into an object reference");
+    throw EInvalidCast("不能把该值转换为对象引用");
 }
 
 bool Variant::operator==(const Variant& other) const {

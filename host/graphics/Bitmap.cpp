@@ -44,19 +44,19 @@ void TGraphic::SetModified(bool value) {
 
 void TGraphic::LoadFromFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw EFOpenError("Cannot open file \"" + fileName + "\"");
+    if (!in) throw EFOpenError("无法打开文件“" + fileName + "”");
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
-    if (in.bad()) throw EFOpenError("Cannot read file \"" + fileName + "\"");
+    if (in.bad()) throw EFOpenError("无法读取文件“" + fileName + "”");
     LoadFromBytes(bytes);
 }
 
 void TGraphic::SaveToFile(const std::string& fileName) {
     const std::vector<uint8_t> bytes = SaveToBytes();
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError("Cannot create file \"" + fileName + "\"");
+    if (!out) throw EFCreateError("无法创建文件“" + fileName + "”");
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out) throw EFCreateError("Cannot write file \"" + fileName + "\"");
+    if (!out) throw EFCreateError("无法写入文件“" + fileName + "”");
 }
 
 namespace {
@@ -286,7 +286,7 @@ void TBitmap::Assign(TPersistent* source) {
 std::vector<uint8_t> TBitmap::EncodeImage(int quality) const {
     Flush();
     QImage image = Handle()->Image;
-    if (image.isNull()) throw EInvalidGraphicOperation("Cannot save an empty image");
+    if (image.isNull()) throw EInvalidGraphicOperation("不能保存空图像");
     if (Monochrome())
         image = image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
     else if (FPixelFormat == pf24bit)
@@ -297,7 +297,7 @@ std::vector<uint8_t> TBitmap::EncodeImage(int quality) const {
     QImageWriter writer(&buffer, SaveFormat());
     if (quality >= 0) writer.setQuality(quality);
     if (!writer.write(image))
-        throw EInvalidGraphicOperation("Cannot save the image: " +
+        throw EInvalidGraphicOperation("无法保存图像：" +
                                        writer.errorString().toStdString());
     return {bytes.begin(), bytes.end()};
 }
@@ -319,7 +319,7 @@ void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
     reader.setAllocationLimit(256);
     QImage image = reader.read();
     if (image.isNull())
-        throw EInvalidGraphic("Invalid image: " + reader.errorString().toStdString());
+        throw EInvalidGraphic("无效的图像：" + reader.errorString().toStdString());
     const bool mono = image.depth() == 1;
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                           : QImage::Format_RGB32);

@@ -56,7 +56,7 @@ void TCanvas::SetHandle(HDC value) {
 
 HDC TCanvas::RequireState(bool pen, bool brush, bool font) {
     HDC dc = Handle();
-    if (!dc) throw EInvalidOperation("Canvas does not allow drawing");
+    if (!dc) throw EInvalidOperation("画布不允许绘图");
     if (pen && !FPenValid) {
         SelectObject(dc, FPen->Handle());
         SetROP2(dc, Rop2Of(FPen->Mode()));

@@ -101,7 +101,7 @@ TColor StringToColor(const std::string& text) {
     if (IdentToColor(Trim(text), color)) return color;
     int64_t value = 0;
     if (!TryStrToInt64(Trim(text), value) || value < INT32_MIN || value > UINT32_MAX)
-        throw EConvertError("'" + text + "' is not a valid colour");
+        throw EConvertError("“" + text + "”不是有效的颜色");
     return static_cast<TColor>(static_cast<uint32_t>(value));
 }
 

@@ -18,11 +18,11 @@ void TGraphic::DefineProperties(TFiler* Filer) {
         "Data",
         [this](TStream* stream) {
             const std::vector<uint8_t> data = ReadAll(stream);
-            if (data.size() < 4) throw EInvalidGraphic("Graphic data is truncated");
+            if (data.size() < 4) throw EInvalidGraphic("图形数据不完整");
             uint32_t n = 0;
             for (int i = 0; i < 4; ++i)
                 n |= uint32_t(data[size_t(i)]) << (8 * i);
-            if (data.size() - 4 < n) throw EInvalidGraphic("Graphic data is truncated");
+            if (data.size() - 4 < n) throw EInvalidGraphic("图形数据不完整");
             LoadFromBytes(std::vector<uint8_t>(data.begin() + 4, data.begin() + 4 + ptrdiff_t(n)));
         },
         [this](TStream* stream) {

@@ -67,7 +67,7 @@ int TCustomImageList::Add(TBitmap* Image) {
 
 void TCustomImageList::Delete(int Index) {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     FImages[static_cast<size_t>(Index)]->Free();
     FImages.erase(FImages.begin() + Index);
     Changed();

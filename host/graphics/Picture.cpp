@@ -57,7 +57,7 @@ TGraphicPtr NewGraphic(TGraphicClass cls) {
     TObject* obj = cls->Create(nullptr);
     if (auto* g = Cast<TGraphic>(obj)) return TGraphicPtr(g);
     if (obj) obj->Free();
-    throw EInvalidGraphic("Class " + cls->ClassName() + " is not a graphic");
+    throw EInvalidGraphic("类 " + cls->ClassName() + " 不是图形类");
 }
 
 } // namespace
@@ -116,7 +116,7 @@ void TPicture::Assign(TPersistent* source) {
 void TPicture::LoadFromFile(const std::string& fileName) {
     const std::string ext = ExtensionOf(fileName);
     TGraphicClass cls = FileFormatClass(ext);
-    if (!cls) throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");
+    if (!cls) throw EInvalidGraphic("未知的图片文件扩展名（." + ext + "）");
     TGraphicPtr graphic = NewGraphic(cls);
     graphic->LoadFromFile(fileName);
     Adopt(graphic.release());
@@ -142,23 +142,23 @@ std::vector<uint8_t> TPicture::SaveToData() const {
 }
 
 void TPicture::LoadFromData(const std::vector<uint8_t>& data) {
-    if (data.empty()) throw EInvalidGraphic("Picture data is empty");
+    if (data.empty()) throw EInvalidGraphic("图片数据为空");
     const size_t nameLen = data[0];
-    if (data.size() < 1 + nameLen) throw EInvalidGraphic("Picture data is truncated");
+    if (data.size() < 1 + nameLen) throw EInvalidGraphic("图片数据不完整");
     const std::string name(data.begin() + 1, data.begin() + 1 + ptrdiff_t(nameLen));
     if (name.empty()) {
         SetGraphic(nullptr);
         return;
     }
     TGraphicClass cls = GraphicClassNamed(name);
-    if (!cls) throw EInvalidGraphic("Unknown graphic class " + name);
+    if (!cls) throw EInvalidGraphic("未知的图形类 " + name);
     size_t pos = 1 + nameLen;
-    if (data.size() < pos + 4) throw EInvalidGraphic("Picture data is truncated");
+    if (data.size() < pos + 4) throw EInvalidGraphic("图片数据不完整");
     uint32_t n = 0;
     for (int i = 0; i < 4; ++i)
         n |= uint32_t(data[pos + size_t(i)]) << (8 * i);
     pos += 4;
-    if (data.size() - pos < n) throw EInvalidGraphic("Picture data is truncated");
+    if (data.size() - pos < n) throw EInvalidGraphic("图片数据不完整");
     TGraphicPtr graphic = NewGraphic(cls);
     if (n > 0)
         graphic->LoadFromBytes(

@@ -8,7 +8,7 @@
 
 namespace {
 [[noreturn]] void IndexError() {
-    throw EInvalidGridOperation("Grid index out of range");
+    throw EInvalidGridOperation("表格索引越界");
 }
 
 /// Moves the index that was at From to To, and the ones between by one the other way.
@@ -150,7 +150,7 @@ void TCustomGrid::SizeChanged(int, int) {}
 
 void TCustomGrid::SetFixedCols(int Value) {
     if (Value < 0 || Value >= ColCount())
-        throw EInvalidGridOperation("Fixed column count must be less than column count");
+        throw EInvalidGridOperation("固定列数必须小于列数");
     FFixedCols = Value;
     // The grid starts over at its first scrolled cell, as the platform's does.
     FTopLeft.X = FCurrent.X = FAnchor.X = Value;
@@ -161,7 +161,7 @@ void TCustomGrid::SetFixedCols(int Value) {
 
 void TCustomGrid::SetFixedRows(int Value) {
     if (Value < 0 || Value >= RowCount())
-        throw EInvalidGridOperation("Fixed row count must be less than row count");
+        throw EInvalidGridOperation("固定行数必须小于行数");
     FFixedRows = Value;
     FTopLeft.Y = FCurrent.Y = FAnchor.Y = Value;
     UpdateScrollBars();

@@ -85,7 +85,7 @@ std::string TStringGrid::Cells(int ACol, int ARow) const {
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
-        throw EInvalidGridOperation("Grid index out of range");
+        throw EInvalidGridOperation("表格索引越界");
     FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)].Text = Value;
     InvalidateCell(ACol, ARow);
 }
@@ -97,7 +97,7 @@ TObject* TStringGrid::Objects(int ACol, int ARow) const {
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
-        throw EInvalidGridOperation("Grid index out of range");
+        throw EInvalidGridOperation("表格索引越界");
     FCells[static_cast<size_t>(ARow)][static_cast<size_t>(ACol)].Object = Value;
 }
 
@@ -111,7 +111,7 @@ TStrings* TStringGrid::Rows(int Index) {
 
 TStrings* TStringGrid::View(std::vector<TStrings*>& Views, bool Column, int Index) {
     if (Index < 0 || Index >= (Column ? ColCount() : RowCount()))
-        throw EInvalidGridOperation("Grid index out of range");
+        throw EInvalidGridOperation("表格索引越界");
     if (static_cast<size_t>(Index) >= Views.size()) Views.resize(static_cast<size_t>(Index) + 1);
     TStrings*& view = Views[static_cast<size_t>(Index)];
     if (!view) view = new TStringGridStrings(this, Column, Index);

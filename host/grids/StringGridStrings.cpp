@@ -32,11 +32,11 @@ void TStringGridStrings::PutObject(int Index, TObject* AObject) {
 }
 
 void TStringGridStrings::Insert(int, const std::string&) {
-    throw EInvalidGridOperation("Cannot insert or delete rows from grid");
+    throw EInvalidGridOperation("不能在表格中插入或删除行");
 }
 
 void TStringGridStrings::Delete(int) {
-    throw EInvalidGridOperation("Cannot insert or delete rows from grid");
+    throw EInvalidGridOperation("不能在表格中插入或删除行");
 }
 
 void TStringGridStrings::Clear() {

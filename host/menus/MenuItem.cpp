@@ -21,7 +21,7 @@ TMenuItem::~TMenuItem() {
 
 TMenuItem* TMenuItem::Items(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EMenuError("Menu index out of range (" + IntToStr(Index) + ")");
+        throw EMenuError("菜单索引越界（" + IntToStr(Index) + "）");
     return FItems[static_cast<size_t>(Index)];
 }
 
@@ -31,9 +31,9 @@ void TMenuItem::Add(TMenuItem* Item) {
 
 void TMenuItem::Insert(int Index, TMenuItem* Item) {
     if (!Item) return;
-    if (Item == this || Item->FMenu) throw EMenuError("A menu item cannot be inserted here");
+    if (Item == this || Item->FMenu) throw EMenuError("菜单项不能插入到这里");
     for (TMenuItem* p = this; p; p = p->FParent)
-        if (p == Item) throw EMenuError("A menu item cannot hold one of its own parents");
+        if (p == Item) throw EMenuError("菜单项不能包含它自己的上级菜单项");
     if (Item->FParent) Item->FParent->Remove(Item);
     Index = std::clamp(Index, 0, Count());
     FItems.insert(FItems.begin() + Index, Item);
@@ -50,7 +50,7 @@ void TMenuItem::Delete(int Index) {
 
 void TMenuItem::Remove(TMenuItem* Item) {
     int index = IndexOf(Item);
-    if (index < 0) throw EMenuError("Menu item not found");
+    if (index < 0) throw EMenuError("找不到菜单项");
     Delete(index);
 }
 
@@ -186,7 +186,7 @@ void TMenuItem::SetParentComponent(TComponent* Value) {
     else if (auto* item = Cast<TMenuItem>(Value))
         item->Add(this);
     else if (Value)
-        throw EMenuError("A menu item's parent must be a menu or a menu item");
+        throw EMenuError("菜单项的上级必须是菜单或菜单项");
     else if (FParent)
         FParent->Remove(this);
 }

@@ -59,7 +59,7 @@ TWinControl* TScreen::ActiveControl() const {
 
 TCustomForm* TScreen::Forms(int Index) const {
     if (Index < 0 || Index >= FormCount())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        throw EListError("列表索引越界（" + IntToStr(Index) + "）");
     return FForms[static_cast<size_t>(Index)];
 }
 

@@ -9,7 +9,7 @@
 namespace {
 void CheckIndex(int Index, int Count) {
     if (Index < 0 || Index >= Count)
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError("列表索引越界（" + std::to_string(Index) + "）");
 }
 } // namespace
 

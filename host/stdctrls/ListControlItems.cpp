@@ -7,7 +7,7 @@
 
 void TListControlItems::CheckIndex(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError("列表索引越界（" + std::to_string(Index) + "）");
 }
 
 std::string TListControlItems::Get(int Index) const {
@@ -50,7 +50,7 @@ void TListControlItems::Insert(int Index, const std::string& S) {
 
 void TListControlItems::InsertObject(int Index, const std::string& S, TObject* AObject) {
     if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EListError("列表索引越界（" + std::to_string(Index) + "）");
     if (FControl->Sorted())
         AddObject(S, AObject);
     else

@@ -15,7 +15,7 @@ int Utf16Units(std::string_view text) {
 }
 
 [[noreturn]] void OutOfBounds(int Index) {
-    throw EStringListError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw EStringListError("列表索引越界（" + std::to_string(Index) + "）");
 }
 } // namespace
 

@@ -12,7 +12,7 @@ ZK_IMPLEMENT_CLASS(TFiler, TObject, nullptr)
 
 TFiler::TFiler(TStream* Stream, int BufSize)
     : FStream(Stream), FBuffer(static_cast<size_t>(BufSize > 16 ? BufSize : 16)) {
-    if (!Stream) throw EFilerError("A filer needs a stream");
+    if (!Stream) throw EFilerError("读写器需要一个流");
 }
 
 TFiler::~TFiler() = default;

@@ -228,7 +228,16 @@ class TReader : public TFiler {
 
     TReaderError OnError;
 
+    /// Damage found at the reader's position: EReadError saying at which byte of the stream
+    /// and what the format wanted there ("a value type code", "the end of a list" ...).
+    [[noreturn]] void Damaged(const std::string& Expected) const;
+
 private:
+    /// The stream ends before Count more bytes could be read.
+    [[noreturn]] void ReadError(int64_t Count = 1) const;
+    /// The byte just read (or the value starting there) is not what the format allows.
+    [[noreturn]] void InvalidValue(const std::string& Expected = "一个有效的属性值") const;
+
     /// A reference property to set once the whole tree is read.
     struct TFixup {
         TPersistent* Instance;

@@ -75,7 +75,8 @@ public:
     BinaryToText(TReader& reader, TTextStrings strings) : R(reader), FStrings(strings) {}
 
     void Component(const std::string& indent, int depth) {
-        if (depth > TReader::MaxComponentDepth) throw EReadError("Invalid stream format");
+        if (depth > TReader::MaxComponentDepth)
+            R.Damaged("组件的结束（组件嵌套超过 " + IntToStr(TReader::MaxComponentDepth) + " 层）");
         uint8_t flags;
         int pos;
         R.ReadPrefix(flags, pos);
@@ -110,7 +111,7 @@ private:
                 throw;
             } catch (const EReadError& e) {
                 // Damage inside a value is reported with the property it belongs to.
-                throw EValueReadError("Error reading " + FComponent + "." + name + ": " +
+                throw EValueReadError("读取 " + FComponent + "." + name + " 出错：" +
                                       e.Message());
             }
             Out += '\n';
@@ -119,7 +120,8 @@ private:
     }
 
     void Value(const std::string& indent, int depth) {
-        if (depth > TReader::MaxValueDepth) throw EReadError("Invalid value for property");
+        if (depth > TReader::MaxValueDepth)
+            R.Damaged("属性值的结束（值嵌套超过 " + IntToStr(TReader::MaxValueDepth) + " 层）");
         TValueType code = R.NextValue();
         switch (code) {
         case vaList: {

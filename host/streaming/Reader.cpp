@@ -13,19 +13,28 @@ ZK_IMPLEMENT_CLASS(TReader, TFiler, nullptr)
 using namespace zk::stream;
 
 namespace {
-[[noreturn]] void ReadError() {
-    throw EReadError("Stream read error");
-}
-[[noreturn]] void InvalidValue() {
-    throw EReadError("Invalid value for property");
-}
-
 bool IsIntegerCode(TValueType v) {
     return v == vaInt8 || v == vaInt16 || v == vaInt32 || v == vaInt64;
 }
 } // namespace
 
 TReader::TReader(TStream* Stream, int BufSize) : TFiler(Stream, BufSize) {}
+
+void TReader::Damaged(const std::string& Expected) const {
+    throw EReadError("窗体流已损坏：第 " + IntToStr(Position()) + " 字节处应为" + Expected);
+}
+
+void TReader::ReadError(int64_t Count) const {
+    throw EReadError("窗体流不完整：第 " + IntToStr(Position()) + " 字节处还应有 " +
+                     IntToStr(Count) + " 字节数据，但流只有 " + IntToStr(FStream->Size()) +
+                     " 字节");
+}
+
+void TReader::InvalidValue(const std::string& Expected) const {
+    // The offending byte was read already: report where it began.
+    throw EReadError("窗体流已损坏：第 " + IntToStr(std::max<int64_t>(0, Position() - 1)) +
+                     " 字节处应为" + Expected);
+}
 
 TReader::~TReader() {
     try {
@@ -47,7 +56,7 @@ bool TReader::FillBuffer() {
 void TReader::Read(void* Buffer, int64_t Count) {
     auto* p = static_cast<unsigned char*>(Buffer);
     while (Count > 0) {
-        if (FBufPos == FBufEnd && !FillBuffer()) ReadError();
+        if (FBufPos == FBufEnd && !FillBuffer()) ReadError(Count);
         size_t n = std::min(FBufEnd - FBufPos, static_cast<size_t>(Count));
         std::memcpy(p, FBuffer.data() + FBufPos, n);
         FBufPos += n;
@@ -85,7 +94,10 @@ uint32_t TReader::ReadLength() {
     Read(b, 4);
     uint64_t n = ReadLE(b, 4);
     // Nothing is allocated for more than the stream still holds.
-    if (n > INT32_MAX || static_cast<int64_t>(n) > Remaining()) ReadError();
+    if (n > INT32_MAX || static_cast<int64_t>(n) > Remaining())
+        throw EReadError("窗体流已损坏：第 " + IntToStr(Position() - 4) + " 字节处的长度 " +
+                         IntToStr(int64_t(n)) + " 超出流的剩余部分（" + IntToStr(Remaining()) +
+                         " 字节）");
     return static_cast<uint32_t>(n);
 }
 
@@ -93,25 +105,26 @@ uint32_t TReader::ReadLength() {
 
 void TReader::ReadSignature() {
     char sig[4];
+    const char* const NotAForm = "不是窗体流文件：第 0 字节处应为文件头“TPF0”";
     try {
         Read(sig, 4);
     } catch (const EReadError&) {
-        throw EReadError("Invalid stream format");
+        throw EReadError(NotAForm);
     }
-    if (std::memcmp(sig, FilerSignature, 4) != 0) throw EReadError("Invalid stream format");
+    if (std::memcmp(sig, FilerSignature, 4) != 0) throw EReadError(NotAForm);
 }
 
 TValueType TReader::ReadValue() {
     unsigned char b;
     Read(&b, 1);
-    if (b > vaMaxValueType) InvalidValue();
+    if (b > vaMaxValueType) InvalidValue("值类型代码（0 到 20）");
     return static_cast<TValueType>(b);
 }
 
 TValueType TReader::NextValue() {
     if (FBufPos == FBufEnd && !FillBuffer()) ReadError();
     unsigned char b = FBuffer[FBufPos];
-    if (b > vaMaxValueType) InvalidValue();
+    if (b > vaMaxValueType) Damaged("值类型代码（0 到 20）");
     return static_cast<TValueType>(b);
 }
 
@@ -121,11 +134,11 @@ bool TReader::EndOfList() {
 }
 
 void TReader::ReadListBegin() {
-    if (ReadValue() != vaList) InvalidValue();
+    if (ReadValue() != vaList) InvalidValue("列表的开始");
 }
 
 void TReader::ReadListEnd() {
-    if (ReadValue() != vaNull) InvalidValue();
+    if (ReadValue() != vaNull) InvalidValue("列表的结束");
 }
 
 void TReader::ReadPrefix(uint8_t& Flags, int& ChildPos) {
@@ -343,7 +356,7 @@ Variant TReader::ReadVariant() {
     case vaUString:
         return Variant(ReadString());
     default:
-        throw EReadError("Unsupported property variant type " + IntToStr(static_cast<int>(code)));
+        InvalidValue("属性值（不支持值类型代码 " + IntToStr(static_cast<int>(code)) + "）");
     }
 }
 
@@ -476,7 +489,8 @@ void TReader::SkipComponent(bool SkipHeader) {
 }
 
 void TReader::SkipComponentAt(bool skipHeader, int depth) {
-    if (depth > MaxComponentDepth) throw EReadError("Invalid stream format");
+    if (depth > MaxComponentDepth)
+        Damaged("组件的结束（组件嵌套超过 " + IntToStr(MaxComponentDepth) + " 层）");
     if (skipHeader) {
         uint8_t flags;
         int pos;

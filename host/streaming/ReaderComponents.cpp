@@ -15,14 +15,8 @@ public:
     using EReadError::EReadError;
 };
 
-[[noreturn]] void InvalidValue() {
-    throw EReadError("Invalid value for property");
-}
-[[noreturn]] void InvalidPath() {
-    throw EReadError("Invalid property path");
-}
-[[noreturn]] void InvalidFormat() {
-    throw EReadError("Invalid stream format");
+[[noreturn]] void InvalidPath(const std::string& path) {
+    throw EReadError("窗体流中的属性路径“" + path + "”无效");
 }
 
 /// Splits a dotted property path; an empty segment makes the path invalid.
@@ -33,7 +27,7 @@ std::vector<std::string> SplitPath(const std::string& path) {
         size_t dot = path.find('.', start);
         std::string part =
             path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-        if (part.empty()) InvalidPath();
+        if (part.empty()) InvalidPath(path);
         parts.push_back(part);
         if (dot == std::string::npos) return parts;
         start = dot + 1;
@@ -67,12 +61,12 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     ReadPrefix(flags, pos); // a root's flags carry nothing for a plain load
     std::string className = ReadStr();
     std::string name = ReadStr();
-    if (className.empty()) InvalidFormat();
+    if (className.empty()) Damaged("组件的类名");
     bool created = !Root;
     if (created) {
         TClass cls = FindClass(className);
         if (!cls->InheritsFrom(TComponent::StaticClass()) || cls->IsAbstract())
-            throw EClassNotFound("Class \"" + className + "\" not found");
+            throw EClassNotFound("找不到类“" + className + "”：程序不认识窗体流里的这个类");
         Root = static_cast<TComponent*>(cls->Create(nullptr));
     }
     SetRoot(Root);
@@ -156,7 +150,7 @@ TComponent* TReader::CreateComponent(const std::string& ClassName, const std::st
                                      uint8_t Flags) {
     TClass cls = GetClass(ClassName);
     if (!cls || !cls->InheritsFrom(TComponent::StaticClass()) || cls->IsAbstract())
-        throw EClassNotFound("Class \"" + ClassName + "\" not found");
+        throw EClassNotFound("找不到类“" + ClassName + "”：程序不认识窗体流里的这个类");
     auto* c = static_cast<TComponent*>(cls->Create(FOwner));
     FCreated.push_back(c);
     FLoaded.push_back(c);
@@ -168,22 +162,22 @@ TComponent* TReader::CreateComponent(const std::string& ClassName, const std::st
 }
 
 TComponent* TReader::ReadComponent(TComponent* Component) {
-    if (FComponentDepth >= MaxComponentDepth) InvalidFormat();
+    if (FComponentDepth >= MaxComponentDepth)
+        Damaged("组件的结束（组件嵌套超过 " + IntToStr(MaxComponentDepth) + " 层）");
     if (++FComponentCount > MaxComponents)
-        throw EReadError("Too many components in stream (more than " + IntToStr(MaxComponents) +
-                         ")");
+        throw EReadError("窗体流中的组件太多（超过 " + IntToStr(MaxComponents) + " 个）");
     ScopedValue<int> depth(FComponentDepth, FComponentDepth + 1);
     uint8_t flags;
     int pos;
     ReadPrefix(flags, pos);
     std::string className = ReadStr();
     std::string name = ReadStr();
-    if (className.empty()) InvalidFormat();
+    if (className.empty()) Damaged("组件的类名");
     TComponent* result = Component;
     bool created = false;
     if (!result && (flags & ffInherited)) {
         result = FOwner ? FOwner->FindComponent(name) : nullptr;
-        if (!result) throw EReadError("Ancestor class for \"" + name + "\" not found.");
+        if (!result) throw EReadError("找不到继承的组件“" + name + "”");
         // Everything in FLoaded is loading: the state tells without searching the list.
         if (!result->ComponentState().Contains(csLoading)) {
             result->SetLoading(true);
@@ -253,9 +247,9 @@ void TReader::ReadProperty(TPersistent* Instance) {
         TPersistent* obj = Instance;
         for (size_t i = 0; i + 1 < path.size(); ++i) {
             const TPropInfo* info = GetPropInfo(obj, path[i]);
-            if (!info || info->PropType->Kind != tkClass) InvalidPath();
+            if (!info || info->PropType->Kind != tkClass) InvalidPath(name);
             auto* next = Cast<TPersistent>(GetObjectProp(obj, info));
-            if (!next) InvalidPath();
+            if (!next) InvalidPath(name);
             obj = next;
         }
         if (const TPropInfo* info = GetPropInfo(obj, path.back())) {
@@ -266,13 +260,13 @@ void TReader::ReadProperty(TPersistent* Instance) {
             obj->DefineProperties(this);
             if (!FPropFound) {
                 SkipValue();
-                throw EReadError("Unknown property: \"" + path.back() + "\"");
+                throw EReadError("未知的属性“" + path.back() + "”");
             }
         }
     } catch (const EPropertyReadError&) {
         throw;
     } catch (const Exception& e) {
-        std::string message = "Error reading " + where + ": " + e.Message();
+        std::string message = "读取 " + where + " 出错：" + e.Message();
         if (!HandleError(message)) throw EPropertyReadError(message);
         // The value is skipped from its start, however much of it was read.
         SetPosition(valueStart);
@@ -282,7 +276,7 @@ void TReader::ReadProperty(TPersistent* Instance) {
 
 void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* PropInfo) {
     TTypeKind kind = PropInfo->PropType->Kind;
-    if (kind != tkClass && !PropInfo->IsWritable()) throw EReadError("Property is read-only");
+    if (kind != tkClass && !PropInfo->IsWritable()) throw EReadError("属性 " + PropInfo->Name + " 是只读的");
     switch (kind) {
     case tkInteger:
     case tkChar:
@@ -310,7 +304,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* PropInfo) {
         PropInfo->Access.SetVar(Instance, ReadVariant());
         break;
     default:
-        throw EReadError("Unknown property type " + IntToStr(static_cast<int>(kind)));
+        throw EReadError("未知的属性类型 " + IntToStr(static_cast<int>(kind)));
     }
 }
 
@@ -370,13 +364,13 @@ void TReader::ReadObjectValue(TPersistent* Instance, const TPropInfo* PropInfo) 
     switch (NextValue()) {
     case vaNil:
         ReadValue();
-        if (!PropInfo->IsWritable()) throw EReadError("Property is read-only");
+        if (!PropInfo->IsWritable()) throw EReadError("属性 " + PropInfo->Name + " 是只读的");
         SetObjectProp(Instance, PropInfo, nullptr);
         break;
     case vaIdent: {
         ReadValue();
         std::string path = ReadStr();
-        if (!PropInfo->IsWritable()) throw EReadError("Property is read-only");
+        if (!PropInfo->IsWritable()) throw EReadError("属性 " + PropInfo->Name + " 是只读的");
         FFixups.push_back({Instance, PropInfo, path, FCurrent, FLookupRoot});
         break;
     }

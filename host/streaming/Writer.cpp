@@ -110,8 +110,8 @@ void TWriter::WriteString(const std::string& Value) {
 void TWriter::WriteStr(const std::string& Value) {
     // A name is a length byte and its bytes; cut short, it would load as another name.
     if (Value.size() > MaxShortStr)
-        throw EWriteError("Name too long to be written (" + IntToStr(int64_t(Value.size())) +
-                          " bytes, at most 255): " + Value.substr(0, 32) + "...");
+        throw EWriteError("名称太长，无法写入（" + IntToStr(int64_t(Value.size())) +
+                          " 字节，最多 255 字节）：" + Value.substr(0, 32) + "…");
     std::string out;
     AppendShortStr(out, Value);
     WriteBytes(out);
@@ -150,7 +150,7 @@ void TWriter::WriteCollection(TCollection* Value) {
 }
 
 void TWriter::WriteBinary(const void* Data, int64_t Count) {
-    if (Count < 0 || Count > INT32_MAX) throw EWriteError("Binary property too large");
+    if (Count < 0 || Count > INT32_MAX) throw EWriteError("二进制属性太大，无法写入");
     std::string out(1, static_cast<char>(vaBinary));
     AppendLE(out, static_cast<uint64_t>(Count), 4);
     WriteBytes(out);
@@ -182,7 +182,7 @@ void TWriter::WriteVariant(const Variant& Value) {
         WriteString(Value.AsString());
         break;
     case varObject:
-        throw EWriteError("Unsupported property variant type");
+        throw EWriteError("不支持的属性值类型");
     }
 }
 
@@ -291,7 +291,7 @@ void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropIn
     if (!persistent) return;
     if (++FNesting > TReader::MaxComponentDepth) {
         --FNesting;
-        throw EWriteError("Objects nested too deeply to be written");
+        throw EWriteError("对象嵌套太深，无法写入");
     }
     std::string savedPath = FPropPath;
     FPropPath += PropInfo->Name + ".";
@@ -366,7 +366,7 @@ void TWriter::WriteRootComponent(TComponent* Root) {
 void TWriter::WriteComponent(TComponent* Component) {
     if (++FNesting > TReader::MaxComponentDepth) {
         --FNesting;
-        throw EWriteError("Components nested too deeply to be written");
+        throw EWriteError("组件嵌套太深，无法写入");
     }
     Component->SetWriting(true);
     try {

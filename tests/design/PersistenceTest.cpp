@@ -238,6 +238,16 @@ TEST_F(PersistenceTest, FileSaveReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), {}), first);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
         << "no temporary file is left beside it";
+
+    // A folder that does not exist: the error names the file the user chose, not the one the
+    // designer writes beside it first.
+    const std::string lost = (dir / "nofolder" / "form.zkf").string();
+    try {
+        Designer->SaveToBinaryFile(lost);
+        ADD_FAILURE() << "no EFCreateError";
+    } catch (const EFCreateError& e) {
+        EXPECT_EQ(e.Message(), "无法创建文件“" + lost + "”：文件或文件夹不存在");
+    }
     std::filesystem::remove_all(dir);
 }
 

@@ -54,7 +54,7 @@ TEST(Component, NameMustBeAnIdentifierOrEmpty) {
                 ADD_FAILURE() << "accepted";
             } catch (const EComponentError& e) {
                 EXPECT_EQ(e.Message(),
-                          "\"" + std::string(k.name) + "\" is not a valid component name");
+                          "“" + std::string(k.name) + "”不是有效的组件名");
             }
         }
     }
@@ -69,7 +69,7 @@ TEST(Component, NameIsUniqueAmongTheOwnersComponentsRegardlessOfCase) {
         b->SetName("EDIT1");
         FAIL();
     } catch (const EComponentError& e) {
-        EXPECT_EQ(e.Message(), "Duplicate name: A component named \"EDIT1\" already exists");
+        EXPECT_EQ(e.Message(), "名称重复：已有名为“EDIT1”的组件");
     }
     EXPECT_EQ(b->Name(), "");
     a->SetName("edit1"); // renaming to a different case of its own name is fine

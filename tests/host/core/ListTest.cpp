@@ -108,15 +108,15 @@ TEST(List, BadIndex_RaisesListErrorNamingTheIndex) {
     list.Add(&a);
     list.Add(&b);
     std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
-        {[&] { list.SetItem(2, &c); }, "List index out of bounds (2)"},
-        {[&] { list.Delete(2); }, "List index out of bounds (2)"},
-        {[&] { list.Insert(3, &c); }, "List index out of bounds (3)"},
-        {[&] { list.Exchange(0, 5); }, "List index out of bounds (5)"},
-        {[&] { list.Move(4, 0); }, "List index out of bounds (4)"},
-        {[&] { list.Move(0, 2); }, "List index out of bounds (2)"},
-        {[&] { empty.First(); }, "List index out of bounds (0)"},
-        {[&] { empty.Last(); }, "List index out of bounds (-1)"},
+        {[&] { list.Items(-1); }, "列表索引越界（-1）"},
+        {[&] { list.SetItem(2, &c); }, "列表索引越界（2）"},
+        {[&] { list.Delete(2); }, "列表索引越界（2）"},
+        {[&] { list.Insert(3, &c); }, "列表索引越界（3）"},
+        {[&] { list.Exchange(0, 5); }, "列表索引越界（5）"},
+        {[&] { list.Move(4, 0); }, "列表索引越界（4）"},
+        {[&] { list.Move(0, 2); }, "列表索引越界（2）"},
+        {[&] { empty.First(); }, "列表索引越界（0）"},
+        {[&] { empty.Last(); }, "列表索引越界（-1）"},
         {[&] { list.SetCapacity(1); }, "List capacity out of bounds (1)"},
         {[&] { list.SetCount(-1); }, "List count out of bounds (-1)"}};
     for (auto& [op, message] : cases) {

@@ -73,7 +73,7 @@ TEST(Object, RegistryFindsClassesRegardlessOfCase) {
         FindClass("TNoSuchClass");
         FAIL();
     } catch (const EClassNotFound& e) {
-        EXPECT_EQ(e.Message(), "Class \"TNoSuchClass\" not found");
+        EXPECT_EQ(e.Message(), "找不到类“TNoSuchClass”");
     }
     UnRegisterClass(TTraced::StaticClass());
     EXPECT_EQ(GetClass("TTraced"), nullptr);

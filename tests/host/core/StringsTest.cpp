@@ -95,7 +95,7 @@ TEST(Strings, Find_BinarySearchesSortedList) {
         EXPECT_EQ(index, c.index) << c.text;
     }
     EXPECT_EQ(list.Add("bz"), 2); // a sorted list places what it adds
-    const char* refused = "Operation not allowed on sorted list";
+    const char* refused = "已排序的列表不允许此操作";
     EXPECT_EQ(StringListErrorOf([&] { list.Insert(0, "z"); }), refused);
     EXPECT_EQ(StringListErrorOf([&] { list.Move(0, 1); }), refused);
     EXPECT_EQ(StringListErrorOf([&] { list.SetStrings(0, "z"); }), refused);
@@ -110,7 +110,7 @@ TEST(Strings, Duplicates_AreCheckedInSortedLists) {
     EXPECT_EQ(list.Add("B"), 1); // dupIgnore, the default: answers the existing index
     EXPECT_EQ(list.Count(), 2);
     list.SetDuplicates(dupError);
-    EXPECT_EQ(StringListErrorOf([&] { list.Add("A"); }), "String list does not allow duplicates");
+    EXPECT_EQ(StringListErrorOf([&] { list.Add("A"); }), "字符串列表不允许重复项");
     list.SetDuplicates(dupAccept);
     list.Add("B");
     list.Add("b");
@@ -270,12 +270,12 @@ TEST(Strings, BadIndex_RaisesStringListError) {
     TStringList list;
     list.Add("a");
     std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { list.Strings(1); }, "List index out of bounds (1)"},
-        {[&] { list.Objects(-1); }, "List index out of bounds (-1)"},
-        {[&] { list.SetObjects(2, nullptr); }, "List index out of bounds (2)"},
-        {[&] { list.Insert(2, ""); }, "List index out of bounds (2)"},
-        {[&] { list.Exchange(0, 1); }, "List index out of bounds (1)"},
-        {[&] { list.Names(3); }, "List index out of bounds (3)"}};
+        {[&] { list.Strings(1); }, "列表索引越界（1）"},
+        {[&] { list.Objects(-1); }, "列表索引越界（-1）"},
+        {[&] { list.SetObjects(2, nullptr); }, "列表索引越界（2）"},
+        {[&] { list.Insert(2, ""); }, "列表索引越界（2）"},
+        {[&] { list.Exchange(0, 1); }, "列表索引越界（1）"},
+        {[&] { list.Names(3); }, "列表索引越界（3）"}};
     for (auto& [op, message] : cases)
         EXPECT_EQ(StringListErrorOf(op), message);
 }

@@ -45,7 +45,7 @@ TEST(SysUtils, StrToInt_RejectsBadTextAndOverflow_NamingTheText) {
     for (const char* text : {"12a", "", " ", "-", "$", "0x", "1 2", "+-1", "2147483648",
                              "-2147483649", "$100000000", "99999999999999999999"}) {
         EXPECT_EQ(ConvertErrorOf([&] { StrToInt(text); }),
-                  "'" + std::string(text) + "' is not a valid integer value");
+                  "“" + std::string(text) + "”不是有效的整数");
     }
 }
 
@@ -72,7 +72,7 @@ TEST(SysUtils, StrToFloat_ReadsPointFormsAndRejectsOthers) {
     EXPECT_EQ(StrToFloat("1e-400"), 0.0); // underflow reads as the nearest double
     for (const char* text : {"1,5", "", "e5", "1e", "1.2.3", ".", "1e400", "0x10", "1 5"}) {
         EXPECT_EQ(ConvertErrorOf([&] { StrToFloat(text); }),
-                  "'" + std::string(text) + "' is not a valid floating point value");
+                  "“" + std::string(text) + "”不是有效的数");
     }
 }
 
@@ -125,12 +125,12 @@ TEST(SysUtils, StrToDate_RejectsDatesThatDoNotExist) {
     for (const char* text : {"2023-02-29", "1900-02-29", "2023-13-01", "2023-00-10", "2023-04-31",
                              "0000-01-01", "2023-01", "", "2023-01-01x", "2023-01-01 10:00"}) {
         EXPECT_EQ(ConvertErrorOf([&] { StrToDate(text); }),
-                  "'" + std::string(text) + "' is not a valid date");
+                  "“" + std::string(text) + "”不是有效的日期");
     }
     for (const char* text : {"2023-01-01 24:00", "2023-01-01 10:60", "2023-01-01 10:00:60",
                              "2023-01-01 10", "2023-02-29 10:00"}) {
         EXPECT_EQ(ConvertErrorOf([&] { StrToDateTime(text); }),
-                  "'" + std::string(text) + "' is not a valid date and time");
+                  "“" + std::string(text) + "”不是有效的日期时间");
     }
 }
 

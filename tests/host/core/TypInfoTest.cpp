@@ -194,6 +194,30 @@ TEST(TypInfo, BadValuesRaiseAndLeaveThePropertyAlone) {
     EXPECT_THROW(GetPropValue(&s, "OnPing"), EPropertyError);
 }
 
+TEST(TypInfo, RangeErrorsRepeatWhatWasTypedAndGiveTheRange) {
+    TSample s(nullptr);
+    const struct {
+        const char* prop;
+        Variant in;
+        const char* message;
+    } cases[] = {
+        {"Count", Variant("99999999999"), "“99999999999”超出属性 Count 的范围（-2147483648 到 2147483647）"},
+        {"Count", Variant("-99999999999999999999"),
+         "“-99999999999999999999”超出属性 Count 的范围（-2147483648 到 2147483647）"},
+        {"Small", Variant(" 256 "), "“256”超出属性 Small 的范围（0 到 255）"},
+        {"Small", Variant(int32_t(-1)), "“-1”超出属性 Small 的范围（0 到 255）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.prop) + " <- " + c.in.AsString());
+        try {
+            SetPropValue(&s, c.prop, c.in);
+            ADD_FAILURE() << "no ERangeError";
+        } catch (const ERangeError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+    }
+}
+
 TEST(TypInfo, EnumerationTypeDataAndNames) {
     const TTypeInfo* t = TypeInfoOf<TFruit>();
     const TTypeData* d = GetTypeData(t);

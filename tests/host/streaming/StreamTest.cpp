@@ -73,7 +73,7 @@ TEST(Stream, ReadBuffer_ShortReadRaisesReadError) {
         s.ReadBuffer(buf, 2);
         FAIL() << "no EReadError";
     } catch (const EReadError& e) {
-        EXPECT_EQ(e.Message(), "Stream read error");
+        EXPECT_EQ(e.Message(), "流读取错误：第 2 字节处应有 2 字节数据，但流只有 3 字节");
     }
     s.ReadBuffer(buf, 0); // nothing asked, nothing missing
 }
@@ -138,14 +138,13 @@ TEST_F(StreamFiles, FileStream_FailuresNameTheFileAndTheReason) {
         TFileStream f(missing, fmOpenRead);
         FAIL() << "no EFOpenError";
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(), "Cannot open file \"" + missing + "\". No such file or directory");
+        EXPECT_EQ(e.Message(), "无法打开文件“" + missing + "”：文件或文件夹不存在");
     }
     try {
         TFileStream f(inMissingDir, fmCreate);
         FAIL() << "no EFCreateError";
     } catch (const EFCreateError& e) {
-        EXPECT_EQ(e.Message(),
-                  "Cannot create file \"" + inMissingDir + "\". No such file or directory");
+        EXPECT_EQ(e.Message(), "无法创建文件“" + inMissingDir + "”：文件或文件夹不存在");
     }
     EXPECT_THROW(TFileStream(dir.string(), fmOpenRead), EFOpenError); // a directory is no file
 }
