@@ -1,4 +1,5 @@
-# Keeps the code shown in a Markdown document equal to the code it is taken from.
+# Keeps the code shown in a Markdown document equal to the code it is taken from, which the
+# tests compile: every C++ or CMake block of the document must be such a snippet.
 #
 # In the document, a line `<!-- snippet: examples/embed/main.cpp#main -->` followed by a fenced
 # code block shows the region of that file (relative to ROOT) between two marker lines
@@ -70,6 +71,15 @@ string(APPEND result "${rest}")
 
 if(count EQUAL 0)
   message(FATAL_ERROR "${DOC} shows no snippets")
+endif()
+# A C++ or CMake block without a snippet line above it is code nothing compiles.
+string(REGEX MATCHALL "(^|\n)```(cpp|c\\+\\+|cmake)\n" blocks "${doc}")
+string(REGEX MATCHALL "<!-- snippet: [^\n]* -->\n```(cpp|c\\+\\+|cmake)\n" marked "${doc}")
+list(LENGTH blocks all_blocks)
+list(LENGTH marked marked_blocks)
+if(NOT all_blocks EQUAL marked_blocks)
+  math(EXPR loose "${all_blocks} - ${marked_blocks}")
+  string(APPEND problems "  ${loose} code block(s) not taken from compiled code (no snippet line)\n")
 endif()
 if(UPDATE)
   if(NOT result STREQUAL doc)

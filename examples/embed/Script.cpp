@@ -97,12 +97,14 @@ int RunScriptedSession(TEmbedForm* form, const std::string& FileName) {
     const std::string damaged = FileName + ".damaged";
     std::ofstream(damaged, std::ios::binary) << ReadFile(FileName).substr(0, 60);
     bool rejected = false;
+    //! [catch-load]
     try {
-        form->LoadFromFile(damaged);
-    } catch (const Exception& e) {
+        form->LoadFromFile(damaged); // the form stays as it was when this throws
+    } catch (const Exception& e) {  // EReadError, EClassNotFound, EFOpenError ...
         rejected = true;
         std::printf("     (%s)\n", e.Message().c_str());
     }
+    //! [catch-load]
     Check(rejected, "a damaged file is refused with the framework's error");
     Check(TSnapshot::Of(form, saved.RatingName) == saved, "and leaves the form as it was");
 

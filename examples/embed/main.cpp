@@ -6,6 +6,7 @@
 //   embed --scripted FILE   runs a design session, saves to FILE and loads it back without
 //                           a person; exits with 0 when everything came back as it was
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -15,6 +16,15 @@
 //! [main]
 int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
+    //! [error-report]
+    // An exception that leaves an event handler (a 载入 of a damaged file, say) is not lost: the
+    // framework hands it to Application->HandleException, whose default report is a message box.
+    // A host that wants its own report says so once:
+    Application->OnException = [](TObject*, const Exception& E) {
+        std::fprintf(stderr, "embed: %s\n", E.Message().c_str()); // the host's own log
+        Application->ShowException(E);                             // and the message box
+    };
+    //! [error-report]
     const bool scripted = argc > 2 && std::strcmp(argv[1], "--scripted") == 0;
     const std::string fileName = scripted ? argv[2] : argc > 1 ? argv[1] : "form.zkf";
 
@@ -28,7 +38,7 @@ int main(int argc, char** argv) {
         form->Show();
         Application->Run();
     }
-    TApplication::Finalize(); // frees the forms
+    TApplication::Finalize(); // frees the forms now; without it, they go when main returns
     return result;
 }
 //! [main]

@@ -24,5 +24,8 @@ string(REPLACE "FDesigner->SaveToBinaryFile(FileName);" "" changed "${guide}")
 file(WRITE ${WORK}/changed.md "${changed}")
 check(${WORK}/changed.md FALSE "examples/embed/EmbedForm.cpp#save-load")
 
+file(WRITE ${WORK}/loose.md "${guide}\n```cpp\nint uncompiled();\n```\n")
+check(${WORK}/loose.md FALSE "1 code block(s) not taken from compiled code")
+
 file(WRITE ${WORK}/unmarked.md "<!-- snippet: examples/embed/main.cpp#no-such-region -->\n```cpp\n```\n")
 check(${WORK}/unmarked.md FALSE "[no-such-region]")
