@@ -177,6 +177,9 @@ std::string TDemoForm::PaletteCaption(TClass cls) {
 }
 
 void TDemoForm::SetInsertMode(TClass controlClass) {
+    // Insert mode belongs to a session: outside one the palette is disabled, and a click that
+    // reaches it anyway (code) leaves the arrow down.
+    if (!FDesigner->IsDesigning()) controlClass = nullptr;
     FDesigner->SetInsertClass(controlClass);
     FDesigner->SetDesignState(controlClass ? dsInsert : dsSelect);
     for (auto& [button, cls] : FPaletteButtons)
@@ -265,11 +268,14 @@ bool TDemoForm::SaveForm() {
 }
 
 void TDemoForm::OpenForm() {
+    if (!AskToSave()) return;
     TOpenDialog dialog(nullptr);
     dialog.SetFilter(FormFileFilter);
     dialog.SetDefaultExt(FormFileExt);
     if (!dialog.Execute()) return;
     TZkFormDesigner::LoadFromBinaryFile(this, dialog.FileName());
+    // The stream holds the grid's size, not its cells: the form fills them, as after making.
+    if (auto* grid = Cast<TStringGrid>(FindComponent("GridItems"))) FillGrid(grid);
     FDesigner->SetIsDirty(false);
     UpdateStatus();
 }
@@ -370,15 +376,20 @@ void TDemoForm::BuildContainers() {
     auto* grid = Make<TStringGrid>(this, sheetGrid, "GridItems", Bounds(8, 8, 690, 200));
     grid->SetColCount(4);
     grid->SetRowCount(4);
+    FillGrid(grid);
+    BuildMorePage(sheetMore);
+    pages->SetActivePage(sheetGrid);
+}
+
+void TDemoForm::FillGrid(TStringGrid* grid) {
     const char* heads[] = {"序号", "品名", "数量", "单价"};
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < 4 && c < grid->ColCount(); ++c)
         grid->SetCells(c, 0, heads[c]);
+    if (grid->RowCount() < 2 || grid->ColCount() < 4) return;
     grid->SetCells(0, 1, "1");
     grid->SetCells(1, 1, "铅笔");
     grid->SetCells(2, 1, "10");
     grid->SetCells(3, 1, "1.50");
-    BuildMorePage(sheetMore);
-    pages->SetActivePage(sheetGrid);
 }
 
 void TDemoForm::BuildMorePage(TWinControl* page) {
@@ -435,6 +446,10 @@ void TDemoForm::UpdateStatus() {
     FInspectorButton->SetDown(FDesigner->ShowInspector());
     if (FGridButton) FGridButton->SetDown(FDesigner->SnapToGrid());
     if (FGuidesButton) FGuidesButton->SetDown(FDesigner->SnapToGuides());
+    // The inspector and the palette act on a session only.
+    FInspectorButton->SetEnabled(designing);
+    for (auto& [button, cls] : FPaletteButtons)
+        button->SetEnabled(designing);
 
     std::string mode = "模式：选择";
     for (auto& [button, cls] : FPaletteButtons)

@@ -12,6 +12,7 @@ class TStatusBar;
 class TToolBar;
 class TToolButton;
 class TObjectInspForm;
+class TStringGrid;
 
 /// A sample form with Chinese captions (labels, edits, a combo box, a memo, check and
 /// radio boxes, nested containers, a list view, a grid, tab sheets) and a designer on it.
@@ -62,6 +63,8 @@ private:
     void BuildEntryFields();
     void BuildContainers();
     void BuildMorePage(TWinControl* page);
+    /// The grid's headings and first row, which a load does not bring back (cells are data).
+    void FillGrid(TStringGrid* grid);
     void BuildPalette();
     /// The drop-down 文件 button: 打开… and 保存….
     void BuildFileButton();

@@ -29,27 +29,30 @@ const char Usage[] =
 } // namespace
 
 int main(int argc, char** argv) {
-    // Before the application starts, so that the help needs no display.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-    Application->Initialize(argc, argv);
+    // The options are read before the application starts, so that help and usage errors need
+    // no display.
     std::string screenshot;
     bool design = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        } else if (std::strcmp(argv[i], "--screenshot") == 0) {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0' || argv[i + 1][0] == '-') {
+                std::fputs("zkdemo：--screenshot 需要一个文件名\n\n", stderr);
+                std::fputs(Usage, stderr);
+                return 2;
+            }
             screenshot = argv[++i];
         } else if (std::strcmp(argv[i], "--design") == 0) {
             design = true;
         } else {
             std::fprintf(stderr, "zkdemo：未知选项 %s\n\n", argv[i]);
             std::fputs(Usage, stderr);
-            TApplication::Finalize();
             return 2;
         }
     }
+    Application->Initialize(argc, argv);
     TDemoForm* form = nullptr;
     Application->CreateForm(TDemoForm::StaticClass(), &form);
     int result = 0;
@@ -60,7 +63,12 @@ int main(int argc, char** argv) {
         form->Show();
         form->StartDesign("EditName");
         Application->ProcessMessages();
-        result = SaveWindowImage(form, screenshot) ? 0 : 1;
+        if (SaveWindowImage(form, screenshot)) {
+            result = 0;
+        } else {
+            std::fprintf(stderr, "zkdemo：无法把图片写入“%s”\n", screenshot.c_str());
+            result = 1;
+        }
     }
     TApplication::Finalize();
     return result;

@@ -8,6 +8,7 @@
 #include "demo/DemoForm.h"
 #include "host/comctrls/ComCtrls.h"
 #include "host/dialogs/Dialogs.h"
+#include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
 
 namespace {
@@ -82,6 +83,30 @@ TEST_F(DemoFile, SavedFormLoadsBackInPlaceAndTheToolsStay) {
     Process();
     EXPECT_TRUE(Demo->Designer()->IsDesigning()) << "the loaded form can be designed";
     EXPECT_NE(Cast<TDesignControl>(Named("EditName")->Parent()), nullptr);
+}
+
+TEST_F(DemoFile, OpeningAsksToSaveFirstAndFillsTheGridAgain) {
+    MoveEditName();
+    Demo->Designer()->SaveToBinaryFile(File); // the design stays unsaved for the demo
+    As<TEdit>(Named("EditName"))->SetTextProp("未保存");
+    DialogFile = File;
+    for (TModalResult answer : {mrCancel, mrNo}) {
+        Answer = answer;
+        Asked.clear();
+        Demo->OpenForm();
+        ASSERT_EQ(Asked.size(), 1u) << answer;
+        EXPECT_EQ(Asked[0].ButtonCaptions.size(), 3u);
+        EXPECT_EQ(As<TEdit>(Named("EditName"))->Text() == "未保存", answer == mrCancel)
+            << "取消 opens nothing";
+    }
+    auto* grid = Cast<TStringGrid>(Form->FindComponent("GridItems"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->Cells(1, 0), "品名");
+    EXPECT_EQ(grid->Cells(1, 1), "铅笔");
+    EXPECT_FALSE(Demo->Designer()->IsDirty());
+    Asked.clear();
+    Demo->OpenForm();
+    EXPECT_TRUE(Asked.empty()) << "nothing unsaved, nothing asked";
 }
 
 TEST_F(DemoFile, ClosingWithUnsavedChangesAsksWhetherToSave) {

@@ -58,6 +58,24 @@ TEST_F(DemoFormTest, TheSnapTogglesStartOnAndSwitchTheDesigners) {
     }
 }
 
+TEST_F(DemoFormTest, ThePaletteAndTheInspectorButtonActOnASessionOnly) {
+    for (bool designing : {false, true, false}) {
+        SCOPED_TRACE(designing);
+        if (designing)
+            ClickOn(Button("开始设计"));
+        else if (Form->Designer()->IsDesigning())
+            ClickOn(Button("结束设计"));
+        EXPECT_EQ(Button("属性")->Enabled(), designing);
+        EXPECT_EQ(Button("编辑框")->Enabled(), designing);
+        EXPECT_EQ(Button("↖ 选择")->Enabled(), designing);
+        // A click that reaches a disabled palette button anyway picks no mode.
+        Button("编辑框")->Click();
+        EXPECT_EQ(Form->Designer()->DesignState(), designing ? dsInsert : dsSelect);
+        EXPECT_EQ(Button("↖ 选择")->Down(), !designing);
+        Form->SetInsertMode(nullptr);
+    }
+}
+
 TEST_F(DemoFormTest, ThePaletteSetsTheInsertClassAndTheStatusBarShowsTheMode) {
     Form->StartDesign();
     ClickOn(Button("编辑框"));
