@@ -11,7 +11,7 @@
 
 #include "bench/GuiBench.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

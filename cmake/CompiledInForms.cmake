@@ -18,4 +18,4 @@ function(zk_form_resource target dfm symbol)
   target_sources(${target} PRIVATE ${cpp})
 endfunction()
 
-zk_form_resource(${ZK_DESIGN_LIBRARY} ${CMAKE_SOURCE_DIR}/inspector/ValueWindow.dfm ObjectInspFormResource)
+zk_form_resource(${ZK_DESIGN_LIBRARY} ${CMAKE_SOURCE_DIR}/inspector/ObjectInspector.dfm ObjectInspFormResource)

@@ -16,7 +16,7 @@
 #include "host/grids/Grids.h"
 #include "host/menus/Menus.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 ZK_IMPLEMENT_CLASS(TDemoForm, TForm, nullptr)
 

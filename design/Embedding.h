@@ -20,4 +20,4 @@
 #include "host/grids/Grids.h"
 #include "host/menus/Menus.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"

@@ -12,7 +12,7 @@
 #include "host/extctrls/ExtCtrls.h"
 #include "host/graphics/Graphics.h"
 #include "host/menus/Menus.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 void PublishDesigner(TPublisher& p) {

@@ -240,7 +240,7 @@ private:
     /// the design) above the overlays, so that a dragged control never covers them.
     void RaiseLiveControls();
 
-    // The inspector (ValueWindowHost.cpp).
+    // The inspector (InspectorLink.cpp).
     /// Makes the inspector with its bindings and the splitter, when there are none.
     void CreateInspector();
     /// Docks the inspector at the left of the form holding the design form, the splitter

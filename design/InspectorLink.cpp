@@ -8,7 +8,7 @@
 #include "design/OperateHistory.h"
 #include "host/controls/Forms.h"
 #include "host/extctrls/ExtCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 /// The splitter between the docked inspector and the designed form.

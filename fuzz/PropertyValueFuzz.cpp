@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz/FuzzApplication.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "host/core/Stream.h"
 #include "host/streaming/Filer.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 #include "inspector/ZkPopupList.h"
 
 const std::vector<uint8_t>& ObjectInspFormResource();

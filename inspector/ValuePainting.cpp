@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 void Line(TCanvas* c, int x1, int y1, int x2, int y2) {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/dialogs/Dialogs.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 #include "inspector/ZkPopupList.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "host/controls/Controls.h"
 #include "host/core/TextCodec.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 const char* const CursorNames[CursorNameCount] = {
     "crDefault",  "crNone",     "crArrow",    "crCross",     "crIBeam",     "crSize",

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "host/controls/WinApi.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 #include "inspector/ZkPopupList.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "host/comctrls/ComCtrls.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/qt/Window_p.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "host/containers/Panels.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "design/DesignControl.h"
 #include "design/OperateHistory.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "host/containers/Panels.h"
 #include "host/grids/Grids.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 /// A host's own inspector, derived from the object inspector.
 class THostInspector : public TObjectInspForm {

@@ -14,7 +14,7 @@
 #include "host/core/Stream.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/streaming/ObjectText.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

@@ -32,7 +32,7 @@
 #include "host/core/Stream.h"
 #include "host/dialogs/Dialogs.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 namespace {
 

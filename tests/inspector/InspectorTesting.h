@@ -7,7 +7,7 @@
 
 #include "WindowTesting.h"
 #include "host/stdctrls/StdCtrls.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 
 enum TShade { shLight, shMedium, shDark };
 ZK_DECLARE_TYPEINFO(TShade)
