@@ -82,8 +82,7 @@ void TObject::Free() {
 }
 
 void RaiseInvalidCast(const TObject* obj, TClass target) {
-    throw EInvalidCast("Invalid class typecast: " + obj->ClassName() + " is not a " +
-                       target->ClassName());
+    throw EInvalidCast("无效的类型转换：" + obj->ClassName() + " 不是 " + target->ClassName());
 }
 
 namespace {

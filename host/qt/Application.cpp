@@ -138,7 +138,7 @@ void TApplication::HandleException(TObject* Sender) {
     } catch (const std::exception& e) {
         report(Exception(e.what()));
     } catch (...) {
-        report(Exception("Unknown exception"));
+        report(Exception("发生了未知的错误"));
     }
 }
 

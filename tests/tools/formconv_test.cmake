@@ -35,7 +35,7 @@ endif()
 
 execute_process(COMMAND head -c 100 ${INPUT} OUTPUT_FILE ${WORK}/cut.bin)
 run(FALSE ${FORMCONV} check ${WORK}/cut.bin)
-if(NOT OUT MATCHES "Stream read error \\(at offset 100, 0x64, of 100 bytes\\)")
+if(NOT OUT MATCHES "窗体流不完整：第 100 字节处还应有 1 字节数据，但流只有 100 字节 \\(at offset 100, 0x64, of 100 bytes\\)")
   message(FATAL_ERROR "unexpected report: ${OUT}")
 endif()
 run(TRUE ${FORMCONV} --version)

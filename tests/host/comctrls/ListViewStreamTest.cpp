@@ -128,7 +128,7 @@ TEST(ListViewStream, DamagedDataFailsWithTheReadersError) {
     // The block cut short at every length, its own length field kept consistent.
     for (uint32_t n = 0; n < size; ++n) {
         const std::string error = LoadError(WithData(bytes, data.substr(0, n)));
-        EXPECT_NE(error.find("Error reading Files.Items.Data"), std::string::npos)
+        EXPECT_NE(error.find("读取 Files.Items.Data 出错"), std::string::npos)
             << "cut at " << n << ": " << error;
     }
     // The whole stream cut inside the block: the outer length no longer fits.

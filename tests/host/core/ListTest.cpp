@@ -117,8 +117,8 @@ TEST(List, BadIndex_RaisesListErrorNamingTheIndex) {
         {[&] { list.Move(0, 2); }, "列表索引越界（2）"},
         {[&] { empty.First(); }, "列表索引越界（0）"},
         {[&] { empty.Last(); }, "列表索引越界（-1）"},
-        {[&] { list.SetCapacity(1); }, "List capacity out of bounds (1)"},
-        {[&] { list.SetCount(-1); }, "List count out of bounds (-1)"}};
+        {[&] { list.SetCapacity(1); }, "列表容量越界（1）"},
+        {[&] { list.SetCount(-1); }, "列表项数越界（-1）"}};
     for (auto& [op, message] : cases) {
         try {
             op();

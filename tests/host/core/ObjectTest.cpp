@@ -50,7 +50,12 @@ TEST(Object, ClassTestsIncludeDescendants) {
     EXPECT_EQ(Cast<TTraced>(&c), &c);
     TComponent plain(nullptr);
     EXPECT_EQ(Cast<TTraced>(&plain), nullptr);
-    EXPECT_THROW(As<TTraced>(&plain), EInvalidCast);
+    try {
+        As<TTraced>(&plain);
+        ADD_FAILURE() << "no EInvalidCast";
+    } catch (const EInvalidCast& e) {
+        EXPECT_EQ(e.Message(), "无效的类型转换：TComponent 不是 TTraced");
+    }
     EXPECT_EQ(As<TTraced>(nullptr), nullptr);
 }
 

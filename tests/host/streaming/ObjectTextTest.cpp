@@ -134,7 +134,8 @@ TEST(ObjectText, DamagedBinaryNamesThePropertyItBrokeIn) {
         ToText(bytes);
         ADD_FAILURE();
     } catch (const EReadError& e) {
-        EXPECT_EQ(e.Message(), "Error reading F.P: Stream read error");
+        // The length field at byte 11 promises more than the 3 bytes that follow it.
+        EXPECT_EQ(e.Message(), "读取 F.P 出错：窗体流已损坏：第 11 字节处的长度 65535 超出流的剩余部分（3 字节）");
     }
     EXPECT_THROW(ToText("TPF0\x01T\x01"
                         "F\x01P\x30\x00\x00"s),

@@ -42,7 +42,7 @@ std::string ReadErrorOf(const std::string& bytes) {
 
 TEST(StreamLimits, ComponentCountIsRefusedAboveTheLimitAndLoadsAtIt) {
     RegisterStreamFixtures();
-    const std::string tooMany = "Too many components in stream (more than 10000)";
+    const std::string tooMany = "窗体流中的组件太多（超过 10000 个）";
     EXPECT_EQ(ReadErrorOf(FlatWidgets(100000)), tooMany);
     EXPECT_EQ(ReadErrorOf(FlatWidgets(TReader::MaxComponents + 1)), tooMany);
     // Counted over the whole tree, not per parent.
@@ -66,7 +66,9 @@ TEST(StreamLimits, NestingLoadsToTheLimitAndIsRefusedBeyondIt) {
     TComponent* form = LoadFromBytes(NestedWidgets(TReader::MaxComponentDepth));
     EXPECT_EQ(form->ComponentCount(), TReader::MaxComponentDepth);
     form->Free();
-    EXPECT_EQ(ReadErrorOf(NestedWidgets(TReader::MaxComponentDepth + 1)), "Invalid stream format");
+    // Refused where the 65th level begins.
+    EXPECT_EQ(ReadErrorOf(NestedWidgets(TReader::MaxComponentDepth + 1)),
+              "窗体流已损坏：第 1034 字节处应为组件的结束（组件嵌套超过 64 层）");
     // The converter has the same limit.
     EXPECT_EQ(TextToBinary(BinaryToText(NestedWidgets(TReader::MaxComponentDepth))),
               NestedWidgets(TReader::MaxComponentDepth));
@@ -90,7 +92,8 @@ TEST(StreamLimits, OneHugeStringRepeatedLoadsInMemoryOfTheStreamsSize) {
     // Declared but not present: refused before anything is allocated for it.
     EXPECT_EQ(
         ReadErrorOf(Form(Widget("W", S("Lines.Strings") + "\x01\x0C"s + U32(0x7FFFFFF0) + "xx"s))),
-        "Error reading W.Lines.Strings: Stream read error");
+        "读取 W.Lines.Strings 出错：窗体流已损坏：第 49 字节处的长度 2147483632 "
+        "超出流的剩余部分（5 字节）");
     // The text form carries it the same way.
     EXPECT_EQ(TextToBinary(BinaryToText(bytes)), bytes);
 }
