@@ -1,6 +1,9 @@
 # The forms the inspector shows are described as text forms, converted to the binary component
 # stream at build time by formconv and compiled into the package as byte arrays.
 function(zk_form_resource target dfm symbol)
+  if(ZK_OBJECTS_FROM)
+    return() # the archived objects hold the form already
+  endif()
   get_filename_component(base ${dfm} NAME_WE)
   set(bin ${CMAKE_CURRENT_BINARY_DIR}/resources/${base}.bin)
   set(cpp ${CMAKE_CURRENT_BINARY_DIR}/resources/${base}Resource.cpp)

@@ -3,8 +3,9 @@
 # runs examples/embed against that prefix alone.
 #   cmake -DBUILD=<build dir> -DSOURCE=<checkout> -DWORK=<scratch dir> -DGENERATOR=...
 #         -DCXX=... [-DLAUNCHER=ccache] [-DEXTRA_FLAGS=...] [-DSTATIC=ON] -P embed_test.cmake
-# With STATIC, the libraries are first built anew from the checkout as static archives
-# (BUILD_SHARED_LIBS=OFF), and that build is installed.
+# With STATIC, the checkout is configured for static archives (BUILD_SHARED_LIBS=OFF) made
+# from BUILD's object files (ZK_OBJECTS_FROM), which compiles nothing again, and that build
+# is installed.
 set(CHECK ${SOURCE}/scripts/check-public-headers.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/expect_reports.cmake)
 file(REMOVE_RECURSE ${WORK})
@@ -37,7 +38,7 @@ set(prefix ${WORK}/prefix)
 if(STATIC)
   set(libs ${WORK}/libs)
   set(largs -S ${SOURCE} -B ${libs} -G ${GENERATOR} -DBUILD_SHARED_LIBS=OFF
-      -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+      -DZK_OBJECTS_FROM=${BUILD} -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo)
   if(LAUNCHER)
     list(APPEND largs -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
   endif()
