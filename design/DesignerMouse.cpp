@@ -7,10 +7,18 @@
 #include "design/SnapGeometry.h"
 #include "design/XorFrame.h"
 #include "host/controls/Forms.h"
+#include "host/extctrls/ExtCtrls.h"
 
 namespace {
 bool Held(const TMessage& m, intptr_t flag) {
     return (m.WParam & flag) != 0;
+}
+
+/// Whether a press at p (the design form's client coordinates) is on the splitter of the
+/// inspector docked on that form: the splitter's own drag then, which a band would swallow.
+bool OnInspectorSplitter(TSplitter* splitter, TWinControl* designForm, TPoint p) {
+    return splitter && splitter->Parent() == designForm && splitter->Visible() &&
+           PtInRect(splitter->BoundsRect(), p);
 }
 
 /// Gives the container itself the keyboard focus. A form would hand it on to its active
@@ -61,6 +69,11 @@ void TZkFormDesigner::StartBand(TPoint ScreenPos) {
 
 void TZkFormDesigner::DoLButtonDown(TMessage& Message) {
     TZkFormDesigner* root = GetRoolDesigner();
+    if (OnInspectorSplitter(root->InspectorSplitter(), FDesignForm,
+                            PointFromLParam(Message.LParam))) {
+        CallOldWindowProc(Message);
+        return;
+    }
     root->FPressKnown = false;
     CloseKeyStep();
     if (!FIsInner) {

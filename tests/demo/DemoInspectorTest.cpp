@@ -44,6 +44,27 @@ TEST_F(DemoInspector, SessionDocksTheInspectorLeftOfEveryDesignedControl) {
     EXPECT_FALSE(Insp()->Visible());
 }
 
+TEST_F(DemoInspector, InspectorWidthFollowsItsSplitterDraggedWithTheMouse) {
+    ClickOn(Form->ToolButton("开始设计"));
+    TSplitter* splitter = Form->Designer()->InspectorSplitter();
+    ASSERT_TRUE(splitter && splitter->Visible());
+    int width = Insp()->Width();
+    for (int dx : {60, -90}) {
+        SCOPED_TRACE(dx);
+        const TPoint from = Form->ScreenToClient(splitter->ClientToScreen({1, 40}));
+        QTest::mousePress(Window(), Qt::LeftButton, {}, QPoint(from.X, from.Y));
+        QTest::mouseMove(Window(), QPoint(from.X + dx / 2, from.Y));
+        QTest::mouseMove(Window(), QPoint(from.X + dx, from.Y));
+        QTest::mouseRelease(Window(), Qt::LeftButton, {}, QPoint(from.X + dx, from.Y));
+        Application->ProcessMessages();
+        width += dx;
+        EXPECT_EQ(Insp()->Width(), width);
+        EXPECT_EQ(splitter->Left(), Insp()->BoundsRect().Right);
+        EXPECT_FALSE(Form->Designer()->IsDirty()) << "the inspector is no part of the design";
+    }
+    ClickOn(Form->ToolButton("结束设计"));
+}
+
 TEST_F(DemoInspector, StringListRowOpensTheLinesEditor) {
     int shown = 0;
     Form->SetLinesEditorRunner([&](TLinesEditor* editor) {
