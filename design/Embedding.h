@@ -13,6 +13,7 @@
 #include "host/containers/Panels.h"
 #include "host/containers/ScrollBox.h"
 #include "host/controls/Forms.h"
+#include "host/controls/WidgetControl.h"
 #include "host/core/Stream.h"
 #include "host/core/SysUtils.h"
 #include "host/dialogs/Dialogs.h"

@@ -1,5 +1,6 @@
 #include "EmbedForm.h"
 
+#include "Dial.h"
 #include "Rating.h"
 
 ZK_IMPLEMENT_CLASS(TEmbedForm, TForm, nullptr)
@@ -18,7 +19,7 @@ template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* n
 TEmbedForm::TEmbedForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("EmbedForm");
     SetCaption("运行时表单设计器 — 嵌入示例");
-    SetBounds(100, 100, 640, 400);
+    SetBounds(100, 100, 720, 400);
     BuildTools();
     BuildContents();
     AttachDesigner();
@@ -46,10 +47,11 @@ void TEmbedForm::BuildTools() {
     //! [palette]
     add("插入按钮", 80, [this](TObject*) { Insert(TButton::StaticClass()); });
     add("插入评分", 80, [this](TObject*) { Insert(TRating::StaticClass()); });
+    add("插入仪表", 80, [this](TObject*) { Insert(DialClass()); });
     //! [palette]
     add("保存", 56, [this](TObject*) { SaveToFile(FFileName); });
     add("载入", 56, [this](TObject*) { LoadFromFile(FFileName); });
-    FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 260, 17));
+    FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 200, 17));
 }
 
 void TEmbedForm::BuildContents() {
@@ -67,6 +69,11 @@ void TEmbedForm::BuildContents() {
     Make<TRadioButton>(group, this, "RadioPerson", Bounds(16, 24, 140, 17))->SetCaption("个人");
     Make<TRadioButton>(group, this, "RadioCompany", Bounds(16, 52, 140, 17))->SetCaption("企业");
     Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 156, 120, 17))->SetCaption("贵宾客户");
+    // A control whose window is a Qt widget of the example's own (Dial.cpp).
+    auto* dial = As<TWinControl>(DialClass()->Create(this));
+    dial->SetName("DialSpeed");
+    dial->SetParent(this);
+    dial->SetBounds(480, 52, 90, 90);
 }
 
 //! [attach-designer]

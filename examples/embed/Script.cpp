@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "Dial.h"
 #include "EmbedForm.h"
 #include "Rating.h"
 #include "host/stdctrls/StdCtrls.h"
@@ -32,12 +33,15 @@ bool DesignsToolRow(TZkFormDesigner* designer) {
     return false;
 }
 
-/// The state that must survive saving and loading: the inserted rating and a nested control.
+/// The state that must survive saving and loading: the inserted rating, the inserted dial
+/// (a Qt widget of the example's own) and a nested control.
 struct TSnapshot {
     std::string RatingName;
     int RatingValue = 0;
     TRect RatingBounds;
     std::string RadioParent;
+    TRect DialBounds;
+    bool DialShowsWidget = false;
 
     static TSnapshot Of(TEmbedForm* form, const std::string& ratingName) {
         TSnapshot s;
@@ -48,6 +52,10 @@ struct TSnapshot {
         }
         if (TControl* radio = Find(form, "RadioCompany"))
             s.RadioParent = radio->Parent() ? radio->Parent()->Name() : "";
+        if (TControl* dial = Find(form, "DialInserted")) {
+            s.DialBounds = dial->BoundsRect();
+            s.DialShowsWidget = ShowsDialWidget(dial);
+        }
         return s;
     }
     bool operator==(const TSnapshot&) const = default;
@@ -70,6 +78,12 @@ int RunScriptedSession(TEmbedForm* form, const std::string& FileName) {
     Check(inserted->Selected() && designer->Selection()->Count() == 1,
           "the palette inserts a rating and selects it");
 
+    TControl* dial = form->Insert(DialClass())->Control();
+    dial->SetName("DialInserted");
+    Check(dial->ClassName() == "TDial" && ShowsDialWidget(dial),
+          "the palette inserts a dial, whose window is the example's own Qt widget");
+    Check(designer->FindOverlay(Find(form, "DialSpeed")) != nullptr, "the dial on the form is designed");
+
     TDesignControl* edit = designer->FindOverlay(Find(form, "EditName"));
     designer->ClearSelection(nullptr);
     edit->SetSelected(true);
@@ -84,14 +98,18 @@ int RunScriptedSession(TEmbedForm* form, const std::string& FileName) {
     const TSnapshot saved = TSnapshot::Of(form, rating->Name());
     Check(saved.RatingValue == 4 && saved.RadioParent == "GroupKind",
           "the inserted rating belongs to the form");
+    Check(saved.DialShowsWidget && saved.DialBounds.Width() == 120 &&
+              saved.DialBounds.Height() == 24,
+          "and so does the inserted dial, at the size the palette gave it");
     form->SaveToFile(FileName);
     Check(ReadFile(FileName).rfind("TPF0", 0) == 0, "the saved file is a component stream");
 
-    rating->Free(); // a change after saving, which loading undoes
+    rating->Free(); // changes after saving, which loading undoes
+    dial->Free();
     form->LoadFromFile(FileName);
     Check(TSnapshot::Of(form, saved.RatingName) == saved,
-          "loading brings the rating back with its value and bounds, and the nested radio "
-          "button in its group box");
+          "loading brings the rating back with its value and bounds, the dial with its bounds "
+          "and a widget its factory made anew, and the nested radio button in its group box");
     Check(Find(form, "EditName") && Find(form, "EditName")->Visible(), "and the edit");
 
     const std::string damaged = FileName + ".damaged";

@@ -6,12 +6,15 @@
 //   embed --scripted FILE   runs a design session, saves to FILE and loads it back without
 //                           a person; exits with 0 when everything came back as it was
 
+#include <QMainWindow>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "EmbedForm.h"
 #include "Script.h"
+#include "host/qt/QtInterop.h"
 
 //! [main]
 int main(int argc, char** argv) {
@@ -32,12 +35,20 @@ int main(int argc, char** argv) {
     Application->CreateForm(TEmbedForm::StaticClass(), &form);
     form->SetFileName(fileName);
     int result = 0;
-    if (scripted) {
-        result = RunScriptedSession(form, fileName);
-    } else {
-        form->Show();
-        Application->Run();
-    }
+    {
+        //! [main-window]
+        // The form as the central widget of a Qt main window of the application's own; any
+        // QLayout or QDockWidget takes a TControlWidget as well.
+        QMainWindow window;
+        window.setWindowTitle("嵌入示例 — Qt 主窗口");
+        window.setCentralWidget(new TControlWidget(form));
+        window.show();
+        //! [main-window]
+        if (scripted)
+            result = RunScriptedSession(form, fileName);
+        else
+            Application->Run(); // until the main window closes
+    } // the Qt window goes before the framework ends
     TApplication::Finalize(); // frees the forms now; without it, they go when main returns
     return result;
 }

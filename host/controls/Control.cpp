@@ -3,6 +3,7 @@
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
 #include "host/menus/Menus.h"
+#include "host/qt/ForeignParent_p.h"
 
 namespace {
 TControl* g_captureControl = nullptr;
@@ -112,7 +113,12 @@ void TControl::SetClientSize(int width, int height) {
 }
 
 TPoint TControl::ClientOrigin() const {
-    if (!FParent) return {FLeft, FTop};
+    if (!FParent) {
+        TPoint origin{FLeft, FTop};
+        // Held by a Qt widget, the control's bounds are in that widget's client coordinates.
+        if (HWND holder = ForeignParentOf(this)) ::ClientToScreen(holder, origin);
+        return origin;
+    }
     TPoint p = FParent->ClientOrigin();
     return {p.X + FLeft, p.Y + FTop};
 }

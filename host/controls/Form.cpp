@@ -2,6 +2,7 @@
 
 #include "host/controls/Forms.h"
 #include "host/menus/Menus.h"
+#include "host/qt/ForeignParent_p.h"
 #include "host/qt/WindowState_p.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(new TCanvas) {
@@ -25,7 +26,7 @@ TCustomForm::~TCustomForm() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
     TWinControl::CreateParams(Params);
     Params.WinClassName = "TForm";
-    if (Parent()) return;
+    if (Parent() || ForeignParentOf(this)) return;
     Params.Style &= ~(WS_CHILD | WS_VISIBLE);
     switch (FBorderStyle) {
     case bsNone:
@@ -60,7 +61,7 @@ void TCustomForm::CreateWnd() {
 }
 
 void TCustomForm::ApplyWindowStyle() {
-    if (!HandleAllocated() || Parent()) return;
+    if (!HandleAllocated() || Parent() || ForeignParentOf(this)) return;
     TCreateParams params;
     CreateParams(params);
     SetWindowLong(Handle(), GWL_EXSTYLE, params.ExStyle);
@@ -89,7 +90,11 @@ void TCustomForm::SetWindowState(TWindowState value) {
 }
 
 void TCustomForm::SetParent(TWinControl* AParent) {
-    if (Parent() == AParent) return;
+    // A form whose window a Qt widget held still sits in that widget's window: no parent
+    // takes it out as well.
+    const bool inForeignWindow = !Parent() && HandleAllocated() && !ForeignParentOf(this) &&
+                                 ::GetParent(Handle()) != nullptr;
+    if (Parent() == AParent && !(inForeignWindow && !AParent)) return;
     if (!AParent && HandleAllocated()) {
         // Leaving its parent, the form becomes a window of its own again.
         TControl::SetParent(nullptr);
@@ -101,7 +106,7 @@ void TCustomForm::SetParent(TWinControl* AParent) {
 }
 
 TPoint TCustomForm::ClientOrigin() const {
-    if (Parent()) return TWinControl::ClientOrigin();
+    if (Parent() || ForeignParentOf(this)) return TWinControl::ClientOrigin();
     return {FLeft, FTop};
 }
 
@@ -112,7 +117,7 @@ bool TCustomForm::Showing() const {
 // ---- Showing and activation -------------------------------------------------------------------
 
 void TCustomForm::PlaceOnShow() {
-    if (FPlaced || Parent()) return;
+    if (FPlaced || Parent() || ForeignParentOf(this)) return;
     FPlaced = true;
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter)
         SetBounds((Screen->Width() - FWidth) / 2, (Screen->Height() - FHeight) / 2, FWidth,
@@ -125,7 +130,7 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::CMVisibleChanged(TMessage& Message) {
-    if (Parent()) {
+    if (Parent() || ForeignParentOf(this)) {
         TWinControl::CMVisibleChanged(Message);
         return;
     }

@@ -3,6 +3,7 @@
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
 #include "host/graphics/GdiApi.h"
+#include "host/qt/ForeignParent_p.h"
 #include "host/qt/WindowState_p.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(new TBrush) {
@@ -73,7 +74,8 @@ void TWinControl::CreateParams(TCreateParams& Params) {
     Params.Y = FTop;
     Params.Width = FWidth;
     Params.Height = FHeight;
-    Params.WndParent = Parent() ? Parent()->FHandle : nullptr;
+    // Without a parent control, the window of a Qt widget that holds the control, if any.
+    Params.WndParent = Parent() ? Parent()->FHandle : ForeignParentOf(this);
     Params.WinClassName = ClassName();
 }
 

@@ -20,6 +20,8 @@ expect_reports("the check" "${err}"
     "demo/Bridge.cpp: #include <QWidget>"
     "bench/Leak.cpp: #include <QWidget>"
     "bench/baseline/Bridge.cpp: #include \"host/qt/Window_p.h\""
+    "examples/qt/Private.cpp: #include \"host/qt/Window_p.h\""
+    "demo/Interop.cpp: #include \"host/qt/QtInterop.h\""
     "the Qt bridge is private to host/")
 if(err MATCHES "Fine")
   message(FATAL_ERROR "the check rejected allowed includes:\n${err}")
