@@ -53,6 +53,16 @@ TControlWidget::TControlWidget(TWinControl* Control, QWidget* Parent)
     // The holder is a window of the window system, so that the control's window can be its
     // child; the control's bounds are then in the holder's client coordinates.
     HWND self = AdoptWidget(this);
+    // The default handling of WM_CLOSE destroys a raw window with every window inside it,
+    // the control's too, while the control lives on: the holder hides instead.
+    FDefProc = reinterpret_cast<WNDPROC>(GetWindowLong(self, GWL_WNDPROC));
+    FOwnProc = MakeObjectInstance([this, self](TMessage& m) {
+        if (m.Msg == WM_CLOSE)
+            hide();
+        else
+            m.Result = CallWindowProc(FDefProc, self, m.Msg, m.WParam, m.LParam);
+    });
+    SetWindowLong(self, GWL_WNDPROC, reinterpret_cast<intptr_t>(FOwnProc));
     Holders()[Control] = self;
     FLink = new TControlWidgetLink(this);
     Control->FreeNotification(FLink);
@@ -65,12 +75,17 @@ TControlWidget::TControlWidget(TWinControl* Control, QWidget* Parent)
         Control->SetVisible(true);
     } catch (...) {
         Release();
+        SetWindowLong(self, GWL_WNDPROC, reinterpret_cast<intptr_t>(FDefProc));
+        FreeObjectInstance(FOwnProc);
         throw;
     }
 }
 
 TControlWidget::~TControlWidget() {
     Release();
+    // Whatever the window hears while Qt takes it down goes to the default procedure.
+    if (HWND self = HwndOf(this)) SetWindowLong(self, GWL_WNDPROC, reinterpret_cast<intptr_t>(FDefProc));
+    FreeObjectInstance(FOwnProc);
 }
 
 void TControlWidget::Release() {

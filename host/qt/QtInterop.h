@@ -17,12 +17,14 @@
 
 class TComponent;
 class TWinControl;
+struct TWndProcRec;
 
 /// A QWidget that holds a framework windowed control with no parent control (a form, say) and
 /// keeps it filling the widget: the way to put one in a QLayout, as a QMainWindow's central
 /// widget or as a QDockWidget's widget. The control is shown and stays its owner's to free;
 /// freed first, it leaves the holder empty; the holder deleted first, it lets the control go,
-/// hidden (a form becomes a window of its own again).
+/// hidden (a form becomes a window of its own again). Shown as a window of its own, it closes
+/// as Qt windows do, by hiding, and keeps its control whole.
 class TControlWidget : public QWidget {
 public:
     /// Takes Control in; EInvalidOperation when it has a parent control or another holder.
@@ -46,6 +48,8 @@ private:
     TWinControl* FControl;
     TComponent* FLink = nullptr;
     QSize FHint;
+    TWndProcRec* FOwnProc = nullptr;
+    TWndProcRec* FDefProc = nullptr;
 };
 
 /// The QWidget behind a framework windowed control, its window made first if need be (which

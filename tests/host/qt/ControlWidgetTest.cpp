@@ -142,6 +142,22 @@ TEST_F(ControlWidgetTest, HoldsLooseWindowedControls_RefusesOthers_EmptiesWhenFr
     }
     EXPECT_EQ(formHolder->Control(), form) << "a refused holder leaves the first one be";
 
+    // A holder that is a window of its own closes by hiding; its control stays whole.
+    auto* dialog = new TForm(nullptr);
+    auto* edit = new TEdit(dialog);
+    edit->SetParent(dialog);
+    {
+        TControlWidget top(dialog);
+        top.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        top.close(); // a QCloseEvent, as the window manager's close button sends
+        Application->ProcessMessages();
+        EXPECT_FALSE(top.isVisible());
+        EXPECT_TRUE(IsWindow(dialog->Handle()) && IsWindow(edit->Handle()));
+        EXPECT_EQ(ControlWidget(dialog)->parentWidget(), &top);
+    }
+    dialog->Free();
+
     form->Free();
     loose->Free();
     EXPECT_EQ(formHolder->Control(), nullptr);
