@@ -19,7 +19,7 @@ template <class T> T* Make(TWinControl* parent, TComponent* owner, const char* n
 TEmbedForm::TEmbedForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("EmbedForm");
     SetCaption("运行时表单设计器 — 嵌入示例");
-    SetBounds(100, 100, 720, 400);
+    SetBounds(100, 100, 860, 400);
     BuildTools();
     BuildContents();
     AttachDesigner();
@@ -51,7 +51,7 @@ void TEmbedForm::BuildTools() {
     //! [palette]
     add("保存", 56, [this](TObject*) { SaveToFile(FFileName); });
     add("载入", 56, [this](TObject*) { LoadFromFile(FFileName); });
-    FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 200, 17));
+    FStatus = Make<TLabel>(FTools, nullptr, "", Bounds(left + 8, 10, 360, 17));
 }
 
 void TEmbedForm::BuildContents() {
