@@ -2,7 +2,7 @@
 // redo come back to; and what a click or drag inserts.
 #include "DesignTesting.h"
 #include "design/OperateHistory.h"
-#include "inspector/ValueWindow.h"
+#include "inspector/ObjectInspector.h"
 #include "host/stdctrls/StdCtrls.h"
 
 namespace {
