@@ -87,13 +87,14 @@ TEST_F(DesignArrange, SizesAndCentringFromTheMenuAreOneUndoStepEach) {
 
 TEST_F(DesignArrange, StackingChangesTheOrderThatUndoRestoresAndTheFormKeeps) {
     Begin();
+    // The names of the form's designed controls (or of their overlays) from the bottom.
     auto order = [this] {
         std::string names;
-        for (int i = 0; i < Form->ControlCount(); ++i)
-            if (auto* o = Cast<TDesignControl>(Form->Controls(i))) names += o->Control()->Name();
-            else if (Form->Controls(i) == A || Form->Controls(i) == B || Form->Controls(i) == C ||
-                     Form->Controls(i) == Panel)
-                names += Form->Controls(i)->Name();
+        for (int i = 0; i < Form->ControlCount(); ++i) {
+            TControl* c = Form->Controls(i);
+            if (auto* o = Cast<TDesignControl>(c)) c = o->Control();
+            if (c->Name().size() == 1) names += c->Name();
+        }
         return names;
     };
     ASSERT_EQ(order(), "ABCP");

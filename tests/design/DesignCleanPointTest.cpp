@@ -1,9 +1,7 @@
 // The history's clean point: where the host last marked the design saved, which undo and
-// redo come back to; and what a click or drag inserts.
+// redo come back to.
 #include "DesignTesting.h"
 #include "design/OperateHistory.h"
-#include "inspector/ObjectInspector.h"
-#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 
@@ -43,30 +41,6 @@ TEST_F(DesignCleanPoint, UndoAndRedoComeBackToTheSavedStateWithoutOnDirty) {
         r.Do();
         EXPECT_EQ(Designer->IsDirty(), r.Dirty);
         EXPECT_EQ(dirtied, r.Dirtied);
-    }
-}
-
-TEST_F(DesignCleanPoint, AControlDrawnOnTheFormShowsItsNameAndIsSelectedAndInspected) {
-    Designer->SetShowInspector(true);
-    Begin();
-    for (TClass cls : {TButton::StaticClass(), TEdit::StaticClass(), TLabel::StaticClass()}) {
-        SCOPED_TRACE(cls->ClassName());
-        Designer->SetInsertClass(cls);
-        Designer->SetDesignState(dsInsert);
-        // Right of the docked inspector.
-        const int x = Designer->Inspector()->Width() + 40;
-        Press({x, 200});
-        Move({x + 40, 220});
-        Move({x + 80, 230});
-        Release({x + 80, 230});
-        Process();
-        TControl* made = Designer->Overlay(Designer->OverlayCount() - 1)->Control();
-        ASSERT_TRUE(made->ClassType() == cls);
-        EXPECT_EQ(made->Caption(), made->Name());
-        EXPECT_TRUE(OverlayOf(made)->Selected());
-        EXPECT_EQ(Designer->GetSelectCount(), 1);
-        EXPECT_EQ(Designer->Inspector()->CurObject(), made);
-        Designer->Undo();
     }
 }
 

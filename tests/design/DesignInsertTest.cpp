@@ -75,6 +75,7 @@ TEST_F(DesignInsert, ClicksAndDragsInInsertModeMakeControlsOfTheInsertClass) {
         EXPECT_EQ(made->ClassName(), "TTestButton");
         EXPECT_EQ(made->Owner(), Form) << "the form that is saved owns it";
         EXPECT_EQ(made->Name().rfind("TTestButton", 0), 0u);
+        EXPECT_EQ(made->Caption(), made->Name()) << "a control that shows its name shows it";
         EXPECT_TRUE(OverlayOf(made)->Selected()) << "the new control is selected alone";
         EXPECT_EQ(Designer->Selection()->Count(), 1);
     }
