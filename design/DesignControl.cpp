@@ -116,16 +116,14 @@ void TDesignControl::Unwrap() {
     // control goes back to that form, which frees it with its other children.
     TWinControl* home = Parent() ? Parent() : FDesigner ? FDesigner->GetDesignForm() : nullptr;
     control->SetParent(home);
-    TRect r = BoundsRect();
-    InflateRect(r, -HandleSize, -HandleSize);
-    control->SetBoundsRect(r);
+    control->SetBoundsRect(ControlBounds());
     if (auto* winControl = Cast<TWinControl>(control)) {
         winControl->SetTabOrder(TabOrder());
         winControl->SetTabStop(FOldTabStop);
     }
     // The overlay's alignment when something changed it during the design, otherwise
     // the alignment the control had before.
-    control->SetAlign(Align() != FAlignAtStart ? Align() : static_cast<TAlign>(FOldAlign));
+    control->SetAlign(AlignOutside());
     // The overlay may wait a while before it is freed: it takes no place in its parent's
     // alignment meanwhile.
     if (Align() != alNone) SetAlign(alNone);
@@ -134,6 +132,12 @@ void TDesignControl::Unwrap() {
     // The window shows the control's own cursor again, not the last one the design showed.
     control->Perform(CM_CURSORCHANGED, 0, 0);
     if (FDeleted) control->Free();
+}
+
+TRect TDesignControl::ControlBounds() const {
+    TRect r = BoundsRect();
+    InflateRect(r, -HandleSize, -HandleSize);
+    return r;
 }
 
 void TDesignControl::Notification(TComponent* AComponent, TOperation Operation) {

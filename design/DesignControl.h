@@ -47,6 +47,14 @@ class TDesignControl : public TCustomControl {
     /// cursor while it is selected; crDefault leaves the control's own.
     TCursor DesignCursor() const;
     bool Deleted() const { return FDeleted; }
+    // What the control takes back when the session lets it go.
+    TAlign AlignOutside() const {
+        return Align() != FAlignAtStart ? Align() : static_cast<TAlign>(FOldAlign);
+    }
+    bool TabStopOutside() const { return FOldTabStop; }
+    uint8_t ComboStyleOutside() const { return FOldComboStyle; }
+    /// The control's bounds outside the overlay: the overlay's, less the handle margin.
+    TRect ControlBounds() const;
     /// Locked: selected and inspected as any control, but never moved or sized by the user.
     bool Locked() const;
     /// Deleted, or inside a deleted container: hidden until an undo brings it back.

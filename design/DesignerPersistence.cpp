@@ -1,9 +1,11 @@
 // Saving the designed form to the binary component stream and loading one back.
 
 #include <memory>
+#include <optional>
 
 #include "design/DesignControl.h"
 #include "design/FormDesigner.h"
+#include "design/SessionView.h"
 #include "host/controls/Forms.h"
 #include "host/core/Files.h"
 #include "host/core/Stream.h"
@@ -69,9 +71,12 @@ void TZkFormDesigner::SaveToStream(TMemoryStream* Stream) {
     TZkFormDesigner* root = GetRoolDesigner();
     TCustomForm* form = GetParentForm(root->FDesignForm);
     if (!form) throw EComponentError("设计区不在任何窗体上，无法保存！");
-    root->EndDesign();
+    // A running session goes on: the form is written as ending it would leave it.
+    std::optional<TSessionView> view;
+    if (root->IsDesigning()) view.emplace(root);
     TWriter writer(Stream, WriterBufferSize);
     writer.SetIgnoreChildren(false);
+    if (view) writer.SetView(&*view);
     writer.WriteRootComponent(form);
     writer.FlushBuffer();
 }

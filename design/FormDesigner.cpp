@@ -225,14 +225,7 @@ void TZkFormDesigner::InnerEndDesign() {
     }
     FOldWindowProc = nullptr;
     ClearSelection(nullptr);
-    // The controls go back in the order their overlays are stacked in once a user restacked
-    // them; otherwise in the order they were found (pages keep their order whatever page
-    // came to the front).
-    std::vector<TDesignControl*> overlays;
-    if (FRestacked) overlays = Stacked();
-    for (int i = 0; i < FControls->Count(); ++i)
-        if (std::find(overlays.begin(), overlays.end(), Overlay(i)) == overlays.end())
-            overlays.push_back(Overlay(i));
+    const std::vector<TDesignControl*> overlays = UnwrapOrder();
     FRestacked = false;
     FControls->Clear();
     for (TDesignControl* overlay : overlays) {
@@ -267,6 +260,16 @@ void TZkFormDesigner::InnerEndDesign() {
     FEnding = false;
     if (OnEndDesign) OnEndDesign(this);
     if (!formGoing && FDesignForm) FDesignForm->SetVisible(visibleAtEnd);
+}
+
+std::vector<TDesignControl*> TZkFormDesigner::UnwrapOrder() const {
+    // Pages keep their order whatever page came to the front: only a user's restacking counts.
+    std::vector<TDesignControl*> overlays;
+    if (FRestacked) overlays = Stacked();
+    for (int i = 0; i < OverlayCount(); ++i)
+        if (std::find(overlays.begin(), overlays.end(), Overlay(i)) == overlays.end())
+            overlays.push_back(Overlay(i));
+    return overlays;
 }
 
 void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {

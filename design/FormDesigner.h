@@ -75,6 +75,9 @@ class TZkFormDesigner : public TComponent {
     /// The overlay that wraps control, or null.
     TDesignControl* FindOverlay(const TControl* control) const;
     TOperateHistory* History() const { return FHistory; }
+    /// This designer's overlays in the order the end of the session gives their controls
+    /// back: the stacking order once a user restacked them, otherwise the order of making.
+    std::vector<TDesignControl*> UnwrapOrder() const;
 
     // Published state.
     TStrings* CannotDesignControls() const { return FCannotDesignControls; }
@@ -194,9 +197,10 @@ class TZkFormDesigner : public TComponent {
     TPopupMenu* PopupMenu();
 
     // Persistence of the form that holds the design form, in the binary component stream.
-    /// Ends the root designer's session, then writes the form holding the root's design form,
-    /// children included, at Stream's position. EComponentError, with nothing written and the
-    /// session left running, when the design form lies on no form.
+    /// Writes the form holding the root's design form, children included, at Stream's
+    /// position, as ending the session would leave it; a running session goes on with its
+    /// selection and history. EComponentError, with nothing written, when the design form
+    /// lies on no form.
     void SaveToStream(TMemoryStream* Stream);
     /// Saves into a file beside FileName first and then renames it over FileName, so that a
     /// failed save leaves the previous file as it was.

@@ -68,10 +68,6 @@ const TPropInfo* Require(const TObject* obj, const std::string& name) {
     throw EPropertyError("属性 " + info->Name + " 是只读的");
 }
 
-bool IsOrdinalKind(TTypeKind k) {
-    return k == tkInteger || k == tkChar || k == tkWChar || k == tkEnumeration || k == tkSet ||
-           k == tkInt64;
-}
 bool IsStringKind(TTypeKind k) {
     return k == tkString || k == tkLString || k == tkWString;
 }
@@ -261,6 +257,11 @@ bool IsPublishedProp(const TObject* obj, const std::string& name) {
 
 TTypeKind PropType(const TObject* obj, const std::string& name) {
     return Require(obj, name)->PropType->Kind;
+}
+
+bool IsOrdinalKind(TTypeKind k) {
+    return k == tkInteger || k == tkChar || k == tkWChar || k == tkEnumeration || k == tkSet ||
+           k == tkInt64;
 }
 
 bool IsDefaultPropValue(TObject* obj, const TPropInfo* info) {

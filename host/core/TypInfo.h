@@ -186,6 +186,8 @@ TTypeKind PropType(const TObject* obj, const std::string& name);
 /// Whether a writer stores the property now: its stored specifier, then its default.
 bool IsStoredProp(TObject* obj, const TPropInfo* info);
 bool IsDefaultPropValue(TObject* obj, const TPropInfo* info);
+/// Integers, characters, enumerations and sets: the kinds read as one integer.
+bool IsOrdinalKind(TTypeKind k);
 
 /// Reads any property as a variant; with strings preferred, enumerations come back as
 /// their names and sets as comma-separated member names. EPropertyError when unknown.

@@ -75,6 +75,31 @@ protected:
     bool FIgnoreChildren = false;
 };
 
+/// How a writer sees what it writes where that differs from how it stands now: a design
+/// session writes its controls as they will stand once the session ends. The default sees
+/// everything as it is.
+class TWriterView {
+public:
+    virtual ~TWriterView() = default;
+    /// Lists Instance's children as they are to be written.
+    virtual void GetChildren(TComponent* Instance, const TGetChildProc& Proc, TComponent* Root) {
+        Instance->GetChildren(Proc, Root);
+    }
+    /// Sets Value to the ordinal value to write for the property in place of its present
+    /// one and answers true; false writes the present value.
+    virtual bool OrdValue(TPersistent* Instance, const TPropInfo* PropInfo, int64_t& Value) {
+        (void)Instance, (void)PropInfo, (void)Value;
+        return false;
+    }
+    /// The component that Instance's reference property is written as referring to, Value
+    /// being the one it refers to now (null writes none).
+    virtual TComponent* Reference(TPersistent* Instance, const TPropInfo* PropInfo,
+                                  TComponent* Value) {
+        (void)Instance, (void)PropInfo;
+        return Value;
+    }
+};
+
 /// Writes components and values in the binary component stream format.
 class TWriter : public TFiler {
     ZK_CLASS(TWriter, TFiler)
@@ -119,6 +144,8 @@ class TWriter : public TFiler {
     void WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo);
     /// Bytes written so far, buffered or not.
     int64_t Position() const;
+    /// Writes what View sees (null: everything as it is); the view outlives the writing.
+    void SetView(TWriterView* View) { FView = View; }
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;
@@ -135,7 +162,10 @@ private:
     void WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropInfo);
     /// The name path by which the reader finds Value again, or "" when it cannot.
     std::string ComponentPath(TComponent* Value) const;
+    /// The ordinal value written for the property: the view's, or the present one.
+    int64_t OrdValue(TPersistent* Instance, const TPropInfo* PropInfo) const;
 
+    TWriterView* FView = nullptr;
     size_t FBufPos = 0;
     int64_t FFlushed = 0;
     std::string FPropPath;

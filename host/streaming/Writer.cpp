@@ -202,16 +202,25 @@ void TWriter::WriteProperties(TPersistent* Instance) {
     Instance->DefineProperties(this);
 }
 
+int64_t TWriter::OrdValue(TPersistent* Instance, const TPropInfo* PropInfo) const {
+    int64_t value = 0;
+    if (FView && FView->OrdValue(Instance, PropInfo, value)) return value;
+    return GetOrdProp(Instance, PropInfo);
+}
+
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
     const TTypeInfo* type = PropInfo->PropType;
     if (type->Kind == tkClass) {
         WriteObjectProperty(Instance, PropInfo);
         return;
     }
-    if (IsDefaultPropValue(Instance, PropInfo)) return;
+    const bool ordinal = IsOrdinalKind(type->Kind);
+    const int64_t v = ordinal ? OrdValue(Instance, PropInfo) : 0;
+    if (ordinal ? PropInfo->Default != NoDefault && v == PropInfo->Default
+                : IsDefaultPropValue(Instance, PropInfo))
+        return;
     switch (type->Kind) {
     case tkInteger: {
-        int64_t v = GetOrdProp(Instance, PropInfo);
         std::string ident;
         TIntToIdent toIdent = FindIntToIdent(type);
         WritePropName(PropInfo->Name);
@@ -225,26 +234,24 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
     case tkWChar: {
         WritePropName(PropInfo->Name);
         std::string s;
-        zk::text::AppendUtf8(s, static_cast<uint32_t>(GetOrdProp(Instance, PropInfo)));
+        zk::text::AppendUtf8(s, static_cast<uint32_t>(v));
         WriteString(s);
         break;
     }
-    case tkEnumeration: {
-        int64_t v = GetOrdProp(Instance, PropInfo);
+    case tkEnumeration:
         WritePropName(PropInfo->Name);
         if (type->Data.BaseType == TypeInfoOf<bool>() || SameText(type->Name, "WordBool"))
             WriteBoolean(v != 0);
         else
             WriteIdent(GetEnumName(type, static_cast<int>(v)));
         break;
-    }
     case tkSet:
         WritePropName(PropInfo->Name);
-        WriteSet(type, static_cast<uint64_t>(GetOrdProp(Instance, PropInfo)));
+        WriteSet(type, static_cast<uint64_t>(v));
         break;
     case tkInt64:
         WritePropName(PropInfo->Name);
-        WriteInteger(GetOrdProp(Instance, PropInfo));
+        WriteInteger(v);
         break;
     case tkFloat:
         WritePropName(PropInfo->Name);
@@ -281,6 +288,7 @@ void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropIn
     if (!value) return;
     if (auto* component = Cast<TComponent>(value)) {
         if (!PropInfo->IsWritable()) return;
+        if (FView && !(component = FView->Reference(Instance, PropInfo, component))) return;
         std::string path = ComponentPath(component);
         if (path.empty()) return;
         WritePropName(PropInfo->Name);
@@ -395,8 +403,12 @@ void TWriter::WriteData(TComponent* Instance) {
     if (!FIgnoreChildren) {
         TComponent* savedLookup = FLookupRoot;
         if (subRoot) FLookupRoot = Instance;
-        Instance->GetChildren([this](TComponent* child) { WriteComponent(child); },
-                              subRoot ? Instance : FRoot);
+        const TGetChildProc write = [this](TComponent* child) { WriteComponent(child); };
+        TComponent* root = subRoot ? Instance : FRoot;
+        if (FView)
+            FView->GetChildren(Instance, write, root);
+        else
+            Instance->GetChildren(write, root);
         FLookupRoot = savedLookup;
     }
     WriteListEnd();

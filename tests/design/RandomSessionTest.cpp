@@ -21,6 +21,7 @@
 
 #include "DesignTesting.h"
 #include "PopupMenuTesting.h"
+#include "StreamTestUtil.h"
 #include "design/ControlSelection.h"
 #include "design/DesignControl.h"
 #include "design/HandleGeometry.h"
@@ -210,11 +211,19 @@ protected:
         FWatch->Gone.clear();
     }
 
-    /// Saves mid-session (which ends it) and loads the form back: every control is made
-    /// anew, the designer with them.
+    /// Saves mid-session, which writes what ending the session writes, and loads the form
+    /// back: every control is made anew, the designer with them.
     void SaveAndLoad() {
         TMemoryStream saved;
         Designer->SaveToStream(&saved);
+        EXPECT_TRUE(Designer->IsDesigning()) << "the save ended the session";
+        Designer->EndDesign();
+        TMemoryStream ended;
+        Designer->SaveToStream(&ended);
+        // Aligned controls take their places when the form loads (ending the session aligns
+        // them at once): the two saves load to the same form.
+        ExpectSameBytes(Reloaded(Bytes(saved)), Reloaded(Bytes(ended)),
+                        "the save in the session and the one after it load differently");
         AfterSessionEnded();
         saved.SetPosition(0);
         TZkFormDesigner::LoadFromStream(Form, &saved);
@@ -630,9 +639,32 @@ protected:
         }
     }
 
-    void CheckSaveLoad() {
+    /// Where two streams part, in their text form, rather than two whole streams.
+    static void ExpectSameBytes(const std::string& one, const std::string& two, const char* what) {
+        if (one == two) return;
+        std::vector<std::string> x = SplitLines(BinaryToText(one)), y = SplitLines(BinaryToText(two));
+        size_t at = 0;
+        while (at < x.size() && at < y.size() && x[at] == y[at])
+            ++at;
+        std::string context;
+        for (size_t i = at < 3 ? 0 : at - 3; i < at + 3; ++i)
+            context += "\n  " + (i < x.size() ? x[i] : "") + "  |  " + (i < y.size() ? y[i] : "");
+        ADD_FAILURE() << what << "; they part at line " << at << ":" << context;
+    }
+    static std::vector<std::string> SplitLines(const std::string& text) {
+        std::vector<std::string> lines(1);
+        for (char c : text)
+            if (c == '\n')
+                lines.emplace_back();
+            else
+                lines.back().push_back(c);
+        return lines;
+    }
+
+    /// Stream loaded into a new form and saved again.
+    std::string Reloaded(const std::string& stream) {
         TMemoryStream saved;
-        Designer->SaveToStream(&saved);
+        saved.WriteBuffer(stream.data(), static_cast<int64_t>(stream.size()));
         auto* copy = new TForm(nullptr);
         Form->SetName("RandomFormOriginal");
         saved.SetPosition(0);
@@ -645,21 +677,20 @@ protected:
             designer->SaveToStream(&again);
         else
             ADD_FAILURE() << "the designer did not load back";
-        const auto* a = static_cast<const char*>(saved.Memory());
-        const auto* b = static_cast<const char*>(again.Memory());
-        const std::string first(a, a + saved.Size()), second(b, b + again.Size());
-        if (first != second) {
-            size_t at = 0;
-            while (at < first.size() && at < second.size() && first[at] == second[at])
-                ++at;
-            // Where they part, as text, rather than two whole streams.
-            const size_t from = at < 40 ? 0 : at - 40;
-            ADD_FAILURE() << "the form does not load back to the same bytes; they part at byte "
-                          << at << ":\n  saved  ..." << first.substr(from, 80) << "\n  loaded ..."
-                          << second.substr(from, 80);
-        }
         copy->Free();
         Form->SetName("RandomForm");
+        return Bytes(again);
+    }
+    static std::string Bytes(TMemoryStream& s) {
+        const auto* p = static_cast<const char*>(s.Memory());
+        return std::string(p, p + s.Size());
+    }
+
+    void CheckSaveLoad() {
+        TMemoryStream saved;
+        Designer->SaveToStream(&saved);
+        ExpectSameBytes(Bytes(saved), Reloaded(Bytes(saved)),
+                        "the form does not load back to the same bytes");
     }
 
     /// Frees what the session left on the form, children before their parents (the designer
