@@ -449,6 +449,7 @@ void TDesignControl::DoInnerKeyDown(TMessage& Message) {
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TOperateHistory* history = FRootDesigner->FHistory;
     auto boundsChange = [this](auto change) { UserBoundsChange(change, true); };
+    if (FDesigner->ClipboardKey(code, shift)) return;
     if (code == 'Z') {
         if (!shift.Contains(ssCtrl) || !history) return;
         if (shift.Contains(ssShift))

@@ -39,7 +39,11 @@ enum TKmAlign : uint8_t {
     daSelectAll,
     daTabOrder,
     daLock,
-    daUnlock
+    daUnlock,
+    daCopy,
+    daCut,
+    daPaste,
+    daDuplicate
 };
 
 using TZkSelectionChangeEvent = TEvent<void(TDesignControl* sender, TChangeType ChangeType)>;

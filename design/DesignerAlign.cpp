@@ -54,6 +54,18 @@ void TZkFormDesigner::KMAlignControls(TKmAlign Align) {
     case daUnlock:
         LockSelection(Align == daLock);
         return;
+    case daCopy:
+        CopySelection();
+        return;
+    case daCut:
+        CutSelection();
+        return;
+    case daPaste:
+        PasteFromClipboard();
+        return;
+    case daDuplicate:
+        DuplicateSelection();
+        return;
     default:
         break;
     }

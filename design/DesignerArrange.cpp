@@ -52,11 +52,16 @@ bool TZkFormDesigner::CommandEnabled(TKmAlign Command) const {
     case daCenterVert:
     case daBringToFront:
     case daSendToBack:
+    case daCopy:
+    case daCut:
+    case daDuplicate:
         return IsDesigning() && selected >= 1;
     case daSelectAll:
         return IsDesigning() && any(false);
     case daTabOrder:
         return IsDesigning() && (InTabOrderMode() || any(true));
+    case daPaste:
+        return IsDesigning() && ClipboardHoldsForm();
     case daLock:
     case daUnlock: {
         for (TDesignControl* overlay : SelectedOverlays())

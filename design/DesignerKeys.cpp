@@ -6,6 +6,7 @@
 #include "design/FormDesigner.h"
 #include "design/OperateHistory.h"
 #include "host/controls/Forms.h"
+#include "host/core/Clipboard.h"
 
 namespace {
 constexpr int StepX[] = {-1, 0, 1, 0};
@@ -21,6 +22,7 @@ void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
     const uint16_t k = key.CharCode;
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
     TZkFormDesigner* root = GetRoolDesigner();
+    if (ClipboardKey(k, shift)) return;
     if (k == 'Z') {
         if (!shift.Contains(ssCtrl)) return;
         if (shift.Contains(ssShift))
@@ -53,6 +55,23 @@ void TZkFormDesigner::InnerKeyDown(TMessage& Message) {
                                      !shift.Contains(ssCtrl));
     if ((walks && IsArrow(k)) || k == VK_TAB)
         form->Perform(WM_NEXTDLGCTL, k == VK_LEFT || k == VK_UP ? 1 : 0, 0);
+}
+
+bool TZkFormDesigner::ClipboardKey(uint16_t Key, TShiftState Shift) {
+    if (!Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return false;
+    static constexpr std::pair<uint16_t, TKmAlign> keys[] = {
+        {'C', daCopy}, {'X', daCut}, {'V', daPaste}, {'D', daDuplicate}};
+    for (const auto& [key, command] : keys)
+        if (Key == key) {
+            CancelDesignerDrags(GetRoolDesigner());
+            // An empty clipboard pastes nothing; text that is no form says why.
+            if (command != daPaste)
+                KMAlignControls(command);
+            else if (IsDesigning() && Clipboard()->HasText())
+                PasteFromClipboard();
+            return true;
+        }
+    return false;
 }
 
 bool TZkFormDesigner::RecordBounds(const std::vector<TDesignControl*>& Overlays, bool KeyStep,

@@ -1,5 +1,6 @@
 // The designer's context menu: undo, redo, the eight alignment commands and, after a
-// separator, sizes, centring, stacking, select all and the tab order; opened by a right press
+// separator, sizes, centring, stacking, select all, the tab order and locks, then the
+// clipboard; opened by a right press
 // on the design form or on a designed control.
 #include "design/DesignControl.h"
 #include "design/DesignerScope.h"
@@ -37,7 +38,12 @@ constexpr TMenuEntry MenuEntries[] = {{"取消", daUndo},
                                       {"全选", daSelectAll},
                                       {"Tab 顺序", daTabOrder},
                                       {"锁定", daLock},
-                                      {"解锁", daUnlock}};
+                                      {"解锁", daUnlock},
+                                      {nullptr, daUndo},
+                                      {"复制", daCopy},
+                                      {"剪切", daCut},
+                                      {"粘贴", daPaste},
+                                      {"创建副本", daDuplicate}};
 
 bool IsSeparator(const TMenuItem* item) {
     return item->Tag() == SeparatorTag;

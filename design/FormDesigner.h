@@ -173,8 +173,9 @@ class TZkFormDesigner : public TComponent {
     /// A command that cannot run now (see CommandEnabled) does nothing.
     void KMAlignControls(TKmAlign Align);
     /// Whether Command can run now: the alignments and equal sizes with two or more of this
-    /// designer's controls selected, centring and stacking with one or more, select all and
-    /// the tab order with a designed child, undo and redo as the history allows.
+    /// designer's controls selected, centring, stacking, copying and duplicating with one or
+    /// more, select all and the tab order with a designed child, paste with a form text on
+    /// the clipboard, undo and redo as the history allows.
     bool CommandEnabled(TKmAlign Command) const;
     /// Selects every designed child of the design form (and nothing elsewhere in the tree).
     void SelectAll();
@@ -195,6 +196,21 @@ class TZkFormDesigner : public TComponent {
     /// The context menu. A nested designer makes its own on first use: a form of many
     /// containers has as many nested designers, and most never show a menu.
     TPopupMenu* PopupMenu();
+
+    // The clipboard (DesignerClipboard.cpp), in the text form of the component stream.
+    /// Copies the selected controls of the tree, their children included.
+    void CopySelection();
+    /// Copies the selected controls, then deletes them as one undoable change.
+    void CutSelection();
+    /// Pastes the controls of the clipboard's form text into this designer's design form
+    /// under free names, offset by a grid step where they would cover controls of the same
+    /// place; selects them. One undoable change. Text that is no form text, or that cannot
+    /// be read, raises EComponentError saying why and changes nothing.
+    void PasteFromClipboard();
+    /// Copies of the selected controls beside them, each in its own container: one change.
+    void DuplicateSelection();
+    /// Whether the clipboard holds a form text.
+    static bool ClipboardHoldsForm();
 
     // Persistence of the form that holds the design form, in the binary component stream.
     /// Writes the form holding the root's design form, children included, at Stream's
@@ -285,6 +301,17 @@ private:
     // Keyboard steps, which the history joins into one change while they follow each other.
     void MoveSelected(int DX, int DY, bool KeyStep);
     void ResizeSelected(int DW, int DH, bool KeyStep);
+
+    /// The form text of this designer tree's selected controls (each copied once, with its
+    /// children), as a save during the session would write them.
+    std::string SelectionText();
+    /// Reads the controls of Text into this designer's design form and wraps them; with
+    /// Offset they land at least a grid step from where the text puts them.
+    std::vector<TDesignControl*> PasteText(const std::string& Text, bool Offset);
+    /// Runs Ctrl+C, Ctrl+X, Ctrl+V and Ctrl+D; answers whether Key was one of them.
+    bool ClipboardKey(uint16_t Key, TShiftState Shift);
+    /// Records the controls just made as one insertion and selects them.
+    void RecordInsertion(const std::vector<TDesignControl*>& Overlays);
 
     // Arranging (DesignerArrange.cpp).
     /// The selected, not deleted overlays of this designer, in the order they were selected.

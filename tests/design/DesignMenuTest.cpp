@@ -12,7 +12,7 @@ namespace {
 const std::vector<std::string> Captions = {
     "取消",     "重做",     "左对齐",   "右对齐",   "水平中心对齐", "水平等距对齐", "顶对齐",
     "底对齐",   "垂直中心对齐", "垂直等距对齐", "-", "相同宽度", "相同高度", "相同大小",
-    "水平居中", "垂直居中", "置于顶层", "置于底层", "全选", "Tab 顺序", "锁定", "解锁"};
+    "水平居中", "垂直居中", "置于顶层", "置于底层", "全选", "Tab 顺序", "锁定", "解锁", "-", "复制", "剪切", "粘贴", "创建副本"};
 
 class DesignMenu : public DesignTest {
 protected:
@@ -31,7 +31,8 @@ protected:
     }
     /// The items' enabling: undo and redo; the alignments and equal sizes (two selected);
     /// centring and stacking (one selected); select all and the tab order (a designed child);
-    /// locking (one selected, none locked here).
+    /// locking (one selected, none locked here); copy, cut and duplicate (one selected), paste
+    /// (never: the clipboard holds no form here).
     static std::vector<bool> Enabled(bool undo, bool redo, bool align, bool one = true) {
         std::vector<bool> v = {undo, redo};
         v.resize(10, align);
@@ -41,6 +42,9 @@ protected:
         v.resize(20, true);
         v.push_back(one);
         v.push_back(false);
+        v.push_back(true); // the separator
+        for (bool e : {one, one, false, one})
+            v.push_back(e);
         return v;
     }
 };
@@ -56,10 +60,10 @@ TEST_F(DesignMenu, EveryDesignerHasItsItemsInOrderWithTheirCommandsAsTags) {
         TPopupMenu* menu = d->PopupMenu();
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->Owner(), nullptr);
-        ASSERT_EQ(menu->Items()->Count(), 22);
+        ASSERT_EQ(menu->Items()->Count(), 27);
         std::vector<std::string> captions;
         std::vector<int> tags;
-        for (int i = 0; i < 22; ++i) {
+        for (int i = 0; i < 27; ++i) {
             TMenuItem* item = menu->Items()->Items(i);
             captions.push_back(item->Caption());
             tags.push_back(item->Tag());
@@ -69,7 +73,7 @@ TEST_F(DesignMenu, EveryDesignerHasItsItemsInOrderWithTheirCommandsAsTags) {
         }
         EXPECT_EQ(captions, Captions);
         EXPECT_EQ(tags, (std::vector<int>{8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 255, 10, 11, 12, 13, 14,
-                                          15, 16, 17, 18, 19, 20}));
+                                          15, 16, 17, 18, 19, 20, 255, 21, 22, 23, 24}));
     }
     EXPECT_NE(inner->PopupMenu(), Designer->PopupMenu());
     Designer->EndDesign();
@@ -145,7 +149,7 @@ TEST_F(DesignMenu, ChoosingInTheRealMenuRunsTheCommand) {
         QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(target).center());
     });
     RightClick(At(b, 3, 3));
-    ASSERT_EQ(texts.size(), 22);
+    ASSERT_EQ(texts.size(), 27);
     EXPECT_EQ(texts[4].toStdString(), "水平中心对齐");
     EXPECT_EQ(enabled, Enabled(false, false, true));
     // Union (10,10)-(130,70): centre line y = 40; the controls move vertically only.
