@@ -15,7 +15,7 @@ enum TDesignState { dsSelect, dsInsert };
 enum TChangeType { ctSelected, ctNotSelected };
 /// What restoring a history entry does: set bounds, bring back, take back an insertion, or
 /// put the overlay at its place in the stacking or the tab order, lock or unlock it.
-enum TOpType : uint8_t { otBounds, otDeleted, otInsert, otZOrder, otTabOrder, otLock };
+enum TOpType : uint8_t { otBounds, otDeleted, otInsert, otZOrder, otTabOrder, otLock, otProperty };
 /// The context menu's commands; the ordinal is the item's Tag (its low byte). The first ten
 /// align and distribute, undo and redo; the rest size, centre, stack, select and order.
 enum TKmAlign : uint8_t {

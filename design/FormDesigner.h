@@ -3,6 +3,7 @@
 // surface for the length of a design session.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ class TDesignControl;
 class TMemoryStream;
 class TOperateHistory;
 struct TOperateItem;
+struct TPropertyValue;
 class TPopupMenu;
 class TSplitter;
 class TZkControlSelection;
@@ -230,6 +232,8 @@ class TZkFormDesigner : public TComponent {
     /// Hides an inserted control again (an undo of its insertion): it leaves the selection,
     /// and the first listed control is selected and inspected in its place.
     void InsertionTakenBack(TDesignControl* Overlay);
+    /// The inspector shows the inspected control's values again (an undo changed them).
+    void InspectedChanged();
     /// Selects Overlay alone, as a click on it does: it takes the focus when it can, becomes
     /// the inspected control and is reported through OnObjectClicked.
     void SelectAlone(TDesignControl* Overlay);
@@ -273,9 +277,15 @@ private:
     void FreeInspector();
     /// Makes Control the inspected object of the tree's inspector.
     void InspectControl(TControl* Control);
-    /// After an edit in the inspector: the design changed, and an overlay whose control was
-    /// moved or sized by the edit takes the control's new place.
+    /// Before a write from the inspector: the property's value (or the control's bounds) as
+    /// it was, for the change the write records.
+    void InspectorWriting(TObject* Object, const std::string& PropName);
+    /// After a write from the inspector: an overlay whose control was moved or sized by the
+    /// edit takes the control's new place, and the write is recorded as one change.
     void InspectorModified();
+    std::shared_ptr<const TPropertyValue> FWriteBefore;
+    TDesignControl* FWriteOverlay = nullptr;
+    TRect FWriteBounds;
     /// The inspector shows Control's new place and size when it is the inspected control.
     void InspectedBoundsChanged(TControl* Control);
     /// The designed controls changed (inserted, deleted, brought back, freed): the object list

@@ -35,6 +35,9 @@ void TZkFormDesigner::CreateInspector() {
     FInspector->OnEditProp = [this](const std::string& propname, TObject* propObject) {
         doEditProp(propname, propObject);
     };
+    FInspector->OnWriting = [this](TObject* Object, const std::string& PropName) {
+        InspectorWriting(Object, PropName);
+    };
     FInspector->OnModify = [this](int) { InspectorModified(); };
     // A designed control sits inside its overlay: its place on the form is the overlay's.
     FInspector->OnControlOrigin = [](TControl* control) {
@@ -45,15 +48,6 @@ void TZkFormDesigner::CreateInspector() {
     FSplitter = new TSplitter(nullptr);
     FSplitter->FreeNotification(this);
     FSplitter->SetWidth(SplitterWidth);
-}
-
-void TZkFormDesigner::InspectorModified() {
-    SetIsDirty(true);
-    // A bounds edit moves or sizes the control inside its overlay: the overlay takes the new
-    // place instead, so the control shows whole and its handles frame it.
-    auto* control = Cast<TControl>(FInspector->CurObject());
-    if (auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr)
-        overlay->FitToControl();
 }
 
 void TZkFormDesigner::DockInspector() {

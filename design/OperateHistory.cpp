@@ -52,6 +52,13 @@ void TOperateRec::Restore() {
         case otLock:
             overlay->Designer()->SetLocked(overlay, item->Rect.Left != 0);
             break;
+        case otProperty:
+            if (overlay->Control()) {
+                item->Property->Put(overlay->Control());
+                overlay->FitToControl();
+                overlay->Designer()->GetRoolDesigner()->InspectedChanged();
+            }
+            break;
         }
     }
     // The live controls (bars, the inspector) stay above the design.

@@ -2,6 +2,7 @@
 // The operation history: before- and after-snapshots of every change made on the design
 // surface, for undo and redo, and the text dump of them.
 
+#include <memory>
 #include <string>
 
 #include "design/DesignTypes.h"
@@ -9,6 +10,24 @@
 #include "host/core/List.h"
 #include "host/core/Stream.h"
 #include "host/core/Types.h"
+#include "host/core/Variant.h"
+
+class TControl;
+class TPersistent;
+
+/// One property's value kept for undo: a plain value, or a copy of the object it holds (a
+/// font, a list of lines).
+struct TPropertyValue {
+    std::string Name;
+    Variant Value;
+    std::shared_ptr<TPersistent> Object;
+    /// The value of Control's property Name now (its alignment is the overlay's); null when
+    /// it cannot be kept.
+    static std::shared_ptr<const TPropertyValue> Take(TControl* Control, const std::string& Name);
+    /// Gives Control's property this value again.
+    void Put(TControl* Control) const;
+    bool operator==(const TPropertyValue& Other) const;
+};
 
 /// One entry of a snapshot: what to do with which overlay when the snapshot is restored.
 struct TOperateItem {
@@ -17,6 +36,8 @@ struct TOperateItem {
     /// for otZOrder and otTabOrder, Rect.Left is the overlay's rank among its designer's.
     TRect Rect;
     TDesignControl* Control = nullptr;
+    /// For otProperty: the property and its value.
+    std::shared_ptr<const TPropertyValue> Property;
 };
 
 /// One snapshot (a before-record or an after-record) of the overlays a change touched.

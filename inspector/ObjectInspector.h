@@ -18,6 +18,7 @@ class TObjectInspForm;
 class TPopupListBox;
 
 using TModifyEvent = TEvent<void(int Item)>;
+using TWritingEvent = TEvent<void(TObject* Object, const std::string& PropName)>;
 using TGetObjectsEvent = TEvent<void(TStrings* List)>;
 using TSelectionChangedEvent = TEvent<void(TObject* control)>;
 using TTransFieldNameEvent = TEvent<std::string(const std::string& FName)>;
@@ -165,6 +166,9 @@ class TObjectInspForm : public TForm {
     /// own Left and Top.
     TPoint ControlOrigin(TControl* control) const;
 
+    /// Raised before every write of a row, typed, picked from a list or from a dialog;
+    /// OnModify follows the write.
+    TWritingEvent OnWriting;
     TModifyEvent OnModify;
     TNotifyEvent OnGrow;
     TGetObjectsEvent OnGetObjects;

@@ -111,27 +111,35 @@ void TObjectInspForm::EditBtnClick(TObject*) {
     TProp* prop = CurItem();
     if (!prop) return;
     const std::string type = prop->LowerTypeName();
+    if (OnWriting) OnWriting(prop->Object(), prop->PropName());
+    // Whether a dialog was confirmed: the host's own editor is taken as one.
+    bool written = true;
     if (type == "tfont") {
         auto dialog = std::make_unique<TFontDialog>(nullptr);
         auto* font = Cast<TFont>(prop->GetValueDirect().AsObject());
         if (font) dialog->SetFont(font);
-        if (dialog->Execute() && font) font->Assign(dialog->Font());
+        written = dialog->Execute() && font;
+        if (written) font->Assign(dialog->Font());
     } else if (type == "tcolor") {
         auto dialog = std::make_unique<TColorDialog>(nullptr);
         dialog->SetColor(TColor(GetOrdProp(prop->Object(), &prop->PropInfo())));
-        if (dialog->Execute()) prop->SetValue(Variant(int32_t(dialog->Color())));
+        written = dialog->Execute();
+        if (written) prop->SetValue(Variant(int32_t(dialog->Color())));
     } else if (type == "tfilename") {
         auto dialog = std::make_unique<TOpenDialog>(nullptr);
         dialog->SetFileName(VarToStr(prop->GetValue()));
-        if (dialog->Execute()) prop->SetValue(Variant(dialog->FileName()));
+        written = dialog->Execute();
+        if (written) prop->SetValue(Variant(dialog->FileName()));
     } else if (type == "tpicture") {
         auto dialog = std::make_unique<TOpenPictureDialog>(nullptr);
         auto* picture = Cast<TPicture>(prop->GetValueDirect().AsObject());
-        if (dialog->Execute() && picture) picture->LoadFromFile(dialog->FileName());
+        written = dialog->Execute() && picture;
+        if (written) picture->LoadFromFile(dialog->FileName());
     } else if (OnEditProp) {
         const Variant direct = prop->GetValueDirect();
         OnEditProp(prop->TypeName(), direct.VarType() == varObject ? direct.AsObject() : nullptr);
     }
     // A dialog changes the property, or its sub-object in place, behind the grid's back.
+    if (written && OnModify && CurItem() == prop) OnModify(FItemIndex);
     ShowWrittenValues();
 }

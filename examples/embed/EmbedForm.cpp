@@ -123,8 +123,9 @@ TDesignControl* TEmbedForm::Insert(TClass ControlClass) {
 
 //! [save-load]
 void TEmbedForm::SaveToFile(const std::string& FileName) {
-    // Ends the session and writes the form, with everything it owns, beside FileName first,
-    // then over it: a save that fails halfway leaves the old file whole.
+    // Writes the form as ending the session would leave it, with everything it owns, beside
+    // FileName first, then over it: a save that fails halfway leaves the old file whole. The
+    // session goes on, its selection and history with it.
     FDesigner->SaveToBinaryFile(FileName);
     FDesigner->SetIsDirty(false);
     UpdateStatus();

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     Application->CreateForm(TMinimalForm::StaticClass(), &form);
     if (argc > 1 && std::strcmp(argv[1], "--check") == 0) {
         form->Designer()->BeginDesign();
-        form->Designer()->SaveToBinaryFile("minimal.zkf"); // ends the session
+        form->Designer()->SaveToBinaryFile("minimal.zkf"); // the session goes on
         TZkFormDesigner::LoadFromBinaryFile(form, "minimal.zkf");
         // The load made every control anew: look them up again by name.
         return form->FindComponent("EditName") ? 0 : 1;

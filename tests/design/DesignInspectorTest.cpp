@@ -6,6 +6,7 @@
 #include "design/DesignControl.h"
 #include "design/OperateHistory.h"
 #include "host/containers/Panels.h"
+#include "host/dialogs/Dialogs.h"
 #include "host/extctrls/ExtCtrls.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "inspector/ObjectInspector.h"
@@ -437,3 +438,47 @@ TEST_F(DesignInspectorLife, ClosingFreesThemAndTheNextSessionMakesThemAgain) {
 }
 
 } // namespace
+
+TEST_F(DesignInspector, EveryWriteFromTheInspectorIsOneStepThatCtrlZTakesBack) {
+    // Typed, picked from a list, and from dialogs; a bounds write is a bounds change.
+    Begin();
+    TButton* a = A;
+    Click(At(a, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), a);
+    SetDialogRunner([](TCommonDialog* d) {
+        if (auto* c = Cast<TColorDialog>(d)) c->SetColor(clBlue);
+        if (auto* font = Cast<TFontDialog>(d)) font->Font()->SetSize(17);
+        return true;
+    });
+    const struct {
+        const char* prop;
+        const char* typed; // null: the row's dialog
+    } cases[] = {{"Caption", "新的"}, {"Enabled", BoolFalseText}, {"Cursor", "crHandPoint"},
+                 {"Width", "100"},    {"Color", nullptr},          {"Font", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.prop);
+        const int row = RowOf(c.prop);
+        ASSERT_GE(row, 0);
+        const std::string before = Insp()->GetItemValue(row);
+        const int font = a->Font()->Size();
+        const int position = Designer->History()->Position();
+        Insp()->SetItemIndex(row);
+        if (c.typed)
+            Insp()->SetItemValue(c.typed);
+        else
+            Insp()->EditBtnClick(nullptr);
+        const std::string after = Insp()->GetItemValue(row);
+        EXPECT_TRUE(after != before || a->Font()->Size() != font);
+        EXPECT_EQ(Designer->History()->Position(), position + 2) << "one change";
+        EXPECT_EQ(Designer->History()->Record(position + 1)->Item(0)->OpType,
+                  std::string(c.prop) == "Width" ? otBounds : otProperty);
+        Click(At(a, 5, 5));
+        KeyTo(OverlayOf(a), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Insp()->GetItemValue(row), before);
+        EXPECT_EQ(a->Font()->Size(), font);
+        KeyTo(OverlayOf(a), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(Insp()->GetItemValue(row), after);
+    }
+    SetDialogRunner(nullptr);
+    EXPECT_EQ(OverlayOf(a)->ControlBounds().Width(), 100);
+}
