@@ -277,6 +277,7 @@ void TZkFormDesigner::OverlayGone(TDesignControl* Overlay) {
     TZkFormDesigner* root = GetRoolDesigner();
     if (root->FSelection) root->FSelection->Remove(Overlay);
     if (root->FHistory) root->FHistory->ForgetControl(Overlay);
+    std::erase_if(root->FWritesBefore, [Overlay](const TWriteBefore& w) { return w.Overlay == Overlay; });
     if (root->FBoundsAfterItem && root->FBoundsAfterItem->Control == Overlay)
         root->FBoundsAfterItem = nullptr;
     if (FTabOrderBefore)

@@ -279,13 +279,17 @@ private:
     void InspectControl(TControl* Control);
     /// Before a write from the inspector: the property's value (or the control's bounds) as
     /// it was, for the change the write records.
-    void InspectorWriting(TObject* Object, const std::string& PropName);
+    void InspectorWriting(const std::vector<TObject*>& Objects, const std::string& PropName);
     /// After a write from the inspector: an overlay whose control was moved or sized by the
     /// edit takes the control's new place, and the write is recorded as one change.
     void InspectorModified();
-    std::shared_ptr<const TPropertyValue> FWriteBefore;
-    TDesignControl* FWriteOverlay = nullptr;
-    TRect FWriteBounds;
+    /// What a write from the inspector is about to change, for each control it writes.
+    struct TWriteBefore {
+        TDesignControl* Overlay;
+        TRect Bounds;
+        std::shared_ptr<const TPropertyValue> Value;
+    };
+    std::vector<TWriteBefore> FWritesBefore;
     /// The inspector shows Control's new place and size when it is the inspected control.
     void InspectedBoundsChanged(TControl* Control);
     /// The designed controls changed (inserted, deleted, brought back, freed): the object list

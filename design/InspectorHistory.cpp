@@ -1,6 +1,7 @@
 // Writes from the inspector as undoable changes: each one records the property's value before
 // and after, or the control's bounds for a write of its place or size.
 
+#include <memory>
 #include <utility>
 
 #include "design/DesignControl.h"
@@ -90,50 +91,51 @@ bool TPropertyValue::operator==(const TPropertyValue& Other) const {
     return Value == Other.Value;
 }
 
-void TZkFormDesigner::InspectorWriting(TObject* Object, const std::string& PropName) {
-    FWriteBefore.reset();
-    auto* control = Cast<TControl>(Object);
-    auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr;
-    if (!overlay) return;
-    FWriteOverlay = overlay;
-    FWriteBounds = overlay->ContentBounds();
-    FWriteBefore = TPropertyValue::Take(control, PropName);
+void TZkFormDesigner::InspectorWriting(const std::vector<TObject*>& Objects,
+                                       const std::string& PropName) {
+    FWritesBefore.clear();
+    for (TObject* object : Objects) {
+        auto* control = Cast<TControl>(object);
+        auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr;
+        if (overlay)
+            FWritesBefore.push_back(
+                {overlay, overlay->ContentBounds(), TPropertyValue::Take(control, PropName)});
+    }
 }
 
 void TZkFormDesigner::InspectorModified() {
+    const std::vector<TWriteBefore> writes = std::move(FWritesBefore);
+    FWritesBefore.clear();
     // A bounds edit moves or sizes the control inside its overlay: the overlay takes the new
     // place instead, so the control shows whole and its handles frame it.
-    auto* control = Cast<TControl>(FInspector->CurObject());
-    if (auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr)
-        overlay->FitToControl();
-    const std::shared_ptr<const TPropertyValue> before = std::move(FWriteBefore);
-    TDesignControl* overlay = std::exchange(FWriteOverlay, nullptr);
-    if (!before || !FHistory || !overlay || !overlay->Wrapping() || overlay->Control() != control) {
+    for (TObject* object : FInspector->CurObjects())
+        if (auto* control = Cast<TControl>(object))
+            if (auto* overlay = Cast<TDesignControl>(control->Parent())) overlay->FitToControl();
+    if (!FHistory || writes.empty()) {
         SetIsDirty(true);
         return;
     }
-    auto* was = new TOperateRec();
-    auto* now = new TOperateRec();
-    if (IsBoundsProperty(before->Name)) {
-        was->AddHistory(otBounds, FWriteBounds, overlay);
-        now->AddHistory(otBounds, overlay->ContentBounds(), overlay);
-    } else {
-        auto after = TPropertyValue::Take(control, before->Name);
-        if (after && !(*after == *before)) {
-            was->AddHistory(otProperty, FWriteBounds, overlay)->Property = before;
-            now->AddHistory(otProperty, overlay->ContentBounds(), overlay)->Property = after;
+    // Every object written is one entry of the same change.
+    auto was = std::make_unique<TOperateRec>();
+    auto now = std::make_unique<TOperateRec>();
+    for (const TWriteBefore& write : writes) {
+        TDesignControl* overlay = write.Overlay;
+        if (!overlay->Wrapping() || !overlay->Control() || !write.Value) continue;
+        if (IsBoundsProperty(write.Value->Name)) {
+            if (overlay->ContentBounds() == write.Bounds) continue;
+            was->AddHistory(otBounds, write.Bounds, overlay);
+            now->AddHistory(otBounds, overlay->ContentBounds(), overlay);
+            continue;
         }
+        auto after = TPropertyValue::Take(overlay->Control(), write.Value->Name);
+        if (!after || *after == *write.Value) continue;
+        was->AddHistory(otProperty, write.Bounds, overlay)->Property = write.Value;
+        now->AddHistory(otProperty, overlay->ContentBounds(), overlay)->Property = after;
     }
     // A write that left everything as it was is no change.
-    const bool unchanged = was->Count() == 0 || (now->Item(0)->OpType == otBounds &&
-                                                 was->Item(0)->Rect == now->Item(0)->Rect);
-    if (unchanged) {
-        was->Free();
-        now->Free();
-        return;
-    }
-    FHistory->BeginChange(was);
-    FHistory->EndChange(now);
+    if (was->Count() == 0) return;
+    FHistory->BeginChange(was.release());
+    FHistory->EndChange(now.release());
 }
 
 void TZkFormDesigner::InspectedChanged() {

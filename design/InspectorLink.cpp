@@ -35,8 +35,9 @@ void TZkFormDesigner::CreateInspector() {
     FInspector->OnEditProp = [this](const std::string& propname, TObject* propObject) {
         doEditProp(propname, propObject);
     };
-    FInspector->OnWriting = [this](TObject* Object, const std::string& PropName) {
-        InspectorWriting(Object, PropName);
+    FInspector->OnWriting = [this](const std::vector<TObject*>& Objects,
+                                   const std::string& PropName) {
+        InspectorWriting(Objects, PropName);
     };
     FInspector->OnModify = [this](int) { InspectorModified(); };
     // A designed control sits inside its overlay: its place on the form is the overlay's.
@@ -187,8 +188,14 @@ void TZkFormDesigner::InspectSelection() {
         if (focused->Selected() && FSelection->IndexOf(focused) >= 0) shown = focused;
     }
     if (!shown && FSelection->Count() > 0) shown = FSelection->Get(FSelection->Count() - 1);
-    TControl* control = shown ? shown->Control() : nullptr;
-    if (inspector->CurObject() != control) inspector->SetCurObject(control);
+    // Several selected are inspected together, the one shown so far first.
+    std::vector<TObject*> inspected;
+    if (shown) inspected.push_back(shown->Control());
+    for (int i = 0; i < FSelection->Count(); ++i)
+        if (TDesignControl* overlay = FSelection->Get(i);
+            overlay != shown && overlay->Wrapping() && !overlay->Deleted())
+            inspected.push_back(overlay->Control());
+    if (inspector->CurObjects() != inspected) inspector->SetCurObjects(inspected);
 }
 
 void TZkFormDesigner::GetObjects(TStrings* List) {

@@ -1,6 +1,7 @@
 // TObjectInspForm: building the window from its description, its life cycle, the rows of the
 // inspected object and the object combo box.
 
+#include <utility>
 #include <vector>
 
 #include "host/core/Stream.h"
@@ -145,7 +146,14 @@ void TObjectInspForm::WndProc(TMessage& Message) {
 
 void TObjectInspForm::Notification(TComponent* AComponent, TOperation Operation) {
     TForm::Notification(AComponent, Operation);
-    if (Operation != opRemove || AComponent != FCurObject) return;
+    if (Operation != opRemove) return;
+    std::erase(FNextOthers, AComponent);
+    if (std::erase(FCurOthers, AComponent) > 0) {
+        // A companion that goes leaves the rows, which show the others still.
+        for (int i = 0; i < GetCount(); ++i) Props(i)->SetOthers(FCurOthers);
+        RepaintGrid();
+    }
+    if (AComponent != FCurObject) return;
     // The rows read the object on every repaint: they go with it.
     FCurObject = nullptr;
     if (FProps) ClearProperties();
@@ -229,11 +237,22 @@ std::string TObjectInspForm::DisplayName(const std::string& PropName) {
 }
 
 void TObjectInspForm::BuildRows(TObject* AObject) {
+    // With several objects, the rows they all publish alike; never the name, which is one's.
+    auto shared = [this](const TPropInfo* info) {
+        if (FCurOthers.empty()) return true;
+        if (info->Name == "Name") return false;
+        for (TObject* other : FCurOthers) {
+            const TPropInfo* theirs = ::GetPropInfo(other, info->Name);
+            if (!theirs || theirs->PropType != info->PropType) return false;
+        }
+        return true;
+    };
     for (const TPropInfo* info : ::GetPropList(AObject)) {
-        if (info->PropType->Kind == tkMethod) continue;
+        if (info->PropType->Kind == tkMethod || !shared(info)) continue;
         const std::string display = ListName(info->Name);
         if (display.empty()) continue;
         auto* prop = new TProp(AObject, *info, this);
+        prop->SetOthers(FCurOthers);
         try {
             prop->GetValue();
         } catch (const Exception&) {
@@ -256,8 +275,13 @@ void TObjectInspForm::SetCurObject(TObject* AObject) {
         Edit1->SetModified(false);
         ClearProperties();
         if (auto* old = Cast<TComponent>(FCurObject)) old->RemoveFreeNotification(this);
+        for (TObject* other : FCurOthers)
+            if (auto* old = Cast<TComponent>(other)) old->RemoveFreeNotification(this);
         FCurObject = AObject;
+        FCurOthers = AObject ? std::exchange(FNextOthers, {}) : std::vector<TObject*>{};
         if (auto* component = Cast<TComponent>(AObject)) component->FreeNotification(this);
+        for (TObject* other : FCurOthers)
+            if (auto* component = Cast<TComponent>(other)) component->FreeNotification(this);
         if (AObject) BuildRows(AObject);
         CB1->SetItemIndex(AObject ? IndexOfExact(CB1->Items(), NameOf(AObject)) : -1);
         // New rows of the same count change no size, and with no row chosen nothing else
@@ -268,6 +292,31 @@ void TObjectInspForm::SetCurObject(TObject* AObject) {
         CommitPendingEdit();
     }
     FormResize(this);
+}
+
+void TObjectInspForm::SetCurObjects(const std::vector<TObject*>& Objects) {
+    if (Objects == CurObjects()) {
+        SetCurObject(FCurObject);
+        return;
+    }
+    // Rows of the same first object but other companions are made anew.
+    if (!Objects.empty() && Objects.front() == FCurObject) SetCurObject(nullptr);
+    FNextOthers.assign(Objects.empty() ? Objects.end() : Objects.begin() + 1, Objects.end());
+    SetCurObject(Objects.empty() ? nullptr : Objects.front());
+}
+
+std::vector<TObject*> TObjectInspForm::CurObjects() const {
+    std::vector<TObject*> all;
+    if (FCurObject) all.push_back(FCurObject);
+    all.insert(all.end(), FCurOthers.begin(), FCurOthers.end());
+    return all;
+}
+
+void TObjectInspForm::NotifyWriting(TProp* prop) {
+    if (!OnWriting) return;
+    std::vector<TObject*> objects{prop->Object()};
+    objects.insert(objects.end(), prop->Others().begin(), prop->Others().end());
+    OnWriting(objects, prop->PropName());
 }
 
 void TObjectInspForm::Grow() {
@@ -284,6 +333,7 @@ void TObjectInspForm::Grow() {
 std::string TObjectInspForm::ComboItemText(int Index) const {
     if (Index < 0 || Index >= CB1->Items()->Count()) return {};
     if (CB1->DroppedDown()) return CB1->Items()->Strings(Index);
+    if (!FCurOthers.empty()) return "已选 " + IntToStr(int(FCurOthers.size()) + 1) + " 个控件";
     TObject* obj = CB1->Items()->Objects(Index);
     if (!obj) return CB1->Items()->Strings(Index);
     // An entry that is no component has no name: its class name alone.

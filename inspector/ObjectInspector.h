@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "host/buttons/Buttons.h"
 #include "host/containers/Panels.h"
@@ -18,7 +19,8 @@ class TObjectInspForm;
 class TPopupListBox;
 
 using TModifyEvent = TEvent<void(int Item)>;
-using TWritingEvent = TEvent<void(TObject* Object, const std::string& PropName)>;
+using TWritingEvent =
+    TEvent<void(const std::vector<TObject*>& Objects, const std::string& PropName)>;
 using TGetObjectsEvent = TEvent<void(TStrings* List)>;
 using TSelectionChangedEvent = TEvent<void(TObject* control)>;
 using TTransFieldNameEvent = TEvent<std::string(const std::string& FName)>;
@@ -49,10 +51,17 @@ class TProp : public TObject {
     TProp(TObject* AObject, const TPropInfo& APropInfo, TObjectInspForm* AForm);
     ~TProp() override;
 
-    /// The value for display: names for components, 是/否, cursor identifiers, date texts.
+    /// The value for display: names for components, 是/否, cursor identifiers, date texts;
+    /// with other objects, empty where their values differ.
     Variant GetValue();
-    /// Writes text (or a number) into the property with this system's conversions.
+    /// Writes text (or a number) into the property with this system's conversions, of the
+    /// other objects too.
     void SetValue(const Variant& Value);
+    /// The other objects whose same property the row shows and writes with its own.
+    const std::vector<TObject*>& Others() const { return FOthers; }
+    void SetOthers(std::vector<TObject*> Others) { FOthers = std::move(Others); }
+    /// Gives the others' object (a font) the value that a dialog gave this one's in place.
+    void CopyToOthers();
     /// The framework's own reading, strings preferred; a class property gives its object.
     Variant GetValueDirect();
     /// The row gets the dialog button.
@@ -79,6 +88,9 @@ private:
     int64_t PlaceOffset() const;
     /// The ordinal of a name of FEnumNames; false when it is not among them.
     bool EnumOrdinal(const std::string& Name, int32_t& Ordinal) const;
+    Variant OwnValue();
+    void SetOwnValue(const Variant& Value);
+    std::vector<TObject*> FOthers;
 
     int32_t FMinValue = 0;
     TObjectInspForm* FForm;
@@ -119,7 +131,14 @@ class TObjectInspForm : public TForm {
     TComboBox* namesC = nullptr;
 
     void SetCurObject(TObject* AObject);
+    /// Inspects several objects at once: the properties that all of them publish (by name and
+    /// type; not the name), each showing the value where all agree and written to all. The
+    /// object box reads "已选 N 个控件". One object or none is SetCurObject.
+    void SetCurObjects(const std::vector<TObject*>& Objects);
+    /// The inspected object (the first of several), or null.
     TObject* CurObject() const { return FCurObject; }
+    /// Every inspected object, the first first.
+    std::vector<TObject*> CurObjects() const;
     std::string GetClassName() const;
     int GetCount() const { return FProps ? FProps->Count() : 0; }
     /// The selected row's property, or null.
@@ -248,5 +267,10 @@ private:
     bool FSplitDragging = false;
     std::string FCurItemName;
     TObject* FCurObject = nullptr;
+    /// The other inspected objects, and those SetCurObjects hands to the next rebuild.
+    std::vector<TObject*> FCurOthers;
+    std::vector<TObject*> FNextOthers;
+    /// Raises OnWriting for the objects that a write of prop changes.
+    void NotifyWriting(TProp* prop);
     TPopupListBox* FPopup = nullptr;
 };

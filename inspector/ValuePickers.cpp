@@ -111,7 +111,7 @@ void TObjectInspForm::EditBtnClick(TObject*) {
     TProp* prop = CurItem();
     if (!prop) return;
     const std::string type = prop->LowerTypeName();
-    if (OnWriting) OnWriting(prop->Object(), prop->PropName());
+    NotifyWriting(prop);
     // Whether a dialog was confirmed: the host's own editor is taken as one.
     bool written = true;
     if (type == "tfont") {
@@ -120,6 +120,7 @@ void TObjectInspForm::EditBtnClick(TObject*) {
         if (font) dialog->SetFont(font);
         written = dialog->Execute() && font;
         if (written) font->Assign(dialog->Font());
+        if (written) prop->CopyToOthers();
     } else if (type == "tcolor") {
         auto dialog = std::make_unique<TColorDialog>(nullptr);
         dialog->SetColor(TColor(GetOrdProp(prop->Object(), &prop->PropInfo())));
@@ -135,9 +136,12 @@ void TObjectInspForm::EditBtnClick(TObject*) {
         auto* picture = Cast<TPicture>(prop->GetValueDirect().AsObject());
         written = dialog->Execute() && picture;
         if (written) picture->LoadFromFile(dialog->FileName());
+        if (written) prop->CopyToOthers();
     } else if (OnEditProp) {
         const Variant direct = prop->GetValueDirect();
         OnEditProp(prop->TypeName(), direct.VarType() == varObject ? direct.AsObject() : nullptr);
+        // The host edits the first object's in place; the others take what it holds.
+        prop->CopyToOthers();
     }
     // A dialog changes the property, or its sub-object in place, behind the grid's back.
     if (written && OnModify && CurItem() == prop) OnModify(FItemIndex);

@@ -93,7 +93,7 @@ Variant TProp::GetValueDirect() {
     return ::GetPropValue(FObject, &FPropInfo, true);
 }
 
-Variant TProp::GetValue() {
+Variant TProp::OwnValue() {
     Variant value;
     switch (Kind()) {
     case tkClass: {
@@ -132,7 +132,7 @@ Variant TProp::GetValue() {
     return value;
 }
 
-void TProp::SetValue(const Variant& Value) {
+void TProp::SetOwnValue(const Variant& Value) {
     const std::string type = LowerTypeName();
     const std::string text = VarToStr(Value);
     if (type == "talign") {
@@ -203,4 +203,28 @@ bool TProp::IsListProp() const {
 
 bool TProp::IsEnumNull() const {
     return Kind() == tkEnumeration;
+}
+
+Variant TProp::GetValue() {
+    Variant value = OwnValue();
+    // Several objects show their value where they all agree, and nothing where they differ.
+    for (TObject* other : FOthers)
+        if (VarToStr(TProp(other, FPropInfo, FForm).OwnValue()) != VarToStr(value))
+            return Variant(std::string());
+    return value;
+}
+
+void TProp::SetValue(const Variant& Value) {
+    SetOwnValue(Value);
+    for (TObject* other : FOthers) TProp(other, FPropInfo, FForm).SetOwnValue(Value);
+}
+
+void TProp::CopyToOthers() {
+    if (Kind() != tkClass || FOthers.empty()) return;
+    // Objects the property holds (a font); a reference to a component is no value to copy.
+    TObject* value = GetObjectProp(FObject, &FPropInfo);
+    auto* own = Cast<TPersistent>(value);
+    if (!own || Cast<TComponent>(value)) return;
+    for (TObject* other : FOthers)
+        if (auto* theirs = Cast<TPersistent>(GetObjectProp(other, &FPropInfo))) theirs->Assign(own);
 }

@@ -89,7 +89,7 @@ void TObjectInspForm::SelectRow(int Index) {
 void TObjectInspForm::SetItemValue(const std::string& Text) {
     TProp* prop = CurItem();
     if (!prop) return;
-    if (OnWriting) OnWriting(prop->Object(), prop->PropName());
+    NotifyWriting(prop);
     prop->SetValue(Variant(Text));
     FApplying = true;
     try {

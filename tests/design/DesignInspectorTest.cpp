@@ -482,3 +482,33 @@ TEST_F(DesignInspector, EveryWriteFromTheInspectorIsOneStepThatCtrlZTakesBack) {
     SetDialogRunner(nullptr);
     EXPECT_EQ(OverlayOf(a)->ControlBounds().Width(), 100);
 }
+
+TEST_F(DesignInspector, SeveralSelectedAreInspectedTogetherAndWrittenInOneStep) {
+    auto* E = Add<TEdit>(Form, Bounds(430, 200, 80, 21), "E");
+    Begin();
+    Click(At(A, 5, 5));
+    for (TControl* c : {static_cast<TControl*>(E), static_cast<TControl*>(M)}) {
+        Press(At(c, 5, 5), Qt::LeftButton, Qt::ControlModifier);
+        Release(At(c, 5, 5), Qt::LeftButton, Qt::ControlModifier);
+        Process();
+    }
+    ASSERT_EQ(Designer->GetSelectCount(), 3);
+    ASSERT_EQ(Insp()->CurObjects().size(), 3u);
+    EXPECT_EQ(Insp()->ComboItemText(Insp()->CB1->ItemIndex()), "已选 3 个控件");
+    EXPECT_EQ(RowOf("Name"), -1) << "a name is one control's own";
+    EXPECT_EQ(RowOf("Lines"), -1) << "only what all of them publish";
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Left")), "") << "they differ";
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Enabled")), BoolTrueText) << "they agree";
+
+    const int position = Designer->History()->Position();
+    Insp()->SetItemIndex(RowOf("Height"));
+    Insp()->SetItemValue("33");
+    for (TControl* c : {static_cast<TControl*>(A), static_cast<TControl*>(E), static_cast<TControl*>(M)})
+        EXPECT_EQ(OverlayOf(c)->ControlBounds().Height(), 33) << c->Name();
+    EXPECT_EQ(Designer->History()->Position(), position + 2) << "one change for the three";
+    Designer->Undo();
+    EXPECT_EQ(OverlayOf(A)->ControlBounds().Height(), 25);
+    EXPECT_EQ(OverlayOf(E)->ControlBounds().Height(), 21);
+    EXPECT_EQ(OverlayOf(M)->ControlBounds().Height(), 60);
+    EXPECT_EQ(Insp()->GetItemValue(RowOf("Height")), "");
+}

@@ -366,7 +366,8 @@ protected:
     void NotePendingEdit() {
         TObjectInspForm* insp = Designer->IsDesigning() ? Designer->Inspector() : nullptr;
         if (insp && insp->Edit1->Modified())
-            if (auto* c = Cast<TControl>(insp->CurObject())) FInspected.insert(c);
+            for (TObject* o : insp->CurObjects())
+                if (auto* c = Cast<TControl>(o)) FInspected.insert(c);
     }
     /// Writes a row of the inspected control as a commit of the row editor does.
     void InspectorEdit(std::string& what) {
@@ -378,7 +379,8 @@ protected:
         if (prop->PropName() == "TabOrder" || prop->PropName() == "Name") return;
         const std::string text = RowText(prop);
         what = "inspector " + prop->PropName() + " := '" + text + "'";
-        if (auto* c = Cast<TControl>(insp->CurObject())) FInspected.insert(c);
+        for (TObject* o : insp->CurObjects())
+            if (auto* c = Cast<TControl>(o)) FInspected.insert(c);
         try {
             // Leaving a row commits what its editor holds, which may be refused too.
             insp->SetItemIndex(row);
