@@ -65,6 +65,8 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
     FDesigner->SetName("FormDesigner1");
     FDesigner->OnSelectionChange = [this](TDesignControl*, TChangeType) { UpdateStatus(); };
     FDesigner->OnDirty = [this](TObject*) { UpdateStatus(); };
+    // Undo and redo by the keys, and changes that make no selection event.
+    FDesigner->OnChange = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEndDesign = [this](TObject*) { UpdateStatus(); };
     FDesigner->OnEditProp = [this](const std::string& type, TObject* object) {
         EditProperty(type, object);

@@ -37,6 +37,7 @@ void PublishDesigner(TPublisher& p) {
     p.Prop("OnBeforeDesign", &TZkFormDesigner::OnBeforeDesign, &TZkFormDesigner::OnBeforeDesign);
     p.Prop("OnEndDesign", &TZkFormDesigner::OnEndDesign, &TZkFormDesigner::OnEndDesign);
     p.Prop("OnDirty", &TZkFormDesigner::OnDirty, &TZkFormDesigner::OnDirty);
+    p.Prop("OnChange", &TZkFormDesigner::OnChange, &TZkFormDesigner::OnChange);
     p.Prop("OnObjectClicked", &TZkFormDesigner::OnObjectClicked, &TZkFormDesigner::OnObjectClicked);
     p.Prop("OnTransFieldName", &TZkFormDesigner::OnTransFieldName,
            &TZkFormDesigner::OnTransFieldName);
@@ -196,6 +197,7 @@ void TZkFormDesigner::BeginDesign(TWinControl* AControl) {
             FIsDirty = false;
         else
             SetIsDirty(true);
+        if (OnChange && IsDesigning()) OnChange(this);
     };
     StartInspector();
 }

@@ -129,6 +129,9 @@ class TZkFormDesigner : public TComponent {
     TNotifyEvent OnBeforeDesign;
     TNotifyEvent OnEndDesign;
     TNotifyEvent OnDirty;
+    /// Raised after every change recorded in the history, undo and redo: what the design can
+    /// undo, redo, and whether it is back where it was saved, may have changed.
+    TNotifyEvent OnChange;
     TTransFieldNameEvent OnTransFieldName;
     TEditPropEvent OnEditProp;
 

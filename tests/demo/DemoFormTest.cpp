@@ -34,11 +34,17 @@ TEST_F(DemoFormTest, ToolBarButtonsAreEnabledOnlyWhenTheyCanAct) {
     TControl* edit = Cast<TControl>(Form->FindComponent("EditName"));
     ClickOn(edit);
     QTest::keyClick(Window(), Qt::Key_Right, Qt::ControlModifier);
-    Form->UpdateStatus();
     EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, false}));
     ClickOn(Button("撤销"));
     EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(Status(3), "未修改") << "undone back to where the design started";
+    // The keys on the design surface keep the status and the buttons up to date too.
+    ClickOn(edit);
+    QTest::keyClick(Window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Status(3), "已修改");
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, true, true, false}));
+    QTest::keyClick(Window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Status(3), "未修改");
     ClickOn(Button("结束设计"));
     EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(Status(0), "运行中");
