@@ -64,19 +64,23 @@ TRect Shifted(TRect r, int by) {
 }
 } // namespace
 
-std::string TZkFormDesigner::SelectionText() {
+std::vector<TDesignControl*> TZkFormDesigner::CopiedOverlays() const {
+    std::vector<TDesignControl*> selected;
+    const TZkControlSelection* selection = GetRoolDesigner()->FSelection;
+    for (int i = 0; selection && i < selection->Count(); ++i)
+        if (TDesignControl* o = selection->Get(i); o->Wrapping() && !o->Deleted())
+            selected.push_back(o);
+    return selected;
+}
+
+std::string TZkFormDesigner::FormText(const std::vector<TDesignControl*>& Overlays) {
     TZkFormDesigner* root = GetRoolDesigner();
     TCustomForm* form = GetParentForm(root->FDesignForm);
-    std::vector<TDesignControl*> selected;
-    if (root->FSelection)
-        for (int i = 0; i < root->FSelection->Count(); ++i)
-            if (TDesignControl* o = root->FSelection->Get(i); o->Wrapping() && !o->Deleted())
-                selected.push_back(o);
     std::string text;
     if (!form || !IsDesigning()) return text;
     TSessionView view(root);
-    for (TDesignControl* overlay : selected) {
-        if (InsideAnother(overlay, selected)) continue;
+    for (TDesignControl* overlay : Overlays) {
+        if (InsideAnother(overlay, Overlays)) continue;
         TMemoryStream binary;
         {
             TWriter writer(&binary, BufferSize);
@@ -95,7 +99,7 @@ std::string TZkFormDesigner::SelectionText() {
 }
 
 void TZkFormDesigner::CopySelection() {
-    const std::string text = SelectionText();
+    const std::string text = FormText(CopiedOverlays());
     if (!text.empty()) Clipboard()->SetAsText(text);
 }
 
@@ -121,22 +125,16 @@ void TZkFormDesigner::DuplicateSelection() {
     TZkFormDesigner* root = GetRoolDesigner();
     TDesignerScope scope(root);
     // Each selected control is duplicated beside itself, in its own container.
-    std::vector<TZkFormDesigner*> designers;
-    if (root->FSelection)
-        for (int i = 0; i < root->FSelection->Count(); ++i)
-            if (TZkFormDesigner* d = root->FSelection->Get(i)->Designer();
-                std::find(designers.begin(), designers.end(), d) == designers.end())
-                designers.push_back(d);
+    const std::vector<TDesignControl*> selected = CopiedOverlays();
     std::vector<std::pair<TZkFormDesigner*, std::string>> texts;
-    for (TZkFormDesigner* designer : designers) {
-        // Only this designer's part of the selection.
-        std::vector<TDesignControl*> others;
-        for (int i = 0; i < root->FSelection->Count(); ++i)
-            if (root->FSelection->Get(i)->Designer() != designer)
-                others.push_back(root->FSelection->Get(i));
-        for (TDesignControl* o : others) root->FSelection->Remove(o);
-        texts.emplace_back(designer, designer->SelectionText());
-        for (TDesignControl* o : others) root->FSelection->Add(o);
+    for (TDesignControl* overlay : selected) {
+        TZkFormDesigner* designer = overlay->Designer();
+        if (std::any_of(texts.begin(), texts.end(), [&](auto& t) { return t.first == designer; }))
+            continue;
+        std::vector<TDesignControl*> own;
+        for (TDesignControl* o : selected)
+            if (o->Designer() == designer) own.push_back(o);
+        texts.emplace_back(designer, designer->FormText(own));
     }
     std::vector<TDesignControl*> made;
     for (auto& [designer, text] : texts) {

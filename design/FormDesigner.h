@@ -319,9 +319,11 @@ private:
     void MoveSelected(int DX, int DY, bool KeyStep);
     void ResizeSelected(int DW, int DH, bool KeyStep);
 
-    /// The form text of this designer tree's selected controls (each copied once, with its
-    /// children), as a save during the session would write them.
-    std::string SelectionText();
+    /// The selected controls of the tree that a copy takes.
+    std::vector<TDesignControl*> CopiedOverlays() const;
+    /// The form text of Overlays' controls (each once, with its children: one inside another
+    /// goes with that one), as a save during the session would write them.
+    std::string FormText(const std::vector<TDesignControl*>& Overlays);
     /// Reads the controls of Text into this designer's design form and wraps them; with
     /// Offset they land at least a grid step from where the text puts them.
     std::vector<TDesignControl*> PasteText(const std::string& Text, bool Offset);
