@@ -3,12 +3,15 @@
 #include "design/DesignControl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "design/ControlKinds.h"
 #include "design/ControlSelection.h"
 #include "design/DesignerScope.h"
 #include "design/FormDesigner.h"
+#include "host/core/SysUtils.h"
 #include "host/graphics/GdiApi.h"
+#include "inspector/ObjectInspector.h"
 
 ZK_IMPLEMENT_CLASS(TDesignControl, TCustomControl, nullptr)
 
@@ -132,6 +135,58 @@ void TDesignControl::Unwrap() {
     // The window shows the control's own cursor again, not the last one the design showed.
     control->Perform(CM_CURSORCHANGED, 0, 0);
     if (FDeleted) control->Free();
+}
+
+namespace {
+/// The windowed children of Parent that keep a place in its tab order once the session ends,
+/// in that order: the overlays that stay (each standing for its control) and live controls,
+/// without the docked inspector.
+std::vector<TWinControl*> TabOrderOutside(TWinControl* Parent, const TControl* Inspector) {
+    std::vector<TWinControl*> list(static_cast<size_t>(Parent->ControlCount()), nullptr);
+    for (int i = 0; i < Parent->ControlCount(); ++i)
+        if (auto* child = Cast<TWinControl>(Parent->Controls(i)); child && child->TabOrder() >= 0)
+            list[static_cast<size_t>(child->TabOrder())] = child;
+    std::erase_if(list, [Inspector](TWinControl* c) {
+        auto* overlay = Cast<TDesignControl>(c);
+        return !c || c == Inspector || (overlay && (!overlay->Wrapping() || overlay->Deleted()));
+    });
+    return list;
+}
+} // namespace
+
+bool TDesignControl::KeptValue(const std::string& Name, Variant& Value, bool Write) {
+    auto* windowed = Cast<TWinControl>(FControl);
+    if (!FControl || FUnwrapped) return false;
+    if (Name == "Align") {
+        if (Write)
+            SetAlign(static_cast<TAlign>(Value.AsInteger()));
+        else
+            Value = Variant(int32_t(AlignOutside()));
+        return true;
+    }
+    if (Name == "TabStop" && windowed) {
+        if (Write)
+            FOldTabStop = Value.AsBoolean();
+        else
+            Value = Variant(FOldTabStop);
+        return true;
+    }
+    if (Name == "TabOrder" && windowed && Parent()) {
+        const std::vector<TWinControl*> order =
+            TabOrderOutside(Parent(), FRootDesigner ? Cast<TControl>(FRootDesigner->Inspector()) : nullptr);
+        if (!Write) {
+            const auto at = std::find(order.begin(), order.end(), this);
+            Value = Variant(int32_t(at == order.end() ? -1 : at - order.begin()));
+            return true;
+        }
+        const int wanted = Value.IsNumeric() ? Value.AsInteger() : StrToInt(VarToStr(Value));
+        // The overlay takes the place of the one that holds that number now.
+        if (!order.empty())
+            SetTabOrder(order[static_cast<size_t>(std::clamp(wanted, 0, int(order.size()) - 1))]
+                            ->TabOrder());
+        return true;
+    }
+    return false;
 }
 
 TRect TDesignControl::ControlBounds() const {

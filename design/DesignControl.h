@@ -10,6 +10,7 @@
 #include "design/HandleGeometry.h"
 #include "host/controls/Controls.h"
 #include "host/controls/WinApi.h"
+#include "host/core/Variant.h"
 
 class TZkFormDesigner;
 class TOperateRec;
@@ -52,6 +53,10 @@ class TDesignControl : public TCustomControl {
         return Align() != FAlignAtStart ? Align() : static_cast<TAlign>(FOldAlign);
     }
     bool TabStopOutside() const { return FOldTabStop; }
+    /// The values the overlay keeps for its control while the session holds them itself (the
+    /// alignment, the place in the tab order outside the session, whether Tab stops at it):
+    /// reads Value, or writes it with Write, and answers whether Name is one of them.
+    bool KeptValue(const std::string& Name, Variant& Value, bool Write);
     uint8_t ComboStyleOutside() const { return FOldComboStyle; }
     /// The control's bounds outside the overlay: the overlay's, less the handle margin.
     TRect ControlBounds() const;

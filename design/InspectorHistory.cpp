@@ -38,12 +38,10 @@ std::shared_ptr<const TPropertyValue> TPropertyValue::Take(TControl* Control,
     auto value = std::make_shared<TPropertyValue>();
     value->Name = Name;
     // Null where the value cannot be kept: such a write is a change that cannot be undone.
-    // The inspector gives a designed control's alignment to its overlay.
-    if (Name == "Align") {
-        auto* overlay = Cast<TDesignControl>(Control->Parent());
-        value->Value = Variant(int32_t(overlay ? overlay->Align() : Control->Align()));
+    // What the overlay keeps for its control is read there, as the inspector shows it.
+    if (auto* overlay = Cast<TDesignControl>(Control->Parent());
+        overlay && overlay->KeptValue(Name, value->Value, false))
         return value;
-    }
     const TPropInfo* info = GetPropInfo(Control, Name);
     if (!info) return nullptr;
     if (info->PropType->Kind == tkClass) {
@@ -67,14 +65,10 @@ std::shared_ptr<const TPropertyValue> TPropertyValue::Take(TControl* Control,
 }
 
 void TPropertyValue::Put(TControl* Control) const {
-    if (Name == "Align") {
-        const auto align = static_cast<TAlign>(Value.AsInteger());
-        if (auto* overlay = Cast<TDesignControl>(Control->Parent()))
-            overlay->SetAlign(align);
-        else
-            Control->SetAlign(align);
+    Variant kept = Value;
+    if (auto* overlay = Cast<TDesignControl>(Control->Parent());
+        overlay && overlay->KeptValue(Name, kept, true))
         return;
-    }
     const TPropInfo* info = GetPropInfo(Control, Name);
     if (!info) return;
     if (Object) {
@@ -104,6 +98,8 @@ void TZkFormDesigner::InspectorWriting(const std::vector<TObject*>& Objects,
 }
 
 void TZkFormDesigner::InspectorModified() {
+    // A handler of the change may end the session: what it lets go of waits for this call.
+    TDesignerScope scope(GetRoolDesigner());
     const std::vector<TWriteBefore> writes = std::move(FWritesBefore);
     FWritesBefore.clear();
     // A bounds edit moves or sizes the control inside its overlay: the overlay takes the new

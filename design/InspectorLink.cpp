@@ -40,6 +40,13 @@ void TZkFormDesigner::CreateInspector() {
         InspectorWriting(Objects, PropName);
     };
     FInspector->OnModify = [this](int) { InspectorModified(); };
+    // The rows of a designed control show and write what its overlay keeps for it.
+    FInspector->OnKeptValue = [](TObject* Object, const std::string& Name, Variant& Value,
+                                 bool Write) {
+        auto* control = Cast<TControl>(Object);
+        auto* overlay = control ? Cast<TDesignControl>(control->Parent()) : nullptr;
+        return overlay && overlay->KeptValue(Name, Value, Write);
+    };
     // A designed control sits inside its overlay: its place on the form is the overlay's.
     FInspector->OnControlOrigin = [](TControl* control) {
         auto* overlay = Cast<TDesignControl>(control->Parent());

@@ -19,6 +19,8 @@ class TObjectInspForm;
 class TPopupListBox;
 
 using TModifyEvent = TEvent<void(int Item)>;
+using TKeptValueEvent =
+    TEvent<bool(TObject* Object, const std::string& PropName, Variant& Value, bool Write)>;
 using TWritingEvent =
     TEvent<void(const std::vector<TObject*>& Objects, const std::string& PropName)>;
 using TGetObjectsEvent = TEvent<void(TStrings* List)>;
@@ -90,6 +92,8 @@ private:
     bool EnumOrdinal(const std::string& Name, int32_t& Ordinal) const;
     Variant OwnValue();
     void SetOwnValue(const Variant& Value);
+    /// Writes a converted value: into what the form's designer keeps, or the property.
+    void Put(Variant Value);
     std::vector<TObject*> FOthers;
 
     int32_t FMinValue = 0;
@@ -185,6 +189,13 @@ class TObjectInspForm : public TForm {
     /// own Left and Top.
     TPoint ControlOrigin(TControl* control) const;
 
+    /// Asked before a row reads (Write false) or writes a value: a designer keeps some values
+    /// of the controls it designs itself (the alignment, the tab order) and answers true when
+    /// it took the read or the write. Values read are those of the property's type.
+    TKeptValueEvent OnKeptValue;
+    bool KeptValue(TObject* Object, const std::string& PropName, Variant& Value, bool Write) {
+        return OnKeptValue && OnKeptValue(Object, PropName, Value, Write);
+    }
     /// Raised before every write of a row, typed, picked from a list or from a dialog;
     /// OnModify follows the write.
     TWritingEvent OnWriting;

@@ -117,7 +117,12 @@ Variant TProp::OwnValue() {
             CharCode(GetOrdProp(FObject, &FPropInfo), GetTypeData(FPropInfo.PropType)));
         break;
     default:
-        value = ::GetPropValue(FObject, &FPropInfo, true);
+        if (Variant kept; FForm && FForm->KeptValue(FObject, PropName(), kept, false))
+            value = Kind() == tkEnumeration && !kept.IsEmpty() && kept.VarType() != varBoolean
+                        ? Variant(GetEnumName(FPropInfo.PropType, kept.AsInteger()))
+                        : kept;
+        else
+            value = ::GetPropValue(FObject, &FPropInfo, true);
         if (const int64_t offset = PlaceOffset()) value = Variant(value.AsInt64() + offset);
     }
     const std::string type = LowerTypeName();
@@ -135,19 +140,11 @@ Variant TProp::OwnValue() {
 void TProp::SetOwnValue(const Variant& Value) {
     const std::string type = LowerTypeName();
     const std::string text = VarToStr(Value);
-    if (type == "talign") {
-        // The alignment goes to the parent control: the design overlay holding the control.
-        int32_t ordinal = 0;
-        auto* control = Cast<TControl>(FObject);
-        if (EnumOrdinal(text, ordinal) && control && control->Parent())
-            control->Parent()->SetAlign(TAlign(uint8_t(ordinal)));
-        return;
-    }
     if (Kind() == tkEnumeration && type != "boolean") {
         // A value that is not among the names, or that the property refuses, is dropped.
         try {
             int32_t ordinal = 0;
-            if (EnumOrdinal(text, ordinal)) ::SetPropValue(FObject, &FPropInfo, Variant(ordinal));
+            if (EnumOrdinal(text, ordinal)) Put(Variant(ordinal));
         } catch (const Exception&) {
         }
         return;
@@ -178,7 +175,12 @@ void TProp::SetOwnValue(const Variant& Value) {
     } else if (const int64_t offset = PlaceOffset()) {
         value = Variant(Value.AsInt64() - offset);
     }
-    ::SetPropValue(FObject, &FPropInfo, value);
+    Put(value);
+}
+
+void TProp::Put(Variant Value) {
+    if (!FForm || !FForm->KeptValue(FObject, PropName(), Value, true))
+        ::SetPropValue(FObject, &FPropInfo, Value);
 }
 
 bool TProp::IsClassProp() const {

@@ -512,3 +512,29 @@ TEST_F(DesignInspector, SeveralSelectedAreInspectedTogetherAndWrittenInOneStep) 
     EXPECT_EQ(OverlayOf(M)->ControlBounds().Height(), 60);
     EXPECT_EQ(Insp()->GetItemValue(RowOf("Height")), "");
 }
+
+TEST_F(DesignInspector, RowsTheSessionKeepsForAControlShowAndWriteTheControlsOwnValues) {
+    // The session holds a control's tab stop, tab order and alignment on its overlay: the
+    // rows show the control's own values and what is written there outlasts the session.
+    Begin();
+    Click(At(M, 5, 5));
+    ASSERT_EQ(Insp()->CurObject(), M);
+    const struct {
+        const char* prop;
+        const char* shown;
+        const char* written;
+    } cases[] = {{"TabStop", BoolTrueText, BoolFalseText},
+                 {"TabOrder", "2", "0"},
+                 {"Align", "alNone", "alBottom"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.prop);
+        EXPECT_EQ(Insp()->GetItemValue(RowOf(c.prop)), c.shown);
+        Insp()->SetItemIndex(RowOf(c.prop));
+        Insp()->SetItemValue(c.written);
+        EXPECT_EQ(Insp()->GetItemValue(RowOf(c.prop)), c.written);
+    }
+    Designer->EndDesign();
+    EXPECT_FALSE(M->TabStop());
+    EXPECT_EQ(M->TabOrder(), 0);
+    EXPECT_EQ(M->Align(), alBottom);
+}

@@ -67,20 +67,29 @@ TEST_F(PropTest, CursorsReadAsIdentifiersAndWriteTheirValues) {
     }
 }
 
-TEST_F(PropTest, AlignmentIsWrittenToTheParentAndReadFromTheObject) {
-    auto* holder = new TPanel(Form);
-    holder->SetParent(Form);
-    Target->SetParent(holder);
+TEST_F(PropTest, AValueADesignerKeepsIsReadAndWrittenThereAndAnyOtherOnTheObject) {
     Prop(Target, "Align")->SetValue(Variant("alRight"));
-    EXPECT_EQ(holder->Align(), alRight);
-    EXPECT_EQ(Target->Align(), alNone);
-    EXPECT_EQ(Text(Target, "Align"), "alNone");
-    // Not a name of the type, or no parent control: nothing is written.
+    EXPECT_EQ(Target->Align(), alRight);
+    EXPECT_EQ(Text(Target, "Align"), "alRight");
+    // Not a name of the type: nothing is written.
     Prop(Target, "Align")->SetValue(Variant("alSideways"));
-    EXPECT_EQ(holder->Align(), alRight);
-    auto* orphan = new TInspTarget(Form);
-    EXPECT_NO_THROW(Prop(orphan, "Align")->SetValue(Variant("alClient")));
-    EXPECT_EQ(orphan->Align(), alNone);
+    EXPECT_EQ(Target->Align(), alRight);
+    // A designer that keeps the alignment gets the ordinal, and shows its own.
+    int32_t kept = alLeft;
+    Prop(Target, "Align")->Form()->OnKeptValue = [&](TObject*, const std::string& name,
+                                                     Variant& value, bool write) {
+        if (name != "Align") return false;
+        if (write)
+            kept = value.AsInteger();
+        else
+            value = Variant(kept);
+        return true;
+    };
+    EXPECT_EQ(Text(Target, "Align"), "alLeft");
+    Prop(Target, "Align")->SetValue(Variant("alClient"));
+    EXPECT_EQ(kept, alClient);
+    EXPECT_EQ(Target->Align(), alRight);
+    Prop(Target, "Align")->Form()->OnKeptValue = nullptr;
 }
 
 TEST_F(PropTest, ClassPropertiesReadAsComponentNameOrTheirOwnName) {
