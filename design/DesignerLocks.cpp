@@ -34,6 +34,11 @@ void TZkFormDesigner::SetLocked(TDesignControl* Overlay, bool Lock) {
     Overlay->Invalidate();
 }
 
+void TZkFormDesigner::Renamed(const std::string& Old, const std::string& New) {
+    TStringList* locks = GetRoolDesigner()->FLockedControls;
+    if (const int at = Old.empty() ? -1 : locks->IndexOf(Old); at >= 0) locks->SetStrings(at, New);
+}
+
 void TZkFormDesigner::LockSelection(bool Lock) {
     TZkFormDesigner* root = GetRoolDesigner();
     TDesignerScope scope(root);

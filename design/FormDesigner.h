@@ -340,6 +340,8 @@ private:
     void StackSelection(bool ToFront);
     /// Locks or unlocks the selected controls, as one recorded change.
     void LockSelection(bool Lock);
+    /// A designed control was renamed: its lock goes with it.
+    void Renamed(const std::string& Old, const std::string& New);
     /// Sets the lock of Overlay's control and redraws its handles.
     void SetLocked(TDesignControl* Overlay, bool Lock);
     TStringList* FLockedControls = nullptr;

@@ -125,6 +125,7 @@ void TZkFormDesigner::InspectorModified() {
         }
         auto after = TPropertyValue::Take(overlay->Control(), write.Value->Name);
         if (!after || *after == *write.Value) continue;
+        if (after->Name == "Name") Renamed(VarToStr(write.Value->Value), overlay->Control()->Name());
         was->AddHistory(otProperty, write.Bounds, overlay)->Property = write.Value;
         now->AddHistory(otProperty, overlay->ContentBounds(), overlay)->Property = after;
     }

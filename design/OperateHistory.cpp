@@ -53,8 +53,10 @@ void TOperateRec::Restore() {
             overlay->Designer()->SetLocked(overlay, item->Rect.Left != 0);
             break;
         case otProperty:
-            if (overlay->Control()) {
-                item->Property->Put(overlay->Control());
+            if (TControl* control = overlay->Control()) {
+                const std::string name = control->Name();
+                item->Property->Put(control);
+                if (name != control->Name()) overlay->Designer()->Renamed(name, control->Name());
                 overlay->FitToControl();
                 overlay->Designer()->GetRoolDesigner()->InspectedChanged();
             }

@@ -454,7 +454,10 @@ TEST_F(DesignInspector, EveryWriteFromTheInspectorIsOneStepThatCtrlZTakesBack) {
         const char* prop;
         const char* typed; // null: the row's dialog
     } cases[] = {{"Caption", "新的"}, {"Enabled", BoolFalseText}, {"Cursor", "crHandPoint"},
-                 {"Width", "100"},    {"Color", nullptr},          {"Font", nullptr}};
+                 {"Width", "100"},    {"Color", nullptr},          {"Font", nullptr},
+                 {"Name", "A2"}};
+    // A locked control keeps its lock through a rename and its undo.
+    Designer->LockedControls()->Add("A");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prop);
         const int row = RowOf(c.prop);
@@ -481,6 +484,8 @@ TEST_F(DesignInspector, EveryWriteFromTheInspectorIsOneStepThatCtrlZTakesBack) {
     }
     SetDialogRunner(nullptr);
     EXPECT_EQ(OverlayOf(a)->ControlBounds().Width(), 100);
+    EXPECT_EQ(Designer->LockedControls()->Text(), "A2\n");
+    EXPECT_TRUE(OverlayOf(a)->Locked());
 }
 
 TEST_F(DesignInspector, SeveralSelectedAreInspectedTogetherAndWrittenInOneStep) {
