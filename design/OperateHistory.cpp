@@ -17,7 +17,7 @@ TOperateRec::~TOperateRec() {
 }
 
 TOperateItem* TOperateRec::AddHistory(TOpType OpType, const TRect& Rect, TDesignControl* Control) {
-    auto* item = new TOperateItem{OpType, Rect, Control};
+    auto* item = new TOperateItem{OpType, Rect, Control, nullptr};
     FItems->Add(item);
     return item;
 }
