@@ -24,6 +24,7 @@ inline constexpr int MinGrabSize = 8;
 /// margin shows and passes clicks to what lies beneath.
 class TDesignControl : public TCustomControl {
     ZK_CLASS(TDesignControl, TCustomControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TDesignControl)
     friend class TZkFormDesigner;
     TDesignControl(TControl* AControl, TZkFormDesigner* ADesigner);
     ~TDesignControl() override;

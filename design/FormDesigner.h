@@ -35,6 +35,7 @@ struct TDraggedEdges;
 /// window procedure and, as the root, owns the selection list and the history of the tree.
 class TZkFormDesigner : public TComponent {
     ZK_CLASS(TZkFormDesigner, TComponent)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TZkFormDesigner)
     /// The root designer of AOwner, which must be a windowed control (or null).
     explicit TZkFormDesigner(TComponent* AOwner);
     /// An inner designer for AControl, registered with the root of AParentDesigner.

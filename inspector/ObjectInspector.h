@@ -117,6 +117,7 @@ protected:
 /// object's translated published properties, edited in place one row at a time.
 class TObjectInspForm : public TForm {
     ZK_CLASS(TObjectInspForm, TForm)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TObjectInspForm)
     /// Builds the window from its form description.
     explicit TObjectInspForm(TComponent* AOwner);
     ~TObjectInspForm() override;

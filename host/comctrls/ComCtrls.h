@@ -128,6 +128,7 @@ class TPopupMenu;
 /// ones), or a gap (separator) or etched line (divider) between them.
 class TToolButton : public TGraphicControl {
     ZK_CLASS(TToolButton, TGraphicControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TToolButton)
     explicit TToolButton(TComponent* AOwner);
 
     /// A check button that is checked; a grouped one releases the others of its group.
@@ -203,6 +204,7 @@ std::vector<TPoint> LayoutToolBarItems(const std::vector<TToolBarItem>& Items, i
 /// across the top of its parent (Align alTop).
 class TToolBar : public TWinControl {
     ZK_CLASS(TToolBar, TWinControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TToolBar)
     explicit TToolBar(TComponent* AOwner);
     ~TToolBar() override;
 
@@ -323,6 +325,7 @@ private:
 /// its parent. A control put on the bar gets a band of its own.
 class TCoolBar : public TWinControl {
     ZK_CLASS(TCoolBar, TWinControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TCoolBar)
     explicit TCoolBar(TComponent* AOwner);
     ~TCoolBar() override;
 
@@ -370,6 +373,7 @@ ZK_DECLARE_TYPEINFO(TPageScrollerOrientation)
 /// two ends; a button shows only while there is more to see that way.
 class TPageScroller : public TWinControl {
     ZK_CLASS(TPageScroller, TWinControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TPageScroller)
     explicit TPageScroller(TComponent* AOwner);
     ~TPageScroller() override;
 

@@ -115,6 +115,7 @@ private:
 /// A page control: pages (TTabSheet) with a tab each; selecting a tab shows its page.
 class TPageControl : public TCustomTabControl {
     ZK_CLASS(TPageControl, TCustomTabControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TPageControl)
     explicit TPageControl(TComponent* AOwner);
     ~TPageControl() override;
     void BeforeDestruction() override;

@@ -156,6 +156,7 @@ constexpr int MaxControlPosition = 1 << 24;
 
 class TControl : public TComponent {
     ZK_CLASS(TControl, TComponent)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TControl)
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
     void BeforeDestruction() override;

@@ -42,6 +42,7 @@ ZK_DECLARE_TYPEINFO(TCloseQueryEvent)
 /// A form: a top-level window, or, once given a parent, a window inside that parent.
 class TCustomForm : public TWinControl {
     ZK_CLASS(TCustomForm, TWinControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TCustomForm)
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
 

@@ -31,7 +31,7 @@ std::string TPersistent::GetNamePath() const {
 // ---- TComponent ---------------------------------------------------------------------------
 
 TComponent::TComponent(TComponent* AOwner) {
-    if (AOwner) AOwner->InsertComponent(this);
+    if (AOwner) AOwner->Adopt(this, true);
 }
 
 TComponent::~TComponent() {
@@ -161,12 +161,51 @@ void TComponent::ValidateRename(TComponent* AComponent, const std::string& curNa
 }
 
 void TComponent::InsertComponent(TComponent* component) {
+    Adopt(component, false);
+}
+
+void TComponent::Adopt(TComponent* component, bool constructing) {
     if (component->FOwner == this) return;
     ValidateRename(component, std::string(), component->FName);
     if (component->FOwner) component->FOwner->RemoveComponent(component);
     Insert(component);
+    // Under construction its class is not yet its own: it is sorted at the next insertion,
+    // and it would not hear its own (a constructor's virtual calls stay in the base).
+    if (constructing) {
+        FUnsorted.push_back(component);
+        UpdateListening();
+    } else {
+        component->UpdateListening();
+    }
     if (FComponentState.Contains(csDesigning)) component->SetDesigning(true);
     Notification(component, opInsert);
+}
+
+bool TComponent::PassesInsertionsOn() const {
+    return ClassType()->HearsInsertions() || !FInsertListeners.empty() || !FUnsorted.empty();
+}
+
+void TComponent::UpdateListening() {
+    if (!FOwner || PassesInsertionsOn() == FListening) return;
+    auto& listeners = FOwner->FInsertListeners;
+    FListening = !FListening;
+    if (FListening)
+        listeners.push_back(this);
+    else
+        listeners.erase(std::find(listeners.rbegin(), listeners.rend(), this).base() - 1);
+    FOwner->UpdateListening();
+}
+
+void TComponent::SortUnsorted(TComponent* Newest) {
+    if (FUnsorted.empty() || (FUnsorted.size() == 1 && FUnsorted[0] == Newest)) return;
+    std::vector<TComponent*> unsorted;
+    unsorted.swap(FUnsorted);
+    for (TComponent* c : unsorted)
+        if (c == Newest)
+            FUnsorted.push_back(c);
+        else
+            c->UpdateListening();
+    UpdateListening();
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
@@ -189,7 +228,15 @@ void TComponent::Remove(TComponent* c) {
         FComponents.erase(std::next(it).base());
         UnindexName(c);
     }
+    // A component still unsorted may already listen, for what it owns.
+    for (auto* list : {&FInsertListeners, &FUnsorted}) {
+        if (list == &FInsertListeners && !c->FListening) continue;
+        if (auto at = std::find(list->rbegin(), list->rend(), c); at != list->rend())
+            list->erase(std::next(at).base());
+    }
+    c->FListening = false;
     c->FOwner = nullptr;
+    UpdateListening();
 }
 
 void TComponent::FreeNotification(TComponent* component) {
@@ -210,10 +257,13 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-    // Passed down to what this component owns, as owners hear of their children's peers.
-    for (size_t i = FComponents.size(); i-- > 0;) {
-        if (i >= FComponents.size()) continue;
-        FComponents[i]->Notification(AComponent, Operation);
+    // Passed down to what this component owns, as owners hear of their children's peers; an
+    // insertion only to those that hear insertions or own such.
+    if (Operation == opInsert) SortUnsorted(AComponent);
+    const auto& to = Operation == opInsert ? FInsertListeners : FComponents;
+    for (size_t i = to.size(); i-- > 0;) {
+        if (i >= to.size()) continue;
+        to[i]->Notification(AComponent, Operation);
     }
 }
 

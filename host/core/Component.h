@@ -53,6 +53,8 @@ enum TOperation { opInsert, opRemove };
 /// component learn of its going through Notification(opRemove).
 class TComponent : public TPersistent {
     ZK_CLASS(TComponent, TPersistent)
+    // Its own Notification only passes an insertion on, to the components that hear it.
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TComponent)
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
 
@@ -94,7 +96,10 @@ class TComponent : public TPersistent {
     std::string GetNamePath() const override;
 
     /// Informs the component that another was inserted into or removed from its owner's
-    /// list, or that a component it asked for free-notification is going.
+    /// list, or that a component it asked for free-notification is going. A removal is passed
+    /// to every owned component; an insertion only to those whose class hears insertions
+    /// (TMetaClass::HearsInsertions) and to those owning such, so that filling an owner stays
+    /// linear.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     /// Called once loading from a stream has finished; clears csLoading.
     virtual void Loaded();
@@ -137,6 +142,13 @@ private:
     void Remove(TComponent* c);
     void IndexName(TComponent* c);
     void UnindexName(TComponent* c);
+    void Adopt(TComponent* component, bool constructing);
+    /// Sorts the components inserted while being constructed, but Newest, by their class.
+    void SortUnsorted(TComponent* Newest);
+    /// Whether an insertion announced to this component has anywhere to go.
+    bool PassesInsertionsOn() const;
+    /// Joins or leaves the owner's FInsertListeners as PassesInsertionsOn now says.
+    void UpdateListening();
 
     // The owner's Notification broadcast reads each owned component's vtable pointer and
     // FComponents: kept next to each other, they share a cache line.
@@ -151,6 +163,13 @@ private:
     /// A multimap only because an overridden ValidateRename may let names repeat.
     std::unordered_multimap<std::string, TComponent*> FNameIndex;
     std::vector<TComponent*> FFreeNotifies;
+    /// The components of FComponents an insertion is announced to (PassesInsertionsOn).
+    std::vector<TComponent*> FInsertListeners;
+    /// Components of FComponents inserted by their constructor: their class is known only
+    /// once it has run, so they are sorted at the next insertion announced.
+    std::vector<TComponent*> FUnsorted;
+    /// Whether this component is in its owner's FInsertListeners.
+    bool FListening = false;
 };
 
 using TComponentClass = TClass;

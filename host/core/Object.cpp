@@ -6,8 +6,10 @@
 #include "host/core/SysUtils.h"
 #include "host/core/TypInfo.h"
 
-TMetaClass::TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish)
+TMetaClass::TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish,
+                       bool declaresInsertionNotice)
     : FName(name), FParent(parent), FCreate(create), FPublish(publish),
+      FHearsInsertions(declaresInsertionNotice || (parent && parent->HearsInsertions())),
       FTypeInfo(std::make_unique<TTypeInfo>()) {
     FTypeInfo->Kind = tkClass;
     FTypeInfo->Name = FName;

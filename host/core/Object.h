@@ -29,7 +29,10 @@ public:
     using Creator = TObject* (*)(TComponent* owner);
     using PublishFn = void (*)(TPublisher&);
 
-    TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish);
+    /// declaresInsertionNotice: the class itself overrides TComponent::Notification in a way
+    /// that may act on insertions (see ZK_NOTIFICATION_IGNORES_INSERTIONS).
+    TMetaClass(const char* name, TClass parent, Creator create, PublishFn publish,
+               bool declaresInsertionNotice = false);
     ~TMetaClass();
     TMetaClass(const TMetaClass&) = delete;
     TMetaClass& operator=(const TMetaClass&) = delete;
@@ -40,6 +43,9 @@ public:
     /// The virtual constructor; EInvalidOperation for an abstract class.
     TObject* Create(TComponent* owner = nullptr) const;
     bool IsAbstract() const { return FCreate == nullptr; }
+    /// Whether instances want to hear, through Notification(opInsert), of components joining
+    /// their owner: this class or an ancestor overrides Notification for insertions.
+    bool HearsInsertions() const { return FHearsInsertions; }
     /// Type information of kind tkClass that names this class.
     const TTypeInfo* ClassInfo() const { return FTypeInfo.get(); }
     /// Published properties: ancestors' first, each class's in declaration order.
@@ -56,6 +62,7 @@ private:
     TClass FParent;
     Creator FCreate;
     PublishFn FPublish;
+    bool FHearsInsertions;
     std::unique_ptr<TTypeInfo> FTypeInfo;
     mutable std::once_flag FPublished;
     mutable std::vector<TPropInfo> FOwnProps;
@@ -132,7 +139,17 @@ template <class T> constexpr TMetaClass::Creator CreatorOf() {
     else
         return &CreateInstance<T>;
 }
+/// The class that declares the member function a pointer to member points at.
+template <class Pmf> struct DeclaringClass;
+template <class C, class R, class... Args> struct DeclaringClass<R (C::*)(Args...)> {
+    using type = C;
+};
 } // namespace zk::detail
+
+/// Put in the body of a class whose Notification override does nothing on opInsert (it acts on
+/// removals only): its owner then does not announce each insertion to it, which would make
+/// filling an owner quadratic.
+#define ZK_NOTIFICATION_IGNORES_INSERTIONS(Name) using InsertionsIgnoredBy = Name;
 
 /// Declares a framework class inside its body: class identity and `inherited`.
 #define ZK_CLASS(Name, Parent)                                                                     \
@@ -149,7 +166,22 @@ public:
 /// `void(TPublisher&)` naming its published properties, or nullptr.
 #define ZK_IMPLEMENT_CLASS(Name, Parent, Publish)                                                  \
     TClass Name::StaticClass() {                                                                   \
-        static const TMetaClass meta(#Name, Parent::StaticClass(), zk::detail::CreatorOf<Name>(),  \
-                                     Publish);                                                     \
+        static const TMetaClass meta(                                                              \
+            #Name, Parent::StaticClass(), zk::detail::CreatorOf<Name>(), Publish,                  \
+            /* Name declares Notification and does not mark it as ignoring insertions. A lambda inside */    \
+            /* Name's member function, so that a protected override counts. */                   \
+            []<class T>(T*) {                                                                      \
+                if constexpr (requires { &T::Notification; }) {                                    \
+                    using Declarer = typename zk::detail::DeclaringClass<decltype(                 \
+                        &T::Notification)>::type;                                                  \
+                    if constexpr (requires { typename T::InsertionsIgnoredBy; })               \
+                        return std::is_same_v<Declarer, T> &&                                      \
+                               !std::is_same_v<typename T::InsertionsIgnoredBy, T>;            \
+                    else                                                                           \
+                        return std::is_same_v<Declarer, T>;                                        \
+                } else {                                                                           \
+                    return false;                                                                  \
+                }                                                                                  \
+            }(static_cast<Name*>(nullptr)));                                                       \
         return &meta;                                                                              \
     }

@@ -29,6 +29,7 @@ int SplitterNewSize(int StartSize, int Delta, const TSplitLimits& Limits);
 /// the side its own Align names, never below MinSize.
 class TSplitter : public TGraphicControl {
     ZK_CLASS(TSplitter, TGraphicControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TSplitter)
     explicit TSplitter(TComponent* AOwner);
     ~TSplitter() override;
 

@@ -184,6 +184,7 @@ private:
 /// it is (AutoPopup).
 class TPopupMenu : public TMenu {
     ZK_CLASS(TPopupMenu, TMenu)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TPopupMenu)
     explicit TPopupMenu(TComponent* AOwner);
 
     bool AutoPopup() const { return FAutoPopup; }

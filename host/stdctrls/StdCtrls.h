@@ -339,6 +339,7 @@ private:
 /// Text painted on the parent, without a window: it sizes itself to its text when AutoSize.
 class TCustomLabel : public TGraphicControl {
     ZK_CLASS(TCustomLabel, TGraphicControl)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TCustomLabel)
     explicit TCustomLabel(TComponent* AOwner);
 
     TAlignment Alignment() const { return FAlignment; }

@@ -188,9 +188,8 @@ class TReader : public TFiler {
     /// Deepest nesting of components, and of lists and collections inside one value.
     static constexpr int MaxComponentDepth = 64;
     static constexpr int MaxValueDepth = 64;
-    /// Most component records one reader takes (the root not counted). Each component that
-    /// joins its owner is announced to every component the owner already has, so loading
-    /// grows with the square of the count; this keeps a hostile stream's load short.
+    /// Most component records one reader takes (the root not counted): a bound on what a
+    /// hostile stream makes the reader build.
     static constexpr int MaxComponents = 10000;
 
     /// Reads a whole stream: into Root when given (its class name is not checked), else

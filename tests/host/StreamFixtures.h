@@ -70,6 +70,7 @@ class TFixContainer : public TComponent {
 /// A control-like component with a published property of every kind.
 class TFixWidget : public TFixContainer {
     ZK_CLASS(TFixWidget, TFixContainer)
+    ZK_NOTIFICATION_IGNORES_INSERTIONS(TFixWidget)
     explicit TFixWidget(TComponent* AOwner);
     ~TFixWidget() override;
 
