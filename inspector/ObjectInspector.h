@@ -3,6 +3,7 @@
 // and the inspector window with its hand-drawn two-column property grid (TObjectInspForm).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,8 @@ private:
     bool EnumOrdinal(const std::string& Name, int32_t& Ordinal) const;
     Variant OwnValue();
     void SetOwnValue(const Variant& Value);
+    /// The same row on another object, through that object's own property entry.
+    std::unique_ptr<TProp> OnOther(TObject* Other) const;
     /// Writes a converted value: into what the form's designer keeps, or the property.
     void Put(Variant Value);
     std::vector<TObject*> FOthers;

@@ -1,5 +1,7 @@
 // TProp: one property of the inspected object, read and written as display text.
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 #include "host/core/TextCodec.h"
 #include "inspector/ObjectInspector.h"
@@ -207,18 +209,28 @@ bool TProp::IsEnumNull() const {
     return Kind() == tkEnumeration;
 }
 
+std::unique_ptr<TProp> TProp::OnOther(TObject* Other) const {
+    // The other object's own entry: a property of the same name and type may be declared by
+    // another class, whose accessors this entry's are not.
+    const TPropInfo* info = ::GetPropInfo(Other, PropName());
+    if (!info || info->PropType != FPropInfo.PropType) return nullptr;
+    return std::make_unique<TProp>(Other, *info, FForm);
+}
+
 Variant TProp::GetValue() {
     Variant value = OwnValue();
     // Several objects show their value where they all agree, and nothing where they differ.
-    for (TObject* other : FOthers)
-        if (VarToStr(TProp(other, FPropInfo, FForm).OwnValue()) != VarToStr(value))
-            return Variant(std::string());
+    for (TObject* other : FOthers) {
+        std::unique_ptr<TProp> theirs = OnOther(other);
+        if (!theirs || VarToStr(theirs->OwnValue()) != VarToStr(value)) return Variant(std::string());
+    }
     return value;
 }
 
 void TProp::SetValue(const Variant& Value) {
     SetOwnValue(Value);
-    for (TObject* other : FOthers) TProp(other, FPropInfo, FForm).SetOwnValue(Value);
+    for (TObject* other : FOthers)
+        if (std::unique_ptr<TProp> theirs = OnOther(other)) theirs->SetOwnValue(Value);
 }
 
 void TProp::CopyToOthers() {
@@ -228,5 +240,7 @@ void TProp::CopyToOthers() {
     auto* own = Cast<TPersistent>(value);
     if (!own || Cast<TComponent>(value)) return;
     for (TObject* other : FOthers)
-        if (auto* theirs = Cast<TPersistent>(GetObjectProp(other, &FPropInfo))) theirs->Assign(own);
+        if (std::unique_ptr<TProp> theirs = OnOther(other))
+            if (auto* object = Cast<TPersistent>(GetObjectProp(other, &theirs->PropInfo())))
+                object->Assign(own);
 }
