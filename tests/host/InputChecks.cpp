@@ -11,6 +11,59 @@ void RegisterOnce() {
     (void)registered;
 }
 
+std::string Bytes(TStringStream& stream) {
+    return stream.DataString();
+}
+
+/// Root written as its changes since a fresh sample form.
+std::string ChangesOf(TComponent* Root) {
+    TFixForm* fresh = MakeSampleForm();
+    TStringStream out;
+    try {
+        TWriter writer(&out, 64);
+        writer.WriteDescendent(Root, fresh);
+        writer.FlushBuffer();
+    } catch (...) {
+        fresh->Free();
+        throw;
+    }
+    fresh->Free();
+    return Bytes(out);
+}
+
+/// Reads the bytes as changes over a fresh sample form, skipping what does not fit, as a
+/// layout load does. What it makes must write as changes that load back without a single
+/// skip and write again as the same bytes.
+std::string CheckChanges(const std::string& bytes) {
+    TFixForm* form = MakeSampleForm();
+    std::string written;
+    try {
+        TStringStream in(bytes);
+        TReader reader(&in, 64);
+        reader.OnError = [](TReader*, const std::string&, bool& Handled) { Handled = true; };
+        reader.ReadRootComponent(form);
+        written = ChangesOf(form);
+    } catch (const Exception&) {
+        form->Free();
+        return {};
+    }
+    form->Free();
+    TFixForm* again = MakeSampleForm();
+    std::string rewritten;
+    try {
+        TStringStream in(written);
+        TReader reader(&in, 64);
+        reader.ReadRootComponent(again);
+        rewritten = ChangesOf(again);
+    } catch (const Exception& e) {
+        again->Free();
+        return "the written changes do not load back: " + e.Message();
+    }
+    again->Free();
+    if (rewritten != written) return "the changes load back to a form that writes other changes";
+    return {};
+}
+
 /// Loads the bytes as a root component and frees it; refusals are sound.
 void Load(const std::string& bytes) {
     try {
@@ -25,6 +78,7 @@ void Load(const std::string& bytes) {
 std::string CheckStreamInput(const std::string& bytes) {
     RegisterOnce();
     Load(bytes);
+    if (std::string fault = CheckChanges(bytes); !fault.empty()) return fault;
     std::string text;
     try {
         TStringStream in(bytes), out;

@@ -27,8 +27,6 @@ std::string DescribeTree(TComponent* root);
 /// A DescribeTree text with the components' blocks sorted: a load creates components in
 /// stream (z-) order, which need not be the order in which the original's were made.
 std::string InAnyComponentOrder(const std::string& description);
-/// The sample form of the round-trip tests: every property kind with non-default values.
-TFixForm* MakeSampleForm();
 /// Hex of bytes, for readable failure messages.
 std::string Hex(const std::string& bytes);
 /// Our converters between the binary and the text form.
