@@ -218,7 +218,8 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
         }
     }
     result->SetReading(true);
-    if (created && FParent) result->SetParentComponent(FParent);
+    const bool placed = !created && (!result->HasParent() || result->GetParentComponent());
+    if (!placed && FParent) result->SetParentComponent(FParent);
     ScopedValue<TComponent*> current(FCurrent, result);
     // Inside an embedded sub-root, names and handlers are looked up on the sub-root.
     ScopedValue<TComponent*> lookup(FLookupRoot, (flags & ffInline) ? result : FLookupRoot);

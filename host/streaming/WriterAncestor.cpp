@@ -162,7 +162,7 @@ void TWriter::WriteChangedProperty(TPersistent* Instance, const TPropInfo* PropI
             !Cast<TCollection>(mine)) {
             // A nested object (a font, a string list) is compared value by value.
             Restore<TPersistent*> nested(FAncestor, their);
-            WriteProperty(Instance, PropInfo);
+            WriteObjectProperty(Instance, PropInfo);
             return;
         }
     }
