@@ -13,17 +13,25 @@
 namespace {
 constexpr int LayoutBufferSize = 64 * 1024;
 
+/// Writes Root as its changes since Ancestor. Whether a form is shown, and where it stands
+/// among windows, is the session's state, not the user's layout.
+void WriteLayout(TStream* Stream, TCustomForm* Root, TCustomForm* Ancestor) {
+    TWriter writer(Stream, LayoutBufferSize);
+    writer.IgnoredRootProperties = {"Visible", "TabOrder"};
+    writer.WriteDescendent(Root, Ancestor);
+    writer.FlushBuffer();
+}
+
 /// A fresh instance of a form's class, as its constructor makes it, that never shows: it lies
-/// in a hidden holder. It is as visible as the form it stands for, so that being shown counts
-/// as no change.
+/// in a holder form that is never shown. Its controls have windows when the form it stands for has them, since
+/// controls size themselves to their fonts when their windows are made.
 class TFreshForm {
 public:
-    explicit TFreshForm(TCustomForm* Like) : FHolder(new TWinControl(nullptr), FreeObject) {
-        FHolder->SetVisible(false);
+    explicit TFreshForm(TCustomForm* Like) : FHolder(new TForm(nullptr), FreeObject) {
         FForm = static_cast<TCustomForm*>(Like->ClassType()->Create(nullptr));
         try {
             FForm->SetParent(FHolder.get());
-            FForm->SetVisible(Like->Visible());
+            if (Like->HandleAllocated()) FForm->HandleNeeded();
         } catch (...) {
             FForm->Free();
             throw;
@@ -36,7 +44,7 @@ public:
 
 private:
     static void FreeObject(TObject* Object) { Object->Free(); }
-    std::unique_ptr<TWinControl, void (*)(TObject*)> FHolder;
+    std::unique_ptr<TForm, void (*)(TObject*)> FHolder;
     TCustomForm* FForm = nullptr;
 };
 
@@ -70,9 +78,10 @@ void RemoveDeleted(TCustomForm* Form, TCustomForm* Reference, const std::vector<
     for (const std::string& name : Names) {
         TComponent* c = Form->FindComponent(name);
         auto* control = Cast<TControl>(c);
+        // One the form no longer has is deleted already.
+        if (!c) continue;
         if (!control) {
-            Skips.push_back({name, {}, c ? "只有控件可以删除：“" + name + "”不是控件"
-                                         : "找不到要删除的控件“" + name + "”"});
+            Skips.push_back({name, {}, "只有控件可以删除：“" + name + "”不是控件"});
         } else if (Reference->FindComponent(name)) {
             control->SetParent(nullptr);
         } else {
@@ -88,7 +97,11 @@ void ApplyLayout(TCustomForm* Form, TCustomForm* Reference, TMemoryStream* Strea
     const std::string name = Form->Name();
     TReader reader(Stream, static_cast<int>(std::min<int64_t>(Stream->Size(), LayoutBufferSize)));
     reader.OnError = [&Skips](TReader* Reader, const std::string& Message, bool& Handled) {
-        Skips.push_back({Reader->ErrorComponent(), Reader->ErrorProperty(), Message});
+        const std::string& component = Reader->ErrorComponent();
+        // Every report names the control it is about, whatever the error said.
+        const bool named = Message.find(component) != std::string::npos;
+        Skips.push_back({component, Reader->ErrorProperty(),
+                         named ? Message : "“" + component + "”：" + Message});
         Handled = true;
     };
     reader.ReadRootComponent(Form);
@@ -103,9 +116,7 @@ void TZkFormDesigner::SaveLayoutToStream(TMemoryStream* Stream) {
     if (!form) throw EComponentError("设计区不在任何窗体上，无法保存布局！");
     root->EndDesign();
     TFreshForm fresh(form);
-    TWriter writer(Stream, LayoutBufferSize);
-    writer.WriteDescendent(form, fresh.Form());
-    writer.FlushBuffer();
+    WriteLayout(Stream, form, fresh.Form());
 }
 
 void TZkFormDesigner::SaveLayoutToFile(const std::string& FileName) {
@@ -125,11 +136,7 @@ TLayoutSkips TZkFormDesigner::LoadLayoutFromStream(TCustomForm* Form, TMemoryStr
     // Form may have been changed since it was made: what separates it from the target is
     // itself a layout, written here and so sound, that brings every difference over.
     TMemoryStream difference;
-    {
-        TWriter writer(&difference, LayoutBufferSize);
-        writer.WriteDescendent(target.Form(), Form);
-        writer.FlushBuffer();
-    }
+    WriteLayout(&difference, target.Form(), Form);
     difference.SetPosition(0);
     ApplyLayout(Form, target.Form(), &difference, skips);
     return skips;

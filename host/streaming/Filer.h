@@ -91,6 +91,9 @@ class TWriter : public TFiler {
     /// components AncestorRoot lacks are written in full; the names of those Root lacks are
     /// listed in the root's DeletedComponents property.
     void WriteDescendent(TComponent* Root, TComponent* AncestorRoot);
+    /// The root's properties that WriteDescendent leaves out: state that belongs to where the
+    /// root is shown (its place among windows, whether it is shown) rather than to what it is.
+    std::vector<std::string> IgnoredRootProperties;
     /// One component record (the component's WriteState writes it).
     void WriteComponent(TComponent* Component);
     /// The record body used by TComponent::WriteState: header, properties, children.

@@ -147,6 +147,9 @@ void TWriter::WriteDeletedComponents() {
 }
 
 void TWriter::WriteChangedProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
+    if (Instance == FRoot && FPropPath.empty())
+        for (const std::string& name : IgnoredRootProperties)
+            if (SameText(name, PropInfo->Name)) return;
     TPersistent* ancestor = FAncestor;
     const TPropInfo* theirs = GetPropInfo(ancestor, PropInfo->Name);
     if (!theirs || theirs->PropType->Kind != PropInfo->PropType->Kind) {
