@@ -3,6 +3,8 @@
 //   zkdemo                      runs the demo
 //   zkdemo --design             starts with a design session
 //   zkdemo --screenshot FILE    designs, selects one control, writes a picture and exits
+//   zkdemo --new-version        runs the program's next version of its form
+//   zkdemo --layout FILE        loads a saved layout over the form at the start
 //   zkdemo --help               lists these options
 
 #include <cstdio>
@@ -19,6 +21,9 @@ const char Usage[] =
     "\n"
     "  --design             启动后立即开始设计\n"
     "  --screenshot 文件    开始设计、选中一个控件，把窗口保存为 PNG 图片后退出\n"
+    "  --new-version        以窗体的新版本启动（多一个“电话”字段，复选框的标题改了），\n"
+    "                       用来演示旧版本保存的布局载入到新版本上\n"
+    "  --layout 文件        启动后把保存的布局载入到窗体上\n"
     "  --help               显示本帮助并退出\n"
     "\n"
     "设计时：单击选中控件（Ctrl 加选或取消），在空白处拖出选框选中多个控件，\n"
@@ -32,6 +37,7 @@ int main(int argc, char** argv) {
     // The options are read before the application starts, so that help and usage errors need
     // no display.
     std::string screenshot;
+    std::string layout;
     bool design = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -44,6 +50,15 @@ int main(int argc, char** argv) {
                 return 2;
             }
             screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--layout") == 0) {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0' || argv[i + 1][0] == '-') {
+                std::fputs("zkdemo：--layout 需要一个文件名\n\n", stderr);
+                std::fputs(Usage, stderr);
+                return 2;
+            }
+            layout = argv[++i];
+        } else if (std::strcmp(argv[i], "--new-version") == 0) {
+            TDemoForm::NewVersion = true;
         } else if (std::strcmp(argv[i], "--design") == 0) {
             design = true;
         } else {
@@ -55,6 +70,15 @@ int main(int argc, char** argv) {
     Application->Initialize(argc, argv);
     TDemoForm* form = nullptr;
     Application->CreateForm(TDemoForm::StaticClass(), &form);
+    if (!layout.empty()) {
+        try {
+            form->OpenLayoutFile(layout);
+        } catch (const Exception& e) {
+            std::fprintf(stderr, "zkdemo：无法载入布局“%s”：%s\n", layout.c_str(), e.Message().c_str());
+            TApplication::Finalize();
+            return 1;
+        }
+    }
     int result = 0;
     if (screenshot.empty()) {
         if (design) form->StartDesign();
