@@ -19,16 +19,19 @@ std::string SkipReport(const TLayoutSkips& Skips) {
 }
 } // namespace
 
+//! [save-layout]
 bool TDemoForm::SaveLayout() {
     TSaveDialog dialog(nullptr);
     dialog.SetFilter(LayoutFileFilter);
     dialog.SetDefaultExt(LayoutFileExt);
     if (!dialog.Execute()) return false;
+    // Ends the session and writes only what the user changed since the form was made.
     FDesigner->SaveLayoutToFile(dialog.FileName());
     FDesigner->SetIsDirty(false);
     UpdateStatus();
     return true;
 }
+//! [save-layout]
 
 void TDemoForm::OpenLayout() {
     if (!AskToSave()) return;
@@ -39,6 +42,7 @@ void TDemoForm::OpenLayout() {
     OpenLayoutFile(dialog.FileName());
 }
 
+//! [open-layout]
 void TDemoForm::OpenLayoutFile(const std::string& FileName) {
     TComponent* before = FindComponent("GridItems");
     const TLayoutSkips skips = TZkFormDesigner::LoadLayoutFromFile(this, FileName);
@@ -55,3 +59,4 @@ void TDemoForm::OpenLayoutFile(const std::string& FileName) {
     report.Type = mtWarning;
     ShowMessageBox(report);
 }
+//! [open-layout]
