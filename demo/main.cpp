@@ -31,6 +31,18 @@ const char Usage[] =
     "Esc 取消选择，Delete 删除，Ctrl+Z 撤销，Ctrl+Shift+Z 重做。\n"
     "右侧的控件面板选择要插入的控件类，在表单或容器上单击或拖出矩形即可插入；\n"
     "箭头回到选择模式。\n";
+
+/// The file name that follows the option at argv[i] into FileName, stepping over it; false,
+/// with the usage told, when there is none.
+bool TakeFileName(int argc, char** argv, int& i, std::string& FileName) {
+    if (i + 1 >= argc || argv[i + 1][0] == '\0' || argv[i + 1][0] == '-') {
+        std::fprintf(stderr, "zkdemo：%s 需要一个文件名\n\n", argv[i]);
+        std::fputs(Usage, stderr);
+        return false;
+    }
+    FileName = argv[++i];
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -44,19 +56,9 @@ int main(int argc, char** argv) {
             std::fputs(Usage, stdout);
             return 0;
         } else if (std::strcmp(argv[i], "--screenshot") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0' || argv[i + 1][0] == '-') {
-                std::fputs("zkdemo：--screenshot 需要一个文件名\n\n", stderr);
-                std::fputs(Usage, stderr);
-                return 2;
-            }
-            screenshot = argv[++i];
+            if (!TakeFileName(argc, argv, i, screenshot)) return 2;
         } else if (std::strcmp(argv[i], "--layout") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0' || argv[i + 1][0] == '-') {
-                std::fputs("zkdemo：--layout 需要一个文件名\n\n", stderr);
-                std::fputs(Usage, stderr);
-                return 2;
-            }
-            layout = argv[++i];
+            if (!TakeFileName(argc, argv, i, layout)) return 2;
         } else if (std::strcmp(argv[i], "--new-version") == 0) {
             TDemoForm::NewVersion = true;
         } else if (std::strcmp(argv[i], "--design") == 0) {

@@ -7,6 +7,7 @@
 #include "host/core/Stream.h"
 #include "host/core/TextCodec.h"
 #include "host/streaming/Filer.h"
+#include "host/streaming/ScopedValue.h"
 
 namespace {
 /// A property error that already names the component and property; passed on unwrapped.
@@ -33,19 +34,6 @@ std::vector<std::string> SplitPath(const std::string& path) {
         start = dot + 1;
     }
 }
-
-/// Restores a value when the scope ends, whichever way it ends.
-template <class T> class ScopedValue {
-public:
-    ScopedValue(T& ref, T value) : FRef(ref), FSaved(ref) { ref = value; }
-    ~ScopedValue() { FRef = FSaved; }
-    ScopedValue(const ScopedValue&) = delete;
-    ScopedValue& operator=(const ScopedValue&) = delete;
-
-private:
-    T& FRef;
-    T FSaved;
-};
 
 std::string DisplayName(const TComponent* c) {
     return c->Name().empty() ? c->ClassName() : c->Name();
@@ -218,8 +206,10 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
         }
     }
     result->SetReading(true);
-    const bool placed = !created && (!result->HasParent() || result->GetParentComponent());
-    if (!placed && FParent) result->SetParentComponent(FParent);
+    // A new component joins the record's parent; so does an inherited one that has none (a
+    // control taken off the form comes back where the record stands).
+    const bool orphan = result->HasParent() && !result->GetParentComponent();
+    if ((created || orphan) && FParent) result->SetParentComponent(FParent);
     ScopedValue<TComponent*> current(FCurrent, result);
     // Inside an embedded sub-root, names and handlers are looked up on the sub-root.
     ScopedValue<TComponent*> lookup(FLookupRoot, (flags & ffInline) ? result : FLookupRoot);

@@ -7,6 +7,7 @@
 #include "host/core/Collection.h"
 #include "host/core/Stream.h"
 #include "host/streaming/Filer.h"
+#include "host/streaming/ScopedValue.h"
 
 namespace {
 std::vector<TComponent*> ChildrenOf(TComponent* Instance, TComponent* Root) {
@@ -25,27 +26,14 @@ void CollectNames(TComponent* Instance, TComponent* Root, std::vector<std::strin
         CollectNames(c, Root, Names, Depth + 1);
     }
 }
-
-/// Restores a member when the scope ends, whichever way it ends.
-template <class T> class Restore {
-public:
-    Restore(T& ref, T value) : FRef(ref), FSaved(ref) { ref = value; }
-    ~Restore() { FRef = FSaved; }
-    Restore(const Restore&) = delete;
-    Restore& operator=(const Restore&) = delete;
-
-private:
-    T& FRef;
-    T FSaved;
-};
 } // namespace
 
 void TWriter::WriteDescendent(TComponent* Root, TComponent* AncestorRoot) {
     SetRoot(Root);
     FLookupRoot = Root;
-    Restore<TComponent*> ancestorRoot(FRootAncestor, AncestorRoot);
-    Restore<bool> hold(FHoldBuffer, true);
-    Restore<TPersistent*> ancestor(FAncestor, nullptr);
+    ScopedValue<TComponent*> ancestorRoot(FRootAncestor, AncestorRoot);
+    ScopedValue<bool> hold(FHoldBuffer, true);
+    ScopedValue<TPersistent*> ancestor(FAncestor, nullptr);
     WriteSignature();
     FNextAncestor = AncestorRoot;
     FNextChildPos = -1;
@@ -65,7 +53,7 @@ void TWriter::WriteInheritedData(TComponent* Instance) {
     FNextChildPos = -1;
     if (Instance->ComponentState().Contains(csInline) && Instance != FRoot) {
         // An embedded sub-root resolves its own children: it is written whole.
-        Restore<TComponent*> plain(FRootAncestor, nullptr);
+        ScopedValue<TComponent*> plain(FRootAncestor, nullptr);
         WriteData(Instance);
         return;
     }
@@ -79,8 +67,8 @@ void TWriter::WriteInheritedData(TComponent* Instance) {
     WriteStr(Instance->Name());
     bool changed = false;
     {
-        Restore<std::string> path(FPropPath, std::string());
-        Restore<TPersistent*> against(FAncestor, ancestor);
+        ScopedValue<std::string> path(FPropPath, std::string());
+        ScopedValue<TPersistent*> against(FAncestor, ancestor);
         const int64_t properties = Position();
         WriteProperties(Instance);
         if (Instance == FRoot) WriteDeletedComponents();
@@ -154,7 +142,7 @@ void TWriter::WriteChangedProperty(TPersistent* Instance, const TPropInfo* PropI
     const TPropInfo* theirs = GetPropInfo(ancestor, PropInfo->Name);
     if (!theirs || theirs->PropType->Kind != PropInfo->PropType->Kind) {
         // Nothing to compare with: the value is written as it would be without an ancestor.
-        Restore<TPersistent*> none(FAncestor, nullptr);
+        ScopedValue<TPersistent*> none(FAncestor, nullptr);
         WriteProperty(Instance, PropInfo);
         return;
     }
@@ -164,7 +152,7 @@ void TWriter::WriteChangedProperty(TPersistent* Instance, const TPropInfo* PropI
         if (mine && their && mine->ClassType() == their->ClassType() && !Cast<TComponent>(mine) &&
             !Cast<TCollection>(mine)) {
             // A nested object (a font, a string list) is compared value by value.
-            Restore<TPersistent*> nested(FAncestor, their);
+            ScopedValue<TPersistent*> nested(FAncestor, their);
             WriteObjectProperty(Instance, PropInfo);
             return;
         }

@@ -175,13 +175,7 @@ TEST_F(LayoutTest, SavedOverOneVersionLoadsOverTheNext) {
               BinaryToText(layout));
     // The text form converts back to the same bytes, here and in Free Pascal's converter.
     EXPECT_EQ(Hex(layout), Hex(TextToBinary(BinaryToText(layout))));
-    if (OracleAvailable()) {
-        std::string text, binary;
-        ASSERT_TRUE(RunOracle("totext", layout, text));
-        EXPECT_EQ(text, BinaryToText(layout, TTextStrings::Codes));
-        ASSERT_TRUE(RunOracle("tobinary", text, binary));
-        EXPECT_EQ(Hex(layout), Hex(binary));
-    }
+    ExpectOracleReadsAsWeDo(layout);
 
     TOrderForm* next = MakeForm(2);
     const TLayoutSkips skips = Load(next, layout);

@@ -194,3 +194,12 @@ std::string InAnyComponentOrder(const std::string& description) {
         out += b;
     return out;
 }
+
+void ExpectOracleReadsAsWeDo(const std::string& binary) {
+    if (!OracleAvailable()) return;
+    std::string text, back;
+    ASSERT_TRUE(RunOracle("totext", binary, text)) << Hex(binary);
+    EXPECT_EQ(text, BinaryToText(binary, TTextStrings::Codes));
+    ASSERT_TRUE(RunOracle("tobinary", text, back)) << text;
+    EXPECT_EQ(Hex(binary), Hex(back));
+}

@@ -36,3 +36,6 @@ std::string TextToBinary(const std::string& text);
 bool OracleAvailable();
 /// Runs the oracle ("totext" or "tobinary") on input; false when it rejects it.
 bool RunOracle(const char* mode, const std::string& input, std::string& output);
+/// When the oracle is there: it prints binary as our printing with codes does, and converts
+/// that text back to the same bytes (failures are the calling test's).
+void ExpectOracleReadsAsWeDo(const std::string& binary);
