@@ -23,8 +23,8 @@ void WriteLayout(TStream* Stream, TCustomForm* Root, TCustomForm* Ancestor) {
 }
 
 /// A fresh instance of a form's class, as its constructor makes it, that never shows: it lies
-/// in a holder form that is never shown. Its controls have windows when the form it stands for has them, since
-/// controls size themselves to their fonts when their windows are made.
+/// in a holder form that is never shown. Its controls have windows when those of the form it
+/// stands for have them, since controls size themselves to their fonts when windows are made.
 class TFreshForm {
 public:
     explicit TFreshForm(TCustomForm* Like) : FHolder(new TForm(nullptr), FreeObject) {

@@ -34,10 +34,17 @@ void TWriter::WriteDescendent(TComponent* Root, TComponent* AncestorRoot) {
     ScopedValue<TComponent*> ancestorRoot(FRootAncestor, AncestorRoot);
     ScopedValue<bool> hold(FHoldBuffer, true);
     ScopedValue<TPersistent*> ancestor(FAncestor, nullptr);
-    WriteSignature();
-    FNextAncestor = AncestorRoot;
-    FNextChildPos = -1;
-    WriteComponent(Root);
+    // All of it is still buffered: a write that fails leaves nothing of itself behind.
+    const int64_t start = Position();
+    try {
+        WriteSignature();
+        FNextAncestor = AncestorRoot;
+        FNextChildPos = -1;
+        WriteComponent(Root);
+    } catch (...) {
+        Truncate(start);
+        throw;
+    }
 }
 
 void TWriter::Truncate(int64_t Position) {
