@@ -48,9 +48,11 @@ class TDemoForm : public TForm {
     bool SaveLayout();
     /// Asks for a layout file and loads it over the form (DemoLayout.cpp).
     void OpenLayout();
-    /// Loads the layout in FileName over the form and tells the user which saved changes no
+    /// Loads the layout in FileName over the form and answers the saved changes that no
     /// longer fit. Failures reach the caller.
-    void OpenLayoutFile(const std::string& FileName);
+    TLayoutSkips OpenLayoutFile(const std::string& FileName);
+    /// The skipped changes told to the user: one line each, the control, the property and why.
+    static std::string SkipReport(const TLayoutSkips& Skips);
     /// While the design has unsaved changes, asks whether to save its layout: 保存 saves,
     /// 不保存 goes on, 取消 (or a cancelled save) keeps the form open. Answers whether the form
     /// may close.

@@ -8,18 +8,17 @@
 namespace {
 const char* const LayoutFileFilter = "布局文件 (*.zkl)|*.zkl|所有文件 (*)|*";
 const char* const LayoutFileExt = "zkl";
+} // namespace
 
-/// One line a skipped change: the control, the property when there is one, and why.
-std::string SkipReport(const TLayoutSkips& Skips) {
+//! [save-layout]
+std::string TDemoForm::SkipReport(const TLayoutSkips& Skips) {
     std::string text = "布局中的以下改动不适用于当前版本的窗体，已跳过：\n";
     for (const TLayoutSkip& s : Skips)
         text += "\n· " + s.Component + (s.Property.empty() ? "" : "." + s.Property) + "：" +
                 s.Message;
     return text;
 }
-} // namespace
 
-//! [save-layout]
 bool TDemoForm::SaveLayout() {
     TSaveDialog dialog(nullptr);
     dialog.SetFilter(LayoutFileFilter);
@@ -39,11 +38,17 @@ void TDemoForm::OpenLayout() {
     dialog.SetFilter(LayoutFileFilter);
     dialog.SetDefaultExt(LayoutFileExt);
     if (!dialog.Execute()) return;
-    OpenLayoutFile(dialog.FileName());
+    const TLayoutSkips skips = OpenLayoutFile(dialog.FileName());
+    if (skips.empty()) return;
+    TMessageBoxRequest report;
+    report.Caption = "打开布局";
+    report.Text = SkipReport(skips);
+    report.Type = mtWarning;
+    ShowMessageBox(report);
 }
 
 //! [open-layout]
-void TDemoForm::OpenLayoutFile(const std::string& FileName) {
+TLayoutSkips TDemoForm::OpenLayoutFile(const std::string& FileName) {
     TComponent* before = FindComponent("GridItems");
     const TLayoutSkips skips = TZkFormDesigner::LoadLayoutFromFile(this, FileName);
     // A grid the layout brings back is made anew, without its cells: the form fills them. The
@@ -52,11 +57,6 @@ void TDemoForm::OpenLayoutFile(const std::string& FileName) {
     if (grid && grid != before) FillGrid(grid);
     FDesigner->SetIsDirty(false);
     UpdateStatus();
-    if (skips.empty()) return;
-    TMessageBoxRequest report;
-    report.Caption = "打开布局";
-    report.Text = SkipReport(skips);
-    report.Type = mtWarning;
-    ShowMessageBox(report);
+    return skips;
 }
 //! [open-layout]

@@ -74,7 +74,10 @@ int main(int argc, char** argv) {
     Application->CreateForm(TDemoForm::StaticClass(), &form);
     if (!layout.empty()) {
         try {
-            form->OpenLayoutFile(layout);
+            // Told on the terminal: a box would hold up a run that takes a picture.
+            const TLayoutSkips skips = form->OpenLayoutFile(layout);
+            if (!skips.empty())
+                std::fprintf(stderr, "zkdemo：%s\n", TDemoForm::SkipReport(skips).c_str());
         } catch (const Exception& e) {
             std::fprintf(stderr, "zkdemo：无法载入布局“%s”：%s\n", layout.c_str(), e.Message().c_str());
             TApplication::Finalize();
