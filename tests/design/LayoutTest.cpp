@@ -50,33 +50,9 @@ std::string Bytes(TMemoryStream& s) {
     return std::string(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
 }
 
-/// The form's size and caption, then each control it owns, sorted: name, class, parent, place
-/// among its siblings, bounds, caption or text, visibility, tab order.
+/// Every component the form owns with every published value, in any order.
 std::string Describe(TCustomForm* form) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < form->ComponentCount(); ++i) {
-        auto* c = Cast<TControl>(form->Components(i));
-        if (!c) continue;
-        const TRect r = c->BoundsRect();
-        TWinControl* parent = c->Parent();
-        int place = -1;
-        for (int k = 0; parent && k < parent->ControlCount(); ++k)
-            if (parent->Controls(k) == c) place = k;
-        auto* w = Cast<TWinControl>(c);
-        lines.push_back(c->Name() + ":" + c->ClassName() + " in " +
-                        (parent ? parent->Name() : std::string("nothing")) + "#" + IntToStr(place) +
-                        " (" + IntToStr(r.Left) + "," + IntToStr(r.Top) + "," + IntToStr(r.Right) +
-                        "," + IntToStr(r.Bottom) + ") '" +
-                        GetStrProp(c, c->ClassName() == "TEdit" ? "Text" : "Caption") + "'" +
-                        (c->Visible() ? "" : " hidden") + " tab " +
-                        IntToStr(w ? w->TabOrder() : -1));
-    }
-    std::sort(lines.begin(), lines.end());
-    std::string out = IntToStr(form->Width()) + "x" + IntToStr(form->Height()) + " '" +
-                      form->Caption() + "'\n";
-    for (const std::string& line : lines)
-        out += line + "\n";
-    return out;
+    return InAnyComponentOrder(DescribeTree(form));
 }
 
 std::string Describe(const TLayoutSkips& skips) {
