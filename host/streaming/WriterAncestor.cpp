@@ -2,6 +2,7 @@
 // of its class, as forms that inherit from other forms are stored.
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "host/core/Collection.h"
@@ -14,6 +15,16 @@ std::vector<TComponent*> ChildrenOf(TComponent* Instance, TComponent* Root) {
     std::vector<TComponent*> children;
     Instance->GetChildren([&children](TComponent* c) { children.push_back(c); }, Root);
     return children;
+}
+
+/// A blank component of Instance's class, made by its constructor, or null when the class
+/// cannot make one on its own.
+TComponent* BlankOf(TComponent* Instance) {
+    try {
+        return static_cast<TComponent*>(Instance->ClassType()->Create(nullptr));
+    } catch (const Exception&) {
+        return nullptr;
+    }
 }
 
 /// The names of the components written under Instance, at any depth, in writing order.
@@ -74,8 +85,13 @@ void TWriter::WriteInheritedData(TComponent* Instance) {
     WriteStr(Instance->Name());
     bool changed = false;
     {
+        // A component the ancestor lacks is written against a blank one of its class: what
+        // its constructor gives needs no value, and a value set back to nothing (an emptied
+        // text where the constructor puts one) is written rather than lost.
+        std::unique_ptr<TComponent, void (*)(TComponent*)> blank(
+            ancestor ? nullptr : BlankOf(Instance), [](TComponent* c) { c->Free(); });
         ScopedValue<std::string> path(FPropPath, std::string());
-        ScopedValue<TPersistent*> against(FAncestor, ancestor);
+        ScopedValue<TPersistent*> against(FAncestor, ancestor ? ancestor : blank.get());
         const int64_t properties = Position();
         WriteProperties(Instance);
         if (Instance == FRoot) WriteDeletedComponents();

@@ -142,8 +142,6 @@ TEST_F(LayoutTest, SavedOverOneVersionLoadsOverTheNext) {
               "  object ButtonNew: TButton[5]\n"
               "    Left = 300\n"
               "    Top = 100\n"
-              "    Width = 75\n"
-              "    Height = 25\n"
               "    TabOrder = 4\n"
               "    Caption = 'New'\n"
               "  end\n"

@@ -61,20 +61,22 @@ TEST(StreamAncestor, ChangesHoldOnlyWhatDiffersAndReadBackIntoTheChangedForm) {
          "        Caption = 'one'\n        Width = 50\n      end    \n      item\n"
          "        Caption = ''\n        Width = 201\n      end>\n    Data = {\n      78797A\n"
          "    }\n  end\nend\n"},
-        {"a control deleted, a control inserted, the order changed", [](TFixForm* f) {
+        {"a control deleted, a control inserted (against a blank one of its class), the order changed",
+     [](TFixForm* f) {
              static_cast<TFixTimer*>(f->FindComponent("Timer1"))->Target = nullptr;
              Widget(f, "Edit1")->Free();
              auto* added = new TFixWidget(f);
              added->SetName("Added");
              added->SetCaption("new");
+             added->Font()->Name = ""; // emptied: its constructor gives it a name
              added->SetParentContainer(Widget(f, "Panel1"));
              f->SetChildOrder(Widget(f, "Button1"), 0);
              f->Caption = "changed";
          },
          "inherited Form1: TFixForm\n  Caption = 'changed'\n  DeletedComponents = (\n"
          "    'Edit1'\n  )\n  inherited Button1: TFixWidget[0]\n  end\n"
-         "  inherited Panel1: TFixWidget[1]\n    object Added: TFixWidget[0]\n      Left = 0\n"
-         "      Caption = 'new'\n      Font.Name = 'Sans'\n    end\n  end\n"
+         "  inherited Panel1: TFixWidget[1]\n    object Added: TFixWidget[0]\n"
+         "      Caption = 'new'\n      Font.Name = ''\n    end\n  end\n"
          "  inherited Timer1: TFixTimer\n    Target = nil\n  end\nend\n"},
     };
     for (const ChangeCase& c : cases) {
