@@ -48,7 +48,8 @@ class TFiler : public TObject {
     TComponent* Root() const { return FRoot; }
     virtual void SetRoot(TComponent* Value) { FRoot = Value; }
     TComponent* LookupRoot() const { return FLookupRoot; }
-    /// The object whose stored values are compared against; streams written here have none.
+    /// The object whose stored values are compared against while a writer writes against an
+    /// ancestor (TWriter::WriteDescendent); null otherwise.
     TPersistent* Ancestor() const { return FAncestor; }
     void SetAncestor(TPersistent* Value) { FAncestor = Value; }
     /// When set, a component's children are neither written nor read (they are skipped).
@@ -176,7 +177,10 @@ private:
     std::string FCaptureName;
 };
 
-/// Read-side error report: set Handled to continue with the next property or component.
+/// Read-side error report: set Handled to continue with the next property or component. Besides
+/// errors in a property, it is offered a child of a class the program does not know, a name
+/// already taken, and an inherited record whose component is missing or (in an inherited root)
+/// now lives in another parent; a handled record is skipped whole.
 using TReaderError =
     std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
 
