@@ -31,17 +31,30 @@ std::string ChangesOf(TComponent* Root) {
     return Bytes(out);
 }
 
+/// Whether a component the form owns should have a parent and has none: no stream holds it
+/// (a child the input put under a component that holds no children), so neither can a
+/// reference to it come back.
+bool HasOrphans(TComponent* Form) {
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (Form->Components(i)->HasParent() && !Form->Components(i)->GetParentComponent())
+            return true;
+    return false;
+}
+
 /// Reads the bytes as changes over a fresh sample form, skipping what does not fit, as a
 /// layout load does. What it makes must write as changes that load back without a single
-/// skip and write again as the same bytes.
+/// skip and, unless the input left a component where no stream holds it, write again as the
+/// same bytes.
 std::string CheckChanges(const std::string& bytes) {
     TFixForm* form = MakeSampleForm();
     std::string written;
+    bool orphans = false;
     try {
         TStringStream in(bytes);
         TReader reader(&in, 64);
         reader.OnError = [](TReader*, const std::string&, bool& Handled) { Handled = true; };
         reader.ReadRootComponent(form);
+        orphans = HasOrphans(form);
         written = ChangesOf(form);
     } catch (const Exception&) {
         form->Free();
@@ -60,7 +73,8 @@ std::string CheckChanges(const std::string& bytes) {
         return "the written changes do not load back: " + e.Message();
     }
     again->Free();
-    if (rewritten != written) return "the changes load back to a form that writes other changes";
+    if (!orphans && rewritten != written)
+        return "the changes load back to a form that writes other changes";
     return {};
 }
 
