@@ -239,9 +239,13 @@ void TDemoForm::BuildSnapButtons() {
 
 void TDemoForm::BuildFileButton() {
     auto* menu = new TPopupMenu(FToolBar);
+    // Layouts first: they are what a user keeps, and they survive the program's next version.
     const std::pair<const char*, TNotifyEvent> items[] = {
-        {"打开…", [this](TObject*) { OpenForm(); }},
-        {"保存…", [this](TObject*) { SaveForm(); }},
+        {"打开布局…", [this](TObject*) { OpenLayout(); }},
+        {"保存布局…", [this](TObject*) { SaveLayout(); }},
+        {"-", nullptr},
+        {"打开窗体…", [this](TObject*) { OpenForm(); }},
+        {"保存窗体…", [this](TObject*) { SaveForm(); }},
     };
     for (const auto& [caption, action] : items) {
         auto* item = new TMenuItem(menu);
@@ -293,7 +297,7 @@ bool TDemoForm::AskToSave() {
     ask.ButtonCaptions = {{mbYes, "保存"}, {mbNo, "不保存"}, {mbCancel, "取消"}};
     switch (ShowMessageBox(ask)) {
     case mrYes:
-        return SaveForm();
+        return SaveLayout();
     case mrNo:
         return true;
     default:
@@ -334,11 +338,16 @@ void TDemoForm::BuildEntryFields() {
     auto* memo = Make<TMemo>(this, this, "MemoNote", Bounds(88, 108, 160, 70));
     memo->Lines()->Add("第一行备注");
     memo->Lines()->Add("第二行备注");
-    Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 188, 120, 17))->SetCaption("贵宾客户");
+    Make<TCheckBox>(this, this, "CheckVip", Bounds(88, 188, 120, 17))
+        ->SetCaption(NewVersion ? "贵宾（VIP）" : "贵宾客户");
     auto* male = Make<TRadioButton>(this, this, "RadioMale", Bounds(88, 212, 60, 17));
     male->SetCaption("男");
     male->SetChecked(true);
     Make<TRadioButton>(this, this, "RadioFemale", Bounds(156, 212, 60, 17))->SetCaption("女");
+    if (NewVersion) {
+        Make<TLabel>(this, this, "LabelPhone", Bounds(272, 192, 60, 17))->SetCaption("电话：");
+        Make<TEdit>(this, this, "EditPhone", Bounds(340, 188, 160, 21));
+    }
 }
 
 void TDemoForm::BuildContainers() {

@@ -25,6 +25,10 @@ class TDemoForm : public TForm {
     explicit TDemoForm(TComponent* AOwner);
     ~TDemoForm() override;
 
+    /// Forms made while this is set are the program's next version: one more field (电话)
+    /// and the check box's caption corrected. Layouts saved over the first load over it.
+    static inline bool NewVersion = false;
+
     TZkFormDesigner* Designer() const { return FDesigner; }
     /// Starts designing and selects the control named selectName (when not empty).
     void StartDesign(const std::string& selectName = {});
@@ -39,8 +43,19 @@ class TDemoForm : public TForm {
     bool SaveForm();
     /// Asks for a form file and loads it into this form in place of its controls.
     void OpenForm();
-    /// While the design has unsaved changes, asks whether to save: 保存 saves, 不保存 goes on,
-    /// 取消 (or a cancelled save) keeps the form open. Answers whether the form may close.
+    /// Asks for a file and saves the user's changes to the form into it, as a layout (which
+    /// ends the session); false when the user cancelled.
+    bool SaveLayout();
+    /// Asks for a layout file and loads it over the form (DemoLayout.cpp).
+    void OpenLayout();
+    /// Loads the layout in FileName over the form and answers the saved changes that no
+    /// longer fit. Failures reach the caller.
+    TLayoutSkips OpenLayoutFile(const std::string& FileName);
+    /// The skipped changes told to the user: one line each, the control, the property and why.
+    static std::string SkipReport(const TLayoutSkips& Skips);
+    /// While the design has unsaved changes, asks whether to save its layout: 保存 saves,
+    /// 不保存 goes on, 取消 (or a cancelled save) keeps the form open. Answers whether the form
+    /// may close.
     bool AskToSave();
     /// The tool bar's or the palette's button with that caption, or null.
     TToolButton* ToolButton(const std::string& caption) const;
@@ -66,7 +81,8 @@ private:
     /// The grid's headings and first row, which a load does not bring back (cells are data).
     void FillGrid(TStringGrid* grid);
     void BuildPalette();
-    /// The drop-down 文件 button: 打开… and 保存….
+    /// The drop-down 文件 button: the layout's 打开布局… and 保存布局…, the whole form's
+    /// 打开窗体… and 保存窗体….
     void BuildFileButton();
     static std::string PaletteCaption(TClass cls);
     /// The designer's dialog button on a row of a class type: string lists get the lines editor.

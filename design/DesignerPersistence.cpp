@@ -3,36 +3,16 @@
 #include <memory>
 #include <optional>
 
-#include "design/DesignControl.h"
+#include "design/FileReplacement.h"
 #include "design/FormDesigner.h"
+#include "design/FormSessions.h"
 #include "design/SessionView.h"
 #include "host/controls/Forms.h"
-#include "host/core/Files.h"
 #include "host/core/Stream.h"
 #include "host/streaming/Filer.h"
 
 namespace {
 constexpr int WriterBufferSize = 10 * 1024 * 1024;
-
-/// The root designer of the first session found with designed controls inside Control's tree.
-TZkFormDesigner* SessionIn(TControl* Control) {
-    auto* parent = Cast<TWinControl>(Control);
-    if (!parent) return nullptr;
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        TControl* child = parent->Controls(i);
-        if (auto* overlay = Cast<TDesignControl>(child))
-            return overlay->Designer()->GetRoolDesigner();
-        if (TZkFormDesigner* found = SessionIn(child)) return found;
-    }
-    return nullptr;
-}
-
-/// Ends every design session that wraps controls of Form, whoever owns its designer, so that
-/// no overlay is left over a control the load destroys.
-void EndSessionsOn(TCustomForm* Form) {
-    while (TZkFormDesigner* root = SessionIn(Form))
-        root->EndDesign();
-}
 
 void DestroyComponents(TComponent* Owner) {
     for (int i = Owner->ComponentCount() - 1; i >= 0; --i)
@@ -84,25 +64,7 @@ void TZkFormDesigner::SaveToStream(TMemoryStream* Stream) {
 void TZkFormDesigner::SaveToBinaryFile(const std::string& FileName) {
     TMemoryStream stream;
     SaveToStream(&stream);
-    stream.SetPosition(0);
-    const std::string temp = TempFileBeside(FileName);
-    try {
-        stream.SaveToFile(temp);
-    } catch (const EFCreateError& e) {
-        DeleteFile(temp);
-        // The file beside FileName is the designer's own: the user hears of the one they chose.
-        std::string message = e.Message();
-        for (size_t at = message.find(temp); at != std::string::npos; at = message.find(temp))
-            message.replace(at, temp.size(), FileName);
-        throw EFCreateError(message);
-    } catch (...) {
-        DeleteFile(temp);
-        throw;
-    }
-    if (!RenameFile(temp, FileName)) {
-        DeleteFile(temp);
-        throw EFCreateError("无法创建文件“" + FileName + "”：不能替换原有的文件");
-    }
+    SaveReplacingFile(stream, FileName);
 }
 
 void TZkFormDesigner::LoadFromStream(TCustomForm* Form, TMemoryStream* Stream) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/DesignTypes.h"
+#include "design/LayoutSkip.h"
 #include "host/controls/Controls.h"
 #include "host/core/Component.h"
 #include "host/core/List.h"
@@ -232,6 +233,21 @@ class TZkFormDesigner : public TComponent {
     /// Form's class raises the framework's error and leaves Form as it was.
     static void LoadFromStream(TCustomForm* Form, TMemoryStream* Stream);
     static void LoadFromBinaryFile(TCustomForm* Form, const std::string& FileName);
+
+    // Layouts: the user's changes to a form against a fresh instance of its class, which load
+    // over the next version of the form (DesignerLayout.cpp).
+    /// Ends the root designer's session, then writes the form holding the root's design form
+    /// as its changes since a fresh instance of its class: the controls the user changed with
+    /// only the changed values, those inserted whole, the names of those deleted.
+    void SaveLayoutToStream(TMemoryStream* Stream);
+    void SaveLayoutToFile(const std::string& FileName);
+    /// Makes Form what the layout in Stream makes of a fresh instance of Form's class. Changes
+    /// that no longer fit (a control or a property the class no longer has, a parent that is
+    /// gone) are skipped and returned; a damaged stream, or one that is no layout of Form's
+    /// class, raises the framework's error and leaves Form as it was. Ends first every design
+    /// session running on Form.
+    static TLayoutSkips LoadLayoutFromStream(TCustomForm* Form, TMemoryStream* Stream);
+    static TLayoutSkips LoadLayoutFromFile(TCustomForm* Form, const std::string& FileName);
 
     /// Hides an inserted control again (an undo of its insertion): it leaves the selection,
     /// and the first listed control is selected and inspected in its place.

@@ -65,6 +65,9 @@ intptr_t TControl::Perform(uint32_t Msg, intptr_t WParam, intptr_t LParam) {
 void TControl::SetParent(TWinControl* AParent) {
     if (FParent == AParent) return;
     if (AParent == this) throw EInvalidOperation("控件不能以自己为父控件");
+    // Inside its own children a control would hold itself: its tree would never end.
+    for (TWinControl* p = AParent ? AParent->Parent() : nullptr; p; p = p->Parent())
+        if (p == this) throw EInvalidOperation("控件“" + Name() + "”不能放进它自己的子控件里");
     TWinControl* old = FParent;
     if (old) old->RemoveControl(this);
     if (AParent) AParent->InsertControl(this);

@@ -48,7 +48,8 @@ class TFiler : public TObject {
     TComponent* Root() const { return FRoot; }
     virtual void SetRoot(TComponent* Value) { FRoot = Value; }
     TComponent* LookupRoot() const { return FLookupRoot; }
-    /// The object whose stored values are compared against; streams written here have none.
+    /// The object whose stored values are compared against while a writer writes against an
+    /// ancestor (TWriter::WriteDescendent); null otherwise.
     TPersistent* Ancestor() const { return FAncestor; }
     void SetAncestor(TPersistent* Value) { FAncestor = Value; }
     /// When set, a component's children are neither written nor read (they are skipped).
@@ -110,6 +111,15 @@ class TWriter : public TFiler {
     /// The signature, then Root's record with its properties and, recursively, the children
     /// that each component lists through GetChildren.
     void WriteRootComponent(TComponent* Root);
+    /// Root as the changes made to it since AncestorRoot, a fresh instance of its class: the
+    /// root and each component that AncestorRoot has by the same name are written inherited,
+    /// with only the values that differ and only when something in them or below them differs;
+    /// components AncestorRoot lacks are written in full; the names of those Root lacks are
+    /// listed in the root's DeletedComponents property.
+    void WriteDescendent(TComponent* Root, TComponent* AncestorRoot);
+    /// The root's properties that WriteDescendent leaves out: state that belongs to where the
+    /// root is shown (its place among windows, whether it is shown) rather than to what it is.
+    std::vector<std::string> IgnoredRootProperties;
     /// One component record (the component's WriteState writes it).
     void WriteComponent(TComponent* Component);
     /// The record body used by TComponent::WriteState: header, properties, children.
@@ -166,13 +176,41 @@ private:
     int64_t OrdValue(TPersistent* Instance, const TPropInfo* PropInfo) const;
 
     TWriterView* FView = nullptr;
+    // Writing against an ancestor (WriterAncestor.cpp).
+    void WriteInheritedData(TComponent* Instance);
+    void WriteInheritedChildren(TComponent* Instance, TComponent* Ancestor);
+    void WriteChangedProperty(TPersistent* Instance, const TPropInfo* PropInfo);
+    void WriteChangedDefined(const std::string& Name, const TWriterProc& WriteData, bool HasData);
+    void WriteDeletedComponents();
+    /// The bytes that Write puts on a writer of its own, which writes default values too and
+    /// shares this one's property path, with Root as the root of component paths.
+    std::string Rendered(TComponent* Root, const std::function<void(TWriter&)>& Write) const;
+    /// The ancestor's rendering of its defined property Name, or "" when it has no data.
+    std::string AncestorDefined(const std::string& Name) const;
+    /// Forgets what was written since Position (all of it still buffered).
+    void Truncate(int64_t Position);
+
     size_t FBufPos = 0;
     int64_t FFlushed = 0;
     std::string FPropPath;
     int FNesting = 0;
+    /// Set while writing against an ancestor, with the buffer held: it grows instead of
+    /// flushing, so that a record found to hold no change can be taken back.
+    TComponent* FRootAncestor = nullptr;
+    bool FHoldBuffer = false;
+    /// The ancestor of the component whose record comes next, and its child position (-1: none).
+    TComponent* FNextAncestor = nullptr;
+    int FNextChildPos = -1;
+    /// Renderings write default values as well, so that two of them compare fully.
+    bool FWriteDefaults = false;
+    /// A capturing writer writes only the defined property of this name.
+    std::string FCaptureName;
 };
 
-/// Read-side error report: set Handled to continue with the next property or component.
+/// Read-side error report: set Handled to continue with the next property or component. Besides
+/// errors in a property, it is offered a child of a class the program does not know, a name
+/// already taken, and an inherited record whose component is missing or (in an inherited root)
+/// now lives in another parent; a handled record is skipped whole.
 using TReaderError =
     std::function<void(TReader* Reader, const std::string& Message, bool& Handled)>;
 
@@ -248,6 +286,15 @@ class TReader : public TFiler {
     void SetOwner(TComponent* Value) { FOwner = Value; }
     TComponent* Parent() const { return FParent; }
     void SetParent(TComponent* Value) { FParent = Value; }
+    /// The root record carried the inherited flag: the stream holds changes to a form that
+    /// already exists, and its components are looked up by name rather than made.
+    bool InheritedRoot() const { return FInheritedRoot; }
+    /// The names listed in an inherited root's DeletedComponents property.
+    const std::vector<std::string>& DeletedComponents() const { return FDeleted; }
+    /// During OnError: the component and the property path (empty for a whole record) that
+    /// the reported error is about.
+    const std::string& ErrorComponent() const { return FErrorComponent; }
+    const std::string& ErrorProperty() const { return FErrorProperty; }
 
     void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                         bool HasData) override;
@@ -284,7 +331,11 @@ private:
     void ReadMethodValue(TPersistent* Instance, const TPropInfo* PropInfo);
     TComponent* CreateComponent(const std::string& ClassName, const std::string& Name,
                                 uint8_t Flags);
-    bool HandleError(const std::string& message);
+    bool HandleError(const std::string& message, const std::string& component = {},
+                     const std::string& property = {});
+    /// An inherited record whose component is missing, or now lives in another parent.
+    bool SkipInherited(const std::string& Name, const std::string& Why);
+    void ReadDeletedComponents();
     void ResolveFixups();
     void DiscardComponent(TComponent* Component);
     void FreeLoaded(bool freeRoot);
@@ -306,4 +357,11 @@ private:
     std::vector<TComponent*> FLoaded;
     std::vector<TComponent*> FCreated;
     std::vector<TFixup> FFixups;
+    bool FInheritedRoot = false;
+    std::vector<std::string> FDeleted;
+    std::string FErrorComponent;
+    std::string FErrorProperty;
 };
+
+/// The inherited root's property that lists the components deleted from its ancestor.
+inline constexpr const char* DeletedComponentsProperty = "DeletedComponents";

@@ -7,6 +7,7 @@
 #include "host/core/Stream.h"
 #include "host/core/TextCodec.h"
 #include "host/streaming/Filer.h"
+#include "host/streaming/ScopedValue.h"
 
 namespace {
 /// A property error that already names the component and property; passed on unwrapped.
@@ -34,19 +35,6 @@ std::vector<std::string> SplitPath(const std::string& path) {
     }
 }
 
-/// Restores a value when the scope ends, whichever way it ends.
-template <class T> class ScopedValue {
-public:
-    ScopedValue(T& ref, T value) : FRef(ref), FSaved(ref) { ref = value; }
-    ~ScopedValue() { FRef = FSaved; }
-    ScopedValue(const ScopedValue&) = delete;
-    ScopedValue& operator=(const ScopedValue&) = delete;
-
-private:
-    T& FRef;
-    T FSaved;
-};
-
 std::string DisplayName(const TComponent* c) {
     return c->Name().empty() ? c->ClassName() : c->Name();
 }
@@ -58,7 +46,10 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     ReadSignature();
     uint8_t flags;
     int pos;
-    ReadPrefix(flags, pos); // a root's flags carry nothing for a plain load
+    ReadPrefix(flags, pos);
+    // Inherited, the root's record holds changes to a form that already exists.
+    FInheritedRoot = (flags & ffInherited) != 0;
+    FDeleted.clear();
     std::string className = ReadStr();
     std::string name = ReadStr();
     if (className.empty()) Damaged("组件的类名");
@@ -137,11 +128,20 @@ void TReader::DiscardComponent(TComponent* Component) {
     Component->Free();
 }
 
-bool TReader::HandleError(const std::string& message) {
+bool TReader::HandleError(const std::string& message, const std::string& component,
+                          const std::string& property) {
     if (!OnError) return false;
+    ScopedValue<std::string> errorComponent(FErrorComponent, component);
+    ScopedValue<std::string> errorProperty(FErrorProperty, property);
     bool handled = false;
     OnError(this, message, handled);
     return handled;
+}
+
+bool TReader::SkipInherited(const std::string& Name, const std::string& Why) {
+    if (!HandleError(Why, Name)) throw EReadError(Why);
+    SkipComponent(false);
+    return true;
 }
 
 // ---- Component records --------------------------------------------------------------------
@@ -177,7 +177,13 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     bool created = false;
     if (!result && (flags & ffInherited)) {
         result = FOwner ? FOwner->FindComponent(name) : nullptr;
-        if (!result) throw EReadError("找不到继承的组件“" + name + "”");
+        if (!result && SkipInherited(name, "找不到继承的组件“" + name + "”")) return nullptr;
+        // Changes to a control were made where it was; in another parent they no longer fit.
+        // One without a parent (taken off the form) comes back where the record stands.
+        if (FInheritedRoot && result->HasParent() && result->GetParentComponent() &&
+            result->GetParentComponent() != FParent &&
+            SkipInherited(name, "组件“" + name + "”已不在原来的父控件里"))
+            return nullptr;
         // Everything in FLoaded is loading: the state tells without searching the list.
         if (!result->ComponentState().Contains(csLoading)) {
             result->SetLoading(true);
@@ -189,18 +195,21 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
             result = CreateComponent(className, name, flags);
             created = true;
         } catch (const EClassNotFound& e) {
-            if (!HandleError(e.Message())) throw;
+            if (!HandleError(e.Message(), name)) throw;
             SkipComponent(false);
             return nullptr;
         } catch (const EComponentError& e) {
-            if (!HandleError(e.Message())) throw;
+            if (!HandleError(e.Message(), name)) throw;
             if (FCreated.size() > before) DiscardComponent(FCreated.back());
             SkipComponent(false);
             return nullptr;
         }
     }
     result->SetReading(true);
-    if (created && FParent) result->SetParentComponent(FParent);
+    // A new component joins the record's parent; so does an inherited one that has none (a
+    // control taken off the form comes back where the record stands).
+    const bool orphan = result->HasParent() && !result->GetParentComponent();
+    if ((created || orphan) && FParent) result->SetParentComponent(FParent);
     ScopedValue<TComponent*> current(FCurrent, result);
     // Inside an embedded sub-root, names and handlers are looked up on the sub-root.
     ScopedValue<TComponent*> lookup(FLookupRoot, (flags & ffInline) ? result : FLookupRoot);
@@ -228,6 +237,13 @@ void TReader::ReadData(TComponent* Instance) {
     ReadListEnd();
 }
 
+void TReader::ReadDeletedComponents() {
+    ReadListBegin();
+    while (!EndOfList())
+        FDeleted.push_back(ReadString());
+    ReadListEnd();
+}
+
 // ---- Properties ---------------------------------------------------------------------------
 
 void TReader::ReadProperties(TPersistent* Instance) {
@@ -243,6 +259,11 @@ void TReader::ReadProperty(TPersistent* Instance) {
         (FCurrent ? DisplayName(FCurrent) : Instance->ClassName()) + FErrorPath + "." + name;
     try {
         ScopedValue<std::string> errorPath(FErrorPath, FErrorPath + "." + name);
+        if (FInheritedRoot && Instance == FRoot && FCurrent == FRoot &&
+            SameText(name, DeletedComponentsProperty)) {
+            ReadDeletedComponents();
+            return;
+        }
         std::vector<std::string> path = SplitPath(name);
         TPersistent* obj = Instance;
         for (size_t i = 0; i + 1 < path.size(); ++i) {
@@ -267,7 +288,9 @@ void TReader::ReadProperty(TPersistent* Instance) {
         throw;
     } catch (const Exception& e) {
         std::string message = "读取 " + where + " 出错：" + e.Message();
-        if (!HandleError(message)) throw EPropertyReadError(message);
+        const std::string component = FCurrent ? DisplayName(FCurrent) : Instance->ClassName();
+        const std::string property = FErrorPath.empty() ? name : FErrorPath.substr(1) + "." + name;
+        if (!HandleError(message, component, property)) throw EPropertyReadError(message);
         // The value is skipped from its start, however much of it was read.
         SetPosition(valueStart);
         SkipValue();

@@ -28,7 +28,13 @@ TWriter::~TWriter() {
 void TWriter::Write(const void* Data, int64_t Count) {
     auto* p = static_cast<const unsigned char*>(Data);
     while (Count > 0) {
-        if (FBufPos == FBuffer.size()) FlushBuffer();
+        if (FBufPos == FBuffer.size()) {
+            // Against an ancestor a record may still be taken back: nothing leaves the buffer.
+            if (FHoldBuffer)
+                FBuffer.resize(FBuffer.size() * 2 + 64);
+            else
+                FlushBuffer();
+        }
         size_t n = std::min(FBuffer.size() - FBufPos, static_cast<size_t>(Count));
         std::memcpy(FBuffer.data() + FBufPos, p, n);
         FBufPos += n;
@@ -209,6 +215,10 @@ int64_t TWriter::OrdValue(TPersistent* Instance, const TPropInfo* PropInfo) cons
 }
 
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
+    if (FAncestor) {
+        WriteChangedProperty(Instance, PropInfo);
+        return;
+    }
     const TTypeInfo* type = PropInfo->PropType;
     if (type->Kind == tkClass) {
         WriteObjectProperty(Instance, PropInfo);
@@ -216,9 +226,9 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
     }
     const bool ordinal = IsOrdinalKind(type->Kind);
     const int64_t v = ordinal ? OrdValue(Instance, PropInfo) : 0;
-    if (ordinal ? PropInfo->Default != NoDefault && v == PropInfo->Default
-                : IsDefaultPropValue(Instance, PropInfo))
-        return;
+    const bool isDefault = ordinal ? PropInfo->Default != NoDefault && v == PropInfo->Default
+                                   : IsDefaultPropValue(Instance, PropInfo);
+    if (!FWriteDefaults && isDefault) return;
     switch (type->Kind) {
     case tkInteger: {
         std::string ident;
@@ -266,7 +276,13 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
     case tkMethod: {
         // Only handlers bound by name can be found again on reading.
         TMethod m = PropInfo->Access.GetMethod(Instance);
-        if (!m.Assigned() || m.Name.empty()) break;
+        if (!m.Assigned() || m.Name.empty()) {
+            if (FWriteDefaults) {
+                WritePropName(PropInfo->Name);
+                WriteValue(vaNil);
+            }
+            break;
+        }
         WritePropName(PropInfo->Name);
         WriteIdent(m.Name);
         break;
@@ -285,7 +301,14 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
 
 void TWriter::WriteObjectProperty(TPersistent* Instance, const TPropInfo* PropInfo) {
     TObject* value = GetObjectProp(Instance, PropInfo);
-    if (!value) return;
+    if (!value) {
+        // Nil differs from an ancestor's reference only when it is written.
+        if (FWriteDefaults && PropInfo->IsWritable()) {
+            WritePropName(PropInfo->Name);
+            WriteValue(vaNil);
+        }
+        return;
+    }
     if (auto* component = Cast<TComponent>(value)) {
         if (!PropInfo->IsWritable()) return;
         if (FView && !(component = FView->Reference(Instance, PropInfo, component))) return;
@@ -347,7 +370,14 @@ std::string TWriter::ComponentPath(TComponent* Value) const {
 void TWriter::DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                              bool HasData) {
     (void)ReadData;
-    if (!HasData || !WriteData) return;
+    if (!WriteData) return;
+    if (!FCaptureName.empty()) {
+        if (!HasData || !SameText(Name, FCaptureName)) return;
+    } else if (FAncestor) {
+        WriteChangedDefined(Name, WriteData, HasData);
+        return;
+    }
+    if (!HasData) return;
     WritePropName(Name);
     WriteData(this);
 }
@@ -355,11 +385,13 @@ void TWriter::DefineProperty(const std::string& Name, TReaderProc ReadData, TWri
 void TWriter::DefineBinaryProperty(const std::string& Name, TStreamProc ReadData,
                                    TStreamProc WriteData, bool HasData) {
     (void)ReadData;
-    if (!HasData || !WriteData) return;
-    TMemoryStream data;
-    WriteData(&data);
-    WritePropName(Name);
-    WriteBinary(data.Memory(), data.Size());
+    if (!WriteData) return;
+    auto writeBinary = [WriteData](TWriter* Writer) {
+        TMemoryStream data;
+        WriteData(&data);
+        Writer->WriteBinary(data.Memory(), data.Size());
+    };
+    DefineProperty(Name, nullptr, writeBinary, HasData);
 }
 
 // ---- Components ---------------------------------------------------------------------------
@@ -389,6 +421,10 @@ void TWriter::WriteComponent(TComponent* Component) {
 }
 
 void TWriter::WriteData(TComponent* Instance) {
+    if (FRootAncestor) {
+        WriteInheritedData(Instance);
+        return;
+    }
     // Without an ancestor only an embedded sub-root (a frame) carries a prefix: the reader
     // needs it to make the sub-root the owner of what its record holds.
     bool subRoot = Instance->ComponentState().Contains(csInline) && Instance != FRoot;

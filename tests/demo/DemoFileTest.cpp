@@ -37,6 +37,7 @@ protected:
         });
     }
     void TearDown() override {
+        TDemoForm::NewVersion = false;
         SetDialogRunner(PreviousDialogs);
         SetMessageBoxRunner(PreviousBoxes);
         std::filesystem::remove(File);
@@ -135,6 +136,29 @@ TEST_F(DemoFile, ClosingWithUnsavedChangesAsksWhetherToSave) {
     }
     EXPECT_TRUE(std::filesystem::exists(File));
     EXPECT_FALSE(Demo->Designer()->IsDirty());
+}
+
+TEST_F(DemoFile, LayoutSavedByThisVersionLoadsOverTheNext) {
+    const int left = Named("EditName")->Left();
+    MoveEditName();
+    DialogFile = File;
+    ASSERT_TRUE(Demo->SaveLayout());
+    EXPECT_FALSE(Demo->Designer()->IsDirty());
+
+    // The program's next version makes every form of its class so, fresh ones included.
+    TDemoForm::NewVersion = true;
+    auto* next = new TDemoForm(nullptr);
+    next->Show();
+    next->OpenLayout();
+    TDemoForm::NewVersion = false;
+    auto* moved = Cast<TControl>(next->FindComponent("EditName"));
+    auto* added = Cast<TControl>(next->FindComponent("EditPhone"));
+    auto* vip = Cast<TCheckBox>(next->FindComponent("CheckVip"));
+    EXPECT_EQ(left + 1, moved ? moved->Left() : -1) << "the user's move is kept";
+    EXPECT_TRUE(added && added->Parent() == next && added->Visible()) << "the new field is there";
+    EXPECT_EQ("贵宾（VIP）", vip ? vip->Caption() : "") << "the program's new caption shows";
+    EXPECT_TRUE(Asked.empty()) << "nothing was skipped, nothing reported";
+    next->Free();
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 
 #include <string>
 
-/// Reads the bytes as a stream (with the stream fixtures and the stock controls registered)
-/// and converts them to text, which then goes through CheckTextFormInput; a framework
-/// exception is a sound refusal. Returns what went wrong, or an empty string.
+/// Reads the bytes as a stream (with the stream fixtures and the stock controls registered),
+/// then as changes over a fresh sample form (what that makes must write as changes that load
+/// back without a skip and write again as the same bytes), and converts them to text, which
+/// then goes through CheckTextFormInput; a framework exception is a sound refusal. Returns
+/// what went wrong, or an empty string.
 std::string CheckStreamInput(const std::string& bytes);
 /// Converts the text to binary; what it accepts must print back to a text that converts to
 /// the same bytes, and must load or be refused with a framework exception. Returns what went

@@ -142,3 +142,6 @@ class TFixForm : public TFixContainer {
 
 /// Registers the fixture classes with the class registry (idempotent).
 void RegisterStreamFixtures();
+
+/// The sample form of the round-trip tests: every property kind with non-default values.
+TFixForm* MakeSampleForm();

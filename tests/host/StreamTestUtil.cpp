@@ -130,76 +130,6 @@ std::string DescribeTree(TComponent* root) {
     return out;
 }
 
-TFixForm* MakeSampleForm() {
-    RegisterStreamFixtures();
-    auto* form = new TFixForm;
-    form->SetName("Form1");
-    form->Caption = "主窗口 Main";
-
-    auto* panel = new TFixWidget(form);
-    panel->SetName("Panel1");
-    panel->SetParentContainer(form);
-    panel->Left = -5;
-    panel->Count = -129;
-    panel->Big = 5000000000LL;
-    panel->Ratio = 1.5;
-    panel->Scale = 0.25f;
-    panel->When = EncodeDate(2024, 2, 29) + 0.75;
-    panel->Flag = true;
-    panel->Enabled = false;
-    panel->Kind = fkBeta;
-    panel->Kinds = {fkAlpha, fkGamma};
-    panel->SetCaption("标题 Title");
-    panel->Hint = "提示：it's \"quoted\"";
-    panel->Letter = 'Z';
-    panel->Color = 0xFF;
-    panel->Value = Variant(int64_t(123456789012));
-    panel->Font()->Name = "宋体";
-    panel->Font()->Size = 12;
-    panel->Font()->Style = {fkAlpha};
-    panel->Font()->Color = 0x123456;
-    panel->Lines()->Add("Alpha");
-    panel->Lines()->Add("第二行");
-    panel->Lines()->Add("");
-    auto* item = static_cast<TFixItem*>(panel->Items()->Add());
-    item->Caption = "列一";
-    item->Width = 50;
-    item = static_cast<TFixItem*>(panel->Items()->Add());
-    item->Width = 200;
-    panel->OnClick.Assign(form->ClassType()->MethodAddress("WidgetClick")->Bind(form));
-    panel->Data = std::string("\x00\x01\xFF"
-                              "abc",
-                              6);
-
-    auto* edit = new TFixWidget(form);
-    edit->SetName("Edit1");
-    edit->SetParentContainer(panel);
-    edit->Left = 300;
-    edit->Ratio = -2.0;
-    edit->SetCaption("x");
-    edit->Value = Variant("变体");
-    edit->SetBuddy(panel);
-
-    auto* button = new TFixWidget(form);
-    button->SetName("Button1");
-    button->SetParentContainer(form);
-    button->Left = 32768;
-    button->Big = -70000;
-    button->SetBuddy(form);
-    button->OnClick.Assign(form->ClassType()->MethodAddress("OtherClick")->Bind(form));
-
-    // A forward reference: the panel names a component written after it.
-    panel->SetBuddy(button);
-
-    auto* timer = new TFixTimer(form);
-    timer->SetName("Timer1");
-    timer->Interval = 250;
-    timer->Target = edit;
-
-    form->ActiveControl = button;
-    return form;
-}
-
 std::string Hex(const std::string& bytes) {
     static const char* digits = "0123456789ABCDEF";
     std::string out;
@@ -263,4 +193,13 @@ std::string InAnyComponentOrder(const std::string& description) {
     for (const std::string& b : blocks)
         out += b;
     return out;
+}
+
+void ExpectOracleReadsAsWeDo(const std::string& binary) {
+    if (!OracleAvailable()) return;
+    std::string text, back;
+    ASSERT_TRUE(RunOracle("totext", binary, text)) << Hex(binary);
+    EXPECT_EQ(text, BinaryToText(binary, TTextStrings::Codes));
+    ASSERT_TRUE(RunOracle("tobinary", text, back)) << text;
+    EXPECT_EQ(Hex(binary), Hex(back));
 }

@@ -27,8 +27,6 @@ std::string DescribeTree(TComponent* root);
 /// A DescribeTree text with the components' blocks sorted: a load creates components in
 /// stream (z-) order, which need not be the order in which the original's were made.
 std::string InAnyComponentOrder(const std::string& description);
-/// The sample form of the round-trip tests: every property kind with non-default values.
-TFixForm* MakeSampleForm();
 /// Hex of bytes, for readable failure messages.
 std::string Hex(const std::string& bytes);
 /// Our converters between the binary and the text form.
@@ -38,3 +36,6 @@ std::string TextToBinary(const std::string& text);
 bool OracleAvailable();
 /// Runs the oracle ("totext" or "tobinary") on input; false when it rejects it.
 bool RunOracle(const char* mode, const std::string& input, std::string& output);
+/// When the oracle is there: it prints binary as our printing with codes does, and converts
+/// that text back to the same bytes (failures are the calling test's).
+void ExpectOracleReadsAsWeDo(const std::string& binary);

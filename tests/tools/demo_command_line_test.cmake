@@ -9,7 +9,9 @@ set(cases
   "--bogus|xcb|2|未知选项 --bogus|用法：zkdemo"
   "--screenshot|xcb|2|--screenshot 需要一个文件名|用法：zkdemo"
   "--screenshot --design|xcb|2|--screenshot 需要一个文件名"
-  "--help|xcb|0|用法：zkdemo"
+  "--help|xcb|0|用法：zkdemo|--new-version"
+  "--layout|xcb|2|--layout 需要一个文件名|用法：zkdemo"
+  "--new-version --layout ${WORK}/no-such.zkl|offscreen|1|无法载入布局“${WORK}/no-such.zkl”"
   "--screenshot ${WORK}/no/such/folder/shot.png|offscreen|1|无法把图片写入“${WORK}/no/such/folder/shot.png”")
 foreach(case IN LISTS cases)
   string(REPLACE "|" ";" parts "${case}")

@@ -60,4 +60,18 @@ TEST_F(WinPropsTest, ChildrenFollowTheParentsColourAndFontUntilGivenTheirOwn) {
     EXPECT_EQ(follower->Font()->Size(), 20);
     EXPECT_FALSE(IsStoredProp(follower, GetPropInfo(follower, "Font")));
 }
+
+TEST_F(WinPropsTest, AControlIsRefusedAsAParentInsideItself) {
+    auto* outer = new TTestPanel(Form);
+    outer->SetParent(Form);
+    auto* inner = new TTestPanel(Form);
+    inner->SetParent(outer);
+    auto* innermost = new TTestPanel(Form);
+    innermost->SetParent(inner);
+    for (TWinControl* parent : {static_cast<TWinControl*>(outer), static_cast<TWinControl*>(inner),
+                                static_cast<TWinControl*>(innermost)})
+        EXPECT_THROW(outer->SetParent(parent), EInvalidOperation);
+    EXPECT_EQ(Form, outer->Parent()) << "a refused parent changes nothing";
+    EXPECT_EQ(outer, inner->Parent());
+}
 } // namespace
