@@ -137,10 +137,6 @@ void TDesignControl::Unwrap() {
     if (FDeleted) control->Free();
 }
 
-namespace {
-/// The windowed children of Parent that keep a place in its tab order once the session ends,
-/// in that order: the overlays that stay (each standing for its control) and live controls,
-/// without the docked inspector.
 std::vector<TWinControl*> TabOrderOutside(TWinControl* Parent, const TControl* Inspector) {
     std::vector<TWinControl*> list(static_cast<size_t>(Parent->ControlCount()), nullptr);
     for (int i = 0; i < Parent->ControlCount(); ++i)
@@ -148,11 +144,12 @@ std::vector<TWinControl*> TabOrderOutside(TWinControl* Parent, const TControl* I
             list[static_cast<size_t>(child->TabOrder())] = child;
     std::erase_if(list, [Inspector](TWinControl* c) {
         auto* overlay = Cast<TDesignControl>(c);
-        return !c || c == Inspector || (overlay && (!overlay->Wrapping() || overlay->Deleted()));
+        return !c || c == Inspector ||
+               (overlay && (!overlay->Wrapping() || overlay->Deleted() ||
+                            !Cast<TWinControl>(overlay->Control())));
     });
     return list;
 }
-} // namespace
 
 bool TDesignControl::KeptValue(const std::string& Name, Variant& Value, bool Write) {
     auto* windowed = Cast<TWinControl>(FControl);

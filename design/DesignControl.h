@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "design/DesignTypes.h"
 #include "design/HandleGeometry.h"
@@ -18,6 +19,11 @@ class TOperateRec;
 /// The smallest control, in pixels across, that a user's resize leaves: its handles still
 /// stand apart to be grabbed.
 inline constexpr int MinGrabSize = 8;
+
+/// The windowed children of Parent that keep a place in its tab order once the session ends,
+/// in that order: the overlays that give back a windowed control (each standing for it) and
+/// the live controls, without the docked inspector.
+std::vector<TWinControl*> TabOrderOutside(TWinControl* Parent, const TControl* Inspector);
 
 /// A windowed control four pixels larger than its control on every side. Its window region
 /// is the inner rectangle plus, when selected, the eight handle squares, so the rest of the

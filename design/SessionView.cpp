@@ -42,21 +42,11 @@ TControl* Returned(TDesignControl* Overlay) {
 } // namespace
 
 void TSessionView::NumberTabOrder(TWinControl* DesignForm) {
-    // Each overlay's control takes the overlay's place in the tab list; the overlays of
-    // deleted controls leave it.
-    std::vector<TWinControl*> list(static_cast<size_t>(DesignForm->ControlCount()), nullptr);
-    for (int i = 0; i < DesignForm->ControlCount(); ++i)
-        if (auto* child = Cast<TWinControl>(DesignForm->Controls(i)); child && child->TabOrder() >= 0)
-            list[static_cast<size_t>(child->TabOrder())] = child;
+    // Each overlay's control takes the overlay's place in the tab list.
     int next = 0;
-    for (TWinControl* child : list) {
-        // The inspector docked beside the design leaves the form with the session.
-        if (!child || child == FInspector) continue;
-        if (auto* overlay = Cast<TDesignControl>(child)) {
-            if (auto* control = Cast<TWinControl>(Returned(overlay))) FTabOrder[control] = next++;
-        } else {
-            FTabOrder[child] = next++;
-        }
+    for (TWinControl* child : TabOrderOutside(DesignForm, FInspector)) {
+        auto* overlay = Cast<TDesignControl>(child);
+        FTabOrder[overlay ? overlay->Control() : child] = next++;
     }
 }
 

@@ -644,23 +644,11 @@ protected:
     /// Where two streams part, in their text form, rather than two whole streams.
     static void ExpectSameBytes(const std::string& one, const std::string& two, const char* what) {
         if (one == two) return;
-        std::vector<std::string> x = SplitLines(BinaryToText(one)), y = SplitLines(BinaryToText(two));
-        size_t at = 0;
-        while (at < x.size() && at < y.size() && x[at] == y[at])
-            ++at;
-        std::string context;
-        for (size_t i = at < 3 ? 0 : at - 3; i < at + 3; ++i)
-            context += "\n  " + (i < x.size() ? x[i] : "") + "  |  " + (i < y.size() ? y[i] : "");
-        ADD_FAILURE() << what << "; they part at line " << at << ":" << context;
-    }
-    static std::vector<std::string> SplitLines(const std::string& text) {
-        std::vector<std::string> lines(1);
-        for (char c : text)
-            if (c == '\n')
-                lines.emplace_back();
-            else
-                lines.back().push_back(c);
-        return lines;
+        const std::string x = BinaryToText(one), y = BinaryToText(two);
+        const size_t at = std::mismatch(x.begin(), x.end(), y.begin(), y.end()).first - x.begin();
+        const size_t from = at < 80 ? 0 : at - 80;
+        ADD_FAILURE() << what << "; they part at:\n" << x.substr(from, 160) << "\n----\n"
+                      << y.substr(from, 160);
     }
 
     /// Stream loaded into a new form and saved again.
