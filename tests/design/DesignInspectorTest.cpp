@@ -521,6 +521,8 @@ TEST_F(DesignInspector, SeveralSelectedAreInspectedTogetherAndWrittenInOneStep) 
 TEST_F(DesignInspector, RowsTheSessionKeepsForAControlShowAndWriteTheControlsOwnValues) {
     // The session holds a control's tab stop, tab order and alignment on its overlay: the
     // rows show the control's own values and what is written there outlasts the session.
+    // A label's overlay takes a place in the tab order that its label will not.
+    Add<TLabel>(Form, Bounds(300, 280, 40, 15), "L");
     Begin();
     Click(At(M, 5, 5));
     ASSERT_EQ(Insp()->CurObject(), M);
